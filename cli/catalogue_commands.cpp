@@ -1,0 +1,172 @@
+// init, categories, items, persons, months, total, person-totals, purchases.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_run.h"
+#include "cli/open_database.h"
+#include "database/amounts.h"
+#include "database/database_folder.h"
+#include "database/month_keys.h"
+#include "database/sections.h"
+
+namespace kestrune::cli {
+namespace {
+
+struct QueryArgs {
+  std::string category;
+  std::string item;
+  std::string month{kAllMonths};
+};
+
+void PrintLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) std::cout << line << "\n";
+}
+
+int Refuse(const std::string& message) {
+  std::cerr << message << "\n";
+  return kExitRefused;
+}
+
+// Checks what a query names before it reads (a query would create files for unknown names).
+int CheckQuery(const ExpenseDatabase& db, const QueryArgs& args, bool item_required) {
+  if (args.month != kAllMonths && !IsMonthKey(args.month)) {
+    return Refuse("Invalid month: " + args.month + " (a key like 2004 January, or all months)");
+  }
+  if (!db.CategoryExists(args.category)) return Refuse("Unknown category: " + args.category);
+  if ((item_required || !args.item.empty()) && !db.ItemExists(args.category, args.item)) {
+    return Refuse("Unknown item: " + args.item + " in " + args.category);
+  }
+  return kExitOk;
+}
+
+int RunInit(CliRun& run) {
+  const std::string folder = DatabaseFolderOf(run.workdir);
+  PosixFileSystem fs;
+  Status created = CreateEmptyDatabase(fs, folder);
+  if (!created.ok()) {
+    std::cerr << created.message() << "\n";
+    return kExitDatabase;
+  }
+  std::cout << "Database in " << std::filesystem::absolute(folder).lexically_normal().string()
+            << "\n";
+  return kExitOk;
+}
+
+// Runs `body` on the loaded database; reports repairs that could not be written.
+template <typename Body>
+int WithDatabase(CliRun& run, Body body) {
+  ExpenseDatabase db;
+  if (const int status = OpenDatabase(run.workdir, db); status != kExitOk) return status;
+  return ReportWriteFailures(db, body(db));
+}
+
+int RunTotal(CliRun& run, const QueryArgs& args) {
+  return WithDatabase(run, [&](ExpenseDatabase& db) {
+    if (const int refused = CheckQuery(db, args, false)) return refused;
+    const double total = args.item.empty()
+                             ? db.CategoryMonthTotal(args.month, args.category)
+                             : db.ItemMonthTotal(args.month, args.category, args.item);
+    std::cout << FormatShownAmount(total) << "\n";
+    return kExitOk;
+  });
+}
+
+int RunPersonTotals(CliRun& run, const QueryArgs& args) {
+  return WithDatabase(run, [&](ExpenseDatabase& db) {
+    if (const int refused = CheckQuery(db, args, false)) return refused;
+    PersonTotals totals;
+    std::vector<std::string> persons = db.GetPersonNames();
+    persons.push_back(kForAll);
+    for (const std::string& person : persons) totals[person] = 0.0;
+    if (args.item.empty()) {
+      db.CategoryPersonTotals(args.month, args.category, totals);
+    } else {
+      db.ItemPersonTotals(args.month, args.category, args.item, totals);
+    }
+    for (const std::string& person : persons) {
+      std::cout << person << "\t" << FormatShownAmount(totals[person]) << "\n";
+    }
+    return kExitOk;
+  });
+}
+
+int RunPurchases(CliRun& run, const QueryArgs& args) {
+  return WithDatabase(run, [&](ExpenseDatabase& db) {
+    if (const int refused = CheckQuery(db, args, true)) return refused;
+    std::vector<PurchaseRecord> purchases;
+    db.ItemPurchases(args.month, args.category, args.item, purchases);
+    for (const PurchaseRecord& purchase : purchases) {
+      std::cout << FormatPurchaseLine(purchase) << "\n";
+    }
+    return kExitOk;
+  });
+}
+
+void AddListCommands(CLI::App& app, CliRun& run) {
+  app.add_subcommand("init", "create an empty database where none exists")->callback([&run] {
+    run.action = RunInit;
+  });
+  app.add_subcommand("categories", "list the categories")->callback([&run] {
+    run.action = [](CliRun& r) {
+      return WithDatabase(r, [](ExpenseDatabase& db) {
+        PrintLines(db.GetCategoryNames());
+        return kExitOk;
+      });
+    };
+  });
+  auto category = std::make_shared<std::string>();
+  auto* items = app.add_subcommand("items", "list the items of a category");
+  items->add_option("CATEGORY", *category)->required();
+  items->callback([&run, category] {
+    run.action = [category](CliRun& r) {
+      return WithDatabase(r, [&](ExpenseDatabase& db) {
+        if (!db.CategoryExists(*category)) return Refuse("Unknown category: " + *category);
+        PrintLines(db.GetItemNames(*category));
+        return kExitOk;
+      });
+    };
+  });
+  app.add_subcommand("persons", "list the persons")->callback([&run] {
+    run.action = [](CliRun& r) {
+      return WithDatabase(r, [](ExpenseDatabase& db) {
+        PrintLines(db.GetPersonNames());
+        return kExitOk;
+      });
+    };
+  });
+  app.add_subcommand("months", "list the months with purchases, newest first")->callback([&run] {
+    run.action = [](CliRun& r) {
+      return WithDatabase(r, [](ExpenseDatabase& db) {
+        PrintLines(db.GetMonths());
+        return kExitOk;
+      });
+    };
+  });
+}
+
+// Adds a query subcommand taking CATEGORY [ITEM] [--month KEY].
+void AddQueryCommand(CLI::App& app, CliRun& run, const char* name, const char* help,
+                     bool item_required, int (*body)(CliRun&, const QueryArgs&)) {
+  auto args = std::make_shared<QueryArgs>();
+  auto* sub = app.add_subcommand(name, help);
+  sub->add_option("CATEGORY", args->category)->required();
+  sub->add_option("ITEM", args->item)->required(item_required);
+  sub->add_option("--month", args->month, "a month key such as \"2004 January\"")
+      ->capture_default_str();
+  sub->callback(
+      [&run, args, body] { run.action = [args, body](CliRun& r) { return body(r, *args); }; });
+}
+
+}  // namespace
+
+void AddCatalogueCommands(CLI::App& app, CliRun& run) {
+  AddListCommands(app, run);
+  AddQueryCommand(app, run, "total", "the total of a category or an item", false, RunTotal);
+  AddQueryCommand(app, run, "person-totals", "each person's total of a category or an item", false,
+                  RunPersonTotals);
+  AddQueryCommand(app, run, "purchases", "the purchase lines of an item", true, RunPurchases);
+}
+
+}  // namespace kestrune::cli

@@ -1,0 +1,25 @@
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/cli_run.h"
+
+int main(int argc, char** argv) {
+  using namespace kestrune::cli;
+  CLI::App app{"kestrune-cli: the household expense book from the command line"};
+  app.require_subcommand(1);
+  CliRun run;
+  app.add_option("--workdir", run.workdir, "working folder that holds data/BASE")
+      ->capture_default_str();
+  AddCatalogueCommands(app, run);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "usage: " << e.what() << " (see kestrune-cli --help)\n";
+    return kExitUsage;
+  }
+  return run.action ? run.action(run) : kExitUsage;
+}

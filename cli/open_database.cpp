@@ -1,0 +1,40 @@
+#include "cli/open_database.h"
+
+#include <iostream>
+
+#include "cli/cli_run.h"
+#include "database/database_folder.h"
+
+namespace kestrune::cli {
+namespace {
+
+// A script cannot answer a dialog: the text is printed and the command gives up.
+class PrintingPrompt final : public DatabasePrompt {
+ public:
+  PromptAnswer AskAboutMissingIndex(const std::string& text) override {
+    std::cerr << kDatabaseErrorTitle << ": " << text << "\n";
+    return PromptAnswer::kExit;
+  }
+};
+
+}  // namespace
+
+int OpenDatabase(const std::string& workdir, ExpenseDatabase& db) {
+  const std::string folder = DatabaseFolderOf(workdir);
+  PosixFileSystem fs;
+  if (!DatabaseFolderExists(fs, folder)) {
+    std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
+    return kExitDatabase;
+  }
+  PrintingPrompt prompt;
+  if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) return kExitDatabase;
+  return ReportWriteFailures(db, kExitOk);
+}
+
+int ReportWriteFailures(ExpenseDatabase& db, int status) {
+  const std::vector<std::string> failures = db.TakeWriteFailures();
+  for (const std::string& failure : failures) std::cerr << failure << "\n";
+  return failures.empty() ? status : kExitDatabase;
+}
+
+}  // namespace kestrune::cli

@@ -1,0 +1,28 @@
+#include "database/database_folder.h"
+
+namespace kestrune {
+
+std::string DatabaseFolderOf(const std::string& workdir) {
+  if (!workdir.empty() && workdir.back() == '/') return workdir + "data/BASE";
+  return workdir + "/data/BASE";
+}
+
+bool DatabaseFolderExists(FileSystem& fs, const std::string& database_folder) {
+  return fs.Exists(database_folder);
+}
+
+Status CreateEmptyDatabase(FileSystem& fs, const std::string& database_folder) {
+  for (const char* sub : {"categories", "items", "persons"}) {
+    Status made = fs.MakeFolders(database_folder + "/" + sub);
+    if (!made.ok()) return made;
+  }
+  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+    const std::string path = database_folder + "/" + index;
+    if (fs.Exists(path)) continue;
+    Status written = fs.WriteFile(path, "");
+    if (!written.ok()) return written;
+  }
+  return Status::Ok();
+}
+
+}  // namespace kestrune

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "database/file_system.h"
+
+namespace kestrune {
+
+// The database folder under a working folder: WORKDIR/data/BASE.
+std::string DatabaseFolderOf(const std::string& workdir);
+
+// True when the folder exists at all (even if an index file is missing).
+bool DatabaseFolderExists(FileSystem& fs, const std::string& database_folder);
+
+// Starts a new, empty database: the folder with its sub-folders "categories", "items" and
+// "persons", and the three index files, empty. Existing files are left as they are.
+[[nodiscard]] Status CreateEmptyDatabase(FileSystem& fs, const std::string& database_folder);
+
+}  // namespace kestrune

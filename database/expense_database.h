@@ -1,0 +1,134 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "database/change_set.h"
+#include "database/database_prompt.h"
+#include "database/file_system.h"
+#include "database/records.h"
+#include "database/sections.h"
+
+namespace kestrune {
+
+// What became of loading: the catalogue is in memory, or the user chose "Exit" at a
+// "Data base error" prompt and the program must end (with status 255) without saving.
+enum class [[nodiscard]] LoadOutcome{kLoaded, kExit};
+
+// The household's expense book: the catalogue of categories, items and persons held in
+// memory and kept in step with the files of the database folder, and the queries that read
+// totals and purchases straight from those files (nothing else is cached).
+//
+// Names are compared exactly and case-sensitively; categories and persons are listed in
+// byte-wise order of their names (Zoo before apple), items in their category's list order.
+// Not thread-safe: one thread owns it.
+class ExpenseDatabase {
+ public:
+  // Works on the real disk.
+  ExpenseDatabase();
+  // Works through `fs`, which must outlive the database.
+  explicit ExpenseDatabase(FileSystem& fs);
+  ExpenseDatabase(const ExpenseDatabase&) = delete;
+  ExpenseDatabase& operator=(const ExpenseDatabase&) = delete;
+
+  // --- Paths: the database folder joined with fixed names, nothing escaped. ---
+  std::string CategoryIndexPath() const;
+  std::string PersonIndexPath() const;
+  std::string MonthsIndexPath() const;
+  std::string CategoryFilePath(const std::string& category) const;
+  std::string ItemFilePath(const std::string& category, const std::string& item) const;
+  std::string PersonFilePath(const std::string& person) const;
+
+  // --- Loading ---
+  // Stores the folder and fills the catalogue from the index, category and person files.
+  // A missing index asks `prompt`: "Create new file" writes it empty and goes on, "Exit"
+  // stops at once. A listed category or person file that is missing is written as its
+  // index line, "\n" and a blank (the category then appears only at the next start, the
+  // person at once, with empty information). Months are sorted newest first.
+  LoadOutcome LoadDatabase(const std::string& database_folder, DatabasePrompt& prompt);
+
+  // --- Lookups (read-only) ---
+  std::vector<std::string> GetCategoryNames() const;
+  std::vector<std::string> GetPersonNames() const;
+  std::vector<std::string> GetMonths() const { return months_; }
+  // The category's item names in list order; empty for an unknown category.
+  std::vector<std::string> GetItemNames(const std::string& category) const;
+  bool CategoryExists(const std::string& name) const;
+  bool PersonExists(const std::string& name) const;
+  bool ItemExists(const std::string& category, const std::string& item) const;
+  // The information text, or empty when there is no such entity.
+  std::string GetCategoryInfo(const std::string& name) const;
+  std::string GetPersonInfo(const std::string& name) const;
+  std::string GetItemInfo(const std::string& category, const std::string& item) const;
+  // Names by list position (from 0); the empty text for a position out of range.
+  std::string GetCategoryNameAt(int position) const;
+  std::string GetItemNameAt(int category_position, int item_position) const;
+  // "for all" for the position just past the last person.
+  std::string GetPersonNameAt(int position) const;
+  // The category's position in name order, or -1.
+  int GetCategoryIndex(const std::string& name) const;
+  // False when a category named "" or " " exists; otherwise whether any category exists.
+  bool HasCategories() const;
+  bool HasPersons() const { return !persons_.empty(); }
+
+  const std::string& currency() const { return currency_; }
+  void set_currency(std::string currency) { currency_ = std::move(currency); }
+  const std::string& database_folder() const { return folder_; }
+
+  // --- Queries: each reads its file afresh. A category or item file that cannot be opened
+  // is created from its skeleton; a file lacking the wanted section gets it appended, empty.
+  // Such repairs that cannot be written are kept for TakeWriteFailures. ---
+
+  // The month key at a months-index position; "all months" for any negative position.
+  // Assumes position < number of months.
+  std::string MonthKeyAt(int position) const;
+  // The total of the month key ("all months" for the grand total); 0 when absent.
+  double CategoryMonthTotal(const std::string& month_key, const std::string& category);
+  double ItemMonthTotal(const std::string& month_key, const std::string& category,
+                        const std::string& item);
+  // Fills the amounts of the persons already in `totals` from the month's block.
+  void CategoryPersonTotals(const std::string& month_key, const std::string& category,
+                            PersonTotals& totals);
+  void ItemPersonTotals(const std::string& month_key, const std::string& category,
+                        const std::string& item, PersonTotals& totals);
+  // Appends the item's purchases of the month (all of them for "all months"), in file order.
+  void ItemPurchases(const std::string& month_key, const std::string& category,
+                     const std::string& item, std::vector<PurchaseRecord>& purchases);
+  // 1 for "January" ... 12 for "December"; 0 otherwise.
+  static int MonthNumber(const std::string& month_name);
+
+  // The messages of repairs that could not be written since the last call; clears them.
+  std::vector<std::string> TakeWriteFailures();
+
+ private:
+  bool LoadCategories(DatabasePrompt& prompt);
+  bool LoadPersons(DatabasePrompt& prompt);
+  bool LoadMonths(DatabasePrompt& prompt);
+  // The index's lines; on a missing index asks `prompt`. Nothing when the user chose Exit.
+  std::optional<std::vector<std::string>> ReadIndex(const std::string& path,
+                                                    const char* missing_text,
+                                                    DatabasePrompt& prompt);
+  void LoadCategoryFile(const std::string& index_line);
+  void LoadPersonFile(const std::string& index_line);
+  // The file's lines; a missing file is written as `skeleton` and read as nothing.
+  std::optional<std::vector<std::string>> ReadOrCreate(const std::string& path,
+                                                       const std::string& skeleton);
+  // Appends the empty section to the file when its begin line was not found.
+  void AppendSectionIfMissing(const std::string& path, const std::string& content, bool found,
+                              SectionMarks section);
+  void WriteRepair(const std::string& path, const std::string& content);
+  const CategoryRecord* FindCategory(const std::string& name) const;
+
+  PosixFileSystem own_fs_;
+  FileSystem& fs_;
+  std::string currency_;
+  std::string folder_;
+  std::map<std::string, CategoryRecord> categories_;
+  std::map<std::string, PersonRecord> persons_;
+  std::vector<std::string> months_;
+  std::vector<std::string> write_failures_;
+};
+
+}  // namespace kestrune

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "database/records.h"
+
+namespace kestrune {
+
+// The grammar of the expense sections that category and item files carry after their
+// header: month totals ("all months" or a month key, then an amount line), person totals
+// (blocks "month: KEY" of "person: NAME" and amount lines) and the purchase list.
+
+inline constexpr const char* kBeginCategoryTotals = "begin all category expenses";
+inline constexpr const char* kEndCategoryTotals = "end all category expenses";
+inline constexpr const char* kBeginItemTotals = "begin all item expenses";
+inline constexpr const char* kEndItemTotals = "end all item expenses";
+inline constexpr const char* kBeginPersonTotals = "begin persons expenses";
+inline constexpr const char* kEndPersonTotals = "end persons expenses";
+inline constexpr const char* kBeginPurchaseList = "begin purchase list";
+inline constexpr const char* kEndPurchaseList = "end purchase list";
+inline constexpr std::string_view kMonthPrefix = "month: ";
+inline constexpr std::string_view kPersonPrefix = "person: ";
+
+// The begin and end line of one kind of section.
+struct SectionMarks {
+  const char* begin;
+  const char* end;
+};
+inline constexpr SectionMarks kCategoryTotals{kBeginCategoryTotals, kEndCategoryTotals};
+inline constexpr SectionMarks kItemTotals{kBeginItemTotals, kEndItemTotals};
+inline constexpr SectionMarks kPersonTotals{kBeginPersonTotals, kEndPersonTotals};
+inline constexpr SectionMarks kPurchaseList{kBeginPurchaseList, kEndPurchaseList};
+
+// A purchase line: the six fields joined by "|". Parsing splits at the first five "|"; the
+// sum is the rest of the line, and missing fields are empty.
+std::string FormatPurchaseLine(const PurchaseRecord& purchase);
+PurchaseRecord ParsePurchaseLine(std::string_view line);
+// The purchase's month key: year, a blank, month.
+std::string MonthKeyOf(const PurchaseRecord& purchase);
+
+// The item file a totals query creates: the item totals and person totals sections.
+std::string NewItemTotalsFile();
+// The item file with all six empty section lines.
+std::string NewItemFile();
+// `content` with the empty section appended: "\n", the begin line, "\n", the end line.
+std::string AppendEmptySection(const std::string& content, SectionMarks section);
+
+// What a scan found: the value and whether the section's begin line was there at all.
+struct MonthTotalScan {
+  double amount = 0.0;
+  bool section_found = false;
+};
+// The amount after the last line equal to `key` inside the section; the line after a
+// matched key is taken whatever it holds (the end line reads 0).
+MonthTotalScan ScanMonthTotal(const std::vector<std::string>& lines, SectionMarks section,
+                              std::string_view key);
+
+// Sets the amount of every person of `totals` that has a "person: " line in the block
+// "month: KEY" of the person totals section. Persons not in `totals` are not added.
+// Returns whether the section's begin line was there.
+bool ScanPersonTotals(const std::vector<std::string>& lines, std::string_view key,
+                      PersonTotals& totals);
+
+// Appends the purchases of month `key` (all of them for "all months") in file order.
+// Returns whether the begin line of the purchase list was there.
+bool ScanPurchases(const std::vector<std::string>& lines, std::string_view key,
+                   std::vector<PurchaseRecord>& purchases);
+
+}  // namespace kestrune
