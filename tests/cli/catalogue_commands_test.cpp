@@ -1,0 +1,83 @@
+// The listing and query commands, run as a user runs them.
+#include "tests/support/cli_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+class CatalogueCommands : public CliTest {
+ protected:
+  void SetUp() override {
+    Ok({"init"});
+    Write("KSDBCategories.txt", "Food\nCar");
+    Write("categories/Food.txt",
+          "Food\n \nbegin item list\nMilk|\nend item list\nbegin all category expenses\n"
+          "all months\n16.00\n2004 January\n16.00\nend all category expenses\n"
+          "begin persons expenses\nmonth: all months\nperson: Anna\n12.50\nperson: for all\n"
+          " 3.50\nend persons expenses\n");
+    Write("categories/Car.txt", "Car\n \n");
+    Write("KSDBPersons.txt", "Bob\nAnna");
+    Write("persons/Anna.txt", "Anna\n ");
+    Write("persons/Bob.txt", "Bob\n ");
+  }
+};
+
+TEST_F(CatalogueCommands, InitSaysWhereAndLeavesAnExistingDatabaseAlone) {
+  TempFolder fresh;
+  ProcessResult first = RunProcess(KESTRUNE_CLI_PATH, {"--workdir", fresh.path(), "init"});
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.out, "Database in " + fresh.path() + "/data/BASE\n");
+  EXPECT_EQ(fresh.List("data/BASE"),
+            (std::vector<std::string>{"KSDBCategories.txt", "KSDBMonths.txt", "KSDBPersons.txt",
+                                      "categories", "items", "persons"}));
+  Ok({"init"});
+  EXPECT_EQ(Read("KSDBCategories.txt"), "Food\nCar");
+}
+
+TEST_F(CatalogueCommands, ListsInCatalogueOrder) {
+  EXPECT_EQ(Ok({"categories"}), "Car\nFood\n");
+  EXPECT_EQ(Ok({"persons"}), "Anna\nBob\n");
+  EXPECT_EQ(Ok({"items", "Food"}), "Milk\n");
+  EXPECT_EQ(Ok({"months"}), "");
+}
+
+TEST_F(CatalogueCommands, TotalsAndPersonTotals) {
+  EXPECT_EQ(Ok({"total", "Food"}), "16.00\n");
+  EXPECT_EQ(Ok({"total", "Food", "--month", "2004 January"}), "16.00\n");
+  EXPECT_EQ(Ok({"total", "Food", "--month", "2004 February"}), "0.00\n");
+  EXPECT_EQ(Ok({"person-totals", "Food"}), "Anna\t12.50\nBob\t0.00\nfor all\t3.50\n");
+  EXPECT_EQ(Ok({"total", "Food", "Milk"}), "0.00\n");
+  EXPECT_EQ(Ok({"purchases", "Food", "Milk"}), "");
+}
+
+TEST_F(CatalogueCommands, UnknownNamesAndBadKeysAreRefusedWithoutTouchingFiles) {
+  ProcessResult result = Cli({"total", "Drinks"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Unknown category: Drinks\n");
+  EXPECT_FALSE(work.Exists("data/BASE/categories/Drinks.txt"));
+  EXPECT_EQ(Cli({"purchases", "Food", "Bread"}).status, 1);
+  EXPECT_FALSE(work.Exists("data/BASE/items/Food Bread.txt"));
+  EXPECT_EQ(Cli({"total", "Food", "--month", "January 2004"}).status, 1);
+}
+
+TEST_F(CatalogueCommands, BadUsageIsOneLineAndStatusTwo) {
+  ProcessResult result = Cli({"purchases", "Food"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+  EXPECT_EQ(Cli({"no-such-command"}).status, 2);
+}
+
+TEST_F(CatalogueCommands, MissingDatabaseOrIndexEndsWithStatusThree) {
+  std::filesystem::remove(work.path() + "/data/BASE/KSDBPersons.txt");
+  ProcessResult result = Cli({"categories"});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, "Data base error: Can't open person's data base file.\n");
+  EXPECT_FALSE(work.Exists("data/BASE/KSDBPersons.txt"));
+
+  TempFolder empty;
+  result = RunProcess(KESTRUNE_CLI_PATH, {"--workdir", empty.path(), "persons"});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(empty.List(""), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace kestrune::testing

@@ -1,0 +1,155 @@
+// Loading the catalogue: order, recreation of missing files, odd index lines, the prompts.
+#include <gtest/gtest.h>
+
+#include "tests/support/database_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class LoadingTest : public DatabaseTest {};
+
+TEST_F(LoadingTest, CategoriesAndPersonsInByteOrderItemsInFileOrder) {
+  WriteEmptyIndexes();
+  Write("KSDBCategories.txt", "Zoo\napple\nBread");
+  Write("categories/Zoo.txt", CategoryFile("Zoo", {"Tiger|big", "Ant|"}));
+  Write("categories/apple.txt", CategoryFile("apple", {}));
+  Write("categories/Bread.txt", CategoryFile("Bread", {"Milk|1 l|organic"}));
+  Write("KSDBPersons.txt", "bob\nAnna");
+  Write("persons/bob.txt", "bob\n son");
+  Write("persons/Anna.txt", "Anna\n mother\nignored");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Bread", "Zoo", "apple"}));
+  EXPECT_EQ(db.GetItemNames("Zoo"), (Strings{"Tiger", "Ant"}));
+  EXPECT_EQ(db.GetItemInfo("Bread", "Milk"), "1 l|organic");
+  EXPECT_EQ(db.GetItemInfo("Zoo", "Ant"), "");
+  EXPECT_EQ(db.GetPersonNames(), (Strings{"Anna", "bob"}));
+  EXPECT_EQ(db.GetPersonInfo("Anna"), " mother");
+  EXPECT_EQ(db.GetCategoryInfo("Zoo"), " ");
+}
+
+TEST_F(LoadingTest, WindowsLineEndsReadTheSame) {
+  Write("KSDBCategories.txt", "Food\r\nDrinks");
+  Write("categories/Food.txt",
+        "Food\r\nall we eat\r\nbegin item list\r\nMilk|1 l\r\nend item list\r\n");
+  Write("categories/Drinks.txt", "Drinks\r\n \r\n");
+  Write("KSDBPersons.txt", "Anna\r\n");
+  Write("persons/Anna.txt", "Anna\r\n mother\r\n");
+  Write("KSDBMonths.txt", "2004 January\r\n2004 March\r\n");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Drinks", "Food"}));
+  EXPECT_EQ(db.GetCategoryInfo("Food"), "all we eat");
+  EXPECT_EQ(db.GetItemInfo("Food", "Milk"), "1 l");
+  EXPECT_EQ(db.GetPersonInfo("Anna"), " mother");
+  EXPECT_EQ(db.GetMonths(), (Strings{"2004 March", "2004 January"}));
+}
+
+TEST_F(LoadingTest, OddCategoryFilesAndIndexLines) {
+  WriteEmptyIndexes();
+  Write("KSDBCategories.txt", "Food\nNoItems\nNameless\nFood\n\nItemLine");
+  Write("categories/Food.txt", CategoryFile("Food", {"Milk|"}));
+  Write("categories/NoItems.txt", "NoItems\n \nMilk|\nend item list\n");
+  Write("categories/Nameless.txt", "\ninfo\nbegin item list\nend item list\n");
+  Write("categories/.txt", "\n");
+  Write("categories/ItemLine.txt", "ItemLine\n\nbegin item list\nNoBar\nend item list\n");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Food", "ItemLine", "NoItems"}));
+  EXPECT_EQ(db.GetItemNames("NoItems"), Strings{});
+  EXPECT_EQ(db.GetItemInfo("ItemLine", "NoBar"), "NoBar");
+  EXPECT_EQ(db.GetCategoryInfo("ItemLine"), "");
+}
+
+TEST_F(LoadingTest, MissingCategoryFileIsRecreatedButAppearsOnlyNextTime) {
+  WriteEmptyIndexes();
+  Write("KSDBCategories.txt", "Food\n");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), Strings{});
+  EXPECT_EQ(Read("categories/Food.txt"), "Food\n ");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), Strings{"Food"});
+  EXPECT_EQ(db.GetCategoryInfo("Food"), " ");
+}
+
+TEST_F(LoadingTest, MissingPersonFileIsRecreatedAndThePersonAppearsAtOnce) {
+  WriteEmptyIndexes();
+  Write("KSDBPersons.txt", "Anna\n\nBob");
+  Write("persons/Bob.txt", "Bob\n son");
+  Load();
+  EXPECT_EQ(Read("persons/Anna.txt"), "Anna\n ");
+  EXPECT_EQ(Read("persons/.txt"), "\n ");
+  EXPECT_EQ(db.GetPersonNames(), (Strings{"", "Anna", "Bob"}));
+  EXPECT_EQ(db.GetPersonInfo("Anna"), "");
+}
+
+TEST_F(LoadingTest, MissingIndexesArePromptedInOrderAndCreatedEmpty) {
+  RecordingPrompt prompt(PromptAnswer::kCreateNewFile);
+  ASSERT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
+  EXPECT_EQ(prompt.asked,
+            (Strings{"Can't open category's data base file.", "Can't open person's data base file.",
+                     "Can't open data base file."}));
+  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+    EXPECT_EQ(Read(index), "") << index;
+  }
+}
+
+TEST_F(LoadingTest, ExitAtTheFirstPromptStopsBeforePersonsAndMonths) {
+  Write("KSDBPersons.txt", "Anna");
+  RecordingPrompt prompt(PromptAnswer::kExit);
+  EXPECT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kExit);
+  EXPECT_EQ(prompt.asked, Strings{"Can't open category's data base file."});
+  EXPECT_FALSE(Exists("KSDBCategories.txt"));
+  EXPECT_FALSE(Exists("persons/Anna.txt"));
+}
+
+TEST_F(LoadingTest, LookupsByPosition) {
+  WriteEmptyIndexes();
+  Write("KSDBCategories.txt", "Food\nCar");
+  Write("categories/Food.txt", CategoryFile("Food", {"Milk|", "Bread|"}));
+  Write("categories/Car.txt", CategoryFile("Car", {}));
+  Write("KSDBPersons.txt", "Anna\nBob");
+  Write("persons/Anna.txt", "Anna\n ");
+  Write("persons/Bob.txt", "Bob\n ");
+  Load();
+  EXPECT_EQ(db.GetCategoryNameAt(0), "Car");
+  EXPECT_EQ(db.GetCategoryNameAt(2), "");
+  EXPECT_EQ(db.GetCategoryNameAt(-1), "");
+  EXPECT_EQ(db.GetItemNameAt(1, 1), "Bread");
+  EXPECT_EQ(db.GetItemNameAt(1, 2), "");
+  EXPECT_EQ(db.GetItemNameAt(-1, 0), "");
+  EXPECT_EQ(db.GetPersonNameAt(1), "Bob");
+  EXPECT_EQ(db.GetPersonNameAt(2), "for all");
+  EXPECT_EQ(db.GetPersonNameAt(3), "");
+  EXPECT_EQ(db.GetPersonNameAt(-1), "");
+  EXPECT_EQ(db.GetCategoryIndex("Food"), 1);
+  EXPECT_EQ(db.GetCategoryIndex("food"), -1);
+  EXPECT_TRUE(db.ItemExists("Food", "Milk"));
+  EXPECT_FALSE(db.ItemExists("Car", "Milk"));
+  EXPECT_TRUE(db.HasCategories());
+  EXPECT_TRUE(db.HasPersons());
+}
+
+TEST_F(LoadingTest, ABlankCategoryMakesTheCatalogueCountAsEmpty) {
+  WriteEmptyIndexes();
+  Load();
+  EXPECT_FALSE(db.HasCategories());
+  EXPECT_FALSE(db.HasPersons());
+  Write("KSDBCategories.txt", "Food\nBlank");
+  Write("categories/Food.txt", CategoryFile("Food", {}));
+  Write("categories/Blank.txt", CategoryFile(" ", {}));
+  Load();
+  EXPECT_FALSE(db.HasCategories());
+}
+
+TEST_F(LoadingTest, MonthKeysByPosition) {
+  WriteEmptyIndexes();
+  Write("KSDBMonths.txt", "2003 December\n2004 February\n2004 January\n");
+  Load();
+  EXPECT_EQ(db.MonthKeyAt(0), "2004 February");
+  EXPECT_EQ(db.MonthKeyAt(2), "2003 December");
+  EXPECT_EQ(db.MonthKeyAt(-1), "all months");
+  EXPECT_EQ(db.MonthKeyAt(-5), "all months");
+}
+
+}  // namespace
+}  // namespace kestrune::testing

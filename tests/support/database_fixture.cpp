@@ -1,0 +1,61 @@
+#include "tests/support/database_fixture.h"
+
+#include <filesystem>
+
+namespace kestrune::testing {
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+DatabaseTest::DatabaseTest() {
+  for (const char* sub : {"categories", "items", "persons"}) {
+    std::filesystem::create_directories(base() + "/" + sub);
+  }
+}
+
+void DatabaseTest::Write(const std::string& relative, const std::string& content) const {
+  work.Write("data/BASE/" + relative, content);
+}
+
+std::string DatabaseTest::Read(const std::string& relative) const {
+  return work.Read("data/BASE/" + relative);
+}
+
+bool DatabaseTest::Exists(const std::string& relative) const {
+  return work.Exists("data/BASE/" + relative);
+}
+
+void DatabaseTest::WriteEmptyIndexes() const {
+  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+    Write(index, "");
+  }
+}
+
+void DatabaseTest::Load() {
+  RecordingPrompt prompt(PromptAnswer::kCreateNewFile);
+  ASSERT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
+}
+
+std::string DatabaseTest::CategoryFile(const std::string& name,
+                                       const std::vector<std::string>& items,
+                                       const std::vector<std::string>& totals,
+                                       const std::vector<std::string>& persons) {
+  std::vector<std::string> lines = {name, " "};
+  if (!items.empty()) {
+    lines.push_back("begin item list");
+    lines.insert(lines.end(), items.begin(), items.end());
+    lines.push_back("end item list");
+  }
+  lines.push_back("begin all category expenses");
+  lines.insert(lines.end(), totals.begin(), totals.end());
+  lines.push_back("end all category expenses");
+  lines.push_back("begin persons expenses");
+  lines.insert(lines.end(), persons.begin(), persons.end());
+  lines.push_back("end persons expenses");
+  return Lines(lines);
+}
+
+}  // namespace kestrune::testing
