@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "cli/cli_run.h"
-#include "cli/open_database.h"
+#include "cli/command_support.h"
 #include "database/amounts.h"
 #include "database/database_folder.h"
 #include "database/month_keys.h"
@@ -22,11 +22,6 @@ struct QueryArgs {
 
 void PrintLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) std::cout << line << "\n";
-}
-
-int Refuse(const std::string& message) {
-  std::cerr << message << "\n";
-  return kExitRefused;
 }
 
 // Checks what a query names before it reads (a query would create files for unknown names).
@@ -54,16 +49,8 @@ int RunInit(CliRun& run) {
   return kExitOk;
 }
 
-// Runs `body` on the loaded database; reports repairs that could not be written.
-template <typename Body>
-int WithDatabase(CliRun& run, Body body) {
-  ExpenseDatabase db;
-  if (const int status = OpenDatabase(run.workdir, db); status != kExitOk) return status;
-  return ReportWriteFailures(db, body(db));
-}
-
 int RunTotal(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     const double total = args.item.empty()
                              ? db.CategoryMonthTotal(args.month, args.category)
@@ -74,7 +61,7 @@ int RunTotal(CliRun& run, const QueryArgs& args) {
 }
 
 int RunPersonTotals(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     PersonTotals totals;
     std::vector<std::string> persons = db.GetPersonNames();
@@ -93,7 +80,7 @@ int RunPersonTotals(CliRun& run, const QueryArgs& args) {
 }
 
 int RunPurchases(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, true)) return refused;
     std::vector<PurchaseRecord> purchases;
     db.ItemPurchases(args.month, args.category, args.item, purchases);
@@ -110,7 +97,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("categories", "list the categories")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
         PrintLines(db.GetCategoryNames());
         return kExitOk;
       });
@@ -121,7 +108,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   items->add_option("CATEGORY", *category)->required();
   items->callback([&run, category] {
     run.action = [category](CliRun& r) {
-      return WithDatabase(r, [&](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, [&](ExpenseDatabase& db) {
         if (!db.CategoryExists(*category)) return Refuse("Unknown category: " + *category);
         PrintLines(db.GetItemNames(*category));
         return kExitOk;
@@ -130,7 +117,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("persons", "list the persons")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
         PrintLines(db.GetPersonNames());
         return kExitOk;
       });
@@ -138,7 +125,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("months", "list the months with purchases, newest first")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
         PrintLines(db.GetMonths());
         return kExitOk;
       });

@@ -14,6 +14,11 @@ std::optional<std::string> ChangeSet::Read(const std::string& path) {
   return fs_.ReadFile(path);
 }
 
+bool ChangeSet::Exists(const std::string& path) {
+  if (const Change* change = Find(path)) return change->content.has_value();
+  return fs_.Exists(path);
+}
+
 void ChangeSet::Write(const std::string& path, std::string content) {
   if (Change* change = Find(path)) {
     change->content = std::move(content);

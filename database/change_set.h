@@ -19,6 +19,8 @@ class ChangeSet {
 
   // The file as this change set would leave it; nothing when absent or unreadable.
   std::optional<std::string> Read(const std::string& path);
+  // Whether the file exists as this change set would leave it.
+  bool Exists(const std::string& path);
   // Gathers a whole-file replacement (creating the file when absent).
   void Write(const std::string& path, std::string content);
   // Gathers a removal; removing an absent file is no error.

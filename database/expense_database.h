@@ -99,6 +99,36 @@ class ExpenseDatabase {
   // 1 for "January" ... 12 for "December"; 0 otherwise.
   static int MonthNumber(const std::string& month_name);
 
+  // --- Purchases and months. Each operation gathers all its file changes and commits them
+  // in one step; a failure is returned and the catalogue in memory is left as it was. ---
+
+  // Inserts the purchase at the top of the item file's purchase list and adds its sum to the
+  // month's and "all months" totals and to the person's entries in the item file and the
+  // category file, creating missing lines. Missing files get their skeletons and missing
+  // sections are added empty first. Assumes the purchase's month was entered by AddMonth.
+  Status RecordPurchase(const std::string& category, const std::string& item,
+                        const PurchaseRecord& purchase);
+  // Removes one purchase line equal to `purchase_line` from the item file and subtracts its
+  // sum from the same totals (entries that reach 0 stay). Refused, with nothing changed, when
+  // the item file holds no such purchase.
+  Status DeletePurchase(const std::string& category, const std::string& item,
+                        const std::string& purchase_line);
+  // Enters a month key not yet known into the months array and rewrites the months index,
+  // newest first. `added` (optional) tells whether the key was new.
+  Status AddMonth(const std::string& month_key, bool* added = nullptr);
+  // Sorts the months array newest first.
+  void SortMonths();
+  // Takes the month out of every category and item file (its totals, person blocks and
+  // purchases, and its amounts from the "all months" entries) and out of the months index.
+  // "all months" changes nothing.
+  Status DeleteMonth(const std::string& month_key);
+  // Empties every expense section of every category and item file and the months index;
+  // the catalogue stays.
+  Status DeleteAllPurchases();
+  // Deletes every category and item file and empties the three index files. Person files
+  // stay on disk but are no longer listed.
+  Status ClearDatabase();
+
   // The messages of repairs that could not be written since the last call; clears them.
   std::vector<std::string> TakeWriteFailures();
 
@@ -120,6 +150,20 @@ class ExpenseDatabase {
                               SectionMarks section);
   void WriteRepair(const std::string& path, const std::string& content);
   const CategoryRecord* FindCategory(const std::string& name) const;
+  // A file's lines as `changes` would leave them. `existed` is false for an absent file; the
+  // status fails for a file that exists but cannot be read (it must not be rewritten).
+  struct FileLines {
+    Status status = Status::Ok();
+    bool existed = false;
+    std::vector<std::string> lines;
+  };
+  FileLines ReadLines(ChangeSet& changes, const std::string& path);
+  // The persons of the catalogue and "for all", each with 0.
+  PersonTotals EveryoneAtZero() const;
+  Status TakeMonthOutOfCategory(ChangeSet& changes, const std::string& category,
+                                const std::string& month_key);
+  Status TakeMonthOutOfItem(ChangeSet& changes, const std::string& category,
+                            const std::string& item, const std::string& month_key);
 
   PosixFileSystem own_fs_;
   FileSystem& fs_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "database/file_system.h"
@@ -11,6 +12,7 @@ namespace kestrune::testing {
 class FailingFileSystem final : public FileSystem {
  public:
   std::optional<std::string> ReadFile(const std::string& path) override {
+    if (unreadable.contains(path)) return std::nullopt;
     return disk_.ReadFile(path);
   }
   Status WriteFile(const std::string& path, const std::string& content) override {
@@ -25,6 +27,7 @@ class FailingFileSystem final : public FileSystem {
   Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
 
   int fail_after = 1 << 30;
+  std::set<std::string> unreadable;  // exist, but every read fails
   int changes = 0;
 
  private:

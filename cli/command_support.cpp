@@ -1,4 +1,4 @@
-#include "cli/open_database.h"
+#include "cli/command_support.h"
 
 #include <iostream>
 
@@ -35,6 +35,17 @@ int ReportWriteFailures(ExpenseDatabase& db, int status) {
   const std::vector<std::string> failures = db.TakeWriteFailures();
   for (const std::string& failure : failures) std::cerr << failure << "\n";
   return failures.empty() ? status : kExitDatabase;
+}
+
+int Refuse(const std::string& message) {
+  std::cerr << message << "\n";
+  return kExitRefused;
+}
+
+int Reported(const Status& status) {
+  if (status.ok()) return kExitOk;
+  std::cerr << status.message() << "\n";
+  return kExitDatabase;
 }
 
 }  // namespace kestrune::cli

@@ -1,0 +1,105 @@
+// Taking a month out, emptying every expense section, and clearing the whole database.
+#include <algorithm>
+
+#include "database/catalogue_files.h"
+#include "database/expense_database.h"
+#include "database/month_keys.h"
+#include "database/section_edits.h"
+#include "database/text_lines.h"
+
+namespace kestrune {
+
+PersonTotals ExpenseDatabase::EveryoneAtZero() const {
+  PersonTotals totals;
+  for (const auto& [name, person] : persons_) totals[name] = 0.0;
+  totals[kForAll] = 0.0;
+  return totals;
+}
+
+// The month's amounts are read from the file before anything in it changes.
+Status ExpenseDatabase::TakeMonthOutOfCategory(ChangeSet& changes, const std::string& category,
+                                               const std::string& month_key) {
+  const std::string path = CategoryFilePath(category);
+  FileLines file = ReadLines(changes, path);
+  if (!file.status.ok()) return file.status;
+  if (!file.existed) file.lines = SplitLines(NewCategoryFile(category, ""));
+  EnsureSections(file.lines, {kCategoryTotals, kPersonTotals});
+  const double total = ScanMonthTotal(file.lines, kCategoryTotals, month_key).amount;
+  PersonTotals persons = EveryoneAtZero();
+  ScanPersonTotals(file.lines, month_key, persons);
+  changes.Write(path,
+                JoinEndedLines(DropMonth(file.lines, kCategoryTotals, month_key, total, persons)));
+  return Status::Ok();
+}
+
+Status ExpenseDatabase::TakeMonthOutOfItem(ChangeSet& changes, const std::string& category,
+                                           const std::string& item, const std::string& month_key) {
+  const std::string path = ItemFilePath(category, item);
+  FileLines file = ReadLines(changes, path);
+  if (!file.status.ok()) return file.status;
+  if (!file.existed) file.lines = SplitLines(NewItemTotalsFile());
+  EnsureSections(file.lines, {kItemTotals, kPersonTotals});
+  const double total = ScanMonthTotal(file.lines, kItemTotals, month_key).amount;
+  PersonTotals persons = EveryoneAtZero();
+  ScanPersonTotals(file.lines, month_key, persons);
+  changes.Write(path,
+                JoinEndedLines(DropMonth(file.lines, kItemTotals, month_key, total, persons)));
+  return Status::Ok();
+}
+
+Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
+  if (month_key == kAllMonths) return Status::Ok();
+  ChangeSet changes(fs_);
+  for (const auto& [name, category] : categories_) {
+    Status taken = TakeMonthOutOfCategory(changes, name, month_key);
+    for (const ItemEntry& item : category.items) {
+      if (!taken.ok()) break;
+      taken = TakeMonthOutOfItem(changes, name, item.name, month_key);
+    }
+    if (!taken.ok()) return taken;
+  }
+  std::vector<std::string> months = months_;
+  std::erase(months, month_key);
+  changes.Write(MonthsIndexPath(), JoinEndedLines(months));
+  Status committed = changes.Commit();
+  if (committed.ok()) months_ = std::move(months);
+  return committed;
+}
+
+Status ExpenseDatabase::DeleteAllPurchases() {
+  ChangeSet changes(fs_);
+  for (const auto& [name, category] : categories_) {
+    for (const ItemEntry& item : category.items) {
+      changes.Write(ItemFilePath(name, item.name), NewItemFile());
+    }
+    FileLines file = ReadLines(changes, CategoryFilePath(name));
+    if (!file.status.ok()) return file.status;
+    if (file.existed) {
+      changes.Write(CategoryFilePath(name), JoinEndedLines(EmptyExpenseSections(file.lines)));
+    }
+  }
+  changes.Write(MonthsIndexPath(), "");
+  Status committed = changes.Commit();
+  if (committed.ok()) months_.clear();
+  return committed;
+}
+
+Status ExpenseDatabase::ClearDatabase() {
+  ChangeSet changes(fs_);
+  for (const auto& [name, category] : categories_) {
+    for (const ItemEntry& item : category.items) changes.Remove(ItemFilePath(name, item.name));
+    changes.Remove(CategoryFilePath(name));
+  }
+  changes.Write(CategoryIndexPath(), "");
+  changes.Write(PersonIndexPath(), "");
+  changes.Write(MonthsIndexPath(), "");
+  Status committed = changes.Commit();
+  if (committed.ok()) {
+    persons_.clear();
+    months_.clear();
+    categories_.clear();
+  }
+  return committed;
+}
+
+}  // namespace kestrune

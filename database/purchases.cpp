@@ -1,0 +1,99 @@
+// Recording and deleting purchases, and the months index they feed.
+#include <algorithm>
+
+#include "database/amounts.h"
+#include "database/catalogue_files.h"
+#include "database/expense_database.h"
+#include "database/month_keys.h"
+#include "database/section_edits.h"
+#include "database/text_lines.h"
+
+namespace kestrune {
+namespace {
+
+// The category file that recording a purchase starts from when the file is absent.
+std::string RecordingCategorySkeleton(const std::string& category) {
+  return JoinLines({category, " ", kBeginItemList, kEndItemList, kBeginCategoryTotals,
+                    kEndCategoryTotals, kBeginPersonTotals, kEndPersonTotals});
+}
+
+}  // namespace
+
+ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const std::string& path) {
+  FileLines file;
+  if (std::optional<std::string> content = changes.Read(path)) {
+    file.existed = true;
+    file.lines = SplitLines(*content);
+  } else if (changes.Exists(path)) {
+    file.status = Status::Error("Can't read " + path);
+  }
+  return file;
+}
+
+Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::string& item,
+                                       const PurchaseRecord& purchase) {
+  ChangeSet changes(fs_);
+  const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseAmount(purchase.sum),
+                            purchase.sum};
+  FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
+  if (!item_file.status.ok()) return item_file.status;
+  if (!item_file.existed) item_file.lines = SplitLines(NewItemFile());
+  EnsureSections(item_file.lines, {kItemTotals, kPersonTotals, kPurchaseList});
+  std::vector<std::string> item_lines = ChangeTotals(item_file.lines, kItemTotals, change);
+  InsertPurchaseLine(item_lines, FormatPurchaseLine(purchase));
+  changes.Write(ItemFilePath(category, item), JoinEndedLines(item_lines));
+
+  FileLines category_file = ReadLines(changes, CategoryFilePath(category));
+  if (!category_file.status.ok()) return category_file.status;
+  if (!category_file.existed) category_file.lines = SplitLines(RecordingCategorySkeleton(category));
+  EnsureSections(category_file.lines, {kCategoryTotals, kPersonTotals});
+  changes.Write(CategoryFilePath(category),
+                JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
+  return changes.Commit();
+}
+
+Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::string& item,
+                                       const std::string& purchase_line) {
+  ChangeSet changes(fs_);
+  const PurchaseRecord purchase = ParsePurchaseLine(purchase_line);
+  const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseAmount(purchase.sum),
+                            std::nullopt};
+  FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
+  if (!item_file.status.ok()) return item_file.status;
+  if (!RemovePurchaseLine(item_file.lines, purchase)) {
+    return Status::Error("No such purchase: " + purchase_line);
+  }
+  changes.Write(ItemFilePath(category, item),
+                JoinEndedLines(ChangeTotals(item_file.lines, kItemTotals, change)));
+
+  FileLines category_file = ReadLines(changes, CategoryFilePath(category));
+  if (!category_file.status.ok()) return category_file.status;
+  if (category_file.existed) {
+    changes.Write(CategoryFilePath(category),
+                  JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
+  }
+  return changes.Commit();
+}
+
+Status ExpenseDatabase::AddMonth(const std::string& month_key, bool* added) {
+  if (added != nullptr) *added = false;
+  if (std::find(months_.begin(), months_.end(), month_key) != months_.end()) {
+    return Status::Ok();
+  }
+  std::vector<std::string> months = months_;
+  months.push_back(month_key);
+  SortMonthsNewestFirst(months);
+  ChangeSet changes(fs_);
+  changes.Write(MonthsIndexPath(), JoinEndedLines(months));
+  Status committed = changes.Commit();
+  if (!committed.ok()) return committed;
+  months_ = std::move(months);
+  if (added != nullptr) *added = true;
+  return Status::Ok();
+}
+
+void ExpenseDatabase::SortMonths() {
+  SortMonthsNewestFirst(months_);
+}
+
+}  // namespace kestrune

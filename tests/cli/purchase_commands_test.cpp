@@ -1,0 +1,87 @@
+// record, delete-purchase, delete-month, delete-all-purchases and clear from the command line.
+#include "tests/support/cli_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+class PurchaseCommands : public CliTest {
+ protected:
+  void SetUp() override {
+    Ok({"init"});
+    Write("KSDBCategories.txt", "Food");
+    Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nend item list\n");
+    Write("KSDBPersons.txt", "Anna");
+    Write("persons/Anna.txt", "Anna\n ");
+  }
+  // Runs a command that must be refused with status 1, the message and no file changed.
+  void ExpectRefused(const std::vector<std::string>& args, const std::string& message) {
+    const std::string category = Read("categories/Food.txt");
+    const std::string months = Read("KSDBMonths.txt");
+    ProcessResult result = Cli(args);
+    EXPECT_EQ(result.status, 1) << args[0];
+    EXPECT_EQ(result.err, message + "\n");
+    EXPECT_EQ(Read("categories/Food.txt"), category);
+    EXPECT_EQ(Read("KSDBMonths.txt"), months);
+  }
+};
+
+TEST_F(PurchaseCommands, RecordBuildsTheRecordLikeThePurchaseDialog) {
+  Ok({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5", "two bottles"});
+  Ok({"record", "Food", "Milk", "2003-12-31", "for all", "1234.567"});
+  EXPECT_EQ(Ok({"purchases", "Food", "Milk"}),
+            "2003|December|31|for all||1234.57\n2004|March|07|Anna|two bottles| 3.50\n");
+  EXPECT_EQ(Ok({"months"}), "2004 March\n2003 December\n");
+  EXPECT_EQ(Ok({"total", "Food", "--month", "2004 March"}), "3.50\n");
+}
+
+TEST_F(PurchaseCommands, RecordRefusesBadInputAndChangesNothing) {
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "0"},
+                "Please type purchase summ.");
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "-2"},
+                "Please type purchase summ.");
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "two"},
+                "Please type purchase summ.");
+  ExpectRefused({"record", "Food", "Milk", "2004-02-30", "Anna", "2"},
+                "Invalid date: 2004-02-30 (use YYYY-MM-DD)");
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Carl", "2"}, "Unknown person: Carl");
+  ExpectRefused({"record", "Food", "Tea", "2004-03-07", "Anna", "2"}, "Unknown item: Tea in Food");
+  ExpectRefused({"record", "Drinks", "Tea", "2004-03-07", "Anna", "2"}, "Unknown category: Drinks");
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "2", "a|b"},
+                "Invalid purchase information: one line, without \"|\"");
+  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "2", "a\nb"},
+                "Invalid purchase information: one line, without \"|\"");
+  EXPECT_FALSE(work.Exists("data/BASE/items/Food Milk.txt"));
+}
+
+TEST_F(PurchaseCommands, DeletePurchaseAndMonthRefuseWhatIsNotThere) {
+  Ok({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5", "x"});
+  ExpectRefused({"delete-purchase", "Food", "Milk", "2004|March|07|Anna|y| 3.50"},
+                "No such purchase: 2004|March|07|Anna|y| 3.50");
+  ExpectRefused({"delete-month", "2004 April"}, "Unknown month: 2004 April");
+  ExpectRefused({"delete-month", "all months"}, "Unknown month: all months");
+  Ok({"delete-purchase", "Food", "Milk", "2004|March|07|Anna|x| 3.50"});
+  EXPECT_EQ(Ok({"purchases", "Food", "Milk"}), "");
+  Ok({"delete-month", "2004 March"});
+  EXPECT_EQ(Ok({"months"}), "");
+}
+
+TEST_F(PurchaseCommands, AWriteThatFailsEndsWithStatusThreeAndLeavesTheFiles) {
+  std::filesystem::remove_all(work.path() + "/data/BASE/items");
+  ProcessResult result = Cli({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5"});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_NE(result.err.find("Food Milk.txt"), std::string::npos);
+  EXPECT_EQ(Read("categories/Food.txt"), "Food\n \nbegin item list\nMilk|\nend item list\n");
+}
+
+TEST_F(PurchaseCommands, BulkCommandsAskNothing) {
+  Ok({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5"});
+  Ok({"delete-all-purchases"});
+  EXPECT_EQ(Ok({"total", "Food"}), "0.00\n");
+  EXPECT_EQ(Ok({"months"}), "");
+  Ok({"clear"});
+  EXPECT_EQ(Ok({"categories"}), "");
+  EXPECT_EQ(Ok({"persons"}), "");
+}
+
+}  // namespace
+}  // namespace kestrune::testing

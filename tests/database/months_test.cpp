@@ -1,0 +1,123 @@
+// Taking a month out, emptying all purchases, clearing the database.
+#include <gtest/gtest.h>
+
+#include "database/sections.h"
+#include "tests/support/consistency.h"
+#include "tests/support/database_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MonthsTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Write("KSDBCategories.txt", "Food");
+    Write("categories/Food.txt",
+          "Food\nall we eat\nbegin item list\nMilk|\nTea|\nend item list\n"
+          "begin all category expenses\nend all category expenses\n"
+          "begin persons expenses\nend persons expenses");
+    Write("KSDBPersons.txt", "Anna");
+    Write("persons/Anna.txt", "Anna\n ");
+    Load();
+    Record("Milk", "2004|January|05|for all|a|10.00");
+    Record("Milk", "2004|February|05|for all|b| 4.00");
+    Record("Milk", "2004|February|06|Anna|c| 3.00");
+  }
+  void Record(const std::string& item, const std::string& line) {
+    const PurchaseRecord purchase = ParsePurchaseLine(line);
+    ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+    ASSERT_TRUE(db.RecordPurchase("Food", item, purchase).ok());
+  }
+};
+
+TEST_F(MonthsTest, DeleteMonthLowersForAllByThatMonthsShare) {
+  ASSERT_TRUE(db.DeleteMonth("2004 January").ok());
+  EXPECT_EQ(Read("categories/Food.txt"), Lines({"Food",
+                                                "all we eat",
+                                                "begin item list",
+                                                "Milk|",
+                                                "Tea|",
+                                                "end item list",
+                                                "begin all category expenses",
+                                                "all months",
+                                                " 7.00",
+                                                "2004 February",
+                                                " 7.00",
+                                                "end all category expenses",
+                                                "begin persons expenses",
+                                                "month: all months",
+                                                "person: for all",
+                                                " 4.00",
+                                                "person: Anna",
+                                                " 3.00",
+                                                "month: 2004 February",
+                                                "person: for all",
+                                                " 4.00",
+                                                "person: Anna",
+                                                " 3.00",
+                                                "end persons expenses"}));
+  EXPECT_EQ(db.GetMonths(), Strings{"2004 February"});
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 February\n");
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(MonthsTest, DeletingEveryMonthLeavesZeroEntriesAndNoPurchases) {
+  ASSERT_TRUE(db.DeleteMonth("2004 January").ok());
+  ASSERT_TRUE(db.DeleteMonth("2004 February").ok());
+  EXPECT_EQ(Read("items/Food Milk.txt"),
+            Lines({"begin all item expenses", "all months", " 0.00", "end all item expenses",
+                   "begin persons expenses", "month: all months", "person: for all", " 0.00",
+                   "person: Anna", " 0.00", "end persons expenses", "begin purchase list",
+                   "end purchase list"}));
+  EXPECT_EQ(Read("items/Food Tea.txt"), Lines({"begin all item expenses", "end all item expenses",
+                                               "begin persons expenses", "end persons expenses"}));
+  EXPECT_EQ(Read("KSDBMonths.txt"), "");
+}
+
+TEST_F(MonthsTest, DeleteMonthWithNoMonthChosenChangesNothing) {
+  const std::string before = Read("categories/Food.txt");
+  ASSERT_TRUE(db.DeleteMonth("all months").ok());
+  EXPECT_EQ(Read("categories/Food.txt"), before);
+  EXPECT_EQ(db.GetMonths().size(), 2u);
+}
+
+TEST_F(MonthsTest, DeleteAllPurchasesKeepsTheCatalogue) {
+  ASSERT_TRUE(db.DeleteAllPurchases().ok());
+  const std::string six =
+      "begin all item expenses\nend all item expenses\nbegin persons expenses\n"
+      "end persons expenses\nbegin purchase list\nend purchase list";
+  EXPECT_EQ(Read("items/Food Milk.txt"), six);
+  EXPECT_EQ(Read("items/Food Tea.txt"), six);
+  EXPECT_EQ(Read("categories/Food.txt"),
+            Lines({"Food", "all we eat", "begin item list", "Milk|", "Tea|", "end item list",
+                   "begin all category expenses", "end all category expenses",
+                   "begin persons expenses", "end persons expenses"}));
+  EXPECT_EQ(Read("KSDBMonths.txt"), "");
+  EXPECT_EQ(db.GetMonths(), Strings{});
+  EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Milk", "Tea"}));
+}
+
+TEST_F(MonthsTest, ClearDatabaseKeepsOnlyPersonFiles) {
+  ASSERT_TRUE(db.ClearDatabase().ok());
+  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+    EXPECT_EQ(Read(index), "") << index;
+  }
+  EXPECT_EQ(work.List("data/BASE/categories"), Strings{});
+  EXPECT_EQ(work.List("data/BASE/items"), Strings{});
+  EXPECT_EQ(work.List("data/BASE/persons"), Strings{"Anna.txt"});
+  EXPECT_EQ(db.GetCategoryNames(), Strings{});
+  EXPECT_EQ(db.GetPersonNames(), Strings{});
+}
+
+TEST_F(MonthsTest, TheTotalsCheckSeesAHandEditedAmount) {
+  std::string item = Read("items/Food Milk.txt");
+  item.replace(item.find("17.00"), 5, "17.01");
+  Write("items/Food Milk.txt", item);
+  EXPECT_EQ(CheckTotals(db).size(), 1u);
+}
+
+}  // namespace
+}  // namespace kestrune::testing

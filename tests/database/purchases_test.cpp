@@ -1,0 +1,282 @@
+// Recording and deleting purchases: exact file bytes, failures, and totals that stay right.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "database/amounts.h"
+#include "database/month_keys.h"
+#include "database/sections.h"
+#include "tests/support/consistency.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/failing_file_system.h"
+
+namespace kestrune::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+PurchaseRecord Purchase(const std::string& line) {
+  return ParsePurchaseLine(line);
+}
+
+class PurchasesTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Write("KSDBCategories.txt", "Food");
+    Write("categories/Food.txt",
+          "Food\n \nbegin item list\nMilk|\nBread|\nend item list\n"
+          "begin all category expenses\nend all category expenses\n"
+          "begin persons expenses\nend persons expenses");
+    Write("KSDBPersons.txt", "Anna\nBob");
+    Write("persons/Anna.txt", "Anna\n ");
+    Write("persons/Bob.txt", "Bob\n ");
+    Load();
+  }
+  // Enters the month and records the purchase, as the purchase dialog does.
+  void Record(const std::string& item, const std::string& line) {
+    const PurchaseRecord purchase = Purchase(line);
+    ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+    ASSERT_TRUE(db.RecordPurchase("Food", item, purchase).ok());
+  }
+  void Delete(const std::string& item, const std::string& line) {
+    ASSERT_TRUE(db.DeletePurchase("Food", item, line).ok());
+  }
+  std::string FoodHeader() const {
+    return "Food\n \nbegin item list\nMilk|\nBread|\nend item list\n";
+  }
+};
+
+TEST_F(PurchasesTest, FirstPurchaseOfAnItem) {
+  Record("Milk", "2004|January|05|Anna|bread|12.50");
+  EXPECT_EQ(
+      Read("items/Food Milk.txt"),
+      Lines({"begin all item expenses", "all months", "12.50", "2004 January", "12.50",
+             "end all item expenses", "begin persons expenses", "month: all months", "person: Anna",
+             "12.50", "month: 2004 January", "person: Anna", "12.50", "end persons expenses",
+             "begin purchase list", "2004|January|05|Anna|bread|12.50", "end purchase list"}));
+  EXPECT_EQ(
+      Read("categories/Food.txt"),
+      FoodHeader() + Lines({"begin all category expenses", "all months", "12.50", "2004 January",
+                            "12.50", "end all category expenses", "begin persons expenses",
+                            "month: all months", "person: Anna", "12.50", "month: 2004 January",
+                            "person: Anna", "12.50", "end persons expenses"}));
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January\n");
+}
+
+TEST_F(PurchasesTest, SecondPurchaseAddsUpAndAnotherPersonJoinsEachBlock) {
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  Record("Milk", "2004|January|07|Anna|b| 7.25");
+  Record("Milk", "2004|January|09|for all|c| 3.00");
+  EXPECT_EQ(Read("items/Food Milk.txt"), Lines({"begin all item expenses",
+                                                "all months",
+                                                "22.75",
+                                                "2004 January",
+                                                "22.75",
+                                                "end all item expenses",
+                                                "begin persons expenses",
+                                                "month: all months",
+                                                "person: Anna",
+                                                "19.75",
+                                                "person: for all",
+                                                " 3.00",
+                                                "month: 2004 January",
+                                                "person: Anna",
+                                                "19.75",
+                                                "person: for all",
+                                                " 3.00",
+                                                "end persons expenses",
+                                                "begin purchase list",
+                                                "2004|January|09|for all|c| 3.00",
+                                                "2004|January|07|Anna|b| 7.25",
+                                                "2004|January|05|Anna|a|12.50",
+                                                "end purchase list"}));
+}
+
+TEST_F(PurchasesTest, AnOlderMonthGoesToTheEndOfTheMonthsIndexAndItsOwnBlock) {
+  Record("Milk", "2004|January|05|Anna|a| 1.00");
+  Record("Bread", "2003|December|31|Bob|b| 2.00");
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January\n2003 December\n");
+  EXPECT_EQ(db.GetMonths(), (Strings{"2004 January", "2003 December"}));
+  EXPECT_EQ(Read("categories/Food.txt"), FoodHeader() + Lines({"begin all category expenses",
+                                                               "all months",
+                                                               " 3.00",
+                                                               "2004 January",
+                                                               " 1.00",
+                                                               "2003 December",
+                                                               " 2.00",
+                                                               "end all category expenses",
+                                                               "begin persons expenses",
+                                                               "month: all months",
+                                                               "person: Anna",
+                                                               " 1.00",
+                                                               "person: Bob",
+                                                               " 2.00",
+                                                               "month: 2004 January",
+                                                               "person: Anna",
+                                                               " 1.00",
+                                                               "month: 2003 December",
+                                                               "person: Bob",
+                                                               " 2.00",
+                                                               "end persons expenses"}));
+}
+
+TEST_F(PurchasesTest, AddMonthOfAKnownMonthLeavesTheIndexAlone) {
+  Write("KSDBMonths.txt", "2004 January");
+  Load();
+  bool added = true;
+  ASSERT_TRUE(db.AddMonth("2004 January", &added).ok());
+  EXPECT_FALSE(added);
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January");
+}
+
+TEST_F(PurchasesTest, DeleteThenRecordAgainKeepsAmountsAndMovesTheLineToTheTop) {
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  Record("Milk", "2004|January|06|Bob|b| 2.00");
+  const std::string category_before = Read("categories/Food.txt");
+  Delete("Milk", "2004|January|05|Anna|a|12.50");
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  EXPECT_EQ(Read("categories/Food.txt"), category_before);
+  std::vector<PurchaseRecord> purchases;
+  db.ItemPurchases("all months", "Food", "Milk", purchases);
+  ASSERT_EQ(purchases.size(), 2u);
+  EXPECT_EQ(purchases[0], Purchase("2004|January|05|Anna|a|12.50"));
+}
+
+TEST_F(PurchasesTest, DeletingTheOnlyPurchaseOfAMonthLeavesZeroEntries) {
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  Delete("Milk", "2004|January|05|Anna|a|12.50");
+  EXPECT_EQ(Read("items/Food Milk.txt"),
+            Lines({"begin all item expenses", "all months", " 0.00", "2004 January", " 0.00",
+                   "end all item expenses", "begin persons expenses", "month: all months",
+                   "person: Anna", " 0.00", "month: 2004 January", "person: Anna", " 0.00",
+                   "end persons expenses", "begin purchase list", "end purchase list"}));
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January\n");
+}
+
+TEST_F(PurchasesTest, MovingAPurchaseFromAnnaToForAll) {
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  Delete("Milk", "2004|January|05|Anna|a|12.50");
+  Record("Milk", "2004|January|05|for all|a|12.50");
+  const Strings persons = {"begin persons expenses",
+                           "month: all months",
+                           "person: Anna",
+                           " 0.00",
+                           "person: for all",
+                           "12.50",
+                           "month: 2004 January",
+                           "person: Anna",
+                           " 0.00",
+                           "person: for all",
+                           "12.50",
+                           "end persons expenses"};
+  EXPECT_NE(Read("categories/Food.txt").find(Lines(persons)), std::string::npos);
+  EXPECT_NE(Read("items/Food Milk.txt").find(Lines(persons)), std::string::npos);
+}
+
+TEST_F(PurchasesTest, DeletingOneOfIdenticalPurchasesRemovesExactlyOne) {
+  Record("Milk", "2004|January|05|Anna|a| 2.00");
+  Record("Milk", "2004|January|05|Anna|a| 2.00");
+  Delete("Milk", "2004|January|05|Anna|a| 2.00");
+  std::vector<PurchaseRecord> purchases;
+  db.ItemPurchases("all months", "Food", "Milk", purchases);
+  EXPECT_EQ(purchases.size(), 1u);
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 2.0);
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(PurchasesTest, DeletingAnUnknownPurchaseChangesNothing) {
+  Record("Milk", "2004|January|05|Anna|a| 2.00");
+  const std::string before = Read("items/Food Milk.txt");
+  Status status = db.DeletePurchase("Food", "Milk", "2004|January|05|Anna|b| 2.00");
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(Read("items/Food Milk.txt"), before);
+}
+
+TEST_F(PurchasesTest, APurchaseAfterATotalsQueryCreatedTheItemFileKeepsItsLine) {
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 0.0);
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  std::vector<PurchaseRecord> purchases;
+  db.ItemPurchases("all months", "Food", "Milk", purchases);
+  ASSERT_EQ(purchases.size(), 1u);
+  EXPECT_TRUE(Read("items/Food Milk.txt")
+                  .ends_with("end persons expenses\nbegin purchase list\n"
+                             "2004|January|05|Anna|a|12.50\nend purchase list\n"));
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(PurchasesTest, AMissingCategoryFileIsStartedWithAnEmptyItemList) {
+  std::filesystem::remove(base() + "/categories/Food.txt");
+  Record("Milk", "2004|January|05|Anna|a| 1.00");
+  EXPECT_TRUE(Read("categories/Food.txt")
+                  .starts_with("Food\n \nbegin item list\nend item list\n"
+                               "begin all category expenses\nall months\n 1.00\n"));
+}
+
+class PurchaseFailures : public DatabaseTest {
+ protected:
+  PurchaseFailures() : failing_db(fs) {}
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Write("KSDBCategories.txt", "Food");
+    Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nend item list\n");
+    Write("KSDBPersons.txt", "Anna");
+    Write("persons/Anna.txt", "Anna\n ");
+    RecordingPrompt prompt(PromptAnswer::kExit);
+    ASSERT_EQ(failing_db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
+  }
+  FailingFileSystem fs;
+  ExpenseDatabase failing_db;
+};
+
+TEST_F(PurchaseFailures, AFailedWriteIsReportedAndTheMonthIsNotEntered) {
+  fs.fail_after = 0;
+  EXPECT_FALSE(failing_db.AddMonth("2004 January").ok());
+  EXPECT_EQ(failing_db.GetMonths(), Strings{});
+  EXPECT_EQ(Read("KSDBMonths.txt"), "");
+}
+
+TEST_F(PurchaseFailures, AFailureOnTheCategoryFileIsReported) {
+  fs.fail_after = 1;
+  Status status = failing_db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
+  ASSERT_FALSE(status.ok());
+  EXPECT_NE(status.message().find("categories/Food.txt"), std::string::npos);
+  EXPECT_EQ(Read("categories/Food.txt"), "Food\n \nbegin item list\nMilk|\nend item list\n");
+}
+
+TEST_F(PurchaseFailures, AFileThatCannotBeReadIsNotRewritten) {
+  Write("items/Food Milk.txt", "begin all item expenses\nend all item expenses\n");
+  fs.unreadable.insert(base() + "/items/Food Milk.txt");
+  Status status = failing_db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(Read("items/Food Milk.txt"), "begin all item expenses\nend all item expenses\n");
+}
+
+TEST_F(PurchasesTest, RandomRecordsAndDeletesKeepEveryTotalRight) {
+  std::mt19937 random(20041);
+  const Strings items = {"Milk", "Bread"};
+  const Strings persons = {"Anna", "Bob", "for all"};
+  const Strings months = {"January", "February", "December"};
+  for (int step = 0; step < 300; ++step) {
+    const std::string& item = items[random() % items.size()];
+    std::vector<PurchaseRecord> existing;
+    db.ItemPurchases("all months", "Food", item, existing);
+    if (!existing.empty() && random() % 3 == 0) {
+      Delete(item, FormatPurchaseLine(existing[random() % existing.size()]));
+    } else {
+      const std::string cents = std::to_string(1 + random() % 200000);
+      const std::string sum = cents.substr(0, cents.size() > 2 ? cents.size() - 2 : 0) + "." +
+                              std::string(cents.size() < 2 ? 1 : 0, '0') +
+                              cents.substr(cents.size() > 2 ? cents.size() - 2 : 0);
+      Record(item, std::to_string(2003 + random() % 2) + "|" + months[random() % 3] + "|0" +
+                       std::to_string(1 + random() % 9) + "|" + persons[random() % 3] + "|r|" +
+                       FormatFileAmount(ParseAmount(sum)));
+    }
+    if (step % 100 == 99) db.DeleteMonth(db.MonthKeyAt(0)).ok();
+  }
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+}  // namespace
+}  // namespace kestrune::testing
