@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "database/change_set.h"
 #include "database/database_prompt.h"
+#include "database/expense_tables.h"
 #include "database/file_system.h"
 #include "database/records.h"
 #include "database/sections.h"
@@ -129,6 +131,38 @@ class ExpenseDatabase {
   // stay on disk but are no longer listed.
   Status ClearDatabase();
 
+  // --- Catalogue maintenance. Names are assumed checked (validation.h): new names are not
+  // in use, changed or deleted ones exist. Memory and files agree after each call; on a
+  // failure the catalogue in memory stays as it was. ---
+
+  // Lists the category at the end of the index and writes its file: name, information (a
+  // blank when empty), the two empty totals sections.
+  Status AddCategory(const std::string& name, const std::string& information);
+  // Lists the person and writes the person file: name, then a blank and the information.
+  Status AddPerson(const std::string& name, const std::string& information);
+  // Puts the item at the top of the category file's item list (at the end in memory). The
+  // item file is left to the first reader or writer.
+  Status AddItemToCategory(const std::string& category, const std::string& item,
+                           const std::string& information);
+  // Changes the information; a new name also moves the category file and every item file.
+  Status EditCategory(const std::string& old_name, const std::string& new_name,
+                      const std::string& information);
+  // Moves the item with its purchases and totals: the old category loses its totals, the
+  // new one gains them (with an entry for every known month and person).
+  Status EditItem(const std::string& old_category, const std::string& old_item,
+                  const std::string& new_category, const std::string& new_item,
+                  const std::string& information);
+  // Renames the person in every category and item file (person totals and purchases).
+  Status EditPerson(const std::string& old_name, const std::string& new_name,
+                    const std::string& information);
+  // Removes the category file and its item files; persons and months stay.
+  Status DeleteCategory(const std::string& name);
+  // Removes the item's list line and file and takes its totals out of the category file.
+  Status DeleteItem(const std::string& category, const std::string& item);
+  // Removes the person's purchases and entries everywhere, lowering the totals; "for all"
+  // purchases and the months index stay.
+  Status DeletePerson(const std::string& name);
+
   // The messages of repairs that could not be written since the last call; clears them.
   std::vector<std::string> TakeWriteFailures();
 
@@ -155,11 +189,34 @@ class ExpenseDatabase {
   struct FileLines {
     Status status = Status::Ok();
     bool existed = false;
+    std::string content;
     std::vector<std::string> lines;
   };
   FileLines ReadLines(ChangeSet& changes, const std::string& path);
   // The persons of the catalogue and "for all", each with 0.
   PersonTotals EveryoneAtZero() const;
+  // Runs `gather` and commits what it gathered; restores the catalogue in memory when
+  // either fails.
+  Status ChangeCatalogue(const std::function<Status(ChangeSet&)>& gather);
+  // Tables with every known month and "all months", each with every person and "for all".
+  ExpenseTables PrefilledTables() const;
+  // The amounts of the item file (created with its six empty sections when absent).
+  Status ReadItemTotals(ChangeSet& changes, const std::string& category, const std::string& item,
+                        ExpenseTables& tables);
+  // The amounts of the category file (created from its skeleton when absent).
+  Status ReadCategoryPersonTotals(ChangeSet& changes, const std::string& category,
+                                  ExpenseTables& tables);
+  Status GatherAddItem(ChangeSet& changes, const std::string& category, const std::string& item,
+                       const std::string& information);
+  Status GatherDeleteItem(ChangeSet& changes, const std::string& category, const std::string& item);
+  Status RenameCategoryFiles(ChangeSet& changes, const std::string& old_name,
+                             const std::string& new_name, const std::string& information);
+  Status RemovePersonFrom(ChangeSet& changes, const std::string& path, SectionMarks totals,
+                          const std::string& person, const ExpenseTables& tables);
+  Status RewriteIndex(ChangeSet& changes, const std::string& path, const std::string& old_name,
+                      const std::string& new_name);
+  Status RewriteFile(ChangeSet& changes, const std::string& path,
+                     const std::function<std::vector<std::string>(std::vector<std::string>)>& edit);
   Status TakeMonthOutOfCategory(ChangeSet& changes, const std::string& category,
                                 const std::string& month_key);
   Status TakeMonthOutOfItem(ChangeSet& changes, const std::string& category,

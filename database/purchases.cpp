@@ -24,6 +24,7 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
   if (std::optional<std::string> content = changes.Read(path)) {
     file.existed = true;
     file.lines = SplitLines(*content);
+    file.content = std::move(*content);
   } else if (changes.Exists(path)) {
     file.status = Status::Error("Can't read " + path);
   }

@@ -20,13 +20,6 @@ std::string PersonLine(const std::string& person) {
   return std::string(kPersonPrefix) + person;
 }
 
-// The line after `at` is an amount line: it exists and is none of the structure lines.
-bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end) {
-  if (at + 1 >= lines.size()) return false;
-  const std::string& next = lines[at + 1];
-  return next != end && !IsMonthLine(next) && !next.starts_with(kPersonPrefix);
-}
-
 std::string Shifted(const std::string& amount_line, double delta) {
   return FormatFileAmount(ParseAmount(amount_line) + delta);
 }

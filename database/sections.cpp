@@ -35,6 +35,12 @@ std::string MonthKeyOf(const PurchaseRecord& purchase) {
   return MakeMonthKey(purchase.year, purchase.month);
 }
 
+bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end) {
+  if (at + 1 >= lines.size()) return false;
+  const std::string& next = lines[at + 1];
+  return next != end && !next.starts_with(kMonthPrefix) && !next.starts_with(kPersonPrefix);
+}
+
 std::string NewItemTotalsFile() {
   return JoinLines({kBeginItemTotals, kEndItemTotals, kBeginPersonTotals, kEndPersonTotals});
 }

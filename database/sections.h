@@ -40,6 +40,10 @@ PurchaseRecord ParsePurchaseLine(std::string_view line);
 // The purchase's month key: year, a blank, month.
 std::string MonthKeyOf(const PurchaseRecord& purchase);
 
+// Whether lines[at + 1] is the amount of the key or person line at `at`: it exists and is
+// neither the section's end line nor a "month: " or "person: " line.
+bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end);
+
 // The item file a totals query creates: the item totals and person totals sections.
 std::string NewItemTotalsFile();
 // The item file with all six empty section lines.

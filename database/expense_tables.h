@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "database/sections.h"
+
+namespace kestrune {
+
+// A map that remembers the order its keys came in: new lines are written in that order.
+template <typename Value>
+class OrderedTable {
+ public:
+  // The value under `key`, inserted (default value, at the end) when absent.
+  Value& operator[](const std::string& key) {
+    auto [it, inserted] = values_.try_emplace(key);
+    if (inserted) keys_.push_back(key);
+    return it->second;
+  }
+  const Value* Find(const std::string& key) const {
+    const auto found = values_.find(key);
+    return found == values_.end() ? nullptr : &found->second;
+  }
+  const std::vector<std::string>& keys() const { return keys_; }
+
+ private:
+  std::vector<std::string> keys_;
+  std::map<std::string, Value> values_;
+};
+
+using AmountTable = OrderedTable<double>;
+
+// The amounts of one file's totals (month key -> amount) and person totals (month key ->
+// person -> amount), as moving or removing an item or a person needs them.
+struct ExpenseTables {
+  AmountTable months;
+  OrderedTable<AmountTable> persons;
+
+  double Month(const std::string& key) const;
+  double Person(const std::string& month, const std::string& person) const;
+};
+
+// Fills `tables` from the totals section `totals` and the person totals section: every
+// amount found is taken, also for keys and persons not put in beforehand.
+void ReadExpenseTables(const std::vector<std::string>& lines, SectionMarks totals,
+                       ExpenseTables& tables);
+
+}  // namespace kestrune

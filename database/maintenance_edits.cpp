@@ -1,0 +1,224 @@
+#include "database/maintenance_edits.h"
+
+#include <algorithm>
+
+#include "database/amounts.h"
+#include "database/catalogue_files.h"
+
+namespace kestrune {
+namespace {
+
+std::string Shifted(const std::string& amount_line, double delta) {
+  return FormatFileAmount(ParseAmount(amount_line) + delta);
+}
+
+// Which part of a category or item file a line stands in.
+class Place {
+ public:
+  explicit Place(SectionMarks totals) : totals_(totals) {}
+  // Call for every line before looking at the flags.
+  void See(const std::string& line) {
+    if (line == totals_.end) in_totals = false;
+    if (line == kEndPersonTotals) in_persons = false;
+    if (line == kEndPurchaseList) in_purchases = false;
+    if (line == kEndItemList) in_items = false;
+    if (begun_) Begin(*begun_);
+    begun_ = &line;
+  }
+  bool in_totals = false, in_persons = false, in_purchases = false, in_items = false;
+
+ private:
+  // A begin line opens its section from the next line on.
+  void Begin(const std::string& previous) {
+    if (previous == totals_.begin) in_totals = true;
+    if (previous == kBeginPersonTotals) in_persons = true;
+    if (previous == kBeginPurchaseList) in_purchases = true;
+    if (previous == kBeginItemList) in_items = true;
+  }
+  SectionMarks totals_;
+  const std::string* begun_ = nullptr;
+};
+
+}  // namespace
+
+std::vector<std::string> InsertItemLine(std::vector<std::string> lines,
+                                        const std::string& item_line) {
+  while (lines.size() < 2) lines.push_back(" ");
+  if (lines.size() > 2 && lines[2] == kBeginItemList) {
+    lines.insert(lines.begin() + 3, item_line);
+  } else {
+    lines.insert(lines.begin() + 2, {kBeginItemList, item_line, kEndItemList});
+  }
+  return lines;
+}
+
+std::vector<std::string> DropItemLines(const std::vector<std::string>& lines,
+                                       const std::string& item) {
+  std::vector<std::string> out;
+  Place place(kCategoryTotals);
+  for (const std::string& line : lines) {
+    place.See(line);
+    if (place.in_items && line != kEndItemList && ParseItemLine(line).name == item) continue;
+    out.push_back(line);
+  }
+  return out;
+}
+
+std::vector<std::string> ShiftAmounts(const std::vector<std::string>& lines, SectionMarks totals,
+                                      const ExpenseTables& tables, double sign) {
+  std::vector<std::string> out;
+  Place place(totals);
+  std::string month;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    place.See(line);
+    out.push_back(line);
+    if (place.in_persons && line.starts_with(kMonthPrefix))
+      month = line.substr(kMonthPrefix.size());
+    double delta = 0.0;
+    if (place.in_totals && AmountFollows(lines, i, totals.end)) {
+      delta = sign * tables.Month(line);
+    } else if (place.in_persons && line.starts_with(kPersonPrefix) &&
+               AmountFollows(lines, i, kEndPersonTotals)) {
+      delta = sign * tables.Person(month, line.substr(kPersonPrefix.size()));
+    } else {
+      continue;
+    }
+    place.See(lines[++i]);
+    out.push_back(Shifted(lines[i], delta));
+  }
+  return out;
+}
+
+namespace {
+
+// The persons of `block` that have no line in the block yet, each with a "0" amount.
+void AddMissingPersons(std::vector<std::string>& out, const AmountTable* block,
+                       const std::vector<std::string>& present) {
+  if (block == nullptr) return;
+  for (const std::string& person : block->keys()) {
+    if (std::find(present.begin(), present.end(), person) != present.end()) continue;
+    out.push_back(std::string(kPersonPrefix) + person);
+    out.push_back("0");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> MakeRoom(const std::vector<std::string>& lines, SectionMarks totals,
+                                  const ExpenseTables& tables) {
+  std::vector<std::string> out, keys, months, persons;
+  Place place(totals);
+  std::string month;
+  bool in_block = false, amount_next = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    place.See(line);
+    if (line == totals.end) {
+      for (const std::string& key : tables.months.keys()) {
+        if (std::find(keys.begin(), keys.end(), key) != keys.end()) continue;
+        out.push_back(key);
+        out.push_back("0");
+      }
+    } else if (place.in_totals && !amount_next && AmountFollows(lines, i, totals.end)) {
+      keys.push_back(line);
+      amount_next = true;
+    } else {
+      amount_next = false;
+    }
+    const bool block_ends = place.in_persons && line.starts_with(kMonthPrefix);
+    if ((block_ends || line == kEndPersonTotals) && in_block) {
+      AddMissingPersons(out, tables.persons.Find(month), persons);
+    }
+    if (line == kEndPersonTotals) {
+      for (const std::string& key : tables.persons.keys()) {
+        if (std::find(months.begin(), months.end(), key) != months.end()) continue;
+        out.push_back(std::string(kMonthPrefix) + key);
+        AddMissingPersons(out, tables.persons.Find(key), {});
+      }
+      in_block = false;
+    }
+    if (block_ends) {
+      month = line.substr(kMonthPrefix.size());
+      months.push_back(month);
+      persons.clear();
+      in_block = true;
+    } else if (place.in_persons && line.starts_with(kPersonPrefix)) {
+      persons.push_back(line.substr(kPersonPrefix.size()));
+    }
+    out.push_back(line);
+  }
+  return out;
+}
+
+std::vector<std::string> RemovePerson(const std::vector<std::string>& lines, SectionMarks totals,
+                                      const std::string& person, const ExpenseTables& tables) {
+  std::vector<std::string> out;
+  Place place(totals);
+  std::string month;
+  const std::string person_line = std::string(kPersonPrefix) + person;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    place.See(line);
+    if (place.in_persons && line.starts_with(kMonthPrefix))
+      month = line.substr(kMonthPrefix.size());
+    if (place.in_totals && AmountFollows(lines, i, totals.end)) {
+      out.push_back(line);
+      place.See(lines[++i]);
+      out.push_back(Shifted(lines[i], -tables.Person(line, person)));
+      continue;
+    }
+    if (place.in_persons && line == person_line) {
+      if (AmountFollows(lines, i, kEndPersonTotals)) place.See(lines[++i]);
+      continue;
+    }
+    if (place.in_purchases && line != kEndPurchaseList &&
+        ParsePurchaseLine(line).person == person) {
+      continue;
+    }
+    out.push_back(line);
+  }
+  return out;
+}
+
+std::vector<std::string> RenamePerson(const std::vector<std::string>& lines,
+                                      const std::string& old_name, const std::string& new_name) {
+  std::vector<std::string> out;
+  Place place(kItemTotals);
+  const std::string old_line = std::string(kPersonPrefix) + old_name;
+  for (const std::string& line : lines) {
+    place.See(line);
+    if (line == old_line) {
+      out.push_back(std::string(kPersonPrefix) + new_name);
+    } else if (place.in_purchases && line != kEndPurchaseList &&
+               ParsePurchaseLine(line).person == old_name) {
+      PurchaseRecord purchase = ParsePurchaseLine(line);
+      purchase.person = new_name;
+      out.push_back(FormatPurchaseLine(purchase));
+    } else {
+      out.push_back(line);
+    }
+  }
+  return out;
+}
+
+void SetHeaderLine(std::vector<std::string>& lines, std::size_t index, const std::string& text) {
+  while (lines.size() <= index) lines.push_back(" ");
+  lines[index] = text;
+}
+
+std::vector<std::string> ReplaceIndexLines(const std::vector<std::string>& lines,
+                                           const std::string& old_name,
+                                           const std::string& new_name) {
+  std::vector<std::string> out;
+  for (const std::string& line : lines) {
+    if (line != old_name) {
+      out.push_back(line);
+    } else if (!new_name.empty()) {
+      out.push_back(new_name);
+    }
+  }
+  return out;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "database/expense_database.h"
+#include "database/status.h"
+
+namespace kestrune {
+
+// The checks every way into the catalogue makes before it changes anything: the entry
+// dialogs and the command-line tool. A refusal carries the dialog's message.
+//
+// Beyond "not empty and not in use", a name must be safe to use as (part of) a file name:
+// not only blanks, no line break, "/", "\" or NUL, not "." or "..", short enough for the
+// file system; item and person names hold no "|" (the item list and purchase lines split
+// at it); and no item may get the same file name as another item (category "Food" with item
+// "Milk Shake" and category "Food Milk" with item "Shake" would share one file).
+
+inline constexpr const char* kInvalidCategoryName = "Invalid category name";
+inline constexpr const char* kInvalidItemName = "Invalid item name";
+inline constexpr const char* kInvalidItemEdit = "Invalid item name. Change item name or category.";
+inline constexpr const char* kInvalidPersonName = "Invalid person name";
+inline constexpr const char* kNothingChosen = "Error";
+
+Status CheckNewCategory(const ExpenseDatabase& db, const std::string& name);
+// `old_name` empty means nothing was chosen ("Error").
+Status CheckCategoryEdit(const ExpenseDatabase& db, const std::string& old_name,
+                         const std::string& new_name);
+// A category that does not exist is refused too.
+Status CheckNewItem(const ExpenseDatabase& db, const std::string& category,
+                    const std::string& name);
+Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
+                     const std::string& old_name, const std::string& new_category,
+                     const std::string& new_name);
+// "for all" is reserved for purchases made for the whole household.
+Status CheckNewPerson(const ExpenseDatabase& db, const std::string& name);
+Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
+                       const std::string& new_name);
+
+// An information text made fit for its one line: line breaks become blanks.
+std::string OneLineInformation(std::string information);
+
+}  // namespace kestrune
