@@ -1,0 +1,40 @@
+#include "charts/chart_arithmetic.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace kestrune::charts {
+
+int Truncate(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+int FittedFontSize(int start, int length, int limit) {
+  int size = start;
+  while (size > 2 && (size / 2) * length > limit) size -= 2;
+  return size;
+}
+
+std::string DecimalText(int value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%d", value);
+  return buffer;
+}
+
+double PixelsPerUnit(int pixels, int minimum, int maximum) {
+  return static_cast<double>(pixels) /
+         (static_cast<double>(maximum) - static_cast<double>(minimum));
+}
+
+int ValueHeight(int value, int minimum, double pixels_per_unit) {
+  const double above = static_cast<double>(value) - static_cast<double>(minimum);
+  const int height = Truncate(above * pixels_per_unit);
+  if (above >= 1 && height < 1) return Truncate(pixels_per_unit);
+  return height;
+}
+
+}  // namespace kestrune::charts

@@ -1,0 +1,127 @@
+// The chart's records, scale, palette and shading rules.
+#include <gtest/gtest.h>
+
+#include "chart_test_support.h"
+#include "charts/colour.h"
+#include "charts/graph_type.h"
+#include "charts/palette.h"
+#include "charts/recording_canvas.h"
+
+namespace kestrune::charts {
+namespace {
+
+TEST(ChartScale, TickCountIsTheCeilingOfRangeOverStep) {
+  ChartCtrl chart(kBarChart);
+  EXPECT_EQ(chart.tick_count(), 10);  // the default scale 0..100 by 10
+  struct Case {
+    int minimum, maximum, step, ticks;
+  };
+  for (const Case& c : {Case{0, 10, 1, 10}, Case{0, 220, 22, 10}, Case{0, 25, 10, 3},
+                        Case{0, 100, 30, 4}, Case{-50, 50, 25, 4}, Case{0, 11, 1, 11}}) {
+    ASSERT_TRUE(chart.SetScale(c.minimum, c.maximum, c.step));
+    EXPECT_EQ(chart.tick_count(), c.ticks) << c.minimum << ".." << c.maximum << " by " << c.step;
+    EXPECT_EQ(chart.scale_maximum(), c.maximum);
+  }
+}
+
+TEST(ChartScale, ZeroStepOrEmptyRangeIsRefusedAndKeepsTheScale) {
+  ChartCtrl chart(kBarChart);
+  ASSERT_TRUE(chart.SetScale(0, 220, 22));
+  EXPECT_FALSE(chart.SetScale(0, 10, 0));
+  EXPECT_FALSE(chart.SetScale(5, 5, 1));
+  EXPECT_FALSE(chart.SetScale(10, 0, 1));
+  EXPECT_EQ(chart.scale_minimum(), 0);
+  EXPECT_EQ(chart.scale_maximum(), 220);
+  EXPECT_EQ(chart.scale_step(), 22);
+  EXPECT_EQ(chart.tick_count(), 10);
+}
+
+TEST(ChartRecords, LookupsGoByPositionWithEmptyDefaults) {
+  ChartCtrl chart(kBarChart);
+  EXPECT_FALSE(chart.has_labels());
+  chart.AddLabel(5, "Transport");
+  chart.AddLabel(1, "Café");  // four characters, five bytes
+  EXPECT_TRUE(chart.has_labels());
+  EXPECT_EQ(chart.labels().LabelAt(0), "Transport");  // position 0, whatever its key
+  EXPECT_EQ(chart.labels().LabelAt(1), "Café");
+  EXPECT_EQ(chart.labels().LabelAt(2), "");
+  EXPECT_EQ(chart.labels().LongestLength(), 9);
+  EXPECT_EQ(chart.longest_label_length(), 9);
+
+  chart.AddColour(7, Rgb(1, 2, 3));
+  EXPECT_EQ(chart.ColourAt(0), Rgb(1, 2, 3));
+  EXPECT_EQ(chart.ColourAt(1), kBlack);
+
+  ChartSeries series("2004 May");
+  EXPECT_EQ(series.FirstKey(), 0);
+  EXPECT_EQ(series.FirstValue(), 0);
+  series.AddPoint(3, 30);
+  series.AddPoint(1, 10);
+  series.AddPoint(3, 99);  // a later duplicate key is never found
+  EXPECT_EQ(series.ValueFor(3), 30);
+  EXPECT_EQ(series.ValueFor(2), 0);
+  EXPECT_EQ(series.FirstKey(), 3);
+  chart.AddSeries(series);
+  chart.AddSeries(testing::SeriesOf("short", {1}));
+  EXPECT_EQ(chart.category_count(), 3);  // the longest series so far
+
+  chart.SetYAxisTitle("Expenses");
+  EXPECT_EQ(chart.y_axis_title_length(), 8);
+}
+
+TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndShiftsTheCategoriesAfterIt) {
+  ChartCtrl chart(kBarChart);
+  chart.AddStandardColours(25);
+  ASSERT_EQ(chart.colours().size(), 26u);
+  EXPECT_EQ(chart.ColourAt(0), Rgb(0, 192, 0));
+  EXPECT_EQ(chart.ColourAt(21), Rgb(0, 0, 255));
+  EXPECT_EQ(chart.ColourAt(22), Rgb(128, 0, 0));    // maroon for category 22
+  EXPECT_EQ(chart.ColourAt(23), Rgb(0, 0, 128));    // category 23 shows navy
+  EXPECT_EQ(chart.ColourAt(24), Rgb(0, 192, 192));  // category 24 shows slot 1
+  EXPECT_EQ(chart.colours()[22].key, 22);
+  EXPECT_EQ(chart.colours()[23].key, 22);
+  EXPECT_EQ(chart.colours()[24].key, 1);
+}
+
+TEST(ChartPalette, CategoriesPastThe133rdGetNoColourOfTheirOwn) {
+  EXPECT_EQ(PaletteSlotFor(23), 1);
+  EXPECT_EQ(PaletteSlotFor(44), 22);  // 22k must stay below the position
+  EXPECT_EQ(PaletteSlotFor(45), 1);
+  EXPECT_EQ(PaletteSlotFor(132), 22);
+  EXPECT_EQ(PaletteSlotFor(133), -1);
+  ChartCtrl chart(kBarChart);
+  chart.AddStandardColours(140);
+  // 133 categories with a slot, six of them slot 22 (22, 44, 66, 88, 110, 132).
+  ASSERT_EQ(chart.colours().size(), 139u);
+  EXPECT_EQ(chart.ColourAt(137), Rgb(128, 0, 0));
+  EXPECT_EQ(chart.ColourAt(138), Rgb(0, 0, 128));
+  EXPECT_EQ(chart.ColourAt(139), kBlack);
+}
+
+TEST(ChartShading, ComponentsAreClampedToTheByteRange) {
+  const Colour colour = Rgb(20, 240, 100);
+  EXPECT_EQ(Shade(colour, -35), Rgb(0, 205, 65));
+  EXPECT_EQ(Shade(colour, 35), Rgb(55, 255, 135));
+  EXPECT_EQ(Shade(colour, -55), Rgb(0, 185, 45));
+}
+
+TEST(RecordingCanvas, WritesOneCallPerLineWithQuotedTexts) {
+  RecordingCanvas canvas(Size{10, 10}, testing::kMetrics);
+  canvas.SelectSolidPen(Rgb(255, 0, 16), 2);
+  canvas.SelectFont(ArialBold(12, 900));
+  const Point triangle[] = {{1, 2}, {3, 4}, {5, -6}};
+  canvas.Polygon(triangle);
+  canvas.Pie(Rect{0, 1, 2, 3}, Point{4, 5}, Point{6, 7});
+  canvas.TextOut(Point{-1, 2}, "say \"hi\"\\\nbye");
+  canvas.MessageBox("No graph type to display");
+  EXPECT_EQ(canvas.Text(),
+            "pen #ff0010 2\n"
+            "font 12 900 700 \"Arial\"\n"
+            "polygon 1 2 3 4 5 -6\n"
+            "pie 0 1 2 3 4 5 6 7\n"
+            "text -1 2 \"say \\\"hi\\\"\\\\\\nbye\"\n"
+            "message \"No graph type to display\"\n");
+}
+
+}  // namespace
+}  // namespace kestrune::charts

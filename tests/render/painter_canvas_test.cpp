@@ -1,0 +1,162 @@
+// The QPainter canvas keeps the device-context conventions the chart layout relies on.
+#include "render/painter_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "charts/graph_type.h"
+#include "render/chart_image.h"
+
+namespace kestrune::render {
+namespace {
+
+using charts::Point;
+using charts::Rect;
+using charts::Rgb;
+
+constexpr QRgb kWhitePixel = 0xffffffff;
+constexpr QRgb kBlackPixel = 0xff000000;
+constexpr QRgb kRedPixel = 0xffff0000;
+
+QImage WhiteImage(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+TEST(PainterCanvas, RectangleLeavesOutItsRightAndBottomEdges) {
+  QImage image = WhiteImage(40, 40);
+  {
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, charts::Size{40, 40});
+    canvas.SelectSolidBrush(Rgb(255, 0, 0));
+    canvas.Rectangle(Rect{10, 10, 20, 20});
+    canvas.RestoreBrush();
+  }
+  EXPECT_EQ(image.pixel(10, 10), kBlackPixel);  // outline in the default pen
+  EXPECT_EQ(image.pixel(19, 19), kBlackPixel);
+  EXPECT_EQ(image.pixel(15, 15), kRedPixel);
+  EXPECT_EQ(image.pixel(20, 15), kWhitePixel);
+  EXPECT_EQ(image.pixel(15, 20), kWhitePixel);
+}
+
+TEST(PainterCanvas, PieRunsCounterClockwiseFromStartToEnd) {
+  QImage image = WhiteImage(41, 41);
+  {
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, charts::Size{41, 41});
+    canvas.SelectSolidBrush(Rgb(255, 0, 0));
+    canvas.SelectSolidPen(Rgb(255, 0, 0), 1);
+    // From the left corner to the bottom: the lower-left quarter only.
+    canvas.Pie(Rect{0, 0, 41, 41}, Point{0, 20}, Point{20, 40});
+  }
+  EXPECT_EQ(image.pixel(12, 28), kRedPixel);
+  EXPECT_EQ(image.pixel(28, 28), kWhitePixel);
+  EXPECT_EQ(image.pixel(28, 12), kWhitePixel);
+  EXPECT_EQ(image.pixel(12, 12), kWhitePixel);
+}
+
+TEST(PainterCanvas, EqualRadialsMakeAWholePie) {
+  QImage image = WhiteImage(41, 41);
+  {
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, charts::Size{41, 41});
+    canvas.SelectSolidBrush(Rgb(255, 0, 0));
+    canvas.Pie(Rect{0, 0, 41, 41}, Point{0, 19}, Point{0, 19});
+  }
+  for (const QPoint p : {QPoint(12, 12), QPoint(28, 12), QPoint(12, 28), QPoint(28, 28)}) {
+    EXPECT_EQ(image.pixel(p), kRedPixel) << p.x() << "," << p.y();
+  }
+}
+
+// Escapement 900 turns the text to run upwards from its anchor, its top facing left.
+TEST(PainterCanvas, UpwardTextRunsUpFromItsAnchor) {
+  QImage image = WhiteImage(60, 140);
+  {
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, charts::Size{60, 140});
+    canvas.SelectFont(charts::ArialBold(16, 900));
+    canvas.TextOut(Point{20, 120}, "Expenses");
+  }
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != kWhitePixel) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_GE(ink.left(), 20);
+  EXPECT_LE(ink.right(), 20 + 16);
+  EXPECT_LE(ink.bottom(), 120);
+  EXPECT_GT(ink.height(), 3 * ink.width());
+}
+
+TEST(PainterCanvas, ArialIsLiberationSansWithTheCellHeightAsked) {
+  const QFont font = QtFontFor(charts::ArialBold(24));
+  EXPECT_EQ(font.family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(font.weight(), QFont::Bold);
+  EXPECT_NEAR(QFontMetricsF(font).height(), 24.0, 1.5);
+}
+
+TEST(PainterCanvas, MessagesAreKeptAndPassedOn) {
+  QImage image = WhiteImage(10, 10);
+  QPainter painter(&image);
+  std::string shown;
+  PainterCanvas canvas(painter, charts::Size{10, 10},
+                       [&shown](const std::string& text) { shown = text; });
+  charts::ChartCtrl chart(7);
+  chart.Draw(canvas);
+  EXPECT_EQ(shown, "No graph type to display");
+  EXPECT_EQ(canvas.messages(), std::vector<std::string>{"No graph type to display"});
+}
+
+charts::ChartCtrl SampleChart() {
+  charts::ChartCtrl chart(charts::kBarChart3d);
+  chart.SetTitle("Category's statictics");
+  chart.SetYAxisTitle("Expenses");
+  chart.AddLabel(0, "Food");
+  chart.AddLabel(1, "Rent");
+  charts::ChartSeries series("all months");
+  series.AddPoint(0, 40);
+  series.AddPoint(1, 70);
+  chart.AddSeries(series);
+  chart.AddStandardColours(2);
+  return chart;
+}
+
+TEST(ChartImage, WritesNonEmptyPngAndSvgFiles) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const std::string png = folder.filePath("chart.png").toStdString();
+  const std::string svg = folder.filePath("chart.SVG").toStdString();
+  ASSERT_EQ(ImageFormatFor(png), ImageFormat::kPng);
+  ASSERT_EQ(ImageFormatFor(svg), ImageFormat::kSvg);
+  EXPECT_FALSE(ImageFormatFor(folder.filePath("chart.jpg").toStdString()).has_value());
+
+  charts::ChartCtrl chart = SampleChart();
+  ASSERT_TRUE(SaveChart(chart, charts::Size{320, 240}, png, ImageFormat::kPng));
+  ASSERT_TRUE(SaveChart(chart, charts::Size{320, 240}, svg, ImageFormat::kSvg));
+  const QImage image(QString::fromStdString(png));
+  EXPECT_EQ(image.size(), QSize(320, 240));
+  EXPECT_EQ(image.pixel(1, 1), kWhitePixel);  // the white background inside the border
+  QFile file(QString::fromStdString(svg));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.contains("<svg"));
+  EXPECT_TRUE(text.contains("Expenses"));
+}
+
+TEST(ChartImage, UnwritablePathIsReported) {
+  charts::ChartCtrl chart = SampleChart();
+  EXPECT_FALSE(
+      SaveChart(chart, charts::Size{100, 100}, "/nonexistent-folder/chart.png", ImageFormat::kPng));
+  EXPECT_FALSE(
+      SaveChart(chart, charts::Size{100, 100}, "/nonexistent-folder/chart.svg", ImageFormat::kSvg));
+}
+
+}  // namespace
+}  // namespace kestrune::render

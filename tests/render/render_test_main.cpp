@@ -1,0 +1,12 @@
+// Text needs a QGuiApplication; without a display the tests run on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
