@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   app.add_option("--workdir", run.workdir, "working folder that holds data/BASE")
       ->capture_default_str();
   AddCatalogueCommands(app, run);
+  AddChartDemoCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

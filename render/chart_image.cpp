@@ -33,6 +33,8 @@ void DrawOn(QPainter& painter, charts::ChartCtrl& chart, charts::Size size,
   generator.setFileName(QString::fromStdString(path));
   generator.setSize(QSize(size.width, size.height));
   generator.setViewBox(QRect(0, 0, size.width, size.height));
+  // At the CSS 96 pixels per inch the file's physical size is `size` pixels.
+  generator.setResolution(96);
   generator.setTitle(QString::fromStdString(chart.title()));
   QPainter painter;
   if (!painter.begin(&generator)) return false;

@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace kestrune::render {
 namespace {
@@ -29,7 +30,7 @@ bool IsEmpty(const charts::Rect& box) {
 // Angle in degrees, counter-clockwise from three o'clock, of the radial from `centre`
 // through `p` (screen y grows downwards).
 double RadialAngle(QPointF centre, charts::Point p) {
-  return std::atan2(centre.y() - p.y, p.x - centre.x()) * 180.0 / M_PI;
+  return std::atan2(centre.y() - p.y, p.x - centre.x()) * 180.0 / std::numbers::pi;
 }
 
 }  // namespace
