@@ -30,7 +30,7 @@ struct Rect {
 
 // What a chart asks of a font. Escapement is in tenths of a degree: 0 reads left to
 // right, 900 runs upwards. Weight 700 is bold.
-struct FontSpec {
+struct Font {
   int height = 0;
   int escapement = 0;
   int weight = 700;
@@ -62,7 +62,7 @@ class Canvas {
   virtual void RestoreBrush() = 0;
   virtual void SelectSolidPen(Colour colour, int width) = 0;
   virtual void RestorePen() = 0;
-  virtual void SelectFont(const FontSpec& font) = 0;
+  virtual void SelectFont(const Font& font) = 0;
   virtual void RestoreFont() = 0;
   virtual void SetTextColour(Colour colour) = 0;
 
@@ -114,7 +114,7 @@ class ScopedPen {
 // Keeps a font selected for its own lifetime.
 class ScopedFont {
  public:
-  ScopedFont(Canvas& canvas, const FontSpec& font) : canvas_(canvas) { canvas_.SelectFont(font); }
+  ScopedFont(Canvas& canvas, const Font& font) : canvas_(canvas) { canvas_.SelectFont(font); }
   ScopedFont(const ScopedFont&) = delete;
   ScopedFont& operator=(const ScopedFont&) = delete;
   ~ScopedFont() { canvas_.RestoreFont(); }
@@ -135,8 +135,8 @@ class ScopedFace {
 };
 
 // Arial bold of the given height, the font of every chart text.
-inline FontSpec ArialBold(int height, int escapement = 0) {
-  return FontSpec{height, escapement, 700, "Arial"};
+inline Font ArialBold(int height, int escapement = 0) {
+  return Font{height, escapement, 700, "Arial"};
 }
 
 }  // namespace kestrune::charts

@@ -139,7 +139,7 @@ int ChartCtrl::DrawLegend(Canvas& canvas) {
 }
 
 void ChartCtrl::DrawLegendRows(Canvas& canvas, int left, int top, int right) {
-  const FontSpec row_font = ArialBold(legend_font_size_);
+  const Font row_font = ArialBold(legend_font_size_);
   const int swatch_left = left + 10 + (legend_font_size_ / 2) * longest_label_length_;
   for (int i = 0; i < category_count_; ++i) {
     const int y = top + 25 + kLegendRowHeight * i;

@@ -62,7 +62,7 @@ void RecordingCanvas::RestorePen() {
   calls_.push_back("restore-pen");
 }
 
-void RecordingCanvas::SelectFont(const FontSpec& font) {
+void RecordingCanvas::SelectFont(const Font& font) {
   calls_.push_back("font" + Numbers({font.height, font.escapement, font.weight}) + ' ' +
                    QuotedText(font.face));
 }

@@ -34,7 +34,7 @@ class RecordingCanvas final : public Canvas {
   void RestoreBrush() override;
   void SelectSolidPen(Colour colour, int width) override;
   void RestorePen() override;
-  void SelectFont(const FontSpec& font) override;
+  void SelectFont(const Font& font) override;
   void RestoreFont() override;
   void SetTextColour(Colour colour) override;
   TextMetrics GetTextMetrics() const override { return metrics_; }

@@ -35,12 +35,12 @@ double RadialAngle(QPointF centre, charts::Point p) {
 
 }  // namespace
 
-QFont QtFontFor(const charts::FontSpec& spec) {
-  QFont font(spec.face == "Arial" ? QStringLiteral("Liberation Sans")
-                                  : QString::fromStdString(spec.face));
-  const int weight = spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000);
+QFont QtFontFor(const charts::Font& wanted) {
+  QFont font(wanted.face == "Arial" ? QStringLiteral("Liberation Sans")
+                                    : QString::fromStdString(wanted.face));
+  const int weight = wanted.weight <= 0 ? 400 : std::clamp(wanted.weight, 1, 1000);
   font.setWeight(static_cast<QFont::Weight>(weight));
-  const int height = std::max(1, std::abs(spec.height));
+  const int height = std::max(1, std::abs(wanted.height));
   font.setPixelSize(height);
   // The cell is taller than the em square Qt sizes by; scale so the cell fits `height`.
   const double cell = QFontMetricsF(font).height();
@@ -56,7 +56,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, charts::Size client,
       on_message_(std::move(on_message)),
       brushes_{QColor(Qt::white)},
       pens_{PenState{QColor(Qt::black), 1}},
-      fonts_{FontState{QtFontFor(charts::FontSpec{kDefaultFontHeight, 0, 400, "Arial"}), 0}},
+      fonts_{FontState{QtFontFor(charts::Font{kDefaultFontHeight, 0, 400, "Arial"}), 0}},
       text_colour_(Qt::black) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -92,7 +92,7 @@ void PainterCanvas::ApplyPen() {
                        thin ? Qt::MiterJoin : Qt::RoundJoin));
 }
 
-void PainterCanvas::SelectFont(const charts::FontSpec& font) {
+void PainterCanvas::SelectFont(const charts::Font& font) {
   fonts_.push_back(FontState{QtFontFor(font), font.escapement});
 }
 

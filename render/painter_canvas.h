@@ -37,7 +37,7 @@ class PainterCanvas final : public charts::Canvas {
   void RestoreBrush() override;
   void SelectSolidPen(charts::Colour colour, int width) override;
   void RestorePen() override;
-  void SelectFont(const charts::FontSpec& font) override;
+  void SelectFont(const charts::Font& font) override;
   void RestoreFont() override;
   void SetTextColour(charts::Colour colour) override;
   charts::TextMetrics GetTextMetrics() const override;
@@ -73,6 +73,6 @@ class PainterCanvas final : public charts::Canvas {
 
 // The Qt font that draws a chart font: the face mapped ("Arial" to Liberation Sans), the
 // weight kept, and a pixel size chosen so the cell height (ascent + descent) is `height`.
-QFont QtFontFor(const charts::FontSpec& spec);
+QFont QtFontFor(const charts::Font& wanted);
 
 }  // namespace kestrune::render
