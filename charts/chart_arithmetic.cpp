@@ -37,4 +37,10 @@ int ValueHeight(int value, int minimum, double pixels_per_unit) {
   return height;
 }
 
+int LinePointHeight(int value, int minimum, int maximum, double pixels_per_unit, int plot_bottom) {
+  const int height = ValueHeight(value, minimum, pixels_per_unit);
+  if (height <= plot_bottom) return height;
+  return Truncate((static_cast<double>(maximum) - minimum) * pixels_per_unit) + 5;
+}
+
 }  // namespace kestrune::charts

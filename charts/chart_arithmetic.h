@@ -25,4 +25,9 @@ double PixelsPerUnit(int pixels, int minimum, int maximum);
 // truncate(pixels_per_unit) tall instead, so it stays visible whenever the scale allows.
 int ValueHeight(int value, int minimum, double pixels_per_unit);
 
+// Height of a line graph's point: the value height, except that a point taller than the
+// plot bottom (it would leave the canvas at the top) stands five pixels above the scale's
+// top instead.
+int LinePointHeight(int value, int minimum, int maximum, double pixels_per_unit, int plot_bottom);
+
 }  // namespace kestrune::charts

@@ -1,6 +1,7 @@
 #include "charts/flat_renderers.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "charts/chart_arithmetic.h"
 
@@ -46,6 +47,17 @@ void DrawBar(Canvas& canvas, const ChartCtrl& chart, int x1, int width, int c, i
   }
 }
 
+// A point's marker and, from the second marker on, the line from the previous one. The
+// line stops short of both markers; the marker drawn after it covers its end.
+void DrawLinePoint(Canvas& canvas, Colour colour, const std::optional<Point>& previous, Point at) {
+  ScopedBrush brush(canvas, colour);
+  if (previous) {
+    ScopedPen pen(canvas, colour, 1);
+    canvas.Line(Point{previous->x + 2, previous->y - 1}, Point{at.x - 3, at.y - 1});
+  }
+  canvas.Ellipse(Rect{at.x - 3, at.y - 3, at.x + 3, at.y + 3});
+}
+
 }  // namespace
 
 void DrawBarChart(const ChartCtrl& chart, Canvas& canvas) {
@@ -76,26 +88,16 @@ void DrawLineGraph(const ChartCtrl& chart, Canvas& canvas) {
   const ChartLayout& l = chart.layout();
   const int group = l.plot_width / series;
   const double k = FlatPixelsPerUnit(chart);
-  const int range = chart.scale_maximum() - chart.scale_minimum();
   for (int c = 0; c < chart.category_count(); ++c) {
-    const Colour colour = chart.ColourAt(c);
-    bool has_previous = false;
-    Point previous;
+    std::optional<Point> previous;
     for (int s = 1; s <= series; ++s) {
       const int value = ValueOf(chart, s, c);
       if (value < 0) continue;
-      int height = ValueHeight(value, chart.scale_minimum(), k);
-      if (height > l.plot_bottom) height = Truncate(range * k) + 5;
+      const int height =
+          LinePointHeight(value, chart.scale_minimum(), chart.scale_maximum(), k, l.plot_bottom);
       const Point at{GroupCentre(l, group, s), l.plot_bottom - height};
-      ScopedBrush brush(canvas, colour);
-      // The line stops short of both markers; the marker drawn next covers its end.
-      if (has_previous) {
-        ScopedPen pen(canvas, colour, 1);
-        canvas.Line(Point{previous.x + 2, previous.y - 1}, Point{at.x - 3, at.y - 1});
-      }
-      canvas.Ellipse(Rect{at.x - 3, at.y - 3, at.x + 3, at.y + 3});
+      DrawLinePoint(canvas, chart.ColourAt(c), previous, at);
       previous = at;
-      has_previous = true;
     }
   }
 }

@@ -46,35 +46,52 @@ Point StartPoint(const Pie3d& pie, int offset) {
   return Point{pie.x0 + offset, pie.centre.y + offset - (pie.starts_at_zero ? 1 : 0)};
 }
 
+// Where a slice edge meets the top's rim and the shadow's rim.
+struct RimEdge {
+  Point top;
+  Point shadow;
+};
+
+RimEdge EdgeAt(const Pie3d& pie, int angle) {
+  return RimEdge{RimPoint(pie.centre, pie.geometry.radius, angle),
+                 RimPoint(pie.shadow_centre, pie.geometry.radius, angle)};
+}
+
+// The side face between two edges, then the shadow slice under it.
+void DrawVisibleSide(Canvas& canvas, const Pie3d& pie, Colour colour, RimEdge from, RimEdge to) {
+  ScopedFace face(canvas, colour);
+  const Point side[] = {from.shadow, to.shadow, to.top, from.top};
+  canvas.Polygon(side);
+  canvas.Pie(ShadowBox(pie), from.shadow, to.shadow);
+}
+
+// A slice wholly in the upper half: its shadow slice, then the triangle closing it to the top.
+void DrawHiddenSide(Canvas& canvas, const Pie3d& pie, Colour colour, RimEdge from, RimEdge to) {
+  ScopedFace face(canvas, colour);
+  canvas.Pie(ShadowBox(pie), from.shadow, to.shadow);
+  const Point behind[] = {to.shadow, to.top, from.top};
+  canvas.Polygon(behind);
+}
+
 // Side faces and shadow slices. While a slice reaches into the lower half its side face
 // shows, in its own darker shade; slices wholly in the upper half lie behind the top and
 // take the shade of the slice that crossed into the upper half.
 void DrawSides(const ChartCtrl& chart, Canvas& canvas, const Pie3d& pie,
                const std::vector<PieSlice>& slices) {
-  const int r = pie.geometry.radius;
-  Point previous_top = StartPoint(pie, 0);
-  Point previous_shadow = StartPoint(pie, pie.thickness);
+  RimEdge previous{StartPoint(pie, 0), StartPoint(pie, pie.thickness)};
   int previous_quarter = 0;
   Colour remembered = kBlack;
   for (const PieSlice& slice : slices) {
     const int quarter = slice.end_angle / 90;
-    const Point top = RimPoint(pie.centre, r, slice.end_angle);
-    const Point shadow = RimPoint(pie.shadow_centre, r, slice.end_angle);
+    const RimEdge edge = EdgeAt(pie, slice.end_angle);
     if (quarter < 2 || previous_quarter < 2) {
       const Colour dark = Shade(chart.ColourAt(slice.category), kDarker);
       if (quarter >= 2) remembered = dark;
-      ScopedFace face(canvas, dark);
-      const Point side[] = {previous_shadow, shadow, top, previous_top};
-      canvas.Polygon(side);
-      canvas.Pie(ShadowBox(pie), previous_shadow, shadow);
+      DrawVisibleSide(canvas, pie, dark, previous, edge);
     } else {
-      ScopedFace face(canvas, remembered);
-      canvas.Pie(ShadowBox(pie), previous_shadow, shadow);
-      const Point behind[] = {shadow, top, previous_top};
-      canvas.Polygon(behind);
+      DrawHiddenSide(canvas, pie, remembered, previous, edge);
     }
-    previous_top = top;
-    previous_shadow = shadow;
+    previous = edge;
     previous_quarter = quarter;
   }
 }

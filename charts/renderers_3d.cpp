@@ -81,13 +81,12 @@ void DrawRibbon(const ChartCtrl& chart, Canvas& canvas, int c, const Ribbon& rib
   const ChartLayout& l = chart.layout();
   const int group = l.plot_width / chart.series_count();
   const double k = DepthPixelsPerUnit(chart);
-  const int range = chart.scale_maximum() - chart.scale_minimum();
   Point previous{l.plot_left, l.plot_bottom};
   for (int s = 1; s <= chart.series_count(); ++s) {
     const int value = ValueOf(chart, s, c);
     if (value < 0) continue;
-    int height = ValueHeight(value, chart.scale_minimum(), k);
-    if (height > l.plot_bottom) height = Truncate(range * k) + 5;
+    const int height =
+        LinePointHeight(value, chart.scale_minimum(), chart.scale_maximum(), k, l.plot_bottom);
     const Point at{(group + 1) * s + l.plot_left, l.plot_bottom - height};
     DrawRibbonSegment(canvas, ribbon, previous, at);
     previous = at;
