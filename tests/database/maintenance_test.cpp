@@ -1,0 +1,270 @@
+// Adding, renaming, moving and deleting categories, items and persons: exact file bytes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "database/amounts.h"
+#include "database/month_keys.h"
+#include "database/sections.h"
+#include "tests/support/consistency.h"
+#include "tests/support/database_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MaintenanceTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Load();
+  }
+  void Record(const std::string& category, const std::string& item, const std::string& line) {
+    const PurchaseRecord purchase = ParsePurchaseLine(line);
+    ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+    ASSERT_TRUE(db.RecordPurchase(category, item, purchase).ok());
+  }
+  // Food with Milk and Bread, persons Anna and Bob, and three purchases.
+  void Household() {
+    ASSERT_TRUE(db.AddCategory("Food", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
+    ASSERT_TRUE(db.AddPerson("Anna", "").ok());
+    ASSERT_TRUE(db.AddPerson("Bob", "").ok());
+    Record("Food", "Milk", "2004|January|05|Anna|a|12.50");
+    Record("Food", "Milk", "2004|January|06|for all|b| 3.00");
+    Record("Food", "Bread", "2004|January|07|Bob|c| 2.00");
+  }
+};
+
+TEST_F(MaintenanceTest, FirstAndSecondItemGoToTheTopOfTheFileAndTheEndInMemory) {
+  ASSERT_TRUE(db.AddCategory("Food", "").ok());
+  ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "1 l").ok());
+  EXPECT_EQ(Read("categories/Food.txt"),
+            Lines({"Food", " ", "begin item list", "Milk|1 l", "end item list",
+                   "begin all category expenses", "end all category expenses",
+                   "begin persons expenses", "end persons expenses"}));
+  ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
+  EXPECT_EQ(Read("categories/Food.txt"),
+            Lines({"Food", " ", "begin item list", "Bread|", "Milk|1 l", "end item list",
+                   "begin all category expenses", "end all category expenses",
+                   "begin persons expenses", "end persons expenses"}));
+  EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Milk", "Bread"}));
+  Load();
+  EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Bread", "Milk"}));
+}
+
+TEST_F(MaintenanceTest, IndexesGrowWithoutAFinalLineEnd) {
+  ASSERT_TRUE(db.AddCategory("Food", "").ok());
+  ASSERT_TRUE(db.AddCategory("Drinks", "all we drink").ok());
+  ASSERT_TRUE(db.AddPerson("Anna", "mother").ok());
+  EXPECT_EQ(Read("KSDBCategories.txt"), "Food\nDrinks");
+  EXPECT_EQ(Read("categories/Drinks.txt"),
+            "Drinks\nall we drink\nbegin all category expenses\nend all category expenses\n"
+            "begin persons expenses\nend persons expenses");
+  EXPECT_EQ(Read("persons/Anna.txt"), "Anna\n mother");
+}
+
+TEST_F(MaintenanceTest, AnIndexWithABlankFirstLineStillGetsTheNameOnALineOfItsOwn) {
+  Write("KSDBPersons.txt", "\nBob");
+  Write("persons/Bob.txt", "Bob\n ");
+  Load();
+  ASSERT_TRUE(db.AddPerson("Anna", "").ok());
+  EXPECT_EQ(Read("KSDBPersons.txt"), "\nBob\nAnna");
+}
+
+TEST_F(MaintenanceTest, RenamingACategoryMovesEveryItemFileWithItsTotals) {
+  Household();
+  const std::string milk = Read("items/Food Milk.txt");
+  ASSERT_TRUE(db.EditCategory("Food", "Meals", "daily").ok());
+  EXPECT_EQ(Read("items/Meals Milk.txt"), milk);
+  EXPECT_FALSE(Exists("items/Food Milk.txt"));
+  EXPECT_FALSE(Exists("categories/Food.txt"));
+  EXPECT_TRUE(Read("categories/Meals.txt").starts_with("Meals\ndaily\nbegin item list\n"));
+  EXPECT_EQ(Read("KSDBCategories.txt"), "Meals");
+  EXPECT_EQ(db.GetCategoryNames(), Strings{"Meals"});
+  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Meals"), 17.5);
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(MaintenanceTest, EditingOnlyTheItemInformationMovesItsLineAndKeepsTotals) {
+  Household();
+  ASSERT_TRUE(db.EditItem("Food", "Milk", "Food", "Milk", "2 l").ok());
+  const std::string category = Read("categories/Food.txt");
+  EXPECT_TRUE(category.starts_with("Food\n \nbegin item list\nMilk|2 l\nBread|\nend item list\n"));
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 15.5);
+  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 17.5);
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(MaintenanceTest, MovingAnItemCarriesItsTotalsToTheOtherCategory) {
+  Household();
+  ASSERT_TRUE(db.AddCategory("Dairy", "").ok());
+  ASSERT_TRUE(db.EditItem("Food", "Milk", "Dairy", "Milk", "").ok());
+  EXPECT_FALSE(Exists("items/Food Milk.txt"));
+  EXPECT_EQ(Read("categories/Dairy.txt"),
+            Lines({"Dairy", " ", "begin item list", "Milk|", "end item list",
+                   "begin all category expenses", "all months", "15.50", "2004 January",
+                   "15.50", "end all category expenses", "begin persons expenses",
+                   "month: all months", "person: Anna", "12.50", "person: Bob", " 0.00",
+                   "person: for all", " 3.00", "month: 2004 January", "person: Anna", "12.50",
+                   "person: Bob", " 0.00", "person: for all", " 3.00", "end persons expenses"}));
+  EXPECT_EQ(Read("categories/Food.txt"),
+            Lines({"Food", " ", "begin item list", "Bread|", "end item list",
+                   "begin all category expenses", "all months", " 2.00", "2004 January",
+                   " 2.00", "end all category expenses", "begin persons expenses",
+                   "month: all months", "person: Anna", " 0.00", "person: for all", " 0.00",
+                   "person: Bob", " 2.00", "month: 2004 January", "person: Anna", " 0.00",
+                   "person: for all", " 0.00", "person: Bob", " 2.00", "end persons expenses"}));
+  EXPECT_EQ(db.GetItemNames("Dairy"), Strings{"Milk"});
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(MaintenanceTest, RenamingAPersonReachesEveryEntryAndPurchase) {
+  Household();
+  ASSERT_TRUE(db.EditPerson("Anna", "Annie", "mum").ok());
+  const std::string milk = Read("items/Food Milk.txt");
+  EXPECT_EQ(milk.find("Anna"), std::string::npos);
+  EXPECT_NE(milk.find("person: Annie\n12.50\n"), std::string::npos);
+  EXPECT_NE(milk.find("2004|January|05|Annie|a|12.50\n"), std::string::npos);
+  EXPECT_EQ(Read("categories/Food.txt").find("Anna"), std::string::npos);
+  EXPECT_EQ(Read("KSDBPersons.txt"), "Annie\nBob");
+  EXPECT_EQ(Read("persons/Annie.txt"), "Annie\nmum\n");
+  EXPECT_FALSE(Exists("persons/Anna.txt"));
+  EXPECT_EQ(db.GetPersonNames(), (Strings{"Annie", "Bob"}));
+}
+
+TEST_F(MaintenanceTest, RenamingAPersonToTheirOwnNameChangesOnlyTheInformation) {
+  Household();
+  const std::string milk = Read("items/Food Milk.txt");
+  ASSERT_TRUE(db.EditPerson("Anna", "Anna", "mother").ok());
+  EXPECT_EQ(Read("items/Food Milk.txt"), milk);
+  EXPECT_EQ(Read("persons/Anna.txt"), "Anna\nmother\n");
+  EXPECT_EQ(Read("KSDBPersons.txt"), "Anna\nBob");
+}
+
+TEST_F(MaintenanceTest, DeletingAPersonTakesTheirPurchasesOutAndKeepsForAll) {
+  Household();
+  ASSERT_TRUE(db.DeletePerson("Anna").ok());
+  EXPECT_EQ(Read("items/Food Milk.txt"),
+            Lines({"begin all item expenses", "all months", " 3.00", "2004 January", " 3.00",
+                   "end all item expenses", "begin persons expenses", "month: all months",
+                   "person: for all", " 3.00", "month: 2004 January", "person: for all",
+                   " 3.00", "end persons expenses", "begin purchase list",
+                   "2004|January|06|for all|b| 3.00", "end purchase list"}));
+  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 5.0);
+  EXPECT_EQ(Read("KSDBPersons.txt"), "Bob");
+  EXPECT_FALSE(Exists("persons/Anna.txt"));
+  EXPECT_EQ(CheckTotals(db), Strings{});
+}
+
+TEST_F(MaintenanceTest, AnItemWithoutPurchasesKeepsItsSectionsWhenAPersonIsDeleted) {
+  Household();
+  ASSERT_TRUE(db.AddItemToCategory("Food", "Tea", "").ok());
+  ASSERT_TRUE(db.DeletePerson("Bob").ok());
+  EXPECT_EQ(Read("items/Food Tea.txt"),
+            Lines({"begin all item expenses", "end all item expenses", "begin persons expenses",
+                   "end persons expenses", "begin purchase list", "end purchase list"}));
+}
+
+TEST_F(MaintenanceTest, DeletingTheLastItemLeavesAnEmptyListAndLowersTheTotals) {
+  ASSERT_TRUE(db.AddCategory("Car", "").ok());
+  ASSERT_TRUE(db.AddItemToCategory("Car", "Fuel", "").ok());
+  ASSERT_TRUE(db.AddPerson("Anna", "").ok());
+  Record("Car", "Fuel", "2004|May|01|Anna|x|40.00");
+  ASSERT_TRUE(db.DeleteItem("Car", "Fuel").ok());
+  EXPECT_EQ(Read("categories/Car.txt"),
+            Lines({"Car", " ", "begin item list", "end item list", "begin all category expenses",
+                   "all months", " 0.00", "2004 May", " 0.00", "end all category expenses",
+                   "begin persons expenses", "month: all months", "person: Anna", " 0.00",
+                   "month: 2004 May", "person: Anna", " 0.00", "end persons expenses"}));
+  EXPECT_FALSE(Exists("items/Car Fuel.txt"));
+  EXPECT_EQ(db.GetItemNames("Car"), Strings{});
+}
+
+TEST_F(MaintenanceTest, DeletingACategoryRemovesItsFilesOnly) {
+  Household();
+  ASSERT_TRUE(db.AddCategory("Car", "").ok());
+  ASSERT_TRUE(db.DeleteCategory("Food").ok());
+  EXPECT_EQ(work.List("data/BASE/items"), Strings{});
+  EXPECT_EQ(work.List("data/BASE/categories"), Strings{"Car.txt"});
+  EXPECT_EQ(Read("KSDBCategories.txt"), "Car");
+  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January\n");
+  EXPECT_EQ(db.GetPersonNames(), (Strings{"Anna", "Bob"}));
+}
+
+TEST_F(MaintenanceTest, AddingAnItemToACategoryWhoseFileIsMissingKeepsTheItem) {
+  ASSERT_TRUE(db.AddCategory("Food", "").ok());
+  std::filesystem::remove(base() + "/categories/Food.txt");
+  ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "").ok());
+  Load();
+  EXPECT_EQ(db.GetItemNames("Food"), Strings{"Milk"});
+}
+
+// Random purchases mixed with every kind of maintenance; the totals must stay right.
+class RandomMaintenance : public MaintenanceTest {
+ protected:
+  std::string Pick(const Strings& names) { return names[random() % names.size()]; }
+  std::string Sum() { return FormatFileAmount((1 + random() % 50000) / 100.0); }
+  void RecordRandom() {
+    const std::string category = Pick(db.GetCategoryNames());
+    if (db.GetItemNames(category).empty()) return;
+    Strings persons = db.GetPersonNames();
+    persons.push_back("for all");
+    Record(category, Pick(db.GetItemNames(category)),
+           std::to_string(2000 + random() % 3) + "|" + Pick({"March", "July", "November"}) +
+               "|1" + std::to_string(random() % 10) + "|" + Pick(persons) + "|r|" + Sum());
+  }
+  void Maintain(int step) {
+    const std::string category = Pick(db.GetCategoryNames());
+    const Strings items = db.GetItemNames(category);
+    const std::string fresh = "N" + std::to_string(step);
+    switch (random() % 6) {
+      case 0:
+        ASSERT_TRUE(db.AddItemToCategory(category, fresh, "").ok());
+        break;
+      case 1:
+        if (!items.empty()) ASSERT_TRUE(db.DeleteItem(category, Pick(items)).ok());
+        break;
+      case 2:
+        if (!items.empty()) {
+          ASSERT_TRUE(db.EditItem(category, Pick(items), Pick(db.GetCategoryNames()), fresh, "")
+                          .ok());
+        }
+        break;
+      case 3:
+        if (db.GetPersonNames().size() > 1) ASSERT_TRUE(db.DeletePerson(Pick(db.GetPersonNames())).ok());
+        break;
+      case 4:
+        ASSERT_TRUE(db.EditPerson(Pick(db.GetPersonNames()), fresh, "").ok());
+        break;
+      default:
+        ASSERT_TRUE(db.AddPerson(fresh, "").ok());
+    }
+  }
+  std::mt19937 random{1604};
+};
+
+TEST_F(RandomMaintenance, TotalsStayRightThroughMovesRenamesAndDeletes) {
+  Household();
+  ASSERT_TRUE(db.AddCategory("Car", "").ok());
+  ASSERT_TRUE(db.AddItemToCategory("Car", "Fuel", "").ok());
+  for (int step = 0; step < 200; ++step) {
+    if (step % 4 == 3) {
+      Maintain(step);
+    } else {
+      RecordRandom();
+    }
+    if (step % 50 == 49) ASSERT_TRUE(db.EditCategory("Car", "Car", "renamed twice").ok());
+    ASSERT_EQ(CheckTotals(db), Strings{}) << "after step " << step;
+  }
+  EXPECT_EQ(CheckTotals(db), Strings{});
+  const Strings categories = db.GetCategoryNames();
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), categories);
+}
+
+}  // namespace
+}  // namespace kestrune::testing

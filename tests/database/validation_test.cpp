@@ -1,0 +1,94 @@
+// The name rules every way into the catalogue shares.
+#include <gtest/gtest.h>
+
+#include "database/validation.h"
+#include "tests/support/database_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+class ValidationTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Load();
+    ASSERT_TRUE(db.AddCategory("Food", "").ok());
+    ASSERT_TRUE(db.AddCategory("Food Milk", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Milk Shake", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
+    ASSERT_TRUE(db.AddPerson("Anna", "").ok());
+  }
+  static std::string Message(const Status& status) { return status.ok() ? "ok" : status.message(); }
+};
+
+TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
+  const std::string long_name(252, 'x');
+  for (const std::string& bad : {std::string(), std::string("   "), std::string("a\nb"),
+                                 std::string("a\rb"), std::string("a/b"), std::string("a\\b"),
+                                 std::string("a\0b", 3), std::string("."), std::string(".."),
+                                 long_name}) {
+    EXPECT_EQ(Message(CheckNewCategory(db, bad)), "Invalid category name");
+    EXPECT_EQ(Message(CheckNewItem(db, "Food", bad)), "Invalid item name");
+    EXPECT_EQ(Message(CheckNewPerson(db, bad)), "Invalid person name");
+    EXPECT_EQ(Message(CheckCategoryEdit(db, "Food", bad)), "Invalid category name");
+    EXPECT_EQ(Message(CheckPersonEdit(db, "Anna", bad)), "Invalid person name");
+    EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Bread", "Food", bad)),
+              "Invalid item name. Change item name or category.");
+  }
+  EXPECT_EQ(Message(CheckNewCategory(db, std::string(251, 'x'))), "ok");
+  EXPECT_EQ(Message(CheckNewCategory(db, " Food ")), "ok");
+}
+
+TEST_F(ValidationTest, BarsAreForCategoriesOnly) {
+  EXPECT_EQ(Message(CheckNewCategory(db, "A|B")), "ok");
+  EXPECT_EQ(Message(CheckNewItem(db, "Food", "A|B")), "Invalid item name");
+  EXPECT_EQ(Message(CheckNewPerson(db, "A|B")), "Invalid person name");
+}
+
+TEST_F(ValidationTest, NamesInUseAndTheReservedPerson) {
+  EXPECT_EQ(Message(CheckNewCategory(db, "Food")), "Invalid category name");
+  EXPECT_EQ(Message(CheckNewCategory(db, "food")), "ok");
+  EXPECT_EQ(Message(CheckNewItem(db, "Food", "Bread")), "Invalid item name");
+  EXPECT_EQ(Message(CheckNewItem(db, "Food Milk", "Bread")), "ok");
+  EXPECT_EQ(Message(CheckNewItem(db, "Drinks", "Tea")), "Invalid item name");
+  EXPECT_EQ(Message(CheckNewPerson(db, "Anna")), "Invalid person name");
+  EXPECT_EQ(Message(CheckNewPerson(db, "for all")), "Invalid person name");
+  EXPECT_EQ(Message(CheckPersonEdit(db, "Anna", "for all")), "Invalid person name");
+}
+
+TEST_F(ValidationTest, EditRules) {
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "Food", "Food")), "ok");
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "Food", "Food Milk")), "Invalid category name");
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "", "Meals")), "Error");
+  EXPECT_EQ(Message(CheckPersonEdit(db, "", "Bob")), "Error");
+  EXPECT_EQ(Message(CheckPersonEdit(db, "Anna", "Anna")), "ok");
+  EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Bread", "Food", "Bread")), "ok");
+  EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Bread", "Food", "Milk Shake")),
+            "Invalid item name. Change item name or category.");
+  EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Bread", "Food Milk", "Bread")), "ok");
+}
+
+TEST_F(ValidationTest, TwoItemsNeverShareAFile) {
+  // "Food" + "Milk Shake" and "Food Milk" + "Shake" both make "Food Milk Shake.txt".
+  EXPECT_EQ(Message(CheckNewItem(db, "Food Milk", "Shake")), "Invalid item name");
+  EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Bread", "Food Milk", "Shake")),
+            "Invalid item name. Change item name or category.");
+  EXPECT_EQ(Message(CheckItemEdit(db, "Food", "Milk Shake", "Food", "Milk Shake")), "ok");
+  // Renaming "Food Milk" to "Food" is refused anyway; renaming "Food" so that its item
+  // "Milk Shake" would land on another item's file is refused too.
+  ASSERT_TRUE(db.AddItemToCategory("Food Milk", "Tea", "").ok());
+  ASSERT_TRUE(db.AddCategory("X", "").ok());
+  ASSERT_TRUE(db.AddItemToCategory("X", "Milk Tea", "").ok());
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "Food Milk", "X Milk")), "Invalid category name");
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "X", "Food")), "Invalid category name");
+  EXPECT_EQ(Message(CheckCategoryEdit(db, "X", "Food Milk Shake")), "ok");
+}
+
+TEST(OneLineInformation, LineBreaksBecomeBlanks) {
+  EXPECT_EQ(OneLineInformation("two\nlines"), "two lines");
+  EXPECT_EQ(OneLineInformation("crlf\r\nend\r"), "crlf end ");
+  EXPECT_EQ(OneLineInformation("a|b"), "a|b");
+}
+
+}  // namespace
+}  // namespace kestrune::testing
