@@ -1,6 +1,8 @@
 // The three-dimensional renderers, grouped by renderer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart_test_support.h"
 #include "charts/graph_type.h"
 
@@ -121,6 +123,23 @@ TEST(PieChart3d, OneSliceDrawsSideShadowTopAndLabel) {
       "brush #000000", "line 242 180 318 142", "text 323 120 \"100%\"", "restore-brush",
       "restore-brush", "restore-pen"};
   EXPECT_EQ(GraphCalls(chart, Size{415, 370}), expected);
+}
+
+// Slices ending at 180, 270 and 360 degrees: the first crosses into the upper half, the
+// two after it lie wholly there and are drawn in its shade, as shadow slice and triangle.
+TEST(PieChart3d, SlicesBehindTheTopTakeTheShadeOfTheSliceThatCrossedIntoIt) {
+  ChartCtrl chart(kPieChart3d);
+  chart.AddSeries(SeriesOf("all months", {50, 25, 25}));
+  chart.AddStandardColours(3);
+  const Calls calls = GraphCalls(chart, Size{415, 370});
+  EXPECT_EQ(Starting(calls, "brush"),
+            (Calls{"brush #ffffff", "brush #009d00", "brush #009d00", "brush #009d00",
+                   "brush #00c000", "brush #00c0c0", "brush #c7b1ff", "brush #000000"}));
+  const Calls faces = Starting(calls, "polygon");
+  ASSERT_EQ(faces.size(), 3u);
+  // At 270 degrees: shadow rim (208, 107), top rim (205, 104), back to the top at 180.
+  EXPECT_EQ(faces[1], "polygon 208 107 205 104 280 180");
+  EXPECT_EQ(std::count(faces[2].begin(), faces[2].end(), ' '), 6);
 }
 
 }  // namespace
