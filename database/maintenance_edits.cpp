@@ -18,12 +18,12 @@ class Place {
   explicit Place(SectionMarks totals) : totals_(totals) {}
   // Call for every line before looking at the flags.
   void See(const std::string& line) {
+    if (previous_) Begin(*previous_);
     if (line == totals_.end) in_totals = false;
     if (line == kEndPersonTotals) in_persons = false;
     if (line == kEndPurchaseList) in_purchases = false;
     if (line == kEndItemList) in_items = false;
-    if (begun_) Begin(*begun_);
-    begun_ = &line;
+    previous_ = &line;
   }
   bool in_totals = false, in_persons = false, in_purchases = false, in_items = false;
 
@@ -36,7 +36,7 @@ class Place {
     if (previous == kBeginItemList) in_items = true;
   }
   SectionMarks totals_;
-  const std::string* begun_ = nullptr;
+  const std::string* previous_ = nullptr;
 };
 
 }  // namespace
