@@ -24,5 +24,7 @@ struct CliRun {
 // Each command group adds its subcommands; a subcommand's callback sets `run.action`.
 void AddCatalogueCommands(CLI::App& app, CliRun& run);
 void AddChartDemoCommands(CLI::App& app, CliRun& run);
+void AddPurchaseCommands(CLI::App& app, CliRun& run);
+void AddMaintenanceCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   AddCatalogueCommands(app, run);
   AddChartDemoCommands(app, run);
+  AddPurchaseCommands(app, run);
+  AddMaintenanceCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
