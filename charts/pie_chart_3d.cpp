@@ -9,6 +9,8 @@
 namespace kestrune::charts {
 namespace {
 
+// Pi rounded to 3.14159, over 180: the rim points are placed with this value, and at the
+// quarter angles it moves them by a pixel (180 degrees lands at cx + r - 1).
 constexpr double kRadiansPerDegree = 0.017453277777777776;
 constexpr int kDarker = -35;
 
