@@ -1,0 +1,35 @@
+// The page writers: build a page, then replace the page file with it.
+#include "pages/page_writers.h"
+
+namespace kestrune {
+Status WritePageFile(FileSystem& fs, const std::string& page_path, const std::string& page) {
+  if (fs.WriteFile(page_path, page).ok()) return Status::Ok();
+  return Status::Error(kPageFileError);
+}
+
+Status WriteItemPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+                     const std::string& category, const std::string& item, int month_position) {
+  return WritePageFile(fs, page_path, ItemPageText(db, category, item, month_position));
+}
+
+Status WriteCategoryPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+                         const std::string& category, int month_position) {
+  return WritePageFile(fs, page_path, CategoryPageText(db, category, month_position));
+}
+
+Status WritePersonPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+                       const std::string& person, int month_position) {
+  return WritePageFile(fs, page_path, PersonPageText(db, person, month_position));
+}
+
+Status WritePersonItemsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+                            const std::string& person, int month_position) {
+  return WritePageFile(fs, page_path, PersonItemsPageText(db, person, month_position));
+}
+
+Status WriteItemStatisticsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+                               int month_position) {
+  return WritePageFile(fs, page_path, ItemStatisticsPageText(db, month_position));
+}
+
+}  // namespace kestrune
