@@ -26,5 +26,6 @@ void AddCatalogueCommands(CLI::App& app, CliRun& run);
 void AddChartDemoCommands(CLI::App& app, CliRun& run);
 void AddPurchaseCommands(CLI::App& app, CliRun& run);
 void AddMaintenanceCommands(CLI::App& app, CliRun& run);
+void AddPageCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   AddChartDemoCommands(app, run);
   AddPurchaseCommands(app, run);
   AddMaintenanceCommands(app, run);
+  AddPageCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
