@@ -1,0 +1,195 @@
+// The page-link vocabulary, and every link of every page read back through it the way a
+// browser hands it over: attribute references resolved, percent-encoding decoded.
+#include "pages/page_links.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "pages/page_writers.h"
+#include "tests/support/database_fixture.h"
+
+namespace kestrune::testing {
+namespace {
+
+const std::string kData = "/home/jo/kestrune/data";
+
+// A readable account of a recognised link, for comparing whole lists at once.
+std::string Describe(const PageLink& link) {
+  switch (link.command) {
+    case PageCommand::kNone:
+      return "none";
+    case PageCommand::kDeleteCategory:
+      return "delete category";
+    case PageCommand::kDeleteItem:
+      return "delete item";
+    case PageCommand::kEditCategory:
+      return "edit category";
+    case PageCommand::kEditItem:
+      return "edit item";
+    case PageCommand::kAddItem:
+      return "add item";
+    case PageCommand::kAddPurchase:
+      return "add purchase";
+    case PageCommand::kDeletePurchase:
+      return "delete purchase [" + link.record + "]";
+    case PageCommand::kEditPurchase:
+      return "edit purchase [" + link.record + "]";
+    case PageCommand::kDeletePerson:
+      return "delete person";
+    case PageCommand::kEditPerson:
+      return "edit person";
+    case PageCommand::kSelectName:
+      return std::string("select [") + link.name + "]" + (link.names_item ? " item" : "") +
+             (link.names_category ? " category" : "");
+  }
+  return "?";
+}
+
+// What the browser does with an href: resolve the character references, then decode the
+// percent-encoding of the path.
+std::string Resolve(const std::string& href) {
+  std::string text = href;
+  for (const auto& [reference, character] :
+       {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+    text = std::regex_replace(text, std::regex(reference), character);
+  }
+  std::string decoded;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == '%' && at + 2 < text.size()) {
+      decoded += static_cast<char>(std::stoi(text.substr(at + 1, 2), nullptr, 16));
+      at += 2;
+    } else {
+      decoded += text[at];
+    }
+  }
+  return decoded;
+}
+
+// The links of a page in page order, as the view would read them.
+std::vector<std::string> LinksOf(const ExpenseDatabase& db, const std::string& page) {
+  std::vector<std::string> links;
+  const std::regex href(R"(href ?= ?"([^"]*)\")");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), href); it != std::sregex_iterator();
+       ++it) {
+    links.push_back(Describe(ReadPageLink(db, kData + "/" + Resolve((*it)[1]), kData)));
+  }
+  return links;
+}
+
+class PageLinksTest : public DatabaseTest {
+ protected:
+  void SetUp() override {
+    WriteEmptyIndexes();
+    Write("KSDBCategories.txt", "Food\nR&D <\"#1\" 50%>\nAdd item\nDelete purchase stock\nTea");
+    Write("KSDBPersons.txt", "Anna");
+    Write("persons/Anna.txt", "Anna\n ");
+    Write("categories/Food.txt", CategoryFile("Food", {"Milk|", " Tea |", "Tea|"}));
+    Write("categories/R&D <\"#1\" 50%>.txt",
+          CategoryFile("R&D <\"#1\" 50%>", {"A&B <\"#2?\" 5%>|"}));
+    Write("categories/Add item.txt", CategoryFile("Add item", {}));
+    Write("categories/Delete purchase stock.txt", CategoryFile("Delete purchase stock", {}));
+    Write("categories/Tea.txt", CategoryFile("Tea", {}));
+    Write("items/Food Milk.txt",
+          Lines({"begin purchase list", "2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50",
+                 "2004|May|01|for all||12.00", "end purchase list"}));
+    Load();
+  }
+  PageLink Read(const std::string& text) const {
+    return ReadPageLink(db, kData + "/" + text, kData);
+  }
+};
+
+TEST_F(PageLinksTest, BareCommandNamesAreRecognisedExactly) {
+  const std::vector<std::pair<std::string, PageCommand>> commands = {
+      {"Delete expense category", PageCommand::kDeleteCategory},
+      {"Delete expense item", PageCommand::kDeleteItem},
+      {"Edit expense category", PageCommand::kEditCategory},
+      {"Edit expense item", PageCommand::kEditItem},
+      {"Add item", PageCommand::kAddItem},
+      {"Add purchase", PageCommand::kAddPurchase},
+      {"Delete person", PageCommand::kDeletePerson},
+      {"Edit person", PageCommand::kEditPerson}};
+  for (const auto& [text, command] : commands) {
+    EXPECT_EQ(Read(text).command, command) << text;
+    EXPECT_EQ(Read(text + " ").command, PageCommand::kNone) << text;
+    EXPECT_EQ(Read("x" + text).command, PageCommand::kNone) << text;
+  }
+}
+
+TEST_F(PageLinksTest, ThePageFileItsImagesAndOtherFoldersRunNothing) {
+  for (const std::string& target :
+       std::vector<std::string>{kData + "/temp.tmp", kData + "/2.css", kData + "/cnt.gif", kData,
+                                kData + "/", kData + "Add item", std::string("/elsewhere/Add item"),
+                                std::string("/home/jo/kestrune/Add item"), kData + "/add item",
+                                kData + "/milk", kData + "/Food/Milk"}) {
+    EXPECT_EQ(ReadPageLink(db, target, kData).command, PageCommand::kNone) << target;
+  }
+}
+
+TEST_F(PageLinksTest, PurchaseCommandsCarryTheirRecordSplitForTheEditDialog) {
+  const PageLink deleted = Read("Delete purchase2004|May|01|for all||12.00");
+  EXPECT_EQ(deleted.command, PageCommand::kDeletePurchase);
+  EXPECT_EQ(deleted.record, "2004|May|01|for all||12.00");
+
+  const PageLink edited = Read("Edit purchase2004|January|05|Anna|bread| 3.50");
+  EXPECT_EQ(edited.command, PageCommand::kEditPurchase);
+  EXPECT_EQ(edited.record, "2004|January|05|Anna|bread| 3.50");
+  EXPECT_EQ(edited.purchase.year, 2004);
+  EXPECT_EQ(edited.purchase.month, 1);
+  EXPECT_EQ(edited.purchase.day, 5);
+  EXPECT_EQ(edited.purchase.person, "Anna");
+  EXPECT_EQ(edited.purchase.information, "bread");
+  EXPECT_DOUBLE_EQ(edited.purchase.sum, 3.5);
+
+  // Fields that are not numbers read as 0; a fraction of a day is dropped.
+  const PageLink odd = Read("Edit purchaseyear|Smarch|7.9|for all||lots");
+  EXPECT_EQ(odd.purchase.year, 0);
+  EXPECT_EQ(odd.purchase.month, 0);
+  EXPECT_EQ(odd.purchase.day, 7);
+  EXPECT_EQ(odd.purchase.person, "for all");
+  EXPECT_EQ(odd.purchase.information, "");
+  EXPECT_DOUBLE_EQ(odd.purchase.sum, 0.0);
+}
+
+TEST_F(PageLinksTest, CommandsAreTestedBeforeNamesAndPurchaseCommandsOnTheirPrefix) {
+  // Categories whose names read as commands are taken as those commands.
+  EXPECT_EQ(Describe(Read("Add item")), "add item");
+  EXPECT_EQ(Describe(Read("Delete purchase stock")), "delete purchase [ stock]");
+  // A name borne by an item and a category selects the item first, then the category.
+  EXPECT_EQ(Describe(Read("Tea")), "select [Tea] item category");
+  EXPECT_EQ(Describe(Read("Food")), "select [Food] category");
+  EXPECT_EQ(Describe(Read("Milk")), "select [Milk] item");
+  EXPECT_EQ(Describe(Read(" Tea ")), "select [ Tea ] item");
+}
+
+TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {
+  EXPECT_EQ(LinksOf(db, ItemPageText(db, "Food", "Milk", -1)),
+            (std::vector<std::string>{
+                "delete item", "delete item", "edit item", "edit item", "add purchase",
+                "add purchase", "delete purchase [2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50]",
+                "edit purchase [2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50]",
+                "delete purchase [2004|May|01|for all||12.00]",
+                "edit purchase [2004|May|01|for all||12.00]"}));
+  EXPECT_EQ(LinksOf(db, CategoryPageText(db, "Food", -1)),
+            (std::vector<std::string>{"delete category", "delete category", "edit category",
+                                      "edit category", "add item", "add item", "select [Milk] item",
+                                      "select [ Tea ] item", "select [Tea] item category"}));
+  EXPECT_EQ(LinksOf(db, PersonPageText(db, "Anna", -1)),
+            (std::vector<std::string>{
+                "delete person", "delete person", "edit person", "edit person", "add item",
+                "delete purchase [ stock]", "select [Food] category",
+                "select [R&D <\"#1\" 50%>] category", "select [Tea] item category"}));
+  EXPECT_EQ(
+      LinksOf(db, PersonItemsPageText(db, "Anna", -1)),
+      (std::vector<std::string>{"delete person", "delete person", "edit person", "edit person",
+                                "select [Food] category", "select [Food] category",
+                                "select [Food] category", "select [R&D <\"#1\" 50%>] category"}));
+  EXPECT_EQ(
+      LinksOf(db, ItemStatisticsPageText(db, -1)),
+      (std::vector<std::string>{"select [Milk] item", "select [ Tea ] item",
+                                "select [Tea] item category", "select [A&B <\"#2?\" 5%>] item"}));
+}
+
+}  // namespace
+}  // namespace kestrune::testing
