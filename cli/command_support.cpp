@@ -4,6 +4,7 @@
 
 #include "cli/cli_run.h"
 #include "database/database_folder.h"
+#include "database/recovery.h"
 
 namespace kestrune::cli {
 namespace {
@@ -19,13 +20,16 @@ class PrintingPrompt final : public DatabasePrompt {
 
 }  // namespace
 
-int OpenDatabase(const std::string& workdir, ExpenseDatabase& db) {
+int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase& db) {
   const std::string folder = DatabaseFolderOf(workdir);
   PosixFileSystem fs;
   if (!DatabaseFolderExists(fs, folder)) {
     std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
     return kExitDatabase;
   }
+  Status ready = lock.Acquire(folder);
+  if (ready.ok()) ready = RecoverDatabase(fs, folder);
+  if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
   if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) return kExitDatabase;
   return ReportWriteFailures(db, kExitOk);

@@ -3,14 +3,17 @@
 #include <string>
 
 #include "cli/cli_run.h"
+#include "database/database_lock.h"
 #include "database/expense_database.h"
 
 namespace kestrune::cli {
 
-// Loads the database of the working folder for one command. A missing database folder or
-// index file is not prompted for: the text goes to standard error and the command ends with
-// status 3. Returns 0 when the database is loaded, otherwise the exit status.
-[[nodiscard]] int OpenDatabase(const std::string& workdir, ExpenseDatabase& db);
+// Opens the database of the working folder for one command: takes the one-writer lock
+// (held by `lock` until it is destroyed), completes a change a crash interrupted, and loads
+// the catalogue. A lock held by another process, a missing database folder or index file
+// is not waited or prompted for: the message goes to standard error and the command ends
+// with status 3. Returns 0 when the database is loaded, otherwise the exit status.
+[[nodiscard]] int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase& db);
 
 // Prints the repairs the database could not write to standard error. Returns `status`, or
 // 3 when something could not be written.
@@ -25,8 +28,9 @@ int Reported(const Status& status);
 // Loads the database of `workdir` and runs `body` on it; returns the exit status.
 template <typename Body>
 int WithDatabase(const std::string& workdir, Body body) {
+  DatabaseLock lock;
   ExpenseDatabase db;
-  if (const int status = OpenDatabase(workdir, db); status != kExitOk) return status;
+  if (const int status = OpenDatabase(workdir, lock, db); status != kExitOk) return status;
   return ReportWriteFailures(db, body(db));
 }
 

@@ -1,5 +1,10 @@
 #include "database/change_set.h"
 
+#include <cassert>
+
+#include "database/journal.h"
+#include "database/recovery.h"
+
 namespace kestrune {
 
 ChangeSet::Change* ChangeSet::Find(const std::string& path) {
@@ -35,14 +40,65 @@ void ChangeSet::Remove(const std::string& path) {
   changes_.push_back({path, std::nullopt});
 }
 
+Status ChangeSet::CommitOne(const Change& change) {
+  return change.content ? fs_.WriteFile(change.path, *change.content) : fs_.RemoveFile(change.path);
+}
+
 Status ChangeSet::Commit() {
-  for (const Change& change : changes_) {
-    Status status =
-        change.content ? fs_.WriteFile(change.path, *change.content) : fs_.RemoveFile(change.path);
-    if (!status.ok()) return status;
+  // A journal left by an earlier change that could not be finished comes first.
+  Status status = FinishPendingChange(fs_, folder_);
+  if (status.ok() && changes_.size() == 1) status = CommitOne(changes_.front());
+  if (status.ok() && changes_.size() > 1) {
+    std::vector<std::string> temps;
+    status = PrepareTemporaries(temps);
+    if (status.ok()) status = WriteJournal();
+    if (!status.ok()) {
+      RemoveTemporaries(temps);
+      return status;
+    }
+    status = Apply(temps);
   }
-  changes_.clear();
+  if (status.ok()) changes_.clear();
+  return status;
+}
+
+Status ChangeSet::PrepareTemporaries(std::vector<std::string>& temps) {
+  for (const Change& change : changes_) {
+    temps.emplace_back();
+    if (!change.content) continue;
+    Status written = fs_.WriteTemporary(change.path, *change.content, temps.back());
+    if (!written.ok()) return written;
+  }
   return Status::Ok();
+}
+
+Status ChangeSet::WriteJournal() {
+  std::vector<JournalEntry> entries;
+  for (const Change& change : changes_) {
+    assert(change.path.starts_with(folder_ + "/"));
+    entries.push_back({change.path.substr(folder_.size() + 1), change.content});
+  }
+  return fs_.WriteFile(folder_ + "/" + kJournalName, EncodeJournal(entries));
+}
+
+Status ChangeSet::Apply(const std::vector<std::string>& temps) {
+  for (std::size_t i = 0; i < changes_.size(); ++i) {
+    const Change& change = changes_[i];
+    Status applied =
+        change.content ? fs_.Rename(temps[i], change.path) : fs_.RemoveFile(change.path);
+    if (!applied.ok()) {
+      return Status::Error(applied.message() +
+                           " (the change is kept and will be completed at the next start)");
+    }
+  }
+  return fs_.RemoveFile(folder_ + "/" + kJournalName);
+}
+
+void ChangeSet::RemoveTemporaries(const std::vector<std::string>& temps) {
+  for (const std::string& temp : temps) {
+    if (temp.empty()) continue;
+    [[maybe_unused]] const Status removed = fs_.RemoveFile(temp);
+  }
 }
 
 }  // namespace kestrune

@@ -8,12 +8,14 @@
 
 namespace kestrune {
 
-// The file changes of one operation, gathered and then committed in one step. Reads through
-// the change set see the changes already gathered, so an operation that rewrites a file twice
-// works on its own first rewrite.
+// The file changes of one operation, gathered and then committed as one unit. Reads through
+// the change set see the changes already gathered, so an operation that rewrites a file
+// twice works on its own first rewrite.
 class ChangeSet {
  public:
-  explicit ChangeSet(FileSystem& fs) : fs_(fs) {}
+  // `database_folder` holds the journal; every gathered path lies inside it.
+  ChangeSet(FileSystem& fs, std::string database_folder)
+      : fs_(fs), folder_(std::move(database_folder)) {}
   ChangeSet(const ChangeSet&) = delete;
   ChangeSet& operator=(const ChangeSet&) = delete;
 
@@ -27,7 +29,11 @@ class ChangeSet {
   void Remove(const std::string& path);
   bool empty() const { return changes_.empty(); }
 
-  // Applies the gathered changes in order; stops at the first failure and reports it.
+  // Commits all gathered changes or none: every new content is first written to a flushed
+  // temporary file, then the journal is put in place (the point from which the change
+  // counts as made), then the files are renamed and removed and the journal deleted. A
+  // failure before that point leaves every file as it was; after it, the journal completes
+  // the change (now or at the next start). A single change needs no journal.
   [[nodiscard]] Status Commit();
 
  private:
@@ -36,8 +42,14 @@ class ChangeSet {
     std::optional<std::string> content;  // nothing: remove
   };
   Change* Find(const std::string& path);
+  Status CommitOne(const Change& change);
+  Status PrepareTemporaries(std::vector<std::string>& temps);
+  Status WriteJournal();
+  Status Apply(const std::vector<std::string>& temps);
+  void RemoveTemporaries(const std::vector<std::string>& temps);
 
   FileSystem& fs_;
+  std::string folder_;
   std::vector<Change> changes_;
 };
 

@@ -10,7 +10,7 @@ namespace kestrune {
 Status ExpenseDatabase::ChangeCatalogue(const std::function<Status(ChangeSet&)>& gather) {
   const auto saved_categories = categories_;
   const auto saved_persons = persons_;
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   Status status = gather(changes);
   if (status.ok()) status = changes.Commit();
   if (!status.ok()) {

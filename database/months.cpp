@@ -49,7 +49,7 @@ Status ExpenseDatabase::TakeMonthOutOfItem(ChangeSet& changes, const std::string
 
 Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
   if (month_key == kAllMonths) return Status::Ok();
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   for (const auto& [name, category] : categories_) {
     Status taken = TakeMonthOutOfCategory(changes, name, month_key);
     for (const ItemEntry& item : category.items) {
@@ -67,7 +67,7 @@ Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
 }
 
 Status ExpenseDatabase::DeleteAllPurchases() {
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   for (const auto& [name, category] : categories_) {
     for (const ItemEntry& item : category.items) {
       changes.Write(ItemFilePath(name, item.name), NewItemFile());
@@ -85,7 +85,7 @@ Status ExpenseDatabase::DeleteAllPurchases() {
 }
 
 Status ExpenseDatabase::ClearDatabase() {
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   for (const auto& [name, category] : categories_) {
     for (const ItemEntry& item : category.items) changes.Remove(ItemFilePath(name, item.name));
     changes.Remove(CategoryFilePath(name));

@@ -33,7 +33,7 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
 
 Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::string& item,
                                        const PurchaseRecord& purchase) {
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseAmount(purchase.sum),
                             purchase.sum};
   FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
@@ -55,7 +55,7 @@ Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::s
 
 Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::string& item,
                                        const std::string& purchase_line) {
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   const PurchaseRecord purchase = ParsePurchaseLine(purchase_line);
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseAmount(purchase.sum),
                             std::nullopt};
@@ -84,7 +84,7 @@ Status ExpenseDatabase::AddMonth(const std::string& month_key, bool* added) {
   std::vector<std::string> months = months_;
   months.push_back(month_key);
   SortMonthsNewestFirst(months);
-  ChangeSet changes(fs_);
+  ChangeSet changes(fs_, folder_);
   changes.Write(MonthsIndexPath(), JoinEndedLines(months));
   Status committed = changes.Commit();
   if (!committed.ok()) return committed;

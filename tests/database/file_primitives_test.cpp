@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "database/amounts.h"
-#include "database/change_set.h"
+#include "database/file_system.h"
 #include "database/month_keys.h"
 #include "database/text_lines.h"
-#include "tests/support/failing_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace kestrune {
@@ -94,37 +93,6 @@ TEST(AtomicWriter, WriteIntoMissingFolderIsReportedAndWritesNothing) {
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.message().find("Food Milk.txt"), std::string::npos);
   EXPECT_EQ(folder.List(""), Strings{});
-}
-
-TEST(ChangeSet, ReadsItsOwnChangesAndCommitsInOneStep) {
-  testing::TempFolder folder;
-  PosixFileSystem fs;
-  folder.Write("a.txt", "old");
-  folder.Write("b.txt", "gone");
-  ChangeSet changes(fs);
-  changes.Write(folder.path() + "/a.txt", "first");
-  changes.Write(folder.path() + "/a.txt", "second");
-  changes.Remove(folder.path() + "/b.txt");
-  EXPECT_EQ(changes.Read(folder.path() + "/a.txt"), "second");
-  EXPECT_EQ(changes.Read(folder.path() + "/b.txt"), std::nullopt);
-  EXPECT_EQ(folder.Read("a.txt"), "old");
-  ASSERT_TRUE(changes.Commit().ok());
-  EXPECT_EQ(folder.List(""), Strings{"a.txt"});
-  EXPECT_EQ(folder.Read("a.txt"), "second");
-}
-
-TEST(ChangeSet, StopsAtTheFirstFailureAndSaysWhich) {
-  testing::TempFolder folder;
-  testing::FailingFileSystem fs;
-  fs.fail_after = 1;
-  ChangeSet changes(fs);
-  changes.Write(folder.path() + "/a.txt", "a");
-  changes.Write(folder.path() + "/b.txt", "b");
-  changes.Write(folder.path() + "/c.txt", "c");
-  Status status = changes.Commit();
-  ASSERT_FALSE(status.ok());
-  EXPECT_NE(status.message().find("b.txt"), std::string::npos);
-  EXPECT_EQ(folder.List(""), Strings{"a.txt"});
 }
 
 }  // namespace

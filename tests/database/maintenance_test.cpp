@@ -104,20 +104,60 @@ TEST_F(MaintenanceTest, MovingAnItemCarriesItsTotalsToTheOtherCategory) {
   ASSERT_TRUE(db.AddCategory("Dairy", "").ok());
   ASSERT_TRUE(db.EditItem("Food", "Milk", "Dairy", "Milk", "").ok());
   EXPECT_FALSE(Exists("items/Food Milk.txt"));
-  EXPECT_EQ(Read("categories/Dairy.txt"),
-            Lines({"Dairy", " ", "begin item list", "Milk|", "end item list",
-                   "begin all category expenses", "all months", "15.50", "2004 January",
-                   "15.50", "end all category expenses", "begin persons expenses",
-                   "month: all months", "person: Anna", "12.50", "person: Bob", " 0.00",
-                   "person: for all", " 3.00", "month: 2004 January", "person: Anna", "12.50",
-                   "person: Bob", " 0.00", "person: for all", " 3.00", "end persons expenses"}));
-  EXPECT_EQ(Read("categories/Food.txt"),
-            Lines({"Food", " ", "begin item list", "Bread|", "end item list",
-                   "begin all category expenses", "all months", " 2.00", "2004 January",
-                   " 2.00", "end all category expenses", "begin persons expenses",
-                   "month: all months", "person: Anna", " 0.00", "person: for all", " 0.00",
-                   "person: Bob", " 2.00", "month: 2004 January", "person: Anna", " 0.00",
-                   "person: for all", " 0.00", "person: Bob", " 2.00", "end persons expenses"}));
+  EXPECT_EQ(Read("categories/Dairy.txt"), Lines({"Dairy",
+                                                 " ",
+                                                 "begin item list",
+                                                 "Milk|",
+                                                 "end item list",
+                                                 "begin all category expenses",
+                                                 "all months",
+                                                 "15.50",
+                                                 "2004 January",
+                                                 "15.50",
+                                                 "end all category expenses",
+                                                 "begin persons expenses",
+                                                 "month: all months",
+                                                 "person: Anna",
+                                                 "12.50",
+                                                 "person: Bob",
+                                                 " 0.00",
+                                                 "person: for all",
+                                                 " 3.00",
+                                                 "month: 2004 January",
+                                                 "person: Anna",
+                                                 "12.50",
+                                                 "person: Bob",
+                                                 " 0.00",
+                                                 "person: for all",
+                                                 " 3.00",
+                                                 "end persons expenses"}));
+  EXPECT_EQ(Read("categories/Food.txt"), Lines({"Food",
+                                                " ",
+                                                "begin item list",
+                                                "Bread|",
+                                                "end item list",
+                                                "begin all category expenses",
+                                                "all months",
+                                                " 2.00",
+                                                "2004 January",
+                                                " 2.00",
+                                                "end all category expenses",
+                                                "begin persons expenses",
+                                                "month: all months",
+                                                "person: Anna",
+                                                " 0.00",
+                                                "person: for all",
+                                                " 0.00",
+                                                "person: Bob",
+                                                " 2.00",
+                                                "month: 2004 January",
+                                                "person: Anna",
+                                                " 0.00",
+                                                "person: for all",
+                                                " 0.00",
+                                                "person: Bob",
+                                                " 2.00",
+                                                "end persons expenses"}));
   EXPECT_EQ(db.GetItemNames("Dairy"), Strings{"Milk"});
   EXPECT_EQ(CheckTotals(db), Strings{});
 }
@@ -151,9 +191,9 @@ TEST_F(MaintenanceTest, DeletingAPersonTakesTheirPurchasesOutAndKeepsForAll) {
   EXPECT_EQ(Read("items/Food Milk.txt"),
             Lines({"begin all item expenses", "all months", " 3.00", "2004 January", " 3.00",
                    "end all item expenses", "begin persons expenses", "month: all months",
-                   "person: for all", " 3.00", "month: 2004 January", "person: for all",
-                   " 3.00", "end persons expenses", "begin purchase list",
-                   "2004|January|06|for all|b| 3.00", "end purchase list"}));
+                   "person: for all", " 3.00", "month: 2004 January", "person: for all", " 3.00",
+                   "end persons expenses", "begin purchase list", "2004|January|06|for all|b| 3.00",
+                   "end purchase list"}));
   EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 5.0);
   EXPECT_EQ(Read("KSDBPersons.txt"), "Bob");
   EXPECT_FALSE(Exists("persons/Anna.txt"));
@@ -214,8 +254,8 @@ class RandomMaintenance : public MaintenanceTest {
     Strings persons = db.GetPersonNames();
     persons.push_back("for all");
     Record(category, Pick(db.GetItemNames(category)),
-           std::to_string(2000 + random() % 3) + "|" + Pick({"March", "July", "November"}) +
-               "|1" + std::to_string(random() % 10) + "|" + Pick(persons) + "|r|" + Sum());
+           std::to_string(2000 + random() % 3) + "|" + Pick({"March", "July", "November"}) + "|1" +
+               std::to_string(random() % 10) + "|" + Pick(persons) + "|r|" + Sum());
   }
   void Maintain(int step) {
     const std::string category = Pick(db.GetCategoryNames());
@@ -230,12 +270,13 @@ class RandomMaintenance : public MaintenanceTest {
         break;
       case 2:
         if (!items.empty()) {
-          ASSERT_TRUE(db.EditItem(category, Pick(items), Pick(db.GetCategoryNames()), fresh, "")
-                          .ok());
+          ASSERT_TRUE(
+              db.EditItem(category, Pick(items), Pick(db.GetCategoryNames()), fresh, "").ok());
         }
         break;
       case 3:
-        if (db.GetPersonNames().size() > 1) ASSERT_TRUE(db.DeletePerson(Pick(db.GetPersonNames())).ok());
+        if (db.GetPersonNames().size() > 1)
+          ASSERT_TRUE(db.DeletePerson(Pick(db.GetPersonNames())).ok());
         break;
       case 4:
         ASSERT_TRUE(db.EditPerson(Pick(db.GetPersonNames()), fresh, "").ok());

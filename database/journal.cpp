@@ -1,0 +1,112 @@
+#include "database/journal.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace kestrune {
+namespace {
+
+constexpr std::string_view kHeader = "kestrune journal 1\n";
+constexpr std::string_view kTrailer = "end ";
+
+std::uint64_t Fnv1a(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+std::string Hex(std::uint64_t value) {
+  char buffer[17];
+  const auto result = std::to_chars(buffer, buffer + 16, value, 16);
+  return std::string(buffer, result.ptr);
+}
+
+bool SafeRelativePath(std::string_view path) {
+  if (path.empty() || path.front() == '/') return false;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find('/', start);
+    if (end == std::string_view::npos) end = path.size();
+    const std::string_view part = path.substr(start, end - start);
+    if (part.empty() || part == "." || part == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+// Reads "<number>" followed by `stop` from the front of `in`.
+std::optional<std::size_t> TakeNumber(std::string_view& in, char stop) {
+  std::size_t value = 0;
+  const auto result = std::from_chars(in.data(), in.data() + in.size(), value);
+  if (result.ec != std::errc() || result.ptr == in.data() + in.size() || *result.ptr != stop) {
+    return std::nullopt;
+  }
+  in.remove_prefix(static_cast<std::size_t>(result.ptr - in.data()) + 1);
+  return value;
+}
+
+std::optional<std::string> TakeBytes(std::string_view& in, std::size_t count) {
+  if (in.size() < count) return std::nullopt;
+  std::string bytes(in.substr(0, count));
+  in.remove_prefix(count);
+  return bytes;
+}
+
+std::optional<JournalEntry> TakeEntry(std::string_view& in) {
+  if (in.size() < 2 || (in[0] != 'W' && in[0] != 'R') || in[1] != ' ') return std::nullopt;
+  const bool write = in[0] == 'W';
+  in.remove_prefix(2);
+  const auto path_size = TakeNumber(in, write ? ' ' : '\n');
+  const auto content_size =
+      write && path_size ? TakeNumber(in, '\n') : std::optional<std::size_t>(0);
+  if (!path_size || !content_size) return std::nullopt;
+  JournalEntry entry;
+  std::optional<std::string> path = TakeBytes(in, *path_size);
+  if (!path || !SafeRelativePath(*path)) return std::nullopt;
+  entry.path = std::move(*path);
+  if (write) {
+    entry.content = TakeBytes(in, *content_size);
+    if (!entry.content) return std::nullopt;
+  }
+  if (in.empty() || in.front() != '\n') return std::nullopt;
+  in.remove_prefix(1);
+  return entry;
+}
+
+}  // namespace
+
+std::string EncodeJournal(const std::vector<JournalEntry>& entries) {
+  std::string body(kHeader);
+  for (const JournalEntry& entry : entries) {
+    if (entry.content) {
+      body += "W " + std::to_string(entry.path.size()) + " " +
+              std::to_string(entry.content->size()) + "\n" + entry.path + *entry.content + "\n";
+    } else {
+      body += "R " + std::to_string(entry.path.size()) + "\n" + entry.path + "\n";
+    }
+  }
+  return body + std::string(kTrailer) + Hex(Fnv1a(body)) + "\n";
+}
+
+std::optional<std::vector<JournalEntry>> DecodeJournal(std::string_view bytes) {
+  const std::size_t trailer = bytes.rfind(kTrailer);
+  if (!bytes.starts_with(kHeader) || trailer == std::string_view::npos || !bytes.ends_with("\n")) {
+    return std::nullopt;
+  }
+  const std::string_view body = bytes.substr(0, trailer);
+  const std::string_view sum = bytes.substr(trailer + kTrailer.size());
+  if (Hex(Fnv1a(body)) + "\n" != sum) return std::nullopt;
+  std::string_view in = body.substr(kHeader.size());
+  std::vector<JournalEntry> entries;
+  while (!in.empty()) {
+    std::optional<JournalEntry> entry = TakeEntry(in);
+    if (!entry) return std::nullopt;
+    entries.push_back(std::move(*entry));
+  }
+  return entries;
+}
+
+}  // namespace kestrune
