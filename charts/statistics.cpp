@@ -1,0 +1,274 @@
+#include "charts/statistics.h"
+
+#include "charts/colour.h"
+#include "charts/graph_type.h"
+#include "charts/person_shares.h"
+#include "charts/statistic_kinds.h"
+#include "database/month_keys.h"
+
+namespace kestrune::charts {
+namespace {
+
+// The titles, spelt as the program has always shown them.
+constexpr const char* kPersonTitle = "Person's statictics";
+constexpr const char* kPersonsTitle = "Persons statictics";
+constexpr const char* kCategoryTitle = "Category's statictics";
+constexpr const char* kItemTitle = "Item's statictics";
+constexpr const char* kItemsTitle = "Items statictics";
+
+// The item alone by months has one colour of its own, under the spare label's key.
+constexpr int kItemAloneSpareKey = 1;
+constexpr Colour kItemAloneColour = Rgb(0, 192, 0);
+
+// The entities of a statistic and their values for a month key. The values read the files
+// afresh at every call.
+struct Source {
+  std::vector<std::string> entities;
+  MonthValues values;
+};
+
+Source PersonsOfItem(ExpenseDatabase& db, const std::string& category, const std::string& item) {
+  const std::vector<std::string> persons = db.GetPersonNames();
+  return {persons, [&db, persons, category, item](const std::string& key) {
+            PersonTotals totals = EveryoneAtZero(persons);
+            db.ItemPersonTotals(key, category, item, totals);
+            return SharesOf(totals, persons);
+          }};
+}
+
+Source PersonsOfCategory(ExpenseDatabase& db, const std::string& category) {
+  const std::vector<std::string> persons = db.GetPersonNames();
+  return {persons, [&db, persons, category](const std::string& key) {
+            PersonTotals totals = EveryoneAtZero(persons);
+            db.CategoryPersonTotals(key, category, totals);
+            return SharesOf(totals, persons);
+          }};
+}
+
+// Each person's shares summed over every category.
+Source PersonsOverall(ExpenseDatabase& db) {
+  const std::vector<std::string> persons = db.GetPersonNames();
+  return {persons, [&db, persons](const std::string& key) {
+            std::vector<double> sums(persons.size(), 0.0);
+            for (const std::string& category : db.GetCategoryNames()) {
+              PersonTotals totals = EveryoneAtZero(persons);
+              db.CategoryPersonTotals(key, category, totals);
+              const std::vector<double> shares = SharesOf(totals, persons);
+              for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += shares[i];
+            }
+            return sums;
+          }};
+}
+
+Source CategoriesOfPerson(ExpenseDatabase& db, const std::string& person) {
+  const std::vector<std::string> persons = db.GetPersonNames();
+  const std::vector<std::string> categories = db.GetCategoryNames();
+  return {categories, [&db, persons, categories, person](const std::string& key) {
+            std::vector<double> values;
+            for (const std::string& category : categories) {
+              PersonTotals totals = EveryoneAtZero(persons);
+              db.CategoryPersonTotals(key, category, totals);
+              values.push_back(ShareOf(totals, person, persons.size()));
+            }
+            return values;
+          }};
+}
+
+Source ItemsOfPerson(ExpenseDatabase& db, const std::string& person, const std::string& category) {
+  const std::vector<std::string> persons = db.GetPersonNames();
+  const std::vector<std::string> items = db.GetItemNames(category);
+  return {items, [&db, persons, items, person, category](const std::string& key) {
+            std::vector<double> values;
+            for (const std::string& item : items) {
+              PersonTotals totals = EveryoneAtZero(persons);
+              db.ItemPersonTotals(key, category, item, totals);
+              values.push_back(ShareOf(totals, person, persons.size()));
+            }
+            return values;
+          }};
+}
+
+Source Categories(ExpenseDatabase& db) {
+  const std::vector<std::string> categories = db.GetCategoryNames();
+  return {categories, [&db, categories](const std::string& key) {
+            std::vector<double> values;
+            for (const std::string& category : categories) {
+              values.push_back(db.CategoryMonthTotal(key, category));
+            }
+            return values;
+          }};
+}
+
+Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
+  const std::vector<std::string> items = db.GetItemNames(category);
+  return {items, [&db, items, category](const std::string& key) {
+            std::vector<double> values;
+            for (const std::string& item : items) {
+              values.push_back(db.ItemMonthTotal(key, category, item));
+            }
+            return values;
+          }};
+}
+
+Source ItemAlone(ExpenseDatabase& db, const std::string& category, const std::string& item) {
+  return {{item}, [&db, category, item](const std::string& key) {
+            return std::vector<double>{db.ItemMonthTotal(key, category, item)};
+          }};
+}
+
+// The source of every statistic but kMonths, whose entities are the months themselves.
+Source SourceOf(ExpenseDatabase& db, Statistic statistic, const StatisticsInput& in) {
+  switch (statistic) {
+    case Statistic::kItemPersons:
+    case Statistic::kItemPersonsByMonths:
+      return PersonsOfItem(db, in.SelectedCat, in.SelectedItem);
+    case Statistic::kItemByMonths:
+      return ItemAlone(db, in.SelectedCat, in.SelectedItem);
+    case Statistic::kCategoryPersons:
+    case Statistic::kCategoryPersonsByMonths:
+      return PersonsOfCategory(db, in.SelectedStatisticMenu);
+    case Statistic::kHouseholdItemPersons:
+    case Statistic::kHouseholdItemPersonsByMonths:
+      return PersonsOfItem(db, in.SelectedStatisticMenu, in.SelectedStatisticMenuChild);
+    case Statistic::kPersons:
+    case Statistic::kPersonsByMonths:
+      return PersonsOverall(db);
+    case Statistic::kPersonCategories:
+    case Statistic::kPersonCategoriesByMonths:
+    case Statistic::kPersonCategoriesInMonth:
+      return CategoriesOfPerson(db, in.SelectedPerson);
+    case Statistic::kHouseholdPersonCategories:
+    case Statistic::kHouseholdPersonCategoriesByMonths:
+      return CategoriesOfPerson(db, in.SelectedStatisticMenu);
+    case Statistic::kPersonItems:
+    case Statistic::kPersonItemsByMonths:
+      return ItemsOfPerson(db, in.SelectedPerson, in.SelectedPersonMenuChild);
+    case Statistic::kCategories:
+    case Statistic::kCategoriesByMonths:
+      return Categories(db);
+    case Statistic::kCategoryItems:
+    case Statistic::kCategoryItemsByMonths:
+      return ItemsOfCategory(db, in.SelectedStatisticMenu);
+    case Statistic::kMonths:
+      break;
+  }
+  return {};
+}
+
+// The title of a totals statistic.
+const char* TotalsTitle(Statistic statistic) {
+  switch (statistic) {
+    case Statistic::kItemPersons:
+    case Statistic::kCategoryPersons:
+      return kPersonTitle;
+    case Statistic::kHouseholdItemPersons:
+    case Statistic::kPersons:
+      return kPersonsTitle;
+    case Statistic::kPersonItems:
+      return kItemTitle;
+    case Statistic::kCategoryItems:
+      return kItemsTitle;
+    default:
+      return kCategoryTitle;
+  }
+}
+
+// The month key of the month filter: the chooser's month with `Show` 2, else "all months".
+std::string FilteredMonthKey(const ExpenseDatabase& db, const StatisticsInput& in) {
+  const int position = in.month_chooser_position;
+  const int month_count = static_cast<int>(db.GetMonths().size());
+  if (in.Show != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
+  return db.MonthKeyAt(position);
+}
+
+// The months a chart by months shows under the month limit.
+std::vector<std::string> LimitedMonths(const ExpenseDatabase& db, const StatisticsInput& in) {
+  return MonthsShown(db.GetMonths(), in.ShowAllMonths, in.MonthsNum);
+}
+
+ChartCtrl TotalsChart(int type, const char* title, const Source& source, const std::string& key) {
+  ChartCtrl chart = StartChart(type, title, "", source.entities);
+  AddTotalsSeries(chart, key, source.values(key));
+  chart.AddStandardColours(static_cast<int>(source.entities.size()));
+  return chart;
+}
+
+ChartCtrl ByMonthsChart(int type, Statistic statistic, const Source& source,
+                        const std::vector<std::string>& months) {
+  const bool alone = statistic == Statistic::kItemByMonths;
+  ChartCtrl chart = StartChart(type, kMonthsTitle, kMonthsAxisTitle, source.entities,
+                               alone ? kItemAloneSpareKey : kSpareLabelKey);
+  AddMonthSeries(chart, months, source.values);
+  if (alone) {
+    chart.AddColour(kItemAloneSpareKey, kItemAloneColour);
+  } else {
+    chart.AddStandardColours(static_cast<int>(source.entities.size()));
+  }
+  return chart;
+}
+
+// All expenses by months: every month is labelled, only the months shown get a point.
+ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsInput& in) {
+  const std::vector<std::string> months = db.GetMonths();
+  const std::vector<std::string> categories = db.GetCategoryNames();
+  std::vector<double> sums;
+  for (const std::string& month : LimitedMonths(db, in)) {
+    double sum = 0.0;
+    for (const std::string& category : categories) sum += db.CategoryMonthTotal(month, category);
+    sums.push_back(sum);
+  }
+  ChartCtrl chart = StartChart(type, kMonthsTitle, "", months);
+  AddTotalsSeries(chart, "", sums);
+  chart.AddStandardColours(static_cast<int>(months.size()));
+  return chart;
+}
+
+}  // namespace
+
+bool IsByMonths(Statistic statistic) {
+  switch (statistic) {
+    case Statistic::kItemPersonsByMonths:
+    case Statistic::kItemByMonths:
+    case Statistic::kCategoryPersonsByMonths:
+    case Statistic::kHouseholdItemPersonsByMonths:
+    case Statistic::kPersonsByMonths:
+    case Statistic::kPersonCategoriesByMonths:
+    case Statistic::kHouseholdPersonCategoriesByMonths:
+    case Statistic::kPersonItemsByMonths:
+    case Statistic::kCategoriesByMonths:
+    case Statistic::kCategoryItemsByMonths:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::optional<int> TotalsGraphType(int chart_setting) {
+  static constexpr int kTypes[] = {kBarChart, kPieChart, kBarChart3d, kPieChart3d};
+  if (chart_setting < 1 || chart_setting > 4) return std::nullopt;
+  return kTypes[chart_setting - 1];
+}
+
+std::optional<int> MonthsGraphType(int month_chart_setting) {
+  static constexpr int kTypes[] = {kLineGraph, kStackedBarChart, kLineGraph3d, kStackedBarChart3d};
+  if (month_chart_setting < 1 || month_chart_setting > 4) return std::nullopt;
+  return kTypes[month_chart_setting - 1];
+}
+
+std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic,
+                                        const StatisticsInput& input) {
+  const std::optional<int> type =
+      IsByMonths(statistic) ? MonthsGraphType(input.month_Chart) : TotalsGraphType(input.Chart);
+  if (!type) return std::nullopt;
+  if (statistic == Statistic::kMonths) return MonthsChart(*type, db, input);
+  const Source source = SourceOf(db, statistic, input);
+  if (IsByMonths(statistic))
+    return ByMonthsChart(*type, statistic, source, LimitedMonths(db, input));
+  // The month under a person names its own month; the filter does not apply.
+  const std::string key = statistic == Statistic::kPersonCategoriesInMonth
+                              ? input.SelectedPersonMenuChild
+                              : FilteredMonthKey(db, input);
+  return TotalsChart(*type, TotalsTitle(statistic), source, key);
+}
+
+}  // namespace kestrune::charts
