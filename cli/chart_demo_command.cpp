@@ -1,26 +1,18 @@
 // chart-demo: draws a fixed sample chart into a PNG or SVG file, or lists its drawing calls.
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <vector>
 
 #include "charts/chart_ctrl.h"
 #include "charts/graph_type.h"
-#include "charts/recording_canvas.h"
+#include "cli/chart_output.h"
 #include "cli/cli_run.h"
-#include "render/chart_image.h"
 
 namespace kestrune::cli {
 namespace {
 
 using charts::ChartCtrl;
-
-constexpr int kLargestSide = 8192;
-// The metrics --trace answers with, whatever the font.
-constexpr charts::TextMetrics kTraceMetrics{16, 7, 14};
 
 struct ChartDemoArgs {
   int type = charts::kBarChart;
@@ -50,52 +42,28 @@ ChartCtrl SampleChart(int type) {
   return chart;
 }
 
-bool ParseSize(const std::string& text, charts::Size& size) {
-  int width = 0;
-  int height = 0;
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &tail) != 2) return false;
-  if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) return false;
-  size = charts::Size{width, height};
-  return true;
-}
-
-int RunTrace(const ChartDemoArgs& args, charts::Size size) {
-  ChartCtrl chart = SampleChart(args.type);
-  charts::RecordingCanvas canvas(size, kTraceMetrics);
-  chart.Draw(canvas);
-  std::cout << canvas.Text();
-  return kExitOk;
-}
-
-// Text needs a QGuiApplication; without a display it runs on the offscreen platform.
 int RunImage(const ChartDemoArgs& args, charts::Size size) {
   const std::optional<render::ImageFormat> format = render::ImageFormatFor(args.output);
   if (!format) {
     std::cerr << "usage: the output file must end in .png or .svg: " << args.output << "\n";
     return kExitUsage;
   }
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  int argc = 1;
-  char name[] = "kestrune-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
   ChartCtrl chart = SampleChart(args.type);
-  if (!render::SaveChart(chart, size, args.output, *format)) {
-    std::cerr << "Cannot write " << args.output << "\n";
-    return kExitRefused;
-  }
-  return kExitOk;
+  return WriteChartImage(chart, size, args.output, *format);
 }
 
 int RunChartDemo(const ChartDemoArgs& args) {
   charts::Size size;
-  if (!ParseSize(args.size, size)) {
-    std::cerr << "usage: --size takes WIDTHxHEIGHT, each 1 to " << kLargestSide << ": " << args.size
-              << "\n";
+  if (!ParseChartSize(args.size, size)) {
+    std::cerr << "usage: --size takes WIDTHxHEIGHT, each 1 to " << kLargestChartSide << ": "
+              << args.size << "\n";
     return kExitUsage;
   }
-  if (args.trace) return RunTrace(args, size);
+  if (args.trace) {
+    ChartCtrl chart = SampleChart(args.type);
+    PrintChartTrace(chart, size);
+    return kExitOk;
+  }
   if (args.output.empty()) {
     std::cerr << "usage: chart-demo needs -o FILE.png|FILE.svg or --trace\n";
     return kExitUsage;

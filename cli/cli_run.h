@@ -27,5 +27,6 @@ void AddChartDemoCommands(CLI::App& app, CliRun& run);
 void AddPurchaseCommands(CLI::App& app, CliRun& run);
 void AddMaintenanceCommands(CLI::App& app, CliRun& run);
 void AddPageCommands(CLI::App& app, CliRun& run);
+void AddChartCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   AddPurchaseCommands(app, run);
   AddMaintenanceCommands(app, run);
   AddPageCommands(app, run);
+  AddChartCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
