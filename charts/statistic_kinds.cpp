@@ -1,6 +1,7 @@
 #include "charts/statistic_kinds.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "charts/chart_arithmetic.h"
 
@@ -25,8 +26,15 @@ void ScaleRaiser::Offer(ChartCtrl& chart, double value) {
   if (!(value > largest_)) return;
   largest_ = value;
   const double top = value * 1.1;
+  const long long step = Truncate(top * 0.1);
+  // The frame labels its ticks step, 2 × step, ... up to the tick count, the ceiling of
+  // maximum / step, and spreads them over the whole plot; bars are drawn against the
+  // maximum. A maximum between two ticks would draw every bar taller than the labels say,
+  // so it is raised to the last tick.
+  const long long ticks = (Truncate(top) + step - 1) / step;
+  const int maximum = static_cast<int>(std::min<long long>(ticks * step, INT_MAX));
   // Always accepted: a value above 10 gives a maximum of at least 11 and a step of at least 1.
-  static_cast<void>(chart.SetScale(0, Truncate(top), Truncate(top * 0.1)));
+  static_cast<void>(chart.SetScale(0, maximum, static_cast<int>(step)));
 }
 
 void AddTotalsSeries(ChartCtrl& chart, std::string series_name, const std::vector<double>& values) {

@@ -32,7 +32,9 @@ ChartCtrl StartChart(int graph_type, std::string title, std::string x_axis_title
                      const std::vector<std::string>& entities, int spare_key = kSpareLabelKey);
 
 // The rule both kinds raise the scale by: it starts at (0, 10, 1) and, whenever an offered
-// value exceeds the largest so far (10 at first), becomes (0, 1.1 v, 0.11 v), truncated.
+// value exceeds the largest so far (10 at first), gets the step 0.11 v, truncated, and the
+// maximum 1.1 v, truncated and rounded up to a whole number of steps, so that the labelled
+// ticks end at the maximum (200 gives (0, 220, 22); 130 gives (0, 154, 14), not 143).
 class ScaleRaiser {
  public:
   void Offer(ChartCtrl& chart, double value);

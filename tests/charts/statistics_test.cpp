@@ -189,11 +189,13 @@ TEST_F(StatisticsTest, AllExpensesByMonthsLabelsEveryMonthButPointsOnlyTheMonths
   StatisticsInput in;
   in.ShowAllMonths = false;
   in.MonthsNum = 3;
-  // The largest month, March, sums 130 over both categories: maximum 143, step 14.3.
+  // The largest month, March, sums 130 over both categories: 143 by 14.3, truncated. 143
+  // falls between the tenth and the eleventh tick, so the maximum is the eleventh, 154, and
+  // the tick labels match the bars.
   EXPECT_EQ(
       Describe(Statistic::kMonths, in),
       Lines({"title \"Statictics by months\"", "x-axis title \"\"", "y-axis title \"Expenses\"",
-             "graph type 0 \"Bar chart\"", "scale minimum 0 maximum 143 step 14 ticks 11",
+             "graph type 0 \"Bar chart\"", "scale minimum 0 maximum 154 step 14 ticks 11",
              "label 0 \"2004 May\"", "label 1 \"2004 April\"", "label 2 \"2004 March\"",
              "label 3 \"2004 February\"", "label 4 \"2004 January\"", "label 9 \"12345678\"",
              "colour 0 #00c000", "colour 1 #00c0c0", "colour 2 #c7b1ff", "colour 3 #ff9933",
@@ -247,18 +249,19 @@ TEST_F(PersonStatisticsTest, APersonsMonthIsItsOwnWhateverTheFilter) {
   StatisticsInput in = AllMonths();
   in.SelectedPerson = "Bob";
   in.SelectedPersonMenuChild = "2004 June";
-  // Home 200 + 3: maximum 223.3, step 22.33.
+  // Home 200 + 3: 223.3 by 22.33, truncated; the maximum rises to the eleventh tick.
   const std::string described = Describe(Statistic::kPersonCategoriesInMonth, in);
-  EXPECT_NE(described.find("scale minimum 0 maximum 223 step 22 ticks 11\n"), std::string::npos);
+  EXPECT_NE(described.find("scale minimum 0 maximum 242 step 22 ticks 11\n"), std::string::npos);
   EXPECT_EQ(Series(Statistic::kPersonCategoriesInMonth, in),
             "series \"2004 June\" 0:0 1:203 2:0\n");
 }
 
 TEST_F(PersonStatisticsTest, PersonsOverCategoriesAndOfOneCategory) {
-  // Anna 22.5 + 3, Bob 10 + 203, Cleo 10 + 3; the largest gives 234.3 by 23.43.
+  // Anna 22.5 + 3, Bob 10 + 203, Cleo 10 + 3; the largest gives 234.3 by 23.43, and the
+  // maximum the eleventh tick.
   const std::string persons = Describe(Statistic::kPersons);
   EXPECT_EQ(persons.substr(0, persons.find('\n')), "title \"Persons statictics\"");
-  EXPECT_EQ(Body(persons), "scale minimum 0 maximum 234 step 23 ticks 11\n" +
+  EXPECT_EQ(Body(persons), "scale minimum 0 maximum 253 step 23 ticks 11\n" +
                                std::string(kPersonLabels) + "label 9 \"12345678\"\n" +
                                kThreeColours + "series \"all months\" 0:25 1:213 2:13\n");
 
