@@ -1,0 +1,56 @@
+#include "shell/caption_bar.h"
+
+#include <QHBoxLayout>
+
+#include "shell/shell_icons.h"
+
+namespace kestrune {
+namespace {
+
+constexpr int kCaptionHeight = 26;
+constexpr int kCaptionFontPixels = 18;
+
+}  // namespace
+
+CCaptionBar::CCaptionBar(QWidget* parent)
+    : QWidget(parent),
+      restore_(new QToolButton(this)),
+      icon_(new QLabel(this)),
+      text_(new QLabel("Caption Text", this)) {
+  setObjectName("captionBar");
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(0x5b, 0x6e, 0x8c));
+  colours.setColor(QPalette::WindowText, Qt::white);
+  setPalette(colours);
+  setFixedHeight(kCaptionHeight);
+
+  QFont font = text_->font();
+  font.setPixelSize(kCaptionFontPixels);
+  font.setBold(true);
+  text_->setFont(font);
+  text_->setObjectName("captionText");
+  icon_->setPixmap(ApplicationIcon().pixmap(16, 16));
+  restore_->setText("Folder List");
+  restore_->setToolTip("Show the folder list again");
+  restore_->setAutoRaise(true);
+  restore_->hide();
+  connect(restore_, &QToolButton::clicked, this, &CCaptionBar::restoreTreeRequested);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 0, 4, 0);
+  layout->addWidget(restore_);
+  layout->addWidget(icon_);
+  layout->addWidget(text_, 1);
+}
+
+void CCaptionBar::SetCaption(const QString& text, const QIcon& icon) {
+  text_->setText(text);
+  icon_->setPixmap(icon.pixmap(16, 16));
+}
+
+void CCaptionBar::SetTreeHidden(bool hidden) {
+  restore_->setVisible(hidden);
+}
+
+}  // namespace kestrune

@@ -1,0 +1,56 @@
+#pragma once
+
+namespace kestrune {
+
+// The numbers of the commands, shared by menus, toolbar buttons and status texts.
+enum CommandId : int {
+  kCmdToggleA1 = 105,  // the view's toggle pairs: "Show statistics" / "... by months"
+  kCmdToggleA0 = 106,
+  kCmdToggleB1 = 107,
+  kCmdToggleB0 = 108,
+  kCmdToggleC1 = 109,
+  kCmdToggleC0 = 110,
+  kCmdShowDropDown = 32773,
+  kCmdShowAll = 32774,
+  kCmdShowMonth = 32775,
+  kCmdMonthChooser = 32776,
+  kCmdChartDropDown = 32778,
+  kCmdBarChart = 32779,
+  kCmdPieChart = 32780,
+  kCmdBar3dChart = 32781,
+  kCmdPie3dChart = 32782,
+  kCmdAddPerson = 32783,
+  kCmdAddCategory = 32784,
+  kCmdAddItem = 32785,
+  kCmdViewItemList = 32786,
+  kCmdViewItemPersons = 32787,
+  kCmdViewItemStatistics = 32788,
+  kCmdAddPurchase = 32789,
+  kCmdEditCategory = 32790,
+  kCmdEditItem = 32791,
+  kCmdDeleteCategory = 32792,
+  kCmdDeleteItem = 32793,
+  kCmdEditPerson = 32794,
+  kCmdDeletePerson = 32795,
+  kCmdViewCategoryStatistics = 32796,
+  kCmdViewItemStatisticsFolder = 32797,
+  kCmdViewPersonStatistics = 32798,
+  kCmdViewMonthStatistics = 32799,
+  kCmdClearDatabase = 32800,
+  kCmdLineGraph = 32810,
+  kCmdStackedBarChart = 32811,
+  kCmdLine3dGraph = 32812,
+  kCmdStackedBar3dChart = 32814,
+  kCmdDeleteAllPurchases = 32815,
+  kCmdOfficeXpLook = 32816,
+  kCmdSettings = 32817,
+  kCmdPrint = 57607,
+  kCmdPrintDirect = 57608,
+  kCmdPrintPreview = 57609,
+  kCmdAbout = 57664,
+  kCmdExit = 57665,
+  kCmdHelp = 57670,
+  kCmdStatusBar = 59393,
+};
+
+}  // namespace kestrune

@@ -1,0 +1,69 @@
+#include "shell/frame_model.h"
+
+#include "database/database_folder.h"
+#include "database/recovery.h"
+#include "pages/page_assets.h"
+#include "shell/settings_mapping.h"
+
+namespace kestrune {
+namespace {
+
+// The exit status of a start the user ended at a "Data base error" prompt.
+constexpr int kExitAtDatabaseError = 255;
+// The exit status of a start that could not reach or lock its database.
+constexpr int kExitNoDatabase = 1;
+
+FrameModel::StartResult Refused(UserPrompts& prompts, const Status& status) {
+  prompts.ShowMessage(status.message());
+  return {false, kExitNoDatabase};
+}
+
+}  // namespace
+
+FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& prompts) {
+  PosixFileSystem fs;
+  if (!DatabaseFolderExists(fs, paths_.DatabaseDir)) {
+    if (Status created = CreateEmptyDatabase(fs, paths_.DatabaseDir); !created.ok()) {
+      return Refused(prompts, created);
+    }
+  }
+  Status ready = lock_.Acquire(paths_.DatabaseDir);
+  // A change cut short by a crash is finished or discarded before anything is read.
+  if (ready.ok()) ready = RecoverDatabase(fs, paths_.DatabaseDir);
+  if (!ready.ok()) return Refused(prompts, ready);
+  LoadSettings(store, state_);
+  if (db_.LoadDatabase(paths_.DatabaseDir, prompts) == LoadOutcome::kExit) {
+    return {false, kExitAtDatabaseError};
+  }
+  TellFailures(prompts, db_.TakeWriteFailures());
+  db_.set_currency(state_.Currency);
+  ApplyEmptinessRules();
+  state_.NodeKind = 1;
+  if (Status installed = InstallPageAssets(fs, paths_.DataDir); !installed.ok()) {
+    prompts.ShowMessage(installed.message());
+  }
+  return {true, 0};
+}
+
+void FrameModel::Save(SettingsStore& store) const {
+  SaveSettings(store, state_);
+}
+
+void FrameModel::ApplyEmptinessRules() {
+  if (!db_.HasCategories()) {
+    state_.SelectedCat = kNothingSelected;
+    state_.SelectedItem = kNothingSelected;
+  }
+  if (!db_.HasPersons()) {
+    state_.SelectedPerson = kNothingSelected;
+    state_.SelectedPersonMenu = kNothingSelected;
+    state_.SelectedPersonMenuChild = kNothingSelected;
+  }
+}
+
+bool TellFailures(UserPrompts& prompts, const std::vector<std::string>& failures) {
+  for (const std::string& failure : failures) prompts.ShowMessage(failure);
+  return failures.empty();
+}
+
+}  // namespace kestrune

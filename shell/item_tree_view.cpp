@@ -1,0 +1,161 @@
+#include "shell/item_tree_view.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "shell/shell_icons.h"
+
+namespace kestrune {
+namespace {
+
+constexpr int kTitleHeight = 19;
+constexpr int kImageRole = Qt::UserRole + 1;
+
+std::string TextOf(const QTreeWidgetItem* item) {
+  return item ? item->text(0).toStdString() : std::string();
+}
+
+// Every node of the tree in tree order (depth first, parents before children).
+void CollectNodes(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& nodes) {
+  nodes.push_back(item);
+  for (int i = 0; i < item->childCount(); ++i) CollectNodes(item->child(i), nodes);
+}
+
+std::vector<QTreeWidgetItem*> AllNodes(QTreeWidget* tree) {
+  std::vector<QTreeWidgetItem*> nodes;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) CollectNodes(tree->topLevelItem(i), nodes);
+  return nodes;
+}
+
+// Items must be in the tree before they can be expanded.
+void ApplyExpansion(const TreeNode& node, QTreeWidgetItem* item) {
+  item->setExpanded(node.expanded);
+  for (size_t i = 0; i < node.children.size(); ++i) {
+    ApplyExpansion(node.children[i], item->child(static_cast<int>(i)));
+  }
+}
+
+}  // namespace
+
+int ImageOf(const QTreeWidgetItem* item) {
+  return item ? item->data(0, kImageRole).toInt() : -1;
+}
+
+NodeInfo NodeInfoOf(const QTreeWidgetItem* item) {
+  NodeInfo info;
+  info.text = TextOf(item);
+  info.image = ImageOf(item);
+  const QTreeWidgetItem* parent = item->parent();
+  if (parent) {
+    info.parent_text = TextOf(parent);
+    info.parent_image = ImageOf(parent);
+    info.grandparent_text = TextOf(parent->parent());
+  }
+  return info;
+}
+
+CItemTreeView::CItemTreeView(TreeHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), tree_(new QTreeWidget(this)) {
+  setObjectName("treePane");
+  tree_->setObjectName("navigationTree");
+  tree_->setHeaderHidden(true);
+  tree_->setRootIsDecorated(true);
+  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_->setIconSize(QSize(16, 16));
+  // Long names scroll rather than being cut short.
+  tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tree_->header()->setStretchLastSection(false);
+  connect(tree_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { OnTreeSelChanged(current); });
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(createTitleStrip());
+  layout->addWidget(tree_, 1);
+}
+
+QWidget* CItemTreeView::createTitleStrip() {
+  auto* strip = new QWidget(this);
+  strip->setFixedHeight(kTitleHeight);
+  strip->setAutoFillBackground(true);
+  strip->setBackgroundRole(QPalette::Button);
+  auto* title = new QLabel("Folder List", strip);
+  auto* close = new QToolButton(strip);
+  close->setObjectName("closeTreePane");
+  close->setText(QString::fromUtf8("\u00d7"));
+  close->setToolTip("Hide the folder list");
+  close->setAutoRaise(true);
+  close->setFixedSize(kTitleHeight - 2, kTitleHeight - 2);
+  connect(close, &QToolButton::clicked, this, &CItemTreeView::closeRequested);
+  auto* layout = new QHBoxLayout(strip);
+  layout->setContentsMargins(4, 0, 1, 0);
+  layout->addWidget(title, 1);
+  layout->addWidget(close);
+  return strip;
+}
+
+QTreeWidgetItem* CItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem*& selected) {
+  auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
+  item->setIcon(0, TreeIcon(node.image));
+  item->setData(0, kImageRole, node.image);
+  for (const TreeNode& child : node.children) item->addChild(createItem(child, selected));
+  if (node.selected && !selected) selected = item;
+  return item;
+}
+
+void CItemTreeView::FillTree(const std::string& folder_name) {
+  const std::optional<Folder> folder = FolderNamed(folder_name);
+  if (!folder) return;
+  if (*folder == Folder::kCategories) {
+    if (host_.view_state().NodeKind != 1) host_.SetNodeKind(1);
+  } else {
+    host_.SetNodeKind(*folder == Folder::kPersons ? 3 : 4);
+  }
+  const std::vector<TreeNode> nodes =
+      TreeContent(*folder, host_.database(), host_.view_state(), host_.tree_filled());
+  QTreeWidgetItem* selected = nullptr;
+  {
+    // Emptying the tree reports selection changes that would overwrite the strings.
+    const QSignalBlocker quiet(tree_);
+    tree_->clear();
+    for (const TreeNode& node : nodes) {
+      QTreeWidgetItem* item = createItem(node, selected);
+      tree_->addTopLevelItem(item);
+      ApplyExpansion(node, item);
+    }
+  }
+  if (selected) tree_->setCurrentItem(selected);
+}
+
+bool CItemTreeView::SelectNodeByText(const QString& text) {
+  for (QTreeWidgetItem* node : AllNodes(tree_)) {
+    if (node->text(0) != text) continue;
+    tree_->setCurrentItem(node);
+    node->setExpanded(true);
+    return true;
+  }
+  return false;
+}
+
+void CItemTreeView::OnTreeSelChanged(QTreeWidgetItem* selected) {
+  if (!selected) return;
+  const NodeInfo node = NodeInfoOf(selected);
+  const SelectionEffects effects = ApplyTreeSelection(host_.view_state(), node, host_.database());
+  if (effects.collapse_persons) collapsePersons();
+  selected->setExpanded(true);
+  if (effects.node_kind_changed) host_.SetNodeKind(host_.view_state().NodeKind);
+  host_.NodeSelected(selected->text(0), node.image);
+}
+
+void CItemTreeView::collapsePersons() {
+  const ExpenseDatabase& db = host_.database();
+  for (QTreeWidgetItem* node : AllNodes(tree_)) {
+    if (ImageOf(node) == kPersonImage && db.PersonExists(TextOf(node))) node->setExpanded(false);
+  }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "database/expense_database.h"
+#include "shell/tree_content.h"
+#include "shell/tree_rules.h"
+#include "shell/view_state.h"
+
+namespace kestrune {
+
+// What the tree pane needs of the main frame.
+class TreeHost {
+ public:
+  virtual ViewState& view_state() = 0;
+  virtual const ExpenseDatabase& database() const = 0;
+  // Whether the view has been shown once (until then no item node is selected).
+  virtual bool tree_filled() const = 0;
+  // Switches the item toolbar to the buttons of `kind`.
+  virtual void SetNodeKind(int kind) = 0;
+  // A node was selected and recorded: show it in the caption and refresh the view.
+  virtual void NodeSelected(const QString& text, int image) = 0;
+
+ protected:
+  ~TreeHost() = default;
+};
+
+// The tree pane: a "Folder List" title strip with a close button above the navigation tree,
+// which shows the current folder of the folder bar. Selecting a node records it in the
+// host's view state.
+class CItemTreeView final : public QWidget {
+  Q_OBJECT
+
+ public:
+  CItemTreeView(TreeHost& host, QWidget* parent);
+
+  // Rebuilds the tree for "Categories", "Persons" or "Statistics" and selects the node the
+  // selection strings name; any other name leaves the tree as it is.
+  void FillTree(const std::string& folder_name);
+  // Selects and expands the first node, in tree order, bearing `text`; false when none does.
+  bool SelectNodeByText(const QString& text);
+  QTreeWidget* tree() const { return tree_; }
+
+ signals:
+  void closeRequested();
+
+ private:
+  QWidget* createTitleStrip();
+  QTreeWidgetItem* createItem(const TreeNode& node, QTreeWidgetItem*& selected);
+  void OnTreeSelChanged(QTreeWidgetItem* selected);
+  void collapsePersons();
+
+  TreeHost& host_;
+  QTreeWidget* tree_;
+};
+
+// The selection rules' view of a tree item.
+NodeInfo NodeInfoOf(const QTreeWidgetItem* item);
+// The tree image a node was created with.
+int ImageOf(const QTreeWidgetItem* item);
+
+}  // namespace kestrune

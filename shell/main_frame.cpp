@@ -1,0 +1,128 @@
+#include "shell/main_frame.h"
+
+#include <QCloseEvent>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "shell/command_ids.h"
+#include "shell/command_table.h"
+#include "shell/kestrune_view.h"
+#include "shell/shell_icons.h"
+
+namespace kestrune {
+
+CMainFrame::CMainFrame(SettingsStore& store, UserPrompts& prompts,
+                       const std::string& working_folder)
+    : store_(store), prompts_(prompts), model_(working_folder) {
+  const FrameModel::StartResult start = model_.Start(store_, prompts_);
+  exit_status_ = start.exit_status;
+  if (!start.ready) return;
+  started_ = true;
+  setWindowTitle("Kestrune");
+  setWindowIcon(ApplicationIcon());
+  createMenus();
+  createToolbars();
+  createStatusBar();
+  createTrayIcon();
+  createMonthChooser();
+  applyShow(state().Show);
+  SetNodeKind(state().NodeKind);
+  createClientArea();
+}
+
+CMainFrame::~CMainFrame() {
+  if (!started_) return;
+  ViewState& view_state = state();
+  view_state.IsSmallCat = folder_bar_->small_icons(static_cast<int>(Folder::kCategories));
+  view_state.IsSmallPers = folder_bar_->small_icons(static_cast<int>(Folder::kPersons));
+  view_state.IsSmallStat = folder_bar_->small_icons(static_cast<int>(Folder::kStatistics));
+  model_.Save(store_);
+}
+
+void CMainFrame::SetNodeKind(int kind) {
+  state().NodeKind = kind;
+  for (const auto& [id, button] : item_buttons_) button->setVisible(false);
+  for (int id : VisibleItemButtons(kind)) item_buttons_.at(id)->setVisible(true);
+  applyShow(state().Show);
+}
+
+void CMainFrame::ShowAll() {
+  applyShow(1);
+}
+
+void CMainFrame::ShowMonth() {
+  applyShow(2);
+}
+
+void CMainFrame::applyShow(int show) {
+  state().Show = show;
+  month_chooser_->setEnabled(show == 2);
+  for (QAction* action : actions_.Of(kCmdShowDropDown)) {
+    action->setText(show == 2 ? "Show month" : "Show all");
+  }
+  doc_.RefreshViews();
+}
+
+int CMainFrame::MonthPosition() const {
+  return state().Show == 2 ? month_chooser_->currentIndex() : -1;
+}
+
+void CMainFrame::ReselectFolder() {
+  folder_bar_->SelectFolder(folder_bar_->current_folder());
+}
+
+void CMainFrame::NodeSelected(const QString& text, int image) {
+  caption_bar_->SetCaption(text, TreeIcon(image));
+  if (view_created_) doc_.RefreshViews();
+}
+
+bool CMainFrame::approveRemoval(CFolderBar::Removal removal) {
+  if (closing_) return true;
+  return prompts_.AskYesNo(removal == CFolderBar::Removal::kEntry
+                               ? "Are you sure you want to remove this folder shortcut?"
+                               : "Are you sure you want to remove the specified folder?");
+}
+
+void CMainFrame::setTreePaneHidden(bool hidden) {
+  tree_pane_->setVisible(!hidden);
+  caption_bar_->SetTreeHidden(hidden);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (first_show_done_) return;
+  first_show_done_ = true;
+  // The tree is filled again, now selecting item nodes too, once the window is up.
+  QTimer::singleShot(0, this, &CMainFrame::firstShown);
+}
+
+void CMainFrame::firstShown() {
+  showMaximized();
+  if (tree_filled_) return;
+  tree_filled_ = true;
+  tree_pane_->FillTree(FolderName(Folder::kCategories));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!db().GetMonths().empty() && month_chooser_->currentIndex() >= 0) {
+    state().SelectedMonth = month_chooser_->currentText().toStdString();
+  }
+  closing_ = true;
+  if (tray_) tray_->hide();
+  QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::RunCommand(int id) {
+  switch (id) {
+    case kCmdExit:
+      close();
+      break;
+    case kCmdStatusBar:
+      statusBar()->setVisible(!statusBar()->isVisible());
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <QSplitter>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+#include <map>
+#include <span>
+#include <string>
+
+#include "shell/caption_bar.h"
+#include "shell/command_actions.h"
+#include "shell/folder_bar.h"
+#include "shell/frame_model.h"
+#include "shell/item_tree_view.h"
+#include "shell/kestrune_doc.h"
+#include "shell/settings_store.h"
+#include "shell/user_prompts.h"
+
+namespace kestrune {
+
+class CKestruneView;
+
+// The main window. It owns the database and the view state (through its FrameModel), the
+// menus and toolbars, the month chooser, the tray icon, the folder bar, the caption bar,
+// the tree pane and the main view. Preferences are read when it is built and written once
+// when it goes.
+class CMainFrame final : public QMainWindow, private TreeHost {
+  Q_OBJECT
+
+ public:
+  // Starts the database in `working_folder` (see FrameModel::Start) and, when that
+  // succeeded, builds the window; see started().
+  CMainFrame(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder);
+  ~CMainFrame() override;
+
+  bool started() const { return started_; }
+  // The status to end the program with when it did not start.
+  int exit_status() const { return exit_status_; }
+
+  FrameModel& model() { return model_; }
+  ViewState& state() { return model_.state(); }
+  const ViewState& state() const { return model_.state(); }
+  ExpenseDatabase& db() { return model_.db(); }
+  UserPrompts& prompts() { return prompts_; }
+  CKestruneDoc& document() { return doc_; }
+  CFolderBar* folder_bar() const { return folder_bar_; }
+  CItemTreeView* tree_pane() const { return tree_pane_; }
+  CCaptionBar* caption_bar() const { return caption_bar_; }
+  QComboBox* month_chooser() const { return month_chooser_; }
+  QToolBar* main_toolbar() const { return main_toolbar_; }
+  QToolBar* item_toolbar() const { return item_toolbar_; }
+  CKestruneView* view() const { return view_; }
+  const CommandActions& actions() const { return actions_; }
+  bool closing() const { return closing_; }
+  bool tree_filled() const override { return tree_filled_; }
+
+  // Shows the item toolbar's buttons of `kind` and applies the month filter again.
+  void SetNodeKind(int kind) override;
+  // The month filter: all months, or the month of the month chooser.
+  void ShowAll();
+  void ShowMonth();
+  // The month argument of pages and charts: the chooser's position with Show 2, else -1.
+  int MonthPosition() const;
+  // Selects the folder bar's current folder again, which refills the tree.
+  void ReselectFolder();
+  // Runs a command of the menus and toolbars, by its id.
+  void RunCommand(int id);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // TreeHost
+  ViewState& view_state() override { return model_.state(); }
+  const ExpenseDatabase& database() const override { return model_.db(); }
+  void NodeSelected(const QString& text, int image) override;
+
+  void createMenus();
+  QMenu* createMenu(const QString& title, std::span<const int> entries);
+  void createToolbars();
+  QToolBar* createToolbar(const QString& title, const char* name, std::span<const int> buttons);
+  void addDropDown(int id, std::span<const int> menu_entries, const QString& menu_title);
+  void createStatusBar();
+  void createTrayIcon();
+  void createMonthChooser();
+  void fillMonthChooser();
+  void createClientArea();
+  QWidget* createRightPane();
+  void fillFolders();
+  bool approveRemoval(CFolderBar::Removal removal);
+  void setTreePaneHidden(bool hidden);
+  void applyShow(int show);
+  void firstShown();
+
+  SettingsStore& store_;
+  UserPrompts& prompts_;
+  FrameModel model_;
+  CKestruneDoc doc_;
+  CommandActions actions_;
+  std::map<int, QAction*> item_buttons_;
+  bool started_ = false;
+  int exit_status_ = 0;
+  bool tree_created_ = false;
+  bool tree_filled_ = false;
+  bool view_created_ = false;
+  bool closing_ = false;
+  bool first_show_done_ = false;
+
+  QToolBar* main_toolbar_ = nullptr;
+  QToolBar* item_toolbar_ = nullptr;
+  QComboBox* month_chooser_ = nullptr;
+  QSystemTrayIcon* tray_ = nullptr;
+  QSplitter* main_splitter_ = nullptr;
+  QSplitter* tree_splitter_ = nullptr;
+  CFolderBar* folder_bar_ = nullptr;
+  CCaptionBar* caption_bar_ = nullptr;
+  CItemTreeView* tree_pane_ = nullptr;
+  CKestruneView* view_ = nullptr;
+};
+
+}  // namespace kestrune

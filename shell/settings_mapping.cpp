@@ -1,0 +1,130 @@
+#include "shell/settings_mapping.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace kestrune {
+namespace {
+
+constexpr const char* kConfig = "Config";
+constexpr const char* kStatus = "Status";
+
+// The stored words of an enumeration whose values run from 1.
+using Words = std::array<std::string_view, 4>;
+constexpr Words kShowWords = {"ALL", "MONTH"};
+constexpr Words kChartWords = {"BAR", "PIE", "DBAR", "DPIE"};
+constexpr Words kMonthChartWords = {"LINE", "STACKED", "DLINE", "DSTACKED"};
+constexpr Words kStatisticViewWords = {"CAT", "ITEMS", "PERSON", "MONTHS"};
+constexpr Words kItemViewWords = {"LIST", "PERSONS", "STATISTICS"};
+
+// The value of the stored word, or `fallback` when the key is absent or the word unknown.
+int ReadWord(SettingsStore& store, const char* section, const char* key, const Words& words,
+             int fallback) {
+  const std::optional<std::string> text = store.Read(section, key);
+  if (!text) return fallback;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (!words[i].empty() && *text == words[i]) return static_cast<int>(i) + 1;
+  }
+  return fallback;
+}
+
+bool HasWord(const Words& words, int value) {
+  return value >= 1 && value <= static_cast<int>(words.size()) &&
+         !words[static_cast<size_t>(value - 1)].empty();
+}
+
+// A value outside the table cannot come from the program; the default's word is written
+// instead, so the store always holds a word it can read back.
+void WriteWord(SettingsStore& store, const char* section, const char* key, const Words& words,
+               int value, int fallback) {
+  const int written = HasWord(words, value) ? value : fallback;
+  store.Write(section, key, std::string(words[static_cast<size_t>(written - 1)]));
+}
+
+bool ReadFlag(SettingsStore& store, const char* key, bool fallback) {
+  const std::optional<std::string> text = store.Read(kConfig, key);
+  if (text == "true") return true;
+  if (text == "false") return false;
+  return fallback;
+}
+
+std::string ReadText(SettingsStore& store, const char* section, const char* key) {
+  return store.Read(section, key).value_or("");
+}
+
+// At least one month: 0, a negative number or a text that is no number all give 1.
+int ReadMonthsNum(SettingsStore& store) {
+  const std::string text = ReadText(store, kConfig, "MonthsNum");
+  int value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value < 1 ? 1 : value;
+}
+
+void ReadSelection(SettingsStore& store, ViewState& state) {
+  state.SelectedCat = ReadText(store, kStatus, "SelectedCat");
+  state.SelectedItem = ReadText(store, kStatus, "SelectedItem");
+  state.SelectedPerson = ReadText(store, kStatus, "SelectedPerson");
+  state.SelectedPersonMenu = ReadText(store, kStatus, "SelectedPersonMenu");
+  state.SelectedPersonMenuChild = ReadText(store, kStatus, "SelectedPersonMenuChild");
+  state.SelectedStatisticType = ReadText(store, kStatus, "SelectedStatisticType");
+  state.SelectedStatisticMenu = ReadText(store, kStatus, "SelectedStatisticMenu");
+  state.SelectedStatisticMenuChild = ReadText(store, kStatus, "SelectedStatisticMenuChild");
+}
+
+void WriteSelection(SettingsStore& store, const ViewState& state) {
+  store.Write(kStatus, "SelectedCat", state.SelectedCat);
+  store.Write(kStatus, "SelectedItem", state.SelectedItem);
+  store.Write(kStatus, "SelectedPerson", state.SelectedPerson);
+  store.Write(kStatus, "SelectedPersonMenu", state.SelectedPersonMenu);
+  store.Write(kStatus, "SelectedPersonMenuChild", state.SelectedPersonMenuChild);
+  store.Write(kStatus, "SelectedStatisticType", state.SelectedStatisticType);
+  store.Write(kStatus, "SelectedStatisticMenu", state.SelectedStatisticMenu);
+  store.Write(kStatus, "SelectedStatisticMenuChild", state.SelectedStatisticMenuChild);
+}
+
+const char* FlagText(bool value) {
+  return value ? "true" : "false";
+}
+
+}  // namespace
+
+void LoadSettings(SettingsStore& store, ViewState& state) {
+  const ViewState defaults;
+  state.Show = ReadWord(store, kConfig, "Show", kShowWords, defaults.Show);
+  state.Chart = ReadWord(store, kConfig, "Chart", kChartWords, defaults.Chart);
+  state.month_Chart =
+      ReadWord(store, kConfig, "month_Chart", kMonthChartWords, defaults.month_Chart);
+  state.IsSmallCat = ReadFlag(store, "IsSmallCat", false);
+  state.IsSmallPers = ReadFlag(store, "IsSmallPers", false);
+  state.IsSmallStat = ReadFlag(store, "IsSmallStat", false);
+  ReadSelection(store, state);
+  state.StatisticView =
+      ReadWord(store, kStatus, "StatisticView", kStatisticViewWords, defaults.StatisticView);
+  state.ItemView = ReadWord(store, kStatus, "ItemView", kItemViewWords, defaults.ItemView);
+  state.SelectedMonth = ReadText(store, kStatus, "SelectedMonth");
+  state.ShowAllMonths = store.Read(kConfig, "ShowAllMonths") != "FALSE";
+  state.Currency = ReadText(store, kConfig, "Currency");
+  state.MonthsNum = ReadMonthsNum(store);
+}
+
+void SaveSettings(SettingsStore& store, const ViewState& state) {
+  const ViewState defaults;
+  WriteWord(store, kConfig, "Show", kShowWords, state.Show, defaults.Show);
+  WriteWord(store, kConfig, "Chart", kChartWords, state.Chart, defaults.Chart);
+  WriteWord(store, kConfig, "month_Chart", kMonthChartWords, state.month_Chart,
+            defaults.month_Chart);
+  store.Write(kConfig, "IsSmallCat", FlagText(state.IsSmallCat));
+  store.Write(kConfig, "IsSmallPers", FlagText(state.IsSmallPers));
+  store.Write(kConfig, "IsSmallStat", FlagText(state.IsSmallStat));
+  WriteSelection(store, state);
+  store.Write(kConfig, "Currency", state.Currency);
+  WriteWord(store, kStatus, "StatisticView", kStatisticViewWords, state.StatisticView,
+            defaults.StatisticView);
+  WriteWord(store, kStatus, "ItemView", kItemViewWords, state.ItemView, defaults.ItemView);
+  store.Write(kConfig, "ShowAllMonths", state.ShowAllMonths ? "TRUE" : "FALSE");
+  store.Write(kStatus, "SelectedMonth", state.SelectedMonth);
+  store.Write(kConfig, "MonthsNum", std::to_string(state.MonthsNum < 1 ? 1 : state.MonthsNum));
+}
+
+}  // namespace kestrune

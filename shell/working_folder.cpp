@@ -1,0 +1,32 @@
+#include "shell/working_folder.h"
+
+namespace kestrune {
+namespace {
+
+std::string WithoutTrailingSlash(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+}  // namespace
+
+std::string ChooseWorkingFolder(const WorkingFolderInputs& inputs) {
+  if (inputs.option) return WithoutTrailingSlash(*inputs.option);
+  if (inputs.current_holds_database) return WithoutTrailingSlash(inputs.current_folder);
+  // A relative XDG_DATA_HOME is invalid and must be ignored.
+  if (!inputs.xdg_data_home.empty() && inputs.xdg_data_home.front() == '/') {
+    return WithoutTrailingSlash(inputs.xdg_data_home) + "/kestrune";
+  }
+  return WithoutTrailingSlash(inputs.home) + "/.local/share/kestrune";
+}
+
+ShellPaths PathsOf(const std::string& working_folder) {
+  ShellPaths paths;
+  const std::string folder = WithoutTrailingSlash(working_folder);
+  paths.DataDir = (folder == "/" ? "" : folder) + "/data";
+  paths.PageFilePath = paths.DataDir + "/temp.tmp";
+  paths.DatabaseDir = paths.DataDir + "/BASE";
+  return paths;
+}
+
+}  // namespace kestrune

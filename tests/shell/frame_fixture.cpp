@@ -1,0 +1,114 @@
+#include "tests/shell/frame_fixture.h"
+
+#include <QAbstractEventDispatcher>
+#include <QSettings>
+#include <QTest>
+
+#include "database/database_folder.h"
+
+namespace kestrune::testing {
+
+namespace {
+
+QString SettingsPath(const TempFolder& work) {
+  return QString::fromStdString(work.path() + "/settings.ini");
+}
+
+void Check(const Status& status) {
+  ASSERT_TRUE(status.ok()) << status.message();
+}
+
+void AppendOutline(const QTreeWidgetItem* item, const QTreeWidgetItem* current, int depth,
+                   std::string& text) {
+  text += std::string(static_cast<size_t>(depth) * 2, ' ') + item->text(0).toStdString() +
+          (item == current ? " *" : "") + "\n";
+  for (int i = 0; i < item->childCount(); ++i) {
+    AppendOutline(item->child(i), current, depth + 1, text);
+  }
+}
+
+}  // namespace
+
+FrameTest::FrameTest() : store(std::make_unique<QtSettingsStore>(SettingsPath(work))) {}
+
+FrameTest::~FrameTest() {
+  frame.reset();
+}
+
+void FrameTest::Prepare(const std::function<void(ExpenseDatabase&)>& fill) {
+  PosixFileSystem fs;
+  Check(CreateEmptyDatabase(fs, base()));
+  ExpenseDatabase db;
+  ScriptedPrompts quiet;
+  ASSERT_EQ(db.LoadDatabase(base(), quiet), LoadOutcome::kLoaded);
+  fill(db);
+}
+
+void FrameTest::PrepareHousehold() {
+  Prepare([](ExpenseDatabase& db) {
+    Check(db.AddCategory("Food", "Everyday food"));
+    Check(db.AddCategory("Home", ""));
+    Check(db.AddItemToCategory("Food", "Milk", ""));
+    Check(db.AddItemToCategory("Food", "Bread", ""));
+    Check(db.AddItemToCategory("Home", "Rent", ""));
+    Check(db.AddPerson("Anna", ""));
+    Check(db.AddPerson("Bob", ""));
+    Check(db.AddMonth("2024 February"));
+    Check(db.AddMonth("2024 March"));
+    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", "05", "Anna", "rye", " 3.50"}));
+    Check(db.RecordPurchase("Home", "Rent", {"2024", "February", "01", "Bob", "", "700.00"}));
+  });
+}
+
+CMainFrame& FrameTest::Open() {
+  frame = std::make_unique<CMainFrame>(*store, prompts, work.path());
+  EXPECT_TRUE(frame->started());
+  frame->show();
+  Settle();
+  return *frame;
+}
+
+void FrameTest::CloseFrame() {
+  frame->close();
+  frame.reset();
+  store->Flush();
+}
+
+void FrameTest::Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QTest::qWait(5);
+  }
+}
+
+std::string FrameTest::TreeOutline() const {
+  const QTreeWidget* tree = frame->tree_pane()->tree();
+  std::string text;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    AppendOutline(tree->topLevelItem(i), tree->currentItem(), 0, text);
+  }
+  return text;
+}
+
+bool FrameTest::SelectNode(const std::string& text) {
+  const bool found = frame->tree_pane()->SelectNodeByText(QString::fromStdString(text));
+  Settle();
+  return found;
+}
+
+std::vector<int> FrameTest::VisibleItemButtons() const {
+  std::vector<int> shown;
+  for (QAction* action : frame->item_toolbar()->actions()) {
+    if (!action->isSeparator() && action->isVisible()) shown.push_back(action->data().toInt());
+  }
+  return shown;
+}
+
+std::string FrameTest::Setting(const std::string& key) const {
+  QSettings settings(SettingsPath(work), QSettings::IniFormat);
+  const QVariant value = settings.value(QString::fromStdString(key));
+  return value.isValid() ? value.toString().toStdString() : "<absent>";
+}
+
+}  // namespace kestrune::testing

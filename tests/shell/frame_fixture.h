@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+#include <memory>
+#include <string>
+
+#include "database/expense_database.h"
+#include "shell/main_frame.h"
+#include "shell/qt_settings_store.h"
+#include "tests/shell/shell_test_support.h"
+#include "tests/support/temp_folder.h"
+
+namespace kestrune::testing {
+
+// A main frame on a temporary working folder, its preferences in an INI file there.
+class FrameTest : public ::testing::Test {
+ protected:
+  FrameTest();
+  ~FrameTest() override;
+
+  std::string base() const { return work.path() + "/data/BASE"; }
+  // Creates the database with what `fill` adds, before the frame exists.
+  void Prepare(const std::function<void(ExpenseDatabase&)>& fill);
+  // The household the tests share: categories Food (Bread, Milk) and Home (Rent), persons
+  // Anna and Bob, purchases in 2024 February and 2024 March.
+  void PrepareHousehold();
+  // Builds and shows the frame and lets it settle.
+  CMainFrame& Open();
+  // Closes and destroys the frame, which writes the preferences.
+  void CloseFrame();
+  // Runs the event loop until nothing is pending.
+  static void Settle();
+
+  // The tree's nodes in order as "text" lines, "*" after the current one.
+  std::string TreeOutline() const;
+  bool SelectNode(const std::string& text);
+  // The command buttons of the item toolbar that are shown, in toolbar order.
+  std::vector<int> VisibleItemButtons() const;
+  std::string Setting(const std::string& key) const;
+
+  TempFolder work;
+  ScriptedPrompts prompts;
+  std::unique_ptr<QtSettingsStore> store;
+  std::unique_ptr<CMainFrame> frame;
+};
+
+}  // namespace kestrune::testing

@@ -1,0 +1,198 @@
+#include "shell/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QStatusBar>
+#include <filesystem>
+
+#include "shell/command_ids.h"
+#include "tests/shell/frame_fixture.h"
+
+namespace kestrune {
+namespace {
+
+using testing::FrameTest;
+using testing::ScriptedPrompts;
+
+const std::vector<int> kCategoryButtons = {kCmdEditCategory, kCmdEditItem, kCmdDeleteCategory,
+                                           kCmdDeleteItem};
+const std::vector<int> kItemButtons = {kCmdViewItemList, kCmdViewItemPersons,
+                                       kCmdViewItemStatistics, kCmdAddPurchase};
+const std::vector<int> kPersonButtons = {kCmdEditPerson, kCmdDeletePerson};
+
+TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+  CMainFrame& main = Open();
+  EXPECT_TRUE(work.Exists("data/BASE/KSDBCategories.txt"));
+  EXPECT_TRUE(work.Exists("data/BASE/KSDBMonths.txt"));
+  EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(TreeOutline(), "");
+  EXPECT_EQ(main.state().SelectedCat, "NULL");
+  EXPECT_EQ(main.state().SelectedPersonMenuChild, "NULL");
+  EXPECT_EQ(main.state().SelectedStatisticType, "");
+  EXPECT_EQ(main.state().NodeKind, 1);
+  EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
+  EXPECT_EQ(main.month_chooser()->count(), 0);
+  EXPECT_EQ(main.MonthPosition(), -1);
+  EXPECT_EQ(main.folder_bar()->EntryCount(2), 4);
+  EXPECT_EQ(main.caption_bar()->text(), "Caption Text");
+  EXPECT_EQ(main.windowTitle(), "Kestrune");
+}
+
+TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "Bread");
+  store->Write("Status", "SelectedMonth", "2024 February");
+  CMainFrame& main = Open();
+  EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
+  EXPECT_EQ(main.state().NodeKind, 2);
+  EXPECT_EQ(VisibleItemButtons(), kItemButtons);
+  EXPECT_EQ(main.caption_bar()->text(), "Bread");
+  EXPECT_EQ(main.month_chooser()->currentText(), "2024 February");
+  EXPECT_EQ(main.MonthPosition(), 1);
+  EXPECT_EQ(main.folder_bar()->EntryText(0, 1), "Home");
+}
+
+TEST_F(FrameTest, SelectingNodesSetsTheViewState) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  ASSERT_TRUE(SelectNode("Rent"));
+  EXPECT_EQ(main.state().SelectedCat, "Home");
+  EXPECT_EQ(main.state().SelectedItem, "Rent");
+  EXPECT_EQ(VisibleItemButtons(), kItemButtons);
+  ASSERT_TRUE(SelectNode("Food"));
+  EXPECT_EQ(main.state().SelectedItem, "NULL");
+  EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
+
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  EXPECT_EQ(main.state().NodeKind, 3);
+  EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
+  ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
+  EXPECT_EQ(main.state().SelectedPerson, "Anna");
+  EXPECT_EQ(main.state().SelectedPersonMenu, "Statistics by months");
+  EXPECT_EQ(main.state().SelectedPersonMenuChild, "2024 March");
+  EXPECT_EQ(main.caption_bar()->text(), "2024 March");
+
+  main.folder_bar()->SelectFolder(2);
+  Settle();
+  ASSERT_TRUE(SelectNode("Statistics by months"));
+  EXPECT_EQ(main.state().StatisticView, 4);
+  EXPECT_EQ(main.state().SelectedStatisticType, "Statistics by months");
+}
+
+TEST_F(FrameTest, SelectingAPersonFoldsTheOthers) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  QTreeWidget* tree = main.tree_pane()->tree();
+  ASSERT_TRUE(SelectNode("Anna"));
+  EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+  ASSERT_TRUE(SelectNode("Bob"));
+  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
+  EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
+  // A refill expands the selected person only.
+  main.ReselectFolder();
+  Settle();
+  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
+  EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
+  EXPECT_EQ(tree->currentItem()->text(0), "Bob");
+}
+
+TEST_F(FrameTest, FolderBarEntriesSelectTheirNodesAndReselectingRefillsTheTree) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  emit main.folder_bar()->entryClicked("Home");
+  Settle();
+  EXPECT_EQ(main.state().SelectedCat, "Home");
+  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
+  main.ReselectFolder();
+  Settle();
+  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
+}
+
+TEST_F(FrameTest, RemovingAFolderShortcutAsksFirst) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  prompts.answers = {false};
+  main.folder_bar()->RemoveEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folder_bar()->EntryCount(0), 2);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
+  main.folder_bar()->RemoveEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Home");
+  prompts.answers = {false};
+  main.folder_bar()->HideFolderIfApproved(1);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
+  EXPECT_FALSE(main.folder_bar()->folder_hidden(1));
+}
+
+TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
+  PrepareHousehold();
+  store->Write("Config", "MonthsNum", "0");
+  CMainFrame& main = Open();
+  main.month_chooser()->setCurrentIndex(1);
+  main.folder_bar()->SetSmallIcons(1, true);
+  main.ShowAll();
+  ASSERT_TRUE(SelectNode("Home"));
+  CloseFrame();
+  EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
+  EXPECT_EQ(Setting("Config/Show"), "ALL");
+  EXPECT_EQ(Setting("Config/IsSmallCat"), "false");
+  EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
+  EXPECT_EQ(Setting("Config/ShowAllMonths"), "TRUE");
+  EXPECT_EQ(Setting("Config/MonthsNum"), "1");
+  EXPECT_EQ(Setting("Status/StatisticView"), "CAT");
+  EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
+  EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
+}
+
+TEST_F(FrameTest, AnEmptyMonthChooserLeavesTheStoredMonth) {
+  store->Write("Status", "SelectedMonth", "2023 May");
+  Open();
+  CloseFrame();
+  EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
+  EXPECT_EQ(Setting("Status/SelectedPerson"), "NULL");
+}
+
+TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {
+  Open();
+  ScriptedPrompts second_prompts;
+  CMainFrame second(*store, second_prompts, work.path());
+  EXPECT_FALSE(second.started());
+  EXPECT_EQ(second.exit_status(), 1);
+  ASSERT_EQ(second_prompts.messages.size(), 1u);
+  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
+}
+
+TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSaving) {
+  Prepare([](ExpenseDatabase&) {});
+  std::filesystem::remove(base() + "/KSDBPersons.txt");
+  prompts.index_answer = PromptAnswer::kExit;
+  CMainFrame refused(*store, prompts, work.path());
+  EXPECT_FALSE(refused.started());
+  EXPECT_EQ(refused.exit_status(), 255);
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open person's data base file."});
+  store->Flush();
+  EXPECT_EQ(Setting("Config/Show"), "<absent>");
+}
+
+TEST_F(FrameTest, AMissingIndexCanBeCreatedEmpty) {
+  Prepare([](ExpenseDatabase&) {});
+  std::filesystem::remove(base() + "/KSDBMonths.txt");
+  Open();
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open data base file."});
+  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
+}
+
+TEST_F(FrameTest, TheTreePaneHidesAndComesBack) {
+  CMainFrame& main = Open();
+  emit main.tree_pane()->closeRequested();
+  EXPECT_TRUE(main.tree_pane()->isHidden());
+  emit main.caption_bar()->restoreTreeRequested();
+  EXPECT_FALSE(main.tree_pane()->isHidden());
+}
+
+}  // namespace
+}  // namespace kestrune

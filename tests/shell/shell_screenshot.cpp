@@ -1,0 +1,55 @@
+// Takes pictures of the main window for looking at it without a display:
+//   shell_screenshot WORKDIR OUT.png [STEP...]
+// Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
+// tree node bearing TEXT), "command:ID" (run a command), "size:WxH" or "wait:MS".
+// The preferences are read from and written to WORKDIR/screenshot-settings.ini.
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <iostream>
+
+#include "shell/main_frame.h"
+#include "shell/qt_settings_store.h"
+#include "shell/qt_user_prompts.h"
+
+namespace {
+
+void Settle(int ms) {
+  QTest::qWait(ms);
+  QCoreApplication::processEvents();
+}
+
+void RunStep(kestrune::CMainFrame& frame, const QString& step) {
+  const QString kind = step.section(':', 0, 0);
+  const QString value = step.section(':', 1);
+  if (kind == "folder") frame.folder_bar()->SelectFolder(value.toInt());
+  if (kind == "node") frame.tree_pane()->SelectNodeByText(value);
+  if (kind == "command") frame.RunCommand(value.toInt());
+  if (kind == "size") frame.resize(value.section('x', 0, 0).toInt(), value.section('x', 1).toInt());
+  Settle(kind == "wait" ? value.toInt() : 300);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  const QStringList args = QApplication::arguments();
+  if (args.size() < 3) {
+    std::cerr << "usage: shell_screenshot WORKDIR OUT.png [STEP...]\n";
+    return 2;
+  }
+  kestrune::QtSettingsStore store(args[1] + "/screenshot-settings.ini");
+  kestrune::QtUserPrompts prompts;
+  kestrune::CMainFrame frame(store, prompts, args[1].toStdString());
+  if (!frame.started()) return frame.exit_status();
+  frame.resize(1100, 700);
+  frame.show();
+  Settle(500);
+  frame.showNormal();
+  frame.resize(1100, 700);
+  for (int i = 3; i < args.size(); ++i) RunStep(frame, args[i]);
+  Settle(500);
+  return frame.grab().save(args[2]) ? 0 : 1;
+}

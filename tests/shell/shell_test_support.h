@@ -1,0 +1,59 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/settings_store.h"
+#include "shell/user_prompts.h"
+
+namespace kestrune::testing {
+
+// Preferences in memory.
+class MapSettingsStore final : public SettingsStore {
+ public:
+  std::optional<std::string> Read(const std::string& section, const std::string& key) override {
+    const auto found = values.find({section, key});
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  void Write(const std::string& section, const std::string& key,
+             const std::string& value) override {
+    values[{section, key}] = value;
+    ++writes;
+  }
+
+  std::map<std::pair<std::string, std::string>, std::string> values;
+  int writes = 0;
+};
+
+// Answers the program's questions from a script and keeps what it was told.
+class ScriptedPrompts : public UserPrompts {
+ public:
+  PromptAnswer AskAboutMissingIndex(const std::string& text) override {
+    asked.push_back(text);
+    return index_answer;
+  }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string& text) override {
+    asked.push_back(text);
+    return NextAnswer();
+  }
+
+  PromptAnswer index_answer = PromptAnswer::kCreateNewFile;
+  std::deque<bool> answers;  // Yes/No answers in order; Yes when none is left
+  std::vector<std::string> asked;
+  std::vector<std::string> messages;
+
+ protected:
+  bool NextAnswer() {
+    if (answers.empty()) return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace kestrune::testing

@@ -1,0 +1,32 @@
+#include "shell/working_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrune {
+namespace {
+
+TEST(WorkingFolder, OptionFirstThenADatabaseHereThenTheUsersDataFolder) {
+  WorkingFolderInputs inputs;
+  inputs.current_folder = "/home/ann/books";
+  inputs.home = "/home/ann";
+  EXPECT_EQ(ChooseWorkingFolder(inputs), "/home/ann/.local/share/kestrune");
+  inputs.xdg_data_home = "/data/ann/";
+  EXPECT_EQ(ChooseWorkingFolder(inputs), "/data/ann/kestrune");
+  inputs.xdg_data_home = "relative/ignored";
+  EXPECT_EQ(ChooseWorkingFolder(inputs), "/home/ann/.local/share/kestrune");
+  inputs.current_holds_database = true;
+  EXPECT_EQ(ChooseWorkingFolder(inputs), "/home/ann/books");
+  inputs.option = "/srv/family/";
+  EXPECT_EQ(ChooseWorkingFolder(inputs), "/srv/family");
+}
+
+TEST(WorkingFolder, PathsFollowTheWorkingFolder) {
+  const ShellPaths paths = PathsOf("/srv/family");
+  EXPECT_EQ(paths.DataDir, "/srv/family/data");
+  EXPECT_EQ(paths.PageFilePath, "/srv/family/data/temp.tmp");
+  EXPECT_EQ(paths.DatabaseDir, "/srv/family/data/BASE");
+  EXPECT_EQ(PathsOf("/").DataDir, "/data");
+}
+
+}  // namespace
+}  // namespace kestrune
