@@ -64,8 +64,13 @@ std::vector<std::string> DropItemLines(const std::vector<std::string>& lines,
   return out;
 }
 
-std::vector<std::string> ShiftAmounts(const std::vector<std::string>& lines, SectionMarks totals,
-                                      const ExpenseTables& tables, double sign) {
+namespace {
+
+// Every amount line of the totals and person totals sections becomes
+// old_weight * its value + table_weight * the tables' amount for its place.
+std::vector<std::string> RewriteAmounts(const std::vector<std::string>& lines, SectionMarks totals,
+                                        const ExpenseTables& tables, double old_weight,
+                                        double table_weight) {
   std::vector<std::string> out;
   Place place(totals);
   std::string month;
@@ -73,21 +78,34 @@ std::vector<std::string> ShiftAmounts(const std::vector<std::string>& lines, Sec
     const std::string& line = lines[i];
     place.See(line);
     out.push_back(line);
-    if (place.in_persons && line.starts_with(kMonthPrefix))
+    if (place.in_persons && line.starts_with(kMonthPrefix)) {
       month = line.substr(kMonthPrefix.size());
-    double delta = 0.0;
+    }
+    double amount = 0.0;
     if (place.in_totals && AmountFollows(lines, i, totals.end)) {
-      delta = sign * tables.Month(line);
+      amount = tables.Month(line);
     } else if (place.in_persons && line.starts_with(kPersonPrefix) &&
                AmountFollows(lines, i, kEndPersonTotals)) {
-      delta = sign * tables.Person(month, line.substr(kPersonPrefix.size()));
+      amount = tables.Person(month, line.substr(kPersonPrefix.size()));
     } else {
       continue;
     }
     place.See(lines[++i]);
-    out.push_back(Shifted(lines[i], delta));
+    out.push_back(FormatFileAmount(old_weight * ParseAmount(lines[i]) + table_weight * amount));
   }
   return out;
+}
+
+}  // namespace
+
+std::vector<std::string> ShiftAmounts(const std::vector<std::string>& lines, SectionMarks totals,
+                                      const ExpenseTables& tables, double sign) {
+  return RewriteAmounts(lines, totals, tables, 1.0, sign);
+}
+
+std::vector<std::string> SetAmounts(const std::vector<std::string>& lines, SectionMarks totals,
+                                    const ExpenseTables& tables) {
+  return RewriteAmounts(lines, totals, tables, 0.0, 1.0);
 }
 
 namespace {

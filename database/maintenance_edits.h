@@ -27,6 +27,11 @@ std::vector<std::string> DropItemLines(const std::vector<std::string>& lines,
 std::vector<std::string> ShiftAmounts(const std::vector<std::string>& lines, SectionMarks totals,
                                       const ExpenseTables& tables, double sign);
 
+// Every amount line of the totals and person totals sections is set to the tables' amount
+// for its place (0 where the tables have none).
+std::vector<std::string> SetAmounts(const std::vector<std::string>& lines, SectionMarks totals,
+                                    const ExpenseTables& tables);
+
 // Makes a line for every amount of the tables the file lacks, with the amount "0": missing
 // month pairs before the totals' end line, missing persons at the end of their month's block,
 // missing blocks (with all their persons) before the person totals' end line.

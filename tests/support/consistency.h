@@ -7,9 +7,8 @@
 
 namespace kestrune::testing {
 
-// Recomputes every total of every item and category file from the purchase lists and
-// returns one line per amount that differs from what the file holds (to the cent). A
-// month with purchases must have its entries; entries of months without any must read 0.
+// Every total of every item and category file that differs, to the cent, from what the
+// purchase lists add up to, one line each (see database/integrity_check.h).
 std::vector<std::string> CheckTotals(ExpenseDatabase& db);
 
 }  // namespace kestrune::testing

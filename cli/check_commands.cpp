@@ -1,0 +1,49 @@
+// check [--repair]: totals recomputed from the purchase lists.
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_run.h"
+#include "cli/command_support.h"
+#include "database/backups.h"
+#include "database/integrity_check.h"
+
+namespace kestrune::cli {
+namespace {
+
+int Check(ExpenseDatabase& db, const std::string& workdir, bool repair) {
+  PosixFileSystem fs;
+  const IntegrityReport report = CheckIntegrity(db, fs);
+  for (const std::string& line : report.Lines()) std::cout << line << "\n";
+  if (report.clean()) {
+    std::cout << "Everything adds up.\n";
+    return kExitOk;
+  }
+  if (!repair) return kExitRefused;
+  const std::string backups = workdir + "/data/backups";
+  const std::string stamp = BackupStamp(std::chrono::system_clock::now());
+  if (const int failed = Reported(BackUpDatabase(db.database_folder(), backups, stamp, 5))) {
+    return failed;
+  }
+  if (const int failed = Reported(RepairTotals(db, fs))) return failed;
+  std::cout << "Totals repaired; the files as they were are in " << backups << "/" << stamp << "\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+void AddCheckCommands(CLI::App& app, CliRun& run) {
+  auto repair = std::make_shared<bool>(false);
+  auto* check = app.add_subcommand(
+      "check", "recompute every total from the purchase lists and list what differs");
+  check->add_flag("--repair", *repair,
+                  "rewrite differing totals to the recomputed values (after a backup)");
+  check->callback([&run, repair] {
+    run.action = [repair](CliRun& r) {
+      return WithDatabase(r.workdir,
+                          [&](ExpenseDatabase& db) { return Check(db, r.workdir, *repair); });
+    };
+  });
+}
+
+}  // namespace kestrune::cli
