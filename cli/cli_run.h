@@ -26,6 +26,7 @@ void AddCatalogueCommands(CLI::App& app, CliRun& run);
 void AddChartDemoCommands(CLI::App& app, CliRun& run);
 void AddPurchaseCommands(CLI::App& app, CliRun& run);
 void AddMaintenanceCommands(CLI::App& app, CliRun& run);
+void AddCheckCommands(CLI::App& app, CliRun& run);
 void AddPageCommands(CLI::App& app, CliRun& run);
 void AddChartCommands(CLI::App& app, CliRun& run);
 

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   AddChartDemoCommands(app, run);
   AddPurchaseCommands(app, run);
   AddMaintenanceCommands(app, run);
+  AddCheckCommands(app, run);
   AddPageCommands(app, run);
   AddChartCommands(app, run);
   try {
