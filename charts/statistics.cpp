@@ -262,8 +262,9 @@ std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic
   if (!type) return std::nullopt;
   if (statistic == Statistic::kMonths) return MonthsChart(*type, db, input);
   const Source source = SourceOf(db, statistic, input);
-  if (IsByMonths(statistic))
+  if (IsByMonths(statistic)) {
     return ByMonthsChart(*type, statistic, source, LimitedMonths(db, input));
+  }
   // The month under a person names its own month; the filter does not apply.
   const std::string key = statistic == Statistic::kPersonCategoriesInMonth
                               ? input.SelectedPersonMenuChild

@@ -12,7 +12,8 @@ namespace kestrune::charts {
 // month key of the month filter, or "all months") and take their style from `Chart`;
 // statistics by months have one series per month shown and take their style from
 // `month_Chart`. Wherever a person's amount is shown it includes an equal share of what was
-// bought "for all". Each member names the selection strings it reads.
+// bought "for all" (none when the catalogue has no persons). Each member names the selection
+// strings it reads.
 enum class Statistic {
   // An item node: its persons ("Person's statictics"), by months, and the item alone by
   // months in one green. Read SelectedCat and SelectedItem.
