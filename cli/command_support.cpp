@@ -31,7 +31,9 @@ int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase
   if (ready.ok()) ready = RecoverDatabase(fs, folder);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
-  if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) return kExitDatabase;
+  if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) {
+    return ReportWriteFailures(db, kExitDatabase);
+  }
   return ReportWriteFailures(db, kExitOk);
 }
 

@@ -82,16 +82,15 @@ Status ChangeSet::WriteJournal() {
 }
 
 Status ChangeSet::Apply(const std::vector<std::string>& temps) {
-  for (std::size_t i = 0; i < changes_.size(); ++i) {
+  Status applied = Status::Ok();
+  for (std::size_t i = 0; i < changes_.size() && applied.ok(); ++i) {
     const Change& change = changes_[i];
-    Status applied =
-        change.content ? fs_.Rename(temps[i], change.path) : fs_.RemoveFile(change.path);
-    if (!applied.ok()) {
-      return Status::Error(applied.message() +
-                           " (the change is kept and will be completed at the next start)");
-    }
+    applied = change.content ? fs_.Rename(temps[i], change.path) : fs_.RemoveFile(change.path);
   }
-  return fs_.RemoveFile(folder_ + "/" + kJournalName);
+  if (applied.ok()) applied = fs_.RemoveFile(folder_ + "/" + kJournalName);
+  if (applied.ok()) return applied;
+  return Status::Error(applied.message() +
+                       " (the change is kept and will be completed at the next start)");
 }
 
 void ChangeSet::RemoveTemporaries(const std::vector<std::string>& temps) {

@@ -145,4 +145,12 @@ void ExpenseDatabase::WriteRepair(const std::string& path, const std::string& co
   if (!written.ok()) write_failures_.push_back(written.message());
 }
 
+void ExpenseDatabase::CreateIfAbsent(const std::string& path, const std::string& skeleton) {
+  if (fs_.Exists(path)) {
+    write_failures_.push_back("Can't read " + path);
+    return;
+  }
+  WriteRepair(path, skeleton);
+}
+
 }  // namespace kestrune

@@ -48,7 +48,8 @@ class ExpenseDatabase {
   // A missing index asks `prompt`: "Create new file" writes it empty and goes on, "Exit"
   // stops at once. A listed category or person file that is missing is written as its
   // index line, "\n" and a blank (the category then appears only at the next start, the
-  // person at once, with empty information). Months are sorted newest first.
+  // person at once, with empty information). Months are sorted newest first. An index that
+  // exists but cannot be read ends loading with kExit too, the reason in TakeWriteFailures.
   LoadOutcome LoadDatabase(const std::string& database_folder, DatabasePrompt& prompt);
 
   // --- Lookups (read-only) ---
@@ -81,7 +82,8 @@ class ExpenseDatabase {
 
   // --- Queries: each reads its file afresh. A category or item file that cannot be opened
   // is created from its skeleton; a file lacking the wanted section gets it appended, empty.
-  // Such repairs that cannot be written are kept for TakeWriteFailures. ---
+  // A file that exists but cannot be read is left alone (never replaced by a skeleton).
+  // Such files, and repairs that cannot be written, are kept for TakeWriteFailures. ---
 
   // The month key at a months-index position; "all months" for any negative position.
   // Assumes position < number of months.
@@ -163,7 +165,8 @@ class ExpenseDatabase {
   // purchases and the months index stay.
   Status DeletePerson(const std::string& name);
 
-  // The messages of repairs that could not be written since the last call; clears them.
+  // The messages of files that could not be read (while loading or in a query) and of
+  // repairs that could not be written since the last call; clears them.
   std::vector<std::string> TakeWriteFailures();
 
  private:
@@ -183,6 +186,9 @@ class ExpenseDatabase {
   void AppendSectionIfMissing(const std::string& path, const std::string& content, bool found,
                               SectionMarks section);
   void WriteRepair(const std::string& path, const std::string& content);
+  // Writes the skeleton of a file that does not exist; a file that exists but could not be
+  // read is only reported.
+  void CreateIfAbsent(const std::string& path, const std::string& skeleton);
   const CategoryRecord* FindCategory(const std::string& name) const;
   // A file's lines as `changes` would leave them. `existed` is false for an absent file; the
   // status fails for a file that exists but cannot be read (it must not be rewritten).

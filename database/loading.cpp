@@ -22,6 +22,11 @@ std::optional<std::vector<std::string>> ExpenseDatabase::ReadIndex(const std::st
                                                                    const char* missing_text,
                                                                    DatabasePrompt& prompt) {
   if (std::optional<std::string> content = fs_.ReadFile(path)) return SplitLines(*content);
+  if (fs_.Exists(path)) {
+    // Offering to create it anew would throw the index away.
+    write_failures_.push_back("Can't read " + path);
+    return std::nullopt;
+  }
   if (prompt.AskAboutMissingIndex(missing_text) == PromptAnswer::kExit) return std::nullopt;
   WriteRepair(path, "");
   return std::vector<std::string>();
@@ -37,7 +42,7 @@ bool ExpenseDatabase::LoadCategories(DatabasePrompt& prompt) {
 std::optional<std::vector<std::string>> ExpenseDatabase::ReadOrCreate(const std::string& path,
                                                                       const std::string& skeleton) {
   if (std::optional<std::string> content = fs_.ReadFile(path)) return SplitLines(*content);
-  WriteRepair(path, skeleton);
+  CreateIfAbsent(path, skeleton);
   return std::nullopt;
 }
 

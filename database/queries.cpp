@@ -15,7 +15,7 @@ double ExpenseDatabase::CategoryMonthTotal(const std::string& month_key,
   const std::string path = CategoryFilePath(category);
   const std::optional<std::string> content = fs_.ReadFile(path);
   if (!content) {
-    WriteRepair(path, NewCategoryFile(category, ""));
+    CreateIfAbsent(path, NewCategoryFile(category, ""));
     return 0.0;
   }
   const MonthTotalScan scan = ScanMonthTotal(SplitLines(*content), kCategoryTotals, month_key);
@@ -28,7 +28,7 @@ double ExpenseDatabase::ItemMonthTotal(const std::string& month_key, const std::
   const std::string path = ItemFilePath(category, item);
   const std::optional<std::string> content = fs_.ReadFile(path);
   if (!content) {
-    WriteRepair(path, NewItemTotalsFile());
+    CreateIfAbsent(path, NewItemTotalsFile());
     return 0.0;
   }
   const MonthTotalScan scan = ScanMonthTotal(SplitLines(*content), kItemTotals, month_key);
@@ -41,7 +41,7 @@ void ExpenseDatabase::CategoryPersonTotals(const std::string& month_key,
   const std::string path = CategoryFilePath(category);
   const std::optional<std::string> content = fs_.ReadFile(path);
   if (!content) {
-    WriteRepair(path, NewCategoryFile(category, ""));
+    CreateIfAbsent(path, NewCategoryFile(category, ""));
     return;
   }
   const bool found = ScanPersonTotals(SplitLines(*content), month_key, totals);
@@ -53,7 +53,7 @@ void ExpenseDatabase::ItemPersonTotals(const std::string& month_key, const std::
   const std::string path = ItemFilePath(category, item);
   const std::optional<std::string> content = fs_.ReadFile(path);
   if (!content) {
-    WriteRepair(path, NewItemTotalsFile());
+    CreateIfAbsent(path, NewItemTotalsFile());
     return;
   }
   const bool found = ScanPersonTotals(SplitLines(*content), month_key, totals);
@@ -66,7 +66,7 @@ void ExpenseDatabase::ItemPurchases(const std::string& month_key, const std::str
   const std::string path = ItemFilePath(category, item);
   const std::optional<std::string> content = fs_.ReadFile(path);
   if (!content) {
-    WriteRepair(path, NewItemFile());
+    CreateIfAbsent(path, NewItemFile());
     return;
   }
   const bool found = ScanPurchases(SplitLines(*content), month_key, purchases);
