@@ -132,7 +132,16 @@ void CItemTreeView::FillTree(const std::string& folder_name) {
 }
 
 bool CItemTreeView::SelectNodeByText(const QString& text) {
-  for (QTreeWidgetItem* node : AllNodes(tree_)) {
+  // A name may stand under several parents (a category under every person); the one
+  // under the current node's root is meant first.
+  std::vector<QTreeWidgetItem*> nodes;
+  if (QTreeWidgetItem* root = tree_->currentItem()) {
+    while (root->parent()) root = root->parent();
+    CollectNodes(root, nodes);
+  }
+  const std::vector<QTreeWidgetItem*> all = AllNodes(tree_);
+  nodes.insert(nodes.end(), all.begin(), all.end());
+  for (QTreeWidgetItem* node : nodes) {
     if (node->text(0) != text) continue;
     tree_->setCurrentItem(node);
     node->setExpanded(true);

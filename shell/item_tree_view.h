@@ -38,7 +38,8 @@ class CItemTreeView final : public QWidget {
   // Rebuilds the tree for "Categories", "Persons" or "Statistics" and selects the node the
   // selection strings name; any other name leaves the tree as it is.
   void FillTree(const std::string& folder_name);
-  // Selects and expands the first node, in tree order, bearing `text`; false when none does.
+  // Selects and expands the first node bearing `text`, looking under the current node's
+  // root first, then through the whole tree in order; false when none bears it.
   bool SelectNodeByText(const QString& text);
   QTreeWidget* tree() const { return tree_; }
 

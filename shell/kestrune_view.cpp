@@ -1,22 +1,219 @@
 #include "shell/kestrune_view.h"
 
-#include <QVBoxLayout>
+#include <QPainter>
+#include <QTimer>
 
+#include "pages/page_writers.h"
+#include "render/painter_canvas.h"
+#include "shell/command_ids.h"
+#include "shell/data_folder_scheme.h"
+#include "shell/item_tree_view.h"
 #include "shell/main_frame.h"
+#include "shell/web_engine_setup.h"
 
 namespace kestrune {
+namespace {
+
+// The page shown for a name the catalogue does not hold (a first start's "NULL").
+constexpr const char* kEmptyPage = "<html><body></body></html>";
+
+struct PairCommands {
+  int totals;
+  int by_months;
+};
+constexpr PairCommands kPairCommands[] = {
+    {kCmdToggleA1, kCmdToggleA0}, {kCmdToggleB1, kCmdToggleB0}, {kCmdToggleC1, kCmdToggleC0}};
+
+QPushButton* ToggleButton(const char* text, const QPoint& at, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setFlat(true);
+  // The statistic shown stays pressed, so the pair tells which one it is.
+  button->setCheckable(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->adjustSize();
+  button->move(at);
+  button->show();
+  return button;
+}
+
+}  // namespace
 
 CKestruneView::CKestruneView(CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), frame_(frame), label_(new QLabel(this)) {
+    : QWidget(parent),
+      frame_(frame),
+      profile_(std::make_unique<QWebEngineProfile>()),
+      browser_(*profile_, *this, [this](const QUrl& url) { return onNavigate(url); }),
+      links_(frame) {
   setObjectName("mainView");
-  label_->setAlignment(Qt::AlignCenter);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label_);
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Base);
+  const ShellPaths& paths = frame_.model().paths();
+  // Pages are written anew at every refresh; nothing may come from a cache.
+  profile_->setHttpCacheType(QWebEngineProfile::NoCache);
+  profile_->installUrlSchemeHandler(
+      kPageScheme, new CDataFolderScheme(paths.DataDir, paths.PageFilePath, profile_.get()));
   connect(&frame_.document(), &CKestruneDoc::refreshRequested, this, &CKestruneView::Regenerate);
 }
 
+// The browser's page must go before the profile it was made with.
+CKestruneView::~CKestruneView() {
+  browser_.Destroy();
+}
+
+std::optional<SelectedNode> CKestruneView::selectedNode() const {
+  const QTreeWidgetItem* item = frame_.tree_pane()->tree()->currentItem();
+  if (!item) return std::nullopt;
+  const NodeInfo info = NodeInfoOf(item);
+  return SelectedNode{info.image, info.text, info.parent_text};
+}
+
 void CKestruneView::Regenerate() {
-  label_->setText(frame_.caption_bar()->text());
+  const ViewState& state = frame_.state();
+  const ViewDecision decision = DecideView(state.NodeKind, state.ItemView, selectedNode());
+  if (decision.kind == ViewDecision::Kind::kPage) showPage(decision);
+  if (decision.kind == ViewDecision::Kind::kChart) showChart(decision);
+}
+
+void CKestruneView::showPage(const ViewDecision& decision) {
+  removePairsExcept(TogglePair::kNone);
+  chart_.reset();
+  if (!writePage(decision.page)) return;
+  if (!browser_.exists()) {
+    browser_.Create();
+    browser_.Navigate(frame_.model().paths().PageFilePath);
+  } else {
+    browser_.Refresh();
+  }
+  browser_.SetSize(width(), height());
+  update();
+}
+
+void CKestruneView::showChart(const ViewDecision& decision) {
+  browser_.Destroy();
+  removePairsExcept(decision.pair);
+  createPair(decision.pair);
+  chart_ = decision;
+  update();
+}
+
+bool CKestruneView::writePage(PageKind page) {
+  ExpenseDatabase& db = frame_.db();
+  const ViewState& state = frame_.state();
+  const std::string& path = frame_.model().paths().PageFilePath;
+  const int month = frame_.MonthPosition();
+  PosixFileSystem fs;
+  Status written = Status::Ok();
+  if (!SelectionKnown(ViewDecision{ViewDecision::Kind::kPage, page}, state, db)) {
+    written = WritePageFile(fs, path, kEmptyPage);
+  } else if (page == PageKind::kCategory) {
+    written = WriteCategoryPage(db, fs, path, state.SelectedCat, month);
+  } else if (page == PageKind::kItem) {
+    written = WriteItemPage(db, fs, path, state.SelectedCat, state.SelectedItem, month);
+  } else if (page == PageKind::kPerson) {
+    written = WritePersonPage(db, fs, path, state.SelectedPerson, month);
+  } else if (page == PageKind::kPersonItems) {
+    written = WritePersonItemsPage(db, fs, path, state.SelectedPerson, month);
+  } else {
+    written = WriteItemStatisticsPage(db, fs, path, month);
+  }
+  tellLater(db.TakeWriteFailures());
+  if (!written.ok()) frame_.Abandon(written.message());
+  return written.ok();
+}
+
+std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
+  if (!chart_) return std::nullopt;
+  ExpenseDatabase& db = frame_.db();
+  if (!SelectionKnown(*chart_, frame_.state(), db)) return std::nullopt;
+  const int flag = chart_->pair == TogglePair::kNone ? 1 : toggle_flag(chart_->pair);
+  const charts::StatisticsInput input =
+      StatisticsInputFor(frame_.state(), frame_.month_chooser()->currentIndex());
+  std::optional<charts::ChartCtrl> chart =
+      charts::BuildStatistic(db, chart_->StatisticFor(flag), input);
+  tellLater(db.TakeWriteFailures());
+  return chart;
+}
+
+void CKestruneView::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (browser_.exists()) return;
+  std::optional<charts::ChartCtrl> chart = BuildChart();
+  if (!chart) return;
+  QPainter painter(this);
+  render::PainterCanvas canvas(painter, {width(), height()});
+  chart->Draw(canvas);
+  tellLater(canvas.messages());
+}
+
+void CKestruneView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  browser_.SetSize(width(), height());
+}
+
+bool CKestruneView::pair_present(TogglePair pair) const {
+  return pair != TogglePair::kNone && pairs_.at(static_cast<size_t>(pair) - 1).totals != nullptr;
+}
+
+int CKestruneView::toggle_flag(TogglePair pair) const {
+  return pair == TogglePair::kNone ? 1 : pairs_.at(static_cast<size_t>(pair) - 1).flag;
+}
+
+void CKestruneView::createPair(TogglePair pair) {
+  if (pair == TogglePair::kNone || pair_present(pair)) return;
+  Pair& buttons = pairOf(pair);
+  const PairCommands commands = kPairCommands[static_cast<size_t>(pair) - 1];
+  buttons.totals = ToggleButton("Show statistics", QPoint(2, 2), this);
+  const int right = buttons.totals->geometry().right() + 1;
+  buttons.by_months = ToggleButton("Show statistics by months", QPoint(right, 2), this);
+  connect(buttons.totals, &QPushButton::clicked, this,
+          [this, commands] { RunToggle(commands.totals); });
+  connect(buttons.by_months, &QPushButton::clicked, this,
+          [this, commands] { RunToggle(commands.by_months); });
+  showFlag(buttons);
+}
+
+void CKestruneView::showFlag(Pair& pair) {
+  if (!pair.totals) return;
+  pair.totals->setChecked(pair.flag == 1);
+  pair.by_months->setChecked(pair.flag == 0);
+}
+
+void CKestruneView::removePairsExcept(TogglePair keep) {
+  for (size_t i = 0; i < pairs_.size(); ++i) {
+    if (static_cast<TogglePair>(i + 1) == keep) continue;
+    delete pairs_[i].totals;
+    delete pairs_[i].by_months;
+    pairs_[i].totals = pairs_[i].by_months = nullptr;
+  }
+}
+
+void CKestruneView::RunToggle(int command_id) {
+  for (size_t i = 0; i < std::size(kPairCommands); ++i) {
+    if (command_id == kPairCommands[i].totals) pairs_[i].flag = 1;
+    if (command_id == kPairCommands[i].by_months) pairs_[i].flag = 0;
+    showFlag(pairs_[i]);
+  }
+  update();
+}
+
+bool CKestruneView::onNavigate(const QUrl& url) {
+  const ShellPaths& paths = frame_.model().paths();
+  const std::string target = TargetPath(url);
+  // The page itself is never a command, whatever names the catalogue holds.
+  if (target.empty() || target == paths.PageFilePath) return true;
+  PageLink link = ReadPageLink(frame_.db(), target, paths.DataDir);
+  if (link.command == PageCommand::kNone) return true;
+  // The command runs once the browser has been told no; dialogs must not open inside it.
+  QTimer::singleShot(0, this, [this, link = std::move(link)] { links_.Run(link); });
+  return false;
+}
+
+// Message boxes cannot open while painting or inside the browser's report.
+void CKestruneView::tellLater(std::vector<std::string> messages) {
+  if (messages.empty()) return;
+  QTimer::singleShot(0, this, [this, messages = std::move(messages)] {
+    TellFailures(frame_.prompts(), messages);
+  });
 }
 
 }  // namespace kestrune

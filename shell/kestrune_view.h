@@ -1,26 +1,83 @@
 #pragma once
 
-#include <QLabel>
+#include <QPushButton>
+#include <QWebEngineProfile>
 #include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "charts/statistics.h"
+#include "shell/page_link_handler.h"
+#include "shell/view_decision.h"
+#include "shell/web_browser.h"
+
+class QPrinter;
 
 namespace kestrune {
 
 class CMainFrame;
 
-// The main view, right of the tree. For now it names the selected node; the pages and
-// charts are shown here once they are wired in.
+// The main view, right of the tree. At every refresh it decides from the view state and the
+// selected tree node what to show: a report page, written to the page file and shown in the
+// browser, or a statistics chart, which it draws itself, rebuilding it from the data files
+// at every paint. Charts that offer both a totals and a month-by-month statistic get a pair
+// of toggle buttons; each pair remembers its choice for as long as the program runs.
 class CKestruneView final : public QWidget {
   Q_OBJECT
 
  public:
   CKestruneView(CMainFrame& frame, QWidget* parent);
+  ~CKestruneView() override;
 
   // Shows the current state again (the document's refresh lands here).
   void Regenerate();
+  // The toggle commands 105 to 110: the pair's totals (odd id) or month-by-month (even id)
+  // statistic.
+  void RunToggle(int command_id);
+  // Prints the chart or the page shown; false when nothing could be printed.
+  bool Print(QPrinter& printer);
+
+  bool browser_shown() const { return browser_.exists(); }
+  CWebBrowser& browser() { return browser_; }
+  // The chart state shown, if any.
+  const std::optional<ViewDecision>& chart_state() const { return chart_; }
+  bool pair_present(TogglePair pair) const;
+  // 1 "Show statistics", 0 "Show statistics by months".
+  int toggle_flag(TogglePair pair) const;
+  // The chart the current chart state shows, built afresh from the files.
+  std::optional<charts::ChartCtrl> BuildChart();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  struct Pair {
+    QPushButton* totals = nullptr;
+    QPushButton* by_months = nullptr;
+    int flag = 1;
+  };
+
+  std::optional<SelectedNode> selectedNode() const;
+  void showPage(const ViewDecision& decision);
+  void showChart(const ViewDecision& decision);
+  bool writePage(PageKind page);
+  void createPair(TogglePair pair);
+  void removePairsExcept(TogglePair keep);
+  void showFlag(Pair& pair);
+  Pair& pairOf(TogglePair pair) { return pairs_.at(static_cast<size_t>(pair) - 1); }
+  bool onNavigate(const QUrl& url);
+  void tellLater(std::vector<std::string> messages);
+  bool printChart(QPrinter& printer);
+  bool printPage(QPrinter& printer);
+
   CMainFrame& frame_;
-  QLabel* label_;
+  std::unique_ptr<QWebEngineProfile> profile_;
+  CWebBrowser browser_;
+  PageLinkHandler links_;
+  std::array<Pair, 3> pairs_;
+  std::optional<ViewDecision> chart_;
 };
 
 }  // namespace kestrune

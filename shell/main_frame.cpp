@@ -7,6 +7,7 @@
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
 #include "shell/kestrune_view.h"
+#include "shell/office_look.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
@@ -18,6 +19,7 @@ CMainFrame::CMainFrame(SettingsStore& store, UserPrompts& prompts,
   exit_status_ = start.exit_status;
   if (!start.ready) return;
   started_ = true;
+  ApplyOfficeXpLook(office_xp_look_);
   setWindowTitle("Kestrune");
   setWindowIcon(ApplicationIcon());
   createMenus();
@@ -28,10 +30,12 @@ CMainFrame::CMainFrame(SettingsStore& store, UserPrompts& prompts,
   applyShow(state().Show);
   SetNodeKind(state().NodeKind);
   createClientArea();
+  connect(&doc_, &CKestruneDoc::refreshRequested, this, &CMainFrame::updateCommandChecks);
+  updateCommandChecks();
 }
 
 CMainFrame::~CMainFrame() {
-  if (!started_) return;
+  if (!started_ || abandoned_) return;
   ViewState& view_state = state();
   view_state.IsSmallCat = folder_bar_->small_icons(static_cast<int>(Folder::kCategories));
   view_state.IsSmallPers = folder_bar_->small_icons(static_cast<int>(Folder::kPersons));
@@ -110,19 +114,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   closing_ = true;
   if (tray_) tray_->hide();
   QMainWindow::closeEvent(event);
-}
-
-void CMainFrame::RunCommand(int id) {
-  switch (id) {
-    case kCmdExit:
-      close();
-      break;
-    case kCmdStatusBar:
-      statusBar()->setVisible(!statusBar()->isVisible());
-      break;
-    default:
-      break;
-  }
 }
 
 }  // namespace kestrune

@@ -67,6 +67,16 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   void ReselectFolder();
   // Runs a command of the menus and toolbars, by its id.
   void RunCommand(int id);
+  // "Clear data base" and "Delete all purchases": no question asked; the month chooser is
+  // emptied and the tree refilled.
+  void ClearDatabase();
+  void DeleteAllPurchases();
+  // Shows a failed change to the user; true when it succeeded.
+  bool TellFailure(const Status& status);
+  // Ends the program after `message` without saving the preferences: the page file could
+  // not be written.
+  void Abandon(const std::string& message);
+  bool office_xp_look() const { return office_xp_look_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -94,6 +104,14 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   void setTreePaneHidden(bool hidden);
   void applyShow(int show);
   void firstShown();
+  bool runSettingCommand(int id);
+  bool runStatisticsCommand(int id);
+  void updateCommandChecks();
+  void print();
+  void printPreview();
+
+  // The exit status of a program ended by Abandon.
+  static constexpr int kAbandonedStatus = 255;
 
   SettingsStore& store_;
   UserPrompts& prompts_;
@@ -108,6 +126,8 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   bool view_created_ = false;
   bool closing_ = false;
   bool first_show_done_ = false;
+  bool abandoned_ = false;
+  bool office_xp_look_ = true;
 
   QToolBar* main_toolbar_ = nullptr;
   QToolBar* item_toolbar_ = nullptr;

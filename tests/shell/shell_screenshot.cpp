@@ -12,6 +12,7 @@
 #include "shell/main_frame.h"
 #include "shell/qt_settings_store.h"
 #include "shell/qt_user_prompts.h"
+#include "shell/web_engine_setup.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ void RunStep(kestrune::CMainFrame& frame, const QString& step) {
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  kestrune::PrepareWebEngine();
   QApplication application(argc, argv);
   const QStringList args = QApplication::arguments();
   if (args.size() < 3) {

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "shell/web_engine_setup.h"
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  kestrune::PrepareWebEngine();
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,0 +1,45 @@
+#include "shell/command_rules.h"
+
+#include "shell/command_ids.h"
+
+namespace kestrune {
+
+std::optional<bool> CommandChecked(int command_id, const ViewState& state,
+                                   const WindowFlags& flags) {
+  switch (command_id) {
+    case kCmdStatusBar:
+      return flags.status_bar_shown;
+    case kCmdOfficeXpLook:
+      return flags.office_xp_look;
+    case kCmdViewCategoryStatistics:
+    case kCmdViewItemStatisticsFolder:
+    case kCmdViewPersonStatistics:
+    case kCmdViewMonthStatistics:
+      return state.StatisticView == command_id - kCmdViewCategoryStatistics + 1;
+    case kCmdShowAll:
+      return state.Show == 1;
+    case kCmdShowMonth:
+      return state.Show == 2;
+    case kCmdBarChart:
+    case kCmdPieChart:
+    case kCmdBar3dChart:
+    case kCmdPie3dChart:
+      return state.Chart == command_id - kCmdBarChart + 1;
+    case kCmdLineGraph:
+      return state.month_Chart == 1;
+    case kCmdStackedBarChart:
+      return state.month_Chart == 2;
+    case kCmdLine3dGraph:
+      return state.month_Chart == 3;
+    case kCmdStackedBar3dChart:
+      return state.month_Chart == 4;
+    case kCmdViewItemList:
+    case kCmdViewItemPersons:
+    case kCmdViewItemStatistics:
+      return state.ItemView == command_id - kCmdViewItemList + 1;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,164 @@
+// The commands of the menus, toolbars and tray icon.
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+#include "shell/command_ids.h"
+#include "shell/command_rules.h"
+#include "shell/kestrune_view.h"
+#include "shell/main_frame.h"
+#include "shell/office_look.h"
+
+namespace kestrune {
+namespace {
+
+struct StatisticsCommand {
+  int id;
+  int statistic_view;
+  const char* node;
+};
+constexpr StatisticsCommand kStatisticsCommands[] = {
+    {kCmdViewCategoryStatistics, 1, kCategoryStatisticsNode},
+    {kCmdViewItemStatisticsFolder, 2, kItemStatisticsNode},
+    {kCmdViewPersonStatistics, 3, kPersonStatisticsNode},
+    {kCmdViewMonthStatistics, 4, kMonthStatisticsNode},
+};
+
+}  // namespace
+
+void CMainFrame::RunCommand(int id) {
+  if (runSettingCommand(id) || runStatisticsCommand(id)) {
+    updateCommandChecks();
+    return;
+  }
+  if (id >= kCmdToggleA1 && id <= kCmdToggleC0) {
+    view_->RunToggle(id);
+    return;
+  }
+  switch (id) {
+    case kCmdExit:
+      close();
+      break;
+    case kCmdStatusBar:
+      statusBar()->setVisible(!statusBar()->isVisible());
+      break;
+    case kCmdOfficeXpLook:
+      office_xp_look_ = !office_xp_look_;
+      ApplyOfficeXpLook(office_xp_look_);
+      break;
+    case kCmdClearDatabase:
+      ClearDatabase();
+      break;
+    case kCmdDeleteAllPurchases:
+      DeleteAllPurchases();
+      break;
+    case kCmdPrint:
+    case kCmdPrintDirect:
+      print();
+      break;
+    case kCmdPrintPreview:
+      printPreview();
+      break;
+    default:
+      break;
+  }
+  updateCommandChecks();
+}
+
+// The commands that change one display option and show the result.
+bool CMainFrame::runSettingCommand(int id) {
+  ViewState& view_state = state();
+  if (id == kCmdShowAll) {
+    ShowAll();
+  } else if (id == kCmdShowMonth) {
+    ShowMonth();
+  } else if (id >= kCmdBarChart && id <= kCmdPie3dChart) {
+    view_state.Chart = id - kCmdBarChart + 1;
+  } else if (id == kCmdLineGraph || id == kCmdStackedBarChart) {
+    view_state.month_Chart = id == kCmdLineGraph ? 1 : 2;
+  } else if (id == kCmdLine3dGraph || id == kCmdStackedBar3dChart) {
+    view_state.month_Chart = id == kCmdLine3dGraph ? 3 : 4;
+  } else if (id >= kCmdViewItemList && id <= kCmdViewItemStatistics) {
+    view_state.ItemView = id - kCmdViewItemList + 1;
+  } else {
+    return false;
+  }
+  doc_.RefreshViews();
+  return true;
+}
+
+bool CMainFrame::runStatisticsCommand(int id) {
+  for (const StatisticsCommand& command : kStatisticsCommands) {
+    if (command.id != id) continue;
+    SetNodeKind(4);
+    folder_bar_->SelectFolder(static_cast<int>(Folder::kStatistics));
+    state().StatisticView = command.statistic_view;
+    tree_pane_->SelectNodeByText(command.node);
+    return true;
+  }
+  return false;
+}
+
+void CMainFrame::ClearDatabase() {
+  if (!TellFailure(db().ClearDatabase())) return;
+  fillMonthChooser();
+  ViewState& view_state = state();
+  for (std::string* selection :
+       {&view_state.SelectedCat, &view_state.SelectedItem, &view_state.SelectedPerson,
+        &view_state.SelectedPersonMenu, &view_state.SelectedPersonMenuChild,
+        &view_state.SelectedStatisticType, &view_state.SelectedStatisticMenu,
+        &view_state.SelectedStatisticMenuChild}) {
+    selection->clear();
+  }
+  folder_bar_->SetEntries(static_cast<int>(Folder::kCategories), {});
+  folder_bar_->SetEntries(static_cast<int>(Folder::kPersons), {});
+  ReselectFolder();
+}
+
+void CMainFrame::DeleteAllPurchases() {
+  if (!TellFailure(db().DeleteAllPurchases())) return;
+  fillMonthChooser();
+  ReselectFolder();
+}
+
+bool CMainFrame::TellFailure(const Status& status) {
+  if (!status.ok()) prompts_.ShowMessage(status.message());
+  return status.ok();
+}
+
+void CMainFrame::Abandon(const std::string& message) {
+  if (abandoned_) return;
+  abandoned_ = true;
+  prompts_.ShowMessage(message);
+  QCoreApplication::exit(kAbandonedStatus);
+}
+
+void CMainFrame::updateCommandChecks() {
+  const WindowFlags flags{!statusBar()->isHidden(), office_xp_look_};
+  for (int id : actions_.Ids()) {
+    if (const std::optional<bool> checked = CommandChecked(id, state(), flags)) {
+      actions_.SetChecked(id, *checked);
+    }
+  }
+}
+
+void CMainFrame::print() {
+  doc_.FlushRefresh();
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!view_->Print(printer)) prompts_.ShowMessage("Nothing could be printed.");
+}
+
+void CMainFrame::printPreview() {
+  doc_.FlushRefresh();
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { view_->Print(*target); });
+  preview.exec();
+}
+
+}  // namespace kestrune

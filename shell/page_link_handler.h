@@ -1,0 +1,27 @@
+#pragma once
+
+#include "pages/page_links.h"
+
+namespace kestrune {
+
+class CMainFrame;
+
+// Runs the command a link on a report page names. The view has already stopped the
+// navigation to the link, so the page stays; a command that changes anything refreshes the
+// view, which writes the page again.
+class PageLinkHandler {
+ public:
+  explicit PageLinkHandler(CMainFrame& frame) : frame_(frame) {}
+  PageLinkHandler(const PageLinkHandler&) = delete;
+  PageLinkHandler& operator=(const PageLinkHandler&) = delete;
+
+  void Run(const PageLink& link);
+
+ private:
+  // An item name selects that item's node; a category name the category's node.
+  void SelectNamedNode(const PageLink& link);
+
+  CMainFrame& frame_;
+};
+
+}  // namespace kestrune

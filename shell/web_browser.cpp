@@ -1,0 +1,59 @@
+#include "shell/web_browser.h"
+
+#include "shell/web_engine_setup.h"
+
+namespace kestrune {
+namespace {
+
+// A page that asks before every navigation, link clicks and reloads alike.
+class ReportingPage final : public QWebEnginePage {
+ public:
+  ReportingPage(QWebEngineProfile& profile, CWebBrowser::NavigationReport& report, QObject* parent)
+      : QWebEnginePage(&profile, parent), report_(report) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    return !report_ || report_(url);
+  }
+
+ private:
+  CWebBrowser::NavigationReport& report_;
+};
+
+}  // namespace
+
+CWebBrowser::CWebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report)
+    : profile_(profile), host_(host), report_(std::move(report)) {}
+
+CWebBrowser::~CWebBrowser() {
+  Destroy();
+}
+
+void CWebBrowser::Create() {
+  if (view_) return;
+  view_ = new QWebEngineView(&host_);
+  view_->setObjectName("webBrowser");
+  view_->setPage(new ReportingPage(profile_, report_, view_));
+  view_->setContextMenuPolicy(Qt::NoContextMenu);
+  connect(view_, &QWebEngineView::loadFinished, this, &CWebBrowser::loadFinished);
+  view_->show();
+}
+
+// The page is the view's child and goes with it, before the profile it uses.
+void CWebBrowser::Destroy() {
+  delete view_;
+}
+
+void CWebBrowser::Navigate(const std::string& path) {
+  if (view_) view_->setUrl(PageUrl(path));
+}
+
+void CWebBrowser::Refresh() {
+  if (view_) view_->reload();
+}
+
+void CWebBrowser::SetSize(int width, int height) {
+  if (view_) view_->setGeometry(0, 0, width, height);
+}
+
+}  // namespace kestrune

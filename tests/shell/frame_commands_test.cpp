@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolButton>
+#include <filesystem>
+
+#include "shell/command_ids.h"
+#include "shell/kestrune_view.h"
+#include "tests/shell/frame_fixture.h"
+
+namespace kestrune {
+namespace {
+
+using testing::FrameTest;
+
+bool IsChecked(const CMainFrame& frame, int id) {
+  const std::vector<QAction*>& actions = frame.actions().Of(id);
+  bool all = !actions.empty();
+  for (QAction* action : actions) all = all && action->isChecked();
+  return all;
+}
+
+QString ShowButtonText(const CMainFrame& frame) {
+  return frame.actions().Of(kCmdShowDropDown).front()->text();
+}
+
+TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  EXPECT_EQ(ShowButtonText(main), "Show month");
+  EXPECT_TRUE(main.month_chooser()->isEnabled());
+  EXPECT_TRUE(IsChecked(main, kCmdShowMonth));
+  EXPECT_EQ(main.MonthPosition(), 0);
+  main.RunCommand(kCmdShowAll);
+  EXPECT_EQ(main.state().Show, 1);
+  EXPECT_EQ(ShowButtonText(main), "Show all");
+  EXPECT_FALSE(main.month_chooser()->isEnabled());
+  EXPECT_TRUE(IsChecked(main, kCmdShowAll));
+  EXPECT_FALSE(IsChecked(main, kCmdShowMonth));
+  EXPECT_EQ(main.MonthPosition(), -1);
+  // A change of folder keeps the filter as it was.
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  EXPECT_EQ(main.state().Show, 1);
+  EXPECT_EQ(ShowButtonText(main), "Show all");
+  main.RunCommand(kCmdShowMonth);
+  EXPECT_EQ(main.state().Show, 2);
+  EXPECT_TRUE(main.month_chooser()->isEnabled());
+}
+
+TEST_F(FrameTest, TheDropDownButtonsOpenTheirMenus) {
+  CMainFrame& main = Open();
+  QAction* show = main.actions().Of(kCmdShowDropDown).front();
+  auto* button = qobject_cast<QToolButton*>(main.main_toolbar()->widgetForAction(show));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
+  ASSERT_NE(button->menu(), nullptr);
+  EXPECT_EQ(button->menu()->actions().size(), 2);
+  EXPECT_EQ(button->menu()->actions()[0]->text(), "all");
+}
+
+TEST_F(FrameTest, ChartStyleAndItemViewCommandsSetTheirOptionAndCheckMark) {
+  CMainFrame& main = Open();
+  EXPECT_TRUE(IsChecked(main, kCmdBarChart));
+  main.RunCommand(kCmdPie3dChart);
+  EXPECT_EQ(main.state().Chart, 4);
+  EXPECT_TRUE(IsChecked(main, kCmdPie3dChart));
+  EXPECT_FALSE(IsChecked(main, kCmdBarChart));
+  main.RunCommand(kCmdLineGraph);
+  EXPECT_EQ(main.state().month_Chart, 1);
+  EXPECT_TRUE(IsChecked(main, kCmdLineGraph));
+  main.RunCommand(kCmdStackedBar3dChart);
+  EXPECT_EQ(main.state().month_Chart, 4);
+  main.RunCommand(kCmdViewItemStatistics);
+  EXPECT_EQ(main.state().ItemView, 3);
+  EXPECT_TRUE(IsChecked(main, kCmdViewItemStatistics));
+}
+
+TEST_F(FrameTest, StatisticsCommandsOpenTheStatisticsFolderAtTheirRoot) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.RunCommand(kCmdViewPersonStatistics);
+  Settle();
+  EXPECT_EQ(main.folder_bar()->current_folder(), 2);
+  EXPECT_EQ(main.state().NodeKind, 4);
+  EXPECT_EQ(main.state().StatisticView, 3);
+  EXPECT_EQ(main.state().SelectedStatisticType, "Person's statistics");
+  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Person's statistics");
+  EXPECT_TRUE(IsChecked(main, kCmdViewPersonStatistics));
+  EXPECT_FALSE(IsChecked(main, kCmdViewCategoryStatistics));
+  ASSERT_TRUE(main.view()->chart_state().has_value());
+  EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
+}
+
+TEST_F(FrameTest, ClearDataBaseEmptiesEverySelectionAndTheChooser) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
+  store->Write("Status", "SelectedPerson", "Anna");
+  store->Write("Status", "SelectedStatisticType", "Category's statistics");
+  CMainFrame& main = Open();
+  main.RunCommand(kCmdClearDatabase);
+  Settle();
+  const ViewState& s = main.state();
+  for (const std::string* text :
+       {&s.SelectedCat, &s.SelectedItem, &s.SelectedPerson, &s.SelectedPersonMenu,
+        &s.SelectedPersonMenuChild, &s.SelectedStatisticType, &s.SelectedStatisticMenu,
+        &s.SelectedStatisticMenuChild}) {
+    EXPECT_EQ(*text, "");
+  }
+  EXPECT_EQ(main.month_chooser()->count(), 0);
+  EXPECT_EQ(main.folder_bar()->EntryCount(0), 0);
+  EXPECT_EQ(main.folder_bar()->EntryCount(1), 0);
+  EXPECT_EQ(TreeOutline(), "");
+  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "");
+  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FrameTest, DeleteAllPurchasesEmptiesTheChooserAndRefillsTheTree) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  main.RunCommand(kCmdDeleteAllPurchases);
+  Settle();
+  EXPECT_EQ(main.month_chooser()->count(), 0);
+  EXPECT_EQ(main.MonthPosition(), -1);
+  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
+  EXPECT_EQ(TreeOutline().find("2024"), std::string::npos);  // no month nodes left
+  EXPECT_NE(TreeOutline().find("Anna"), std::string::npos);
+  EXPECT_EQ(main.db().GetCategoryNames().size(), 2u);
+}
+
+TEST_F(FrameTest, StatusBarAndLookToggleWithTheirCheckMarks) {
+  CMainFrame& main = Open();
+  EXPECT_TRUE(IsChecked(main, kCmdStatusBar));
+  EXPECT_TRUE(IsChecked(main, kCmdOfficeXpLook));
+  main.RunCommand(kCmdStatusBar);
+  EXPECT_TRUE(main.statusBar()->isHidden());
+  EXPECT_FALSE(IsChecked(main, kCmdStatusBar));
+  main.RunCommand(kCmdOfficeXpLook);
+  EXPECT_FALSE(main.office_xp_look());
+  EXPECT_FALSE(IsChecked(main, kCmdOfficeXpLook));
+  main.RunCommand(kCmdOfficeXpLook);
+}
+
+TEST_F(FrameTest, EveryCommandHasItsStatusText) {
+  CMainFrame& main = Open();
+  EXPECT_EQ(main.actions().Of(kCmdStackedBar3dChart).front()->statusTip(),
+            "View statistics by months as 3D stacked bar chart");
+  EXPECT_EQ(main.actions().Of(kCmdOfficeXpLook).front()->toolTip(), "Toggle XP Look");
+  EXPECT_EQ(main.actions().Of(kCmdEditPerson).back()->text(), "Edit person information");
+  EXPECT_EQ(main.actions().Of(kCmdEditPerson).front()->text(), "&Edit person");
+}
+
+}  // namespace
+}  // namespace kestrune
+
+namespace kestrune {
+namespace {
+
+TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  main.RunCommand(kCmdToggleB0);
+  EXPECT_EQ(main.view()->toggle_flag(TogglePair::kB), 0);
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the stacked bar of month_Chart 2
+
+  main.RunCommand(kCmdViewCategoryStatistics);  // the household's categories: pair B too
+  Settle();
+  EXPECT_TRUE(main.view()->pair_present(TogglePair::kB));
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  main.RunCommand(kCmdToggleB1);
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+}
+
+TEST_F(FrameTest, AChartIsPrintedOnThePage) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.RunCommand(kCmdViewMonthStatistics);
+  Settle();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const std::string pdf = work.path() + "/chart.pdf";
+  printer.setOutputFileName(QString::fromStdString(pdf));
+  EXPECT_TRUE(main.view()->Print(printer));
+  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+}  // namespace
+}  // namespace kestrune
