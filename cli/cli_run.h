@@ -29,5 +29,6 @@ void AddMaintenanceCommands(CLI::App& app, CliRun& run);
 void AddCheckCommands(CLI::App& app, CliRun& run);
 void AddPageCommands(CLI::App& app, CliRun& run);
 void AddChartCommands(CLI::App& app, CliRun& run);
+void AddGenerateCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

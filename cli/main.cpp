@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   AddCheckCommands(app, run);
   AddPageCommands(app, run);
   AddChartCommands(app, run);
+  AddGenerateCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

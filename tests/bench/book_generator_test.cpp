@@ -1,0 +1,152 @@
+// The generated book: the files the normal operations would leave, a clean check, a load.
+#include "database/book_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "database/database_folder.h"
+#include "database/integrity_check.h"
+#include "database/sections.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/temp_folder.h"
+
+namespace kestrune {
+namespace {
+
+using testing::RecordingPrompt;
+using testing::TempFolder;
+
+void Check(const Status& status) {
+  ASSERT_TRUE(status.ok()) << status.message();
+}
+
+// Every data file under the folder (not the lock), path relative to it -> content.
+std::map<std::string, std::string> FilesIn(const TempFolder& work, const std::string& base) {
+  std::map<std::string, std::string> files;
+  const std::filesystem::path root = work.path() + "/" + base;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    const std::string relative = std::filesystem::relative(entry.path(), root).string();
+    if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".")) {
+      files[relative] = work.Read(base + "/" + relative);
+    }
+  }
+  return files;
+}
+
+// Enters the book's catalogue and records its purchases through the database's operations.
+void Replay(const GeneratedBook& book, ExpenseDatabase& db) {
+  for (const CategoryRecord& category : book.categories) {
+    Check(db.AddCategory(category.name, category.information));
+    for (auto item = category.items.rbegin(); item != category.items.rend(); ++item) {
+      Check(db.AddItemToCategory(category.name, item->name, item->information));
+    }
+  }
+  for (const PersonRecord& person : book.persons)
+    Check(db.AddPerson(person.name, person.information));
+  for (const GeneratedPurchase& purchase : book.purchases) {
+    const PurchaseRecord record = RecordOf(book, purchase);
+    const CategoryRecord& category = book.categories[static_cast<std::size_t>(purchase.category)];
+    Check(db.AddMonth(MonthKeyOf(record)));
+    Check(db.RecordPurchase(category.name,
+                            category.items[static_cast<std::size_t>(purchase.item)].name, record));
+  }
+}
+
+// The book written by the generator and the book the operations build are the same bytes.
+void ExpectSameAsReplay(const BookShape& shape) {
+  const GeneratedBook book = GenerateBook(shape);
+  TempFolder work;
+  PosixFileSystem fs(/*durable=*/false);
+  const std::string base = work.path() + "/data/BASE";
+  Check(CreateEmptyDatabase(fs, base));
+  ExpenseDatabase db(fs);
+  RecordingPrompt prompt(PromptAnswer::kExit);
+  ASSERT_EQ(db.LoadDatabase(base, prompt), LoadOutcome::kLoaded);
+  Replay(book, db);
+  const std::map<std::string, std::string> replayed = FilesIn(work, "data/BASE");
+  const std::map<std::string, std::string> generated = BookFiles(book);
+  for (const auto& [path, content] : generated) {
+    ASSERT_TRUE(replayed.contains(path)) << path;
+    EXPECT_EQ(content, replayed.at(path)) << path;
+  }
+  for (const auto& [path, content] : replayed) EXPECT_TRUE(generated.contains(path)) << path;
+}
+
+TEST(BookGeneratorTest, WritesWhatRecordingThePurchasesWrites) {
+  ExpectSameAsReplay({3, 4, 2, 5, 300, 7});
+}
+
+TEST(BookGeneratorTest, SparseBookWithoutPersonsAcrossAYearEnd) {
+  // Fewer purchases than items (some items get no file) and every purchase "for all".
+  ExpectSameAsReplay({2, 6, 0, 14, 5, 3});
+}
+
+TEST(BookGeneratorTest, ManyPersonsAndOneMonth) {
+  ExpectSameAsReplay({1, 2, 12, 1, 120, 11});
+}
+
+TEST(BookGeneratorTest, WrittenBookLoadsAndAddsUp) {
+  const BookShape shape{4, 5, 3, 26, 2000, 5};
+  TempFolder work;
+  PosixFileSystem fs(/*durable=*/false);
+  const std::string base = work.path() + "/data/BASE";
+  Check(WriteBook(fs, base, GenerateBook(shape)));
+  ExpenseDatabase db;
+  RecordingPrompt prompt(PromptAnswer::kExit);
+  ASSERT_EQ(db.LoadDatabase(base, prompt), LoadOutcome::kLoaded);
+  EXPECT_TRUE(prompt.asked.empty());
+  EXPECT_EQ(db.GetCategoryNames(),
+            (std::vector<std::string>{"Category 1", "Category 2", "Category 3", "Category 4"}));
+  EXPECT_EQ(db.GetItemNames("Category 2"),
+            (std::vector<std::string>{"Item 1", "Item 2", "Item 3", "Item 4", "Item 5"}));
+  EXPECT_EQ(db.GetPersonNames(), (std::vector<std::string>{"Person 1", "Person 2", "Person 3"}));
+  ASSERT_EQ(db.GetMonths().size(), 26u);
+  EXPECT_EQ(db.GetMonths().front(), "2024 December");
+  EXPECT_EQ(db.GetMonths().back(), "2022 November");
+  const IntegrityReport report = CheckIntegrity(db, fs);
+  EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.Lines());
+}
+
+TEST(BookGeneratorTest, TheSeedDecidesTheBook) {
+  const BookShape shape{3, 3, 2, 4, 200, 9};
+  EXPECT_EQ(BookFiles(GenerateBook(shape)), BookFiles(GenerateBook(shape)));
+  BookShape other = shape;
+  other.seed = 10;
+  EXPECT_NE(BookFiles(GenerateBook(shape)), BookFiles(GenerateBook(other)));
+}
+
+TEST(BookGeneratorTest, PurchasesAreSpreadOverEveryMonthAndTheFirstItemMost) {
+  const BookShape shape{5, 8, 4, 12, 6000, 2};
+  const GeneratedBook book = GenerateBook(shape);
+  ASSERT_EQ(book.purchases.size(), 6000u);
+  std::map<int, int> per_month;
+  std::map<std::pair<int, int>, int> per_item;
+  for (const GeneratedPurchase& p : book.purchases) {
+    ++per_month[p.month];
+    ++per_item[{p.category, p.item}];
+  }
+  for (int month = 0; month < shape.months; ++month) EXPECT_EQ(per_month[month], 500) << month;
+  const auto most = std::max_element(per_item.begin(), per_item.end(),
+                                     [](auto& a, auto& b) { return a.second < b.second; });
+  EXPECT_EQ(most->first, std::make_pair(0, 0));
+  // Oldest first, and by day within a month.
+  EXPECT_TRUE(std::is_sorted(book.purchases.begin(), book.purchases.end(), [](auto& a, auto& b) {
+    return a.month != b.month ? a.month < b.month : a.day < b.day;
+  }));
+}
+
+TEST(BookGeneratorTest, RefusesShapesItCannotMake) {
+  EXPECT_EQ(CheckBookShape({20, 25, 4, 120, 100000, 1}), "");
+  EXPECT_NE(CheckBookShape({0, 25, 4, 120, 100, 1}), "");
+  EXPECT_NE(CheckBookShape({20, 0, 4, 120, 100, 1}), "");
+  EXPECT_NE(CheckBookShape({20, 25, -1, 120, 100, 1}), "");
+  EXPECT_NE(CheckBookShape({20, 25, 4, 0, 100, 1}), "");
+  EXPECT_NE(CheckBookShape({20, 25, 4, kMostGeneratedMonths + 1, 100, 1}), "");
+  EXPECT_NE(CheckBookShape({20, 25, 4, 120, -1, 1}), "");
+}
+
+}  // namespace
+}  // namespace kestrune
