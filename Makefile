@@ -1,8 +1,9 @@
-# The two everyday commands: `make run` and `make test`.
+# The two everyday commands: `make run` and `make test`; `make bench` measures.
 BUILD_DIR ?= build
+BENCH_DIR ?= build-bench
 GENERATOR ?= Ninja
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run bench clean
 
 all: build
 
@@ -20,6 +21,12 @@ test: build
 
 run: build
 	@scripts/run-program $(BUILD_DIR)
+
+# An optimised build of its own; the generated books are kept in it between runs.
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_DIR) --target kestrune-bench kestrune-first-page kestrune-cli
+	@cd $(BENCH_DIR) && bench/kestrune-bench --data bench-data
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,64 @@
+#include "bench/first_page.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+namespace kestrune::bench {
+namespace {
+
+constexpr int kPatienceMs = 60000;
+
+// The preferences a session that ended on the item page, for all months, leaves.
+void WriteSettings(const QString& path, const OpenedSet& set) {
+  QSettings settings(path, QSettings::IniFormat);
+  settings.setValue("Config/Show", "ALL");
+  settings.setValue("Status/SelectedCat", QString::fromStdString(set.category()));
+  settings.setValue("Status/SelectedItem", QString::fromStdString(set.item()));
+  settings.sync();
+}
+
+// One start: the time until the probe says the page is shown.
+std::optional<double> TimeOneStart(const std::string& probe, const OpenedSet& set) {
+  QTemporaryDir profile;
+  const QString settings = profile.filePath("settings.ini");
+  WriteSettings(settings, set);
+  QProcess process;
+  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  QElapsedTimer timer;
+  timer.start();
+  process.start(QString::fromStdString(probe), {QString::fromStdString(set.workdir()), settings});
+  std::optional<double> shown;
+  while (!shown && process.waitForReadyRead(kPatienceMs)) {
+    while (process.canReadLine()) {
+      if (process.readLine().trimmed() == "shown") shown = timer.nsecsElapsed() / 1e6;
+    }
+  }
+  if (!process.waitForFinished(kPatienceMs)) process.kill();
+  return shown;
+}
+
+}  // namespace
+
+std::optional<double> MedianFirstPage(const std::string& probe, const OpenedSet& set, int starts) {
+  if (!std::filesystem::exists(probe)) return std::nullopt;
+  std::vector<double> times;
+  for (int i = 0; i < starts; ++i) {
+    if (const std::optional<double> ms = TimeOneStart(probe, set)) times.push_back(*ms);
+  }
+  if (times.empty()) {
+    std::cerr << "The first page was never shown on the " << set.set().label << "\n";
+    return std::nullopt;
+  }
+  std::sort(times.begin(), times.end());
+  std::cerr << "first_page/" << set.set().name << ": " << times.size() << " starts, median "
+            << times[times.size() / 2] << " ms\n";
+  return times[times.size() / 2];
+}
+
+}  // namespace kestrune::bench

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
+
+#include "bench/opened_set.h"
+
+namespace kestrune::bench {
+
+// How long each measurement runs: `repetitions` runs of at least `min_time` seconds each;
+// the table shows the median of the runs.
+struct RunSettings {
+  int repetitions = 5;
+  double min_time = 0.05;
+};
+
+// Registers the benchmark "ROW/SET" that runs `body` on the opened set, in milliseconds.
+void Register(const std::string& row, OpenedSet& set, const RunSettings& settings,
+              std::function<void(benchmark::State&, OpenedSet&)> body);
+
+// Start-up load, recording and deleting a purchase on the largest item (with and without
+// flushes), and the integrity check.
+void RegisterDatabaseBenchmarks(OpenedSet& set, const RunSettings& settings);
+// The five page writers.
+void RegisterPageBenchmarks(OpenedSet& set, const RunSettings& settings);
+// The statistics builders, and drawing each of the eight chart types to an 800x600 image.
+void RegisterChartBenchmarks(OpenedSet& set, const RunSettings& settings);
+
+}  // namespace kestrune::bench
