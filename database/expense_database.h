@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "database/file_system.h"
 #include "database/records.h"
 #include "database/sections.h"
+#include "database/totals_index.h"
 
 namespace kestrune {
 
@@ -182,6 +184,8 @@ class ExpenseDatabase {
   // The file's lines; a missing file is written as `skeleton` and read as nothing.
   std::optional<std::vector<std::string>> ReadOrCreate(const std::string& path,
                                                        const std::string& skeleton);
+  // The totals of a category or item file; nothing when the file cannot be read.
+  std::shared_ptr<const TotalsIndex> TotalsOf(const std::string& path, SectionMarks totals);
   // Appends the empty section to the file when its begin line was not found.
   void AppendSectionIfMissing(const std::string& path, const std::string& content, bool found,
                               SectionMarks section);

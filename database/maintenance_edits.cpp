@@ -1,6 +1,7 @@
 #include "database/maintenance_edits.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "database/amounts.h"
 #include "database/catalogue_files.h"
@@ -19,6 +20,8 @@ class Place {
   // Call for every line before looking at the flags.
   void See(const std::string& line) {
     if (previous_) Begin(*previous_);
+    ended_totals = in_totals && line == totals_.end;
+    ended_persons = in_persons && line == kEndPersonTotals;
     if (line == totals_.end) in_totals = false;
     if (line == kEndPersonTotals) in_persons = false;
     if (line == kEndPurchaseList) in_purchases = false;
@@ -26,6 +29,8 @@ class Place {
     previous_ = &line;
   }
   bool in_totals = false, in_persons = false, in_purchases = false, in_items = false;
+  // The line just seen is the end line of an open section.
+  bool ended_totals = false, ended_persons = false;
 
  private:
   // A begin line opens its section from the next line on.
@@ -123,50 +128,73 @@ void AddMissingPersons(std::vector<std::string>& out, const AmountTable* block,
 
 }  // namespace
 
+namespace {
+
+// Walks one file's lines for MakeRoom.
+class RoomMaker {
+ public:
+  RoomMaker(SectionMarks totals, const ExpenseTables& tables)
+      : totals_(totals), tables_(tables), place_(totals) {}
+
+  std::vector<std::string> Run(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      place_.See(lines[i]);
+      TotalsLine(lines, i);
+      PersonsLine(lines[i]);
+      out_.push_back(lines[i]);
+    }
+    return std::move(out_);
+  }
+
+ private:
+  void TotalsLine(const std::vector<std::string>& lines, std::size_t i) {
+    if (place_.ended_totals) {
+      for (const std::string& key : tables_.months.keys()) {
+        if (std::find(keys_.begin(), keys_.end(), key) != keys_.end()) continue;
+        out_.push_back(key);
+        out_.push_back("0");
+      }
+    }
+    const bool key = place_.in_totals && !amount_next_ && AmountFollows(lines, i, totals_.end);
+    if (key) keys_.push_back(lines[i]);
+    amount_next_ = key;
+  }
+
+  void PersonsLine(const std::string& line) {
+    const bool block_starts = place_.in_persons && line.starts_with(kMonthPrefix);
+    if ((block_starts || place_.ended_persons) && month_) {
+      AddMissingPersons(out_, tables_.persons.Find(*month_), persons_);
+    }
+    if (place_.ended_persons) {
+      for (const std::string& key : tables_.persons.keys()) {
+        if (std::find(months_.begin(), months_.end(), key) != months_.end()) continue;
+        out_.push_back(std::string(kMonthPrefix) + key);
+        AddMissingPersons(out_, tables_.persons.Find(key), {});
+      }
+      month_.reset();
+    }
+    if (block_starts) {
+      month_ = line.substr(kMonthPrefix.size());
+      months_.push_back(*month_);
+      persons_.clear();
+    } else if (place_.in_persons && line.starts_with(kPersonPrefix)) {
+      persons_.push_back(line.substr(kPersonPrefix.size()));
+    }
+  }
+
+  SectionMarks totals_;
+  const ExpenseTables& tables_;
+  Place place_;
+  std::vector<std::string> out_, keys_, months_, persons_;
+  std::optional<std::string> month_;  // the open block of the person totals
+  bool amount_next_ = false;
+};
+
+}  // namespace
+
 std::vector<std::string> MakeRoom(const std::vector<std::string>& lines, SectionMarks totals,
                                   const ExpenseTables& tables) {
-  std::vector<std::string> out, keys, months, persons;
-  Place place(totals);
-  std::string month;
-  bool in_block = false, amount_next = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    place.See(line);
-    if (line == totals.end) {
-      for (const std::string& key : tables.months.keys()) {
-        if (std::find(keys.begin(), keys.end(), key) != keys.end()) continue;
-        out.push_back(key);
-        out.push_back("0");
-      }
-    } else if (place.in_totals && !amount_next && AmountFollows(lines, i, totals.end)) {
-      keys.push_back(line);
-      amount_next = true;
-    } else {
-      amount_next = false;
-    }
-    const bool block_ends = place.in_persons && line.starts_with(kMonthPrefix);
-    if ((block_ends || line == kEndPersonTotals) && in_block) {
-      AddMissingPersons(out, tables.persons.Find(month), persons);
-    }
-    if (line == kEndPersonTotals) {
-      for (const std::string& key : tables.persons.keys()) {
-        if (std::find(months.begin(), months.end(), key) != months.end()) continue;
-        out.push_back(std::string(kMonthPrefix) + key);
-        AddMissingPersons(out, tables.persons.Find(key), {});
-      }
-      in_block = false;
-    }
-    if (block_ends) {
-      month = line.substr(kMonthPrefix.size());
-      months.push_back(month);
-      persons.clear();
-      in_block = true;
-    } else if (place.in_persons && line.starts_with(kPersonPrefix)) {
-      persons.push_back(line.substr(kPersonPrefix.size()));
-    }
-    out.push_back(line);
-  }
-  return out;
+  return RoomMaker(totals, tables).Run(lines);
 }
 
 std::vector<std::string> RemovePerson(const std::vector<std::string>& lines, SectionMarks totals,

@@ -35,10 +35,18 @@ std::string MonthKeyOf(const PurchaseRecord& purchase) {
   return MakeMonthKey(purchase.year, purchase.month);
 }
 
+bool IsSectionLine(std::string_view line) {
+  for (const SectionMarks& marks : {kCategoryTotals, kItemTotals, kPersonTotals, kPurchaseList}) {
+    if (line == marks.begin || line == marks.end) return true;
+  }
+  return false;
+}
+
 bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end) {
-  if (at + 1 >= lines.size()) return false;
+  if (at + 1 >= lines.size() || IsSectionLine(lines[at])) return false;
   const std::string& next = lines[at + 1];
-  return next != end && !next.starts_with(kMonthPrefix) && !next.starts_with(kPersonPrefix);
+  return next != end && !IsSectionLine(next) && !next.starts_with(kMonthPrefix) &&
+         !next.starts_with(kPersonPrefix);
 }
 
 std::string NewItemTotalsFile() {

@@ -40,8 +40,13 @@ PurchaseRecord ParsePurchaseLine(std::string_view line);
 // The purchase's month key: year, a blank, month.
 std::string MonthKeyOf(const PurchaseRecord& purchase);
 
-// Whether lines[at + 1] is the amount of the key or person line at `at`: it exists and is
-// neither the section's end line nor a "month: " or "person: " line.
+// True for the begin or end line of any expense section.
+bool IsSectionLine(std::string_view line);
+
+// Whether lines[at + 1] is the amount of the key or person line at `at`: the line at `at` is
+// no section line, and the next exists and is neither a section line nor a "month: " or
+// "person: " line. (A hand-damaged file must never lose a section line by having it taken
+// for a key or an amount.)
 bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end);
 
 // The item file a totals query creates: the item totals and person totals sections.

@@ -2,18 +2,21 @@
 
 namespace kestrune {
 
+bool LineReader::Next(std::string_view& line) {
+  if (start_ >= content_.size()) return false;
+  std::size_t end = content_.find('\n', start_);
+  const bool last = end == std::string_view::npos;
+  if (last) end = content_.size();
+  line = content_.substr(start_, end - start_);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  start_ = last ? end : end + 1;
+  return true;
+}
+
 std::vector<std::string> SplitLines(std::string_view content) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    const bool last = end == std::string_view::npos;
-    if (last) end = content.size();
-    std::string_view line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = last ? end : end + 1;
-  }
+  LineReader reader(content);
+  for (std::string_view line; reader.Next(line);) lines.emplace_back(line);
   return lines;
 }
 

@@ -10,6 +10,19 @@ namespace kestrune {
 // optional, so "a\nb" and "a\r\nb\r\n" both read as the lines a and b.
 std::vector<std::string> SplitLines(std::string_view content);
 
+// The same lines one at a time, as views into `content` (which must outlive the reader), for
+// readers that stop early.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view content) : content_(content) {}
+  // Sets `line` to the next line; false after the last.
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view content_;
+  std::size_t start_ = 0;
+};
+
 // Index files and freshly created files: lines joined by "\n", none after the last.
 std::string JoinLines(const std::vector<std::string>& lines);
 

@@ -209,6 +209,20 @@ TEST_F(MaintenanceTest, AnItemWithoutPurchasesKeepsItsSectionsWhenAPersonIsDelet
                    "end persons expenses", "begin purchase list", "end purchase list"}));
 }
 
+TEST_F(MaintenanceTest, AHandDamagedFileNeverLosesASectionLine) {
+  Household();
+  // The totals' end line was lost by hand: the person section's begin line now follows a
+  // month key where an amount should be.
+  std::string food = Read("categories/Food.txt");
+  food.erase(food.find("end all category expenses\n"), 26);
+  ASSERT_NE(food.find("2004 January\n17.50\n"), std::string::npos);
+  food.replace(food.find("2004 January\n17.50\n"), 19, "2004 January\n");
+  Write("categories/Food.txt", food);
+  ASSERT_TRUE(db.DeleteItem("Food", "Bread").ok());
+  EXPECT_NE(Read("categories/Food.txt").find("2004 January\nbegin persons expenses\n"),
+            std::string::npos);
+}
+
 TEST_F(MaintenanceTest, DeletingTheLastItemLeavesAnEmptyListAndLowersTheTotals) {
   ASSERT_TRUE(db.AddCategory("Car", "").ok());
   ASSERT_TRUE(db.AddItemToCategory("Car", "Fuel", "").ok());

@@ -1,0 +1,90 @@
+#include "database/totals_index.h"
+
+#include <optional>
+
+#include "database/amounts.h"
+#include "database/text_lines.h"
+
+namespace kestrune {
+
+// One pass over the lines with the flags of both scans. A line may take the amount the line
+// before asked for and ask for the next one itself, as in the scans.
+class TotalsIndex::Builder {
+ public:
+  Builder(TotalsIndex& index, SectionMarks totals) : index_(index), totals_(totals) {}
+
+  void Run() {
+    LineReader reader(index_.content_);
+    for (std::string_view line; !Done() && reader.Next(line);) See(line);
+  }
+
+ private:
+  // Nothing after both sections' ends can change an answer.
+  bool Done() const {
+    return index_.totals_found_ && totals_ended_ && index_.persons_found_ && persons_ended_;
+  }
+
+  void See(std::string_view line) {
+    TakeAmount(line);
+    if (line == totals_.begin) index_.totals_found_ = true;
+    if (line == totals_.end) totals_ended_ = true;
+    if (index_.totals_found_ && !totals_ended_) wanted_key_ = line;
+    // The person scan looks at the line before it updates its flags.
+    if (index_.persons_found_ && !persons_ended_ && block_ && line.starts_with(kPersonPrefix)) {
+      wanted_person_ = line.substr(kPersonPrefix.size());
+    }
+    if (line.starts_with(kMonthPrefix)) block_ = line.substr(kMonthPrefix.size());
+    if (line == kBeginPersonTotals) index_.persons_found_ = true;
+    if (line == kEndPersonTotals) persons_ended_ = true;
+  }
+
+  void TakeAmount(std::string_view line) {
+    if (!wanted_key_ && !wanted_person_) return;
+    const double amount = ParseAmount(line);
+    if (wanted_key_) index_.month_amounts_.insert_or_assign(std::string(*wanted_key_), amount);
+    if (wanted_person_) {
+      // The asking line was no "month: " line, so the block is still the one it stood in.
+      auto block = index_.blocks_.find(*block_);
+      if (block == index_.blocks_.end()) {
+        block = index_.blocks_.emplace(std::string(*block_), std::vector<PersonAmount>()).first;
+      }
+      block->second.emplace_back(std::string(*wanted_person_), amount);
+    }
+    wanted_key_.reset();
+    wanted_person_.reset();
+  }
+
+  TotalsIndex& index_;
+  SectionMarks totals_;
+  bool totals_ended_ = false;
+  bool persons_ended_ = false;
+  std::optional<std::string_view> block_;  // the key of the last "month: " line
+  std::optional<std::string_view> wanted_key_;
+  std::optional<std::string_view> wanted_person_;
+};
+
+TotalsIndex::TotalsIndex(std::string content, SectionMarks totals) : content_(std::move(content)) {
+  Builder(*this, totals).Run();
+}
+
+MonthTotalScan TotalsIndex::MonthTotal(std::string_view key) const {
+  MonthTotalScan scan;
+  scan.section_found = totals_found_;
+  if (const auto found = month_amounts_.find(key); found != month_amounts_.end()) {
+    scan.amount = found->second;
+  }
+  return scan;
+}
+
+bool TotalsIndex::FillPersonTotals(std::string_view key, PersonTotals& totals) const {
+  if (const auto block = blocks_.find(key); block != blocks_.end()) {
+    for (const auto& [person, amount] : block->second) {
+      if (const auto wanted = totals.find(person); wanted != totals.end()) {
+        wanted->second = amount;
+      }
+    }
+  }
+  return persons_found_;
+}
+
+}  // namespace kestrune
