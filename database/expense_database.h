@@ -227,10 +227,9 @@ class ExpenseDatabase {
                       const std::string& new_name);
   Status RewriteFile(ChangeSet& changes, const std::string& path,
                      const std::function<std::vector<std::string>(std::vector<std::string>)>& edit);
-  Status TakeMonthOutOfCategory(ChangeSet& changes, const std::string& category,
-                                const std::string& month_key);
-  Status TakeMonthOutOfItem(ChangeSet& changes, const std::string& category,
-                            const std::string& item, const std::string& month_key);
+  // Takes the month out of one category or item file (`skeleton` when the file is absent).
+  Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
+                      SectionMarks totals, const std::string& month_key);
 
   PosixFileSystem own_fs_;
   FileSystem& fs_;

@@ -16,34 +16,19 @@ PersonTotals ExpenseDatabase::EveryoneAtZero() const {
   return totals;
 }
 
-// The month's amounts are read from the file before anything in it changes.
-Status ExpenseDatabase::TakeMonthOutOfCategory(ChangeSet& changes, const std::string& category,
-                                               const std::string& month_key) {
-  const std::string path = CategoryFilePath(category);
+// The month's amounts are read from the file before anything in it changes. A file that is
+// absent is taken out of as its skeleton (and so written).
+Status ExpenseDatabase::TakeMonthOut(ChangeSet& changes, const std::string& path,
+                                     const std::string& skeleton, SectionMarks totals,
+                                     const std::string& month_key) {
   FileLines file = ReadLines(changes, path);
   if (!file.status.ok()) return file.status;
-  if (!file.existed) file.lines = SplitLines(NewCategoryFile(category, ""));
-  EnsureSections(file.lines, {kCategoryTotals, kPersonTotals});
-  const double total = ScanMonthTotal(file.lines, kCategoryTotals, month_key).amount;
+  if (!file.existed) file.lines = SplitLines(skeleton);
+  EnsureSections(file.lines, {totals, kPersonTotals});
+  const double total = ScanMonthTotal(file.lines, totals, month_key).amount;
   PersonTotals persons = EveryoneAtZero();
   ScanPersonTotals(file.lines, month_key, persons);
-  changes.Write(path,
-                JoinEndedLines(DropMonth(file.lines, kCategoryTotals, month_key, total, persons)));
-  return Status::Ok();
-}
-
-Status ExpenseDatabase::TakeMonthOutOfItem(ChangeSet& changes, const std::string& category,
-                                           const std::string& item, const std::string& month_key) {
-  const std::string path = ItemFilePath(category, item);
-  FileLines file = ReadLines(changes, path);
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) file.lines = SplitLines(NewItemTotalsFile());
-  EnsureSections(file.lines, {kItemTotals, kPersonTotals});
-  const double total = ScanMonthTotal(file.lines, kItemTotals, month_key).amount;
-  PersonTotals persons = EveryoneAtZero();
-  ScanPersonTotals(file.lines, month_key, persons);
-  changes.Write(path,
-                JoinEndedLines(DropMonth(file.lines, kItemTotals, month_key, total, persons)));
+  changes.Write(path, JoinEndedLines(DropMonth(file.lines, totals, month_key, total, persons)));
   return Status::Ok();
 }
 
@@ -51,10 +36,12 @@ Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
   if (month_key == kAllMonths) return Status::Ok();
   ChangeSet changes(fs_, folder_);
   for (const auto& [name, category] : categories_) {
-    Status taken = TakeMonthOutOfCategory(changes, name, month_key);
+    Status taken = TakeMonthOut(changes, CategoryFilePath(name), NewCategoryFile(name, ""),
+                                kCategoryTotals, month_key);
     for (const ItemEntry& item : category.items) {
       if (!taken.ok()) break;
-      taken = TakeMonthOutOfItem(changes, name, item.name, month_key);
+      taken = TakeMonthOut(changes, ItemFilePath(name, item.name), NewItemTotalsFile(),
+                           kItemTotals, month_key);
     }
     if (!taken.ok()) return taken;
   }
