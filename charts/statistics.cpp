@@ -260,6 +260,8 @@ std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic
   const std::optional<int> type =
       IsByMonths(statistic) ? MonthsGraphType(input.month_Chart) : TotalsGraphType(input.Chart);
   if (!type) return std::nullopt;
+  // Charts by months ask each file once per month shown: parse it once.
+  const ExpenseDatabase::ReadSession session(db);
   if (statistic == Statistic::kMonths) return MonthsChart(*type, db, input);
   const Source source = SourceOf(db, statistic, input);
   if (IsByMonths(statistic)) {

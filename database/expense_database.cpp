@@ -141,6 +141,8 @@ std::vector<std::string> ExpenseDatabase::TakeWriteFailures() {
 }
 
 void ExpenseDatabase::WriteRepair(const std::string& path, const std::string& content) {
+  // What a read session kept of the file is no longer what the file holds.
+  session_files_.erase(path);
   Status written = fs_.WriteFile(path, content);
   if (!written.ok()) write_failures_.push_back(written.message());
 }

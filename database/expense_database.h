@@ -13,7 +13,7 @@
 #include "database/file_system.h"
 #include "database/records.h"
 #include "database/sections.h"
-#include "database/totals_index.h"
+#include "database/totals_file.h"
 
 namespace kestrune {
 
@@ -105,6 +105,21 @@ class ExpenseDatabase {
   // 1 for "January" ... 12 for "December"; 0 otherwise.
   static int MonthNumber(const std::string& month_name);
 
+  // While a ReadSession is open, the totals queries read each category or item file once and
+  // answer later queries on it from memory; a repair they write makes the next query read
+  // the file again. Open one around one page or one chart build, while no file changes
+  // beneath it. Sessions nest; memory is freed when the outermost one closes.
+  class ReadSession {
+   public:
+    explicit ReadSession(ExpenseDatabase& db) : db_(db) { ++db_.read_sessions_; }
+    ~ReadSession();
+    ReadSession(const ReadSession&) = delete;
+    ReadSession& operator=(const ReadSession&) = delete;
+
+   private:
+    ExpenseDatabase& db_;
+  };
+
   // --- Purchases and months. Each operation gathers all its file changes and commits them
   // in one step; a failure is returned and the catalogue in memory is left as it was. ---
 
@@ -184,8 +199,9 @@ class ExpenseDatabase {
   // The file's lines; a missing file is written as `skeleton` and read as nothing.
   std::optional<std::vector<std::string>> ReadOrCreate(const std::string& path,
                                                        const std::string& skeleton);
-  // The totals of a category or item file; nothing when the file cannot be read.
-  std::shared_ptr<const TotalsIndex> TotalsOf(const std::string& path, SectionMarks totals);
+  // The totals of a category or item file, kept while a read session is open; nothing when
+  // the file cannot be read.
+  std::shared_ptr<TotalsFile> TotalsOf(const std::string& path, SectionMarks totals);
   // Appends the empty section to the file when its begin line was not found.
   void AppendSectionIfMissing(const std::string& path, const std::string& content, bool found,
                               SectionMarks section);
@@ -239,6 +255,8 @@ class ExpenseDatabase {
   std::map<std::string, PersonRecord> persons_;
   std::vector<std::string> months_;
   std::vector<std::string> write_failures_;
+  int read_sessions_ = 0;
+  std::map<std::string, std::shared_ptr<TotalsFile>> session_files_;
 };
 
 }  // namespace kestrune

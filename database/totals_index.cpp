@@ -1,7 +1,5 @@
 #include "database/totals_index.h"
 
-#include <optional>
-
 #include "database/amounts.h"
 #include "database/text_lines.h"
 
@@ -11,26 +9,32 @@ namespace kestrune {
 // before asked for and ask for the next one itself, as in the scans.
 class TotalsIndex::Builder {
  public:
-  Builder(TotalsIndex& index, SectionMarks totals) : index_(index), totals_(totals) {}
+  Builder(TotalsIndex& index, SectionMarks totals, const Focus& focus)
+      : index_(index), totals_(totals), focus_(focus) {}
 
-  void Run() {
-    LineReader reader(index_.content_);
+  void Run(std::string_view content) {
+    LineReader reader(content);
     for (std::string_view line; !Done() && reader.Next(line);) See(line);
   }
 
  private:
-  // Nothing after both sections' ends can change an answer.
+  // Nothing after the end of the sections read can change an answer.
   bool Done() const {
-    return index_.totals_found_ && totals_ended_ && index_.persons_found_ && persons_ended_;
+    const bool months_done = index_.totals_found_ && totals_ended_;
+    const bool persons_done = index_.persons_found_ && persons_ended_;
+    return (months_done || !focus_.months) && (persons_done || !focus_.persons);
   }
+
+  bool Kept(std::string_view key) const { return !focus_.only || *focus_.only == key; }
 
   void See(std::string_view line) {
     TakeAmount(line);
     if (line == totals_.begin) index_.totals_found_ = true;
     if (line == totals_.end) totals_ended_ = true;
-    if (index_.totals_found_ && !totals_ended_) wanted_key_ = line;
+    if (focus_.months && index_.totals_found_ && !totals_ended_ && Kept(line)) wanted_key_ = line;
     // The person scan looks at the line before it updates its flags.
-    if (index_.persons_found_ && !persons_ended_ && block_ && line.starts_with(kPersonPrefix)) {
+    if (focus_.persons && index_.persons_found_ && !persons_ended_ && block_ && Kept(*block_) &&
+        line.starts_with(kPersonPrefix)) {
       wanted_person_ = line.substr(kPersonPrefix.size());
     }
     if (line.starts_with(kMonthPrefix)) block_ = line.substr(kMonthPrefix.size());
@@ -56,6 +60,7 @@ class TotalsIndex::Builder {
 
   TotalsIndex& index_;
   SectionMarks totals_;
+  const Focus& focus_;
   bool totals_ended_ = false;
   bool persons_ended_ = false;
   std::optional<std::string_view> block_;  // the key of the last "month: " line
@@ -63,8 +68,21 @@ class TotalsIndex::Builder {
   std::optional<std::string_view> wanted_person_;
 };
 
-TotalsIndex::TotalsIndex(std::string content, SectionMarks totals) : content_(std::move(content)) {
-  Builder(*this, totals).Run();
+TotalsIndex::TotalsIndex(std::string_view content, SectionMarks totals)
+    : TotalsIndex(content, totals, Focus{}) {}
+
+TotalsIndex::TotalsIndex(std::string_view content, SectionMarks totals, const Focus& focus) {
+  Builder(*this, totals, focus).Run(content);
+}
+
+TotalsIndex TotalsIndex::ForMonthTotal(std::string_view content, SectionMarks totals,
+                                       std::string_view key) {
+  return TotalsIndex(content, totals, Focus{true, false, key});
+}
+
+TotalsIndex TotalsIndex::ForPersonTotals(std::string_view content, std::string_view key) {
+  // The person-totals section is the same in both kinds of file.
+  return TotalsIndex(content, kItemTotals, Focus{false, true, key});
 }
 
 MonthTotalScan TotalsIndex::MonthTotal(std::string_view key) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,29 +12,40 @@
 
 namespace kestrune {
 
-// The amounts of one category or item file, found in one pass over its text: the amount
-// after each line of the totals section and after each "person: " line of each person-totals
-// block. It answers exactly what ScanMonthTotal and ScanPersonTotals answer on the file's
-// lines, for any key, but reads no further than the end of both sections (so not the
-// purchase list) and answers each query from a map.
+// The amounts of one category or item file's text, found in one pass: the amount after each
+// line of the totals section and after each "person: " line of each person-totals block. It
+// answers exactly what ScanMonthTotal and ScanPersonTotals answer on the file's lines, for
+// any key, but reads no further than the end of the sections it needs (never the purchase
+// list). Made for every key it answers from maps; made for one question it keeps only what
+// that question needs.
 class TotalsIndex {
  public:
-  // `totals` names the file's totals section (category or item).
-  TotalsIndex(std::string content, SectionMarks totals);
+  // Every key of both sections; `totals` names the file's totals section.
+  TotalsIndex(std::string_view content, SectionMarks totals);
+  // Only the month total of `key` (MonthTotal of other keys reads 0).
+  static TotalsIndex ForMonthTotal(std::string_view content, SectionMarks totals,
+                                   std::string_view key);
+  // Only the person totals of the block of `key` (other blocks read as absent).
+  static TotalsIndex ForPersonTotals(std::string_view content, std::string_view key);
 
   // As ScanMonthTotal(SplitLines(content), totals, key).
   MonthTotalScan MonthTotal(std::string_view key) const;
   // As ScanPersonTotals(SplitLines(content), key, totals).
   bool FillPersonTotals(std::string_view key, PersonTotals& totals) const;
-  // The text the index was made from.
-  const std::string& content() const { return content_; }
 
  private:
+  // Which sections to read, and which key alone to keep (every key when none).
+  struct Focus {
+    bool months = true;
+    bool persons = true;
+    std::optional<std::string_view> only;
+  };
   // One "person: " line of a block: the name and the amount on the line after it.
   using PersonAmount = std::pair<std::string, double>;
   class Builder;
 
-  std::string content_;
+  TotalsIndex(std::string_view content, SectionMarks totals, const Focus& focus);
+
   bool totals_found_ = false;
   bool persons_found_ = false;
   // Each line of the totals section -> the amount after its last occurrence.

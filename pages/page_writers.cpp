@@ -170,6 +170,7 @@ void AddTextOrEmptyCell(PageText& page, const std::string& text) {
 
 std::string ItemPageText(ExpenseDatabase& db, const std::string& category, const std::string& item,
                          int month_position) {
+  const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   PageText page(db.currency());
   AddEntityFrame(page, kItemBar, item, kItemBox, db.GetItemInfo(category, item),
@@ -187,6 +188,7 @@ std::string ItemPageText(ExpenseDatabase& db, const std::string& category, const
 }
 
 std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, int month_position) {
+  const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   PageText page(db.currency());
   AddEntityFrame(page, kCategoryBar, category, kCategoryBox, db.GetCategoryInfo(category),
@@ -206,6 +208,7 @@ std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, i
 }
 
 std::string PersonPageText(ExpenseDatabase& db, const std::string& person, int month_position) {
+  const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   PageText page(db.currency());
   AddEntityFrame(page, kPersonBar, person, kPersonBox, db.GetPersonInfo(person),
@@ -225,6 +228,7 @@ std::string PersonPageText(ExpenseDatabase& db, const std::string& person, int m
 
 std::string PersonItemsPageText(ExpenseDatabase& db, const std::string& person,
                                 int month_position) {
+  const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   PageText page(db.currency());
   AddEntityFrame(page, kPersonBar, person, kPersonItemsBox, db.GetPersonInfo(person),
@@ -245,6 +249,7 @@ std::string PersonItemsPageText(ExpenseDatabase& db, const std::string& person,
 }
 
 std::string ItemStatisticsPageText(ExpenseDatabase& db, int month_position) {
+  const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   PageText page(db.currency());
   AddPageHead(page);

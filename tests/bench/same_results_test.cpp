@@ -1,0 +1,237 @@
+// The faster ways of reading give what the plain ways gave, for any input: the totals index
+// and file against the section scans, and queries inside a read session against the same
+// queries outside one.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "database/amounts.h"
+#include "database/text_lines.h"
+#include "database/totals_file.h"
+#include "database/totals_index.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/failing_file_system.h"
+
+namespace kestrune {
+namespace {
+
+// Lines that steer the scans, in any order: markers of every section, keys, blocks, persons,
+// amounts and text that is none of them.
+const std::vector<std::string>& Vocabulary() {
+  static const std::vector<std::string> lines = {kBeginCategoryTotals,
+                                                 kEndCategoryTotals,
+                                                 kBeginItemTotals,
+                                                 kEndItemTotals,
+                                                 kBeginPersonTotals,
+                                                 kEndPersonTotals,
+                                                 kBeginPurchaseList,
+                                                 kEndPurchaseList,
+                                                 "all months",
+                                                 "2004 January",
+                                                 "2004 February",
+                                                 "month: all months",
+                                                 "month: 2004 January",
+                                                 "month: 2004 February",
+                                                 "month: ",
+                                                 "person: Anna",
+                                                 "person: Bob",
+                                                 "person: for all",
+                                                 "person: ",
+                                                 "person: Zed",
+                                                 " 12.50",
+                                                 "3",
+                                                 "-1.25",
+                                                 "x",
+                                                 "",
+                                                 "2004|January|05|Anna|bread|12.50"};
+  return lines;
+}
+
+std::string RandomFile(std::mt19937& random) {
+  const std::vector<std::string>& vocabulary = Vocabulary();
+  std::string content;
+  const int count = static_cast<int>(random() % 24);
+  for (int i = 0; i < count; ++i) {
+    content += vocabulary[random() % vocabulary.size()];
+    if (i + 1 < count || random() % 2 == 0) content += random() % 4 == 0 ? "\r\n" : "\n";
+  }
+  return content;
+}
+
+PersonTotals Prefilled() {
+  return {{"Anna", -1.0}, {"Bob", -2.0}, {"for all", -3.0}, {"", -4.0}};
+}
+
+// Compares every way of asking the totals of `content` with the scans, for every key.
+void ExpectTotalsAsTheScans(const std::string& content, SectionMarks marks) {
+  static const std::vector<std::string> keys = {"all months", "2004 January", "2004 February", "",
+                                                " 12.50",     "month: ",      kEndItemTotals,  "x"};
+  const std::vector<std::string> lines = SplitLines(content);
+  const TotalsIndex index(content, marks);
+  TotalsFile file(content, marks);
+  for (const std::string& key : keys) {
+    const MonthTotalScan want = ScanMonthTotal(lines, marks, key);
+    for (const MonthTotalScan got :
+         {index.MonthTotal(key), file.MonthTotal(key),
+          TotalsIndex::ForMonthTotal(content, marks, key).MonthTotal(key)}) {
+      ASSERT_EQ(got.amount, want.amount) << content << "key: " << key;
+      ASSERT_EQ(got.section_found, want.section_found) << content;
+    }
+    PersonTotals want_persons = Prefilled();
+    const bool want_found = ScanPersonTotals(lines, key, want_persons);
+    PersonTotals by_index = Prefilled(), by_file = Prefilled(), focused = Prefilled();
+    ASSERT_EQ(index.FillPersonTotals(key, by_index), want_found) << content;
+    ASSERT_EQ(file.FillPersonTotals(key, by_file), want_found) << content;
+    ASSERT_EQ(TotalsIndex::ForPersonTotals(content, key).FillPersonTotals(key, focused),
+              want_found);
+    ASSERT_EQ(by_index, want_persons) << content << "key: " << key;
+    ASSERT_EQ(by_file, want_persons) << content << "key: " << key;
+    ASSERT_EQ(focused, want_persons) << content << "key: " << key;
+  }
+}
+
+TEST(SameResultsTest, TotalsIndexAnswersAsTheScans) {
+  std::mt19937 random(20240601);
+  for (int round = 0; round < 20000; ++round) {
+    const std::string content = RandomFile(random);
+    for (const SectionMarks marks : {kCategoryTotals, kItemTotals}) {
+      ExpectTotalsAsTheScans(content, marks);
+    }
+  }
+}
+
+// The disk, counting the reads of each file.
+class CountingFileSystem final : public FileSystem {
+ public:
+  std::optional<std::string> ReadFile(const std::string& path) override {
+    ++reads[path];
+    return disk_.ReadFile(path);
+  }
+  bool Exists(const std::string& path) override { return disk_.Exists(path); }
+  std::vector<std::string> ListFolder(const std::string& path) override {
+    return disk_.ListFolder(path);
+  }
+  Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
+  Status WriteTemporary(const std::string& path, const std::string& content,
+                        std::string& temp_path) override {
+    return disk_.WriteTemporary(path, content, temp_path);
+  }
+  Status Rename(const std::string& from, const std::string& to) override {
+    return disk_.Rename(from, to);
+  }
+  Status RemoveFile(const std::string& path) override { return disk_.RemoveFile(path); }
+
+  std::map<std::string, int> reads;
+
+ private:
+  PosixFileSystem disk_{false};
+};
+
+using testing::Lines;
+using testing::RecordingPrompt;
+using testing::TempFolder;
+
+// A book whose files need the queries' repairs: an item without a file, an item file
+// without a purchase list, a category file without person totals, an unreadable item file.
+void WriteTroubledBook(const TempFolder& work) {
+  const std::string base = "data/BASE/";
+  work.Write(base + "KSDBCategories.txt", "Food\nHome");
+  work.Write(base + "KSDBPersons.txt", "Anna");
+  work.Write(base + "KSDBMonths.txt", "2004 January\n");
+  work.Write(base + "persons/Anna.txt", "Anna\n  ");
+  work.Write(base + "categories/Food.txt",
+             Lines({"Food", " ", "begin item list", "Milk|", "Bread|", "Salt|", "end item list",
+                    "begin all category expenses", "all months", " 5.00", "2004 January", " 5.00",
+                    "end all category expenses"}));
+  work.Write(base + "categories/Home.txt",
+             Lines({"Home", " ", "begin item list", "Rent|", "end item list"}));
+  work.Write(base + "items/Food Bread.txt",
+             Lines({"begin all item expenses", "all months", " 5.00", "2004 January", " 5.00",
+                    "end all item expenses", "begin persons expenses", "month: 2004 January",
+                    "person: Anna", " 5.00", "end persons expenses"}));
+  work.Write(base + "items/Food Salt.txt", "unreadable");
+}
+
+// Every answer of a round of queries, as text.
+std::string AskEverything(ExpenseDatabase& db) {
+  std::string answers;
+  for (const std::string key : {"all months", "2004 January", "2004 February"}) {
+    for (const std::string& category : db.GetCategoryNames()) {
+      answers += FormatFileAmount(db.CategoryMonthTotal(key, category));
+      PersonTotals totals = Prefilled();
+      db.CategoryPersonTotals(key, category, totals);
+      for (const auto& [person, amount] : totals) answers += person + FormatFileAmount(amount);
+      for (const std::string& item : db.GetItemNames(category)) {
+        answers += FormatFileAmount(db.ItemMonthTotal(key, category, item));
+        std::vector<PurchaseRecord> purchases;
+        db.ItemPurchases(key, category, item, purchases);
+        answers += std::to_string(purchases.size());
+        PersonTotals item_totals = Prefilled();
+        db.ItemPersonTotals(key, category, item, item_totals);
+        for (const auto& [person, amount] : item_totals)
+          answers += person + FormatFileAmount(amount);
+      }
+    }
+  }
+  for (const std::string& failure : db.TakeWriteFailures()) answers += failure + "\n";
+  return answers;
+}
+
+std::string Normalised(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+  return text;
+}
+
+TEST(SameResultsTest, QueriesInAReadSessionAnswerAndRepairAsWithout) {
+  TempFolder plain_work, session_work;
+  std::string answers[2];
+  for (int with_session = 0; with_session < 2; ++with_session) {
+    const TempFolder& work = with_session ? session_work : plain_work;
+    WriteTroubledBook(work);
+    testing::FailingFileSystem fs;
+    fs.unreadable.insert(work.path() + "/data/BASE/items/Food Salt.txt");
+    ExpenseDatabase db(fs);
+    RecordingPrompt prompt(PromptAnswer::kExit);
+    ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
+    std::optional<ExpenseDatabase::ReadSession> session;
+    if (with_session) session.emplace(db);
+    answers[with_session] = Normalised(AskEverything(db) + AskEverything(db), work.path(), "W");
+  }
+  EXPECT_EQ(answers[1], answers[0]);
+  for (const std::string folder : {"categories", "items"}) {
+    for (const std::string& name : plain_work.List("data/BASE/" + folder)) {
+      const std::string file = "data/BASE/" + folder + "/" + name;
+      EXPECT_EQ(session_work.Read(file), plain_work.Read(file)) << file;
+    }
+    EXPECT_EQ(session_work.List("data/BASE/" + folder), plain_work.List("data/BASE/" + folder));
+  }
+}
+
+TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
+  TempFolder work;
+  WriteTroubledBook(work);
+  CountingFileSystem fs;
+  ExpenseDatabase db(fs);
+  RecordingPrompt prompt(PromptAnswer::kExit);
+  ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
+  const std::string bread = db.ItemFilePath("Food", "Bread");
+  {
+    const ExpenseDatabase::ReadSession session(db);
+    for (int month = 0; month < 12; ++month) {
+      PersonTotals totals = Prefilled();
+      db.ItemPersonTotals("2004 January", "Food", "Bread", totals);
+      EXPECT_EQ(totals["Anna"], 5.0);
+      EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+    }
+  }
+  EXPECT_EQ(fs.reads[bread], 1);
+  // Once the session is closed, each query reads again.
+  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+  EXPECT_EQ(fs.reads[bread], 2);
+}
+
+}  // namespace
+}  // namespace kestrune
