@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "database/amounts.h"
+#include "database/exchange_sort.h"
 
 namespace kestrune {
 namespace {
@@ -50,14 +51,10 @@ bool IsMonthKey(std::string_view text) {
 }
 
 void SortMonthsNewestFirst(std::vector<std::string>& months) {
-  for (std::size_t i = 0; i < months.size(); ++i) {
-    for (std::size_t j = i; j < months.size(); ++j) {
-      if (YearOf(months[i]) < YearOf(months[j])) std::swap(months[i], months[j]);
-      if (YearOf(months[i]) == YearOf(months[j]) && MonthOf(months[j]) > MonthOf(months[i])) {
-        std::swap(months[i], months[j]);
-      }
-    }
-  }
+  std::vector<std::pair<double, int>> keys;
+  keys.reserve(months.size());
+  for (const std::string& key : months) keys.emplace_back(YearOf(key), MonthOf(key));
+  ExchangeSort(months, keys);
 }
 
 }  // namespace kestrune

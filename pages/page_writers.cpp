@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/amounts.h"
+#include "database/exchange_sort.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
 #include "pages/page_links.h"
@@ -107,19 +108,14 @@ double PersonTotal(ExpenseDatabase& db, const std::string& key, const std::strin
 }
 
 // The exchange sort the item page has always used: by month number, then day, largest
-// first. Equal dates keep no particular order, so the exchanges are kept as they were.
+// first, the year not compared. Equal dates keep the order the exchanges leave them in.
 void SortByMonthAndDay(std::vector<PurchaseRecord>& purchases) {
-  for (std::size_t i = 0; i < purchases.size(); ++i) {
-    for (std::size_t j = i; j < purchases.size(); ++j) {
-      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month)) {
-        std::swap(purchases[i], purchases[j]);
-      }
-      if (MonthNumber(purchases[i].month) == MonthNumber(purchases[j].month) &&
-          ParseAmount(purchases[i].day) < ParseAmount(purchases[j].day)) {
-        std::swap(purchases[i], purchases[j]);
-      }
-    }
+  std::vector<std::pair<int, double>> keys;
+  keys.reserve(purchases.size());
+  for (const PurchaseRecord& purchase : purchases) {
+    keys.emplace_back(MonthNumber(purchase.month), ParseAmount(purchase.day));
   }
+  ExchangeSort(purchases, keys);
 }
 
 void AddPurchaseLinks(PageText& page, const std::string& line) {

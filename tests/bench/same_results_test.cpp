@@ -1,11 +1,13 @@
-// The faster ways of reading give what the plain ways gave, for any input: the totals index
-// and file against the section scans, and queries inside a read session against the same
-// queries outside one.
+// The faster ways of reading and sorting give what the plain ways gave, for any input: the
+// totals index and file against the section scans, the exchange sort against the exchanges
+// as written, and queries inside a read session against the same queries outside one.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "database/amounts.h"
+#include "database/exchange_sort.h"
+#include "database/month_keys.h"
 #include "database/text_lines.h"
 #include "database/totals_file.h"
 #include "database/totals_index.h"
@@ -97,6 +99,76 @@ TEST(SameResultsTest, TotalsIndexAnswersAsTheScans) {
     for (const SectionMarks marks : {kCategoryTotals, kItemTotals}) {
       ExpectTotalsAsTheScans(content, marks);
     }
+  }
+}
+
+// The months index sort as it was written before it was made fast.
+void SortMonthsAsWritten(std::vector<std::string>& months) {
+  const auto year = [](const std::string& key) { return ParseAmount(key.substr(0, 4)); };
+  const auto month = [](const std::string& key) {
+    return key.size() > 5 ? MonthNumber(key.substr(5)) : 0;
+  };
+  for (std::size_t i = 0; i < months.size(); ++i) {
+    for (std::size_t j = i; j < months.size(); ++j) {
+      if (year(months[i]) < year(months[j])) std::swap(months[i], months[j]);
+      if (year(months[i]) == year(months[j]) && month(months[j]) > month(months[i])) {
+        std::swap(months[i], months[j]);
+      }
+    }
+  }
+}
+
+// The item page's sort as it was written before it was made fast.
+void SortPurchasesAsWritten(std::vector<PurchaseRecord>& purchases) {
+  for (std::size_t i = 0; i < purchases.size(); ++i) {
+    for (std::size_t j = i; j < purchases.size(); ++j) {
+      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month)) {
+        std::swap(purchases[i], purchases[j]);
+      }
+      if (MonthNumber(purchases[i].month) == MonthNumber(purchases[j].month) &&
+          ParseAmount(purchases[i].day) < ParseAmount(purchases[j].day)) {
+        std::swap(purchases[i], purchases[j]);
+      }
+    }
+  }
+}
+
+TEST(SameResultsTest, MonthsSortAsTheExchangesWritten) {
+  std::mt19937 random(7);
+  const std::vector<std::string> years = {"2004", "2003", "2005", "0000", "abcd", "nan ", "  12"};
+  const std::vector<std::string> names = {"January", "March", "December", "Smarch", ""};
+  for (int round = 0; round < 5000; ++round) {
+    std::vector<std::string> months;
+    const int count = static_cast<int>(random() % 16);
+    for (int i = 0; i < count; ++i) {
+      months.push_back(years[random() % years.size()] + " " + names[random() % names.size()]);
+    }
+    std::vector<std::string> want = months;
+    SortMonthsAsWritten(want);
+    SortMonthsNewestFirst(months);
+    ASSERT_EQ(months, want);
+  }
+}
+
+TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
+  std::mt19937 random(11);
+  const std::vector<std::string> names = {"January", "May", "December", "Smarch"};
+  const std::vector<std::string> days = {"01", "05", "5", "31", "", "x", "nan", "-0"};
+  for (int round = 0; round < 5000; ++round) {
+    std::vector<PurchaseRecord> purchases;
+    const int count = static_cast<int>(random() % 40);
+    for (int i = 0; i < count; ++i) {
+      purchases.push_back({std::to_string(2000 + random() % 3), names[random() % names.size()],
+                           days[random() % days.size()], "Anna", std::to_string(i), " 1.00"});
+    }
+    std::vector<PurchaseRecord> want = purchases;
+    SortPurchasesAsWritten(want);
+    std::vector<std::pair<int, double>> keys;
+    for (const PurchaseRecord& p : purchases) {
+      keys.emplace_back(MonthNumber(p.month), ParseAmount(p.day));
+    }
+    ExchangeSort(purchases, keys);
+    ASSERT_EQ(purchases, want);
   }
 }
 
