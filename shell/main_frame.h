@@ -12,6 +12,7 @@
 #include "shell/caption_bar.h"
 #include "shell/command_actions.h"
 #include "shell/folder_bar.h"
+#include "shell/form_outcome.h"
 #include "shell/frame_model.h"
 #include "shell/item_tree_view.h"
 #include "shell/kestrune_doc.h"
@@ -20,6 +21,7 @@
 
 namespace kestrune {
 
+class CFormDialog;
 class CKestruneView;
 
 // The main window. It owns the database and the view state (through its FrameModel), the
@@ -77,6 +79,12 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   // not be written.
   void Abandon(const std::string& message);
   bool office_xp_look() const { return office_xp_look_; }
+  // What the dialogs work on.
+  FormContext form() { return FormContext{db(), state(), prompts_}; }
+  // Runs an entry dialog and shows anew what it changed.
+  void RunForm(CFormDialog& dialog);
+  // Shows anew what a dialog or a page link changed.
+  void Apply(const Afterwards& afterwards);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -96,7 +104,9 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   void createStatusBar();
   void createTrayIcon();
   void createMonthChooser();
-  void fillMonthChooser();
+  // Fills the month chooser from the months and selects `month` (the first month when the
+  // chooser lacks it).
+  void fillMonthChooser(const std::string& month);
   void createClientArea();
   QWidget* createRightPane();
   void fillFolders();
@@ -106,6 +116,7 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   void firstShown();
   bool runSettingCommand(int id);
   bool runStatisticsCommand(int id);
+  bool runDialogCommand(int id);
   void updateCommandChecks();
   void print();
   void printPreview();

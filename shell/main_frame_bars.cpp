@@ -112,18 +112,18 @@ void CMainFrame::createMonthChooser() {
   const QList<QAction*> all = main_toolbar_->actions();
   const qsizetype chart_at = all.indexOf(chart_button);
   main_toolbar_->insertWidget(all.at(chart_at - 1), month_chooser_);
-  fillMonthChooser();
+  fillMonthChooser(state().SelectedMonth);
   connect(month_chooser_, &QComboBox::currentIndexChanged, this, [this] { doc_.RefreshViews(); });
 }
 
-void CMainFrame::fillMonthChooser() {
+void CMainFrame::fillMonthChooser(const std::string& month) {
   month_chooser_->clear();
   for (const std::string& month : db().GetMonths()) {
     month_chooser_->addItem(QString::fromStdString(month));
   }
   month_chooser_->setCurrentIndex(month_chooser_->count() > 0 ? 0 : -1);
-  const int stored = month_chooser_->findText(QString::fromStdString(state().SelectedMonth));
-  if (stored >= 0) month_chooser_->setCurrentIndex(stored);
+  const int found = month_chooser_->findText(QString::fromStdString(month));
+  if (found >= 0) month_chooser_->setCurrentIndex(found);
 }
 
 void CMainFrame::fillFolders() {

@@ -62,6 +62,7 @@ void CMainFrame::RunCommand(int id) {
       printPreview();
       break;
     default:
+      runDialogCommand(id);
       break;
   }
   updateCommandChecks();
@@ -103,7 +104,7 @@ bool CMainFrame::runStatisticsCommand(int id) {
 
 void CMainFrame::ClearDatabase() {
   if (!TellFailure(db().ClearDatabase())) return;
-  fillMonthChooser();
+  fillMonthChooser("");
   ViewState& view_state = state();
   for (std::string* selection :
        {&view_state.SelectedCat, &view_state.SelectedItem, &view_state.SelectedPerson,
@@ -119,7 +120,7 @@ void CMainFrame::ClearDatabase() {
 
 void CMainFrame::DeleteAllPurchases() {
   if (!TellFailure(db().DeleteAllPurchases())) return;
-  fillMonthChooser();
+  fillMonthChooser("");
   ReselectFolder();
 }
 

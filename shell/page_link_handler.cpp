@@ -1,17 +1,63 @@
 #include "shell/page_link_handler.h"
 
+#include "shell/catalogue_dialogs.h"
+#include "shell/link_commands.h"
 #include "shell/main_frame.h"
+#include "shell/purchase_dialog.h"
 
 namespace kestrune {
 
 void PageLinkHandler::Run(const PageLink& link) {
+  FormContext form = frame_.form();
   switch (link.command) {
+    case PageCommand::kDeleteCategory:
+      frame_.Apply(LinkDeleteCategory(form));
+      break;
+    case PageCommand::kDeleteItem:
+      frame_.Apply(LinkDeleteItem(form));
+      break;
+    case PageCommand::kDeletePerson:
+      frame_.Apply(LinkDeletePerson(form));
+      break;
+    case PageCommand::kDeletePurchase:
+      frame_.Apply(LinkDeletePurchase(form, link.record));
+      break;
     case PageCommand::kSelectName:
       SelectNamedNode(link);
       break;
+    case PageCommand::kNone:
+      break;
     default:
+      RunDialog(link, form);
       break;
   }
+}
+
+void PageLinkHandler::RunDialog(const PageLink& link, FormContext& form) {
+  std::unique_ptr<CFormDialog> dialog;
+  switch (link.command) {
+    case PageCommand::kEditCategory:
+      dialog = std::make_unique<CEditCategoryDialog>(form, false, &frame_);
+      break;
+    case PageCommand::kEditItem:
+      dialog = std::make_unique<CEditItemDialog>(form, false, &frame_);
+      break;
+    case PageCommand::kAddItem:
+      dialog = std::make_unique<CAddItemDialog>(form, false, &frame_);
+      break;
+    case PageCommand::kAddPurchase:
+      dialog = std::make_unique<CPurchaseDialog>(form, &frame_);
+      break;
+    case PageCommand::kEditPurchase:
+      dialog = std::make_unique<CPurchaseDialog>(form, link.record, link.purchase, &frame_);
+      break;
+    case PageCommand::kEditPerson:
+      dialog = std::make_unique<CEditPersonDialog>(form, false, &frame_);
+      break;
+    default:
+      return;
+  }
+  frame_.RunForm(*dialog);
 }
 
 void PageLinkHandler::SelectNamedNode(const PageLink& link) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/page_links.h"
+#include "shell/form_outcome.h"
 
 namespace kestrune {
 
@@ -18,6 +19,9 @@ class PageLinkHandler {
   void Run(const PageLink& link);
 
  private:
+  // The links that open an entry dialog: edits of what the page shows, "Add item",
+  // "Add purchase" and "Edit purchase".
+  void RunDialog(const PageLink& link, FormContext& form);
   // An item name selects that item's node; a category name the category's node.
   void SelectNamedNode(const PageLink& link);
 

@@ -1,7 +1,10 @@
 #include "shell/qt_user_prompts.h"
 
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
+#include "shell/confirmation_dialog.h"
 #include "shell/database_error_dialog.h"
 
 namespace kestrune {
@@ -18,6 +21,21 @@ void QtUserPrompts::ShowMessage(const std::string& text) {
 bool QtUserPrompts::AskYesNo(const std::string& text) {
   return QMessageBox::question(parent_, "Kestrune", QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+}
+
+bool QtUserPrompts::Confirm(const Confirmation& confirmation) {
+  CConfirmationDialog dialog(confirmation, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserPrompts::RunDialog(QDialog& dialog) {
+  return dialog.exec();
+}
+
+void QtUserPrompts::OpenUrl(const QUrl& url) {
+  if (!QDesktopServices::openUrl(url)) {
+    ShowMessage("Kestrune cannot open " + url.toDisplayString().toStdString());
+  }
 }
 
 }  // namespace kestrune

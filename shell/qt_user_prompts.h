@@ -19,6 +19,9 @@ class QtUserPrompts final : public UserPrompts {
   PromptAnswer AskAboutMissingIndex(const std::string& text) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  bool Confirm(const Confirmation& confirmation) override;
+  int RunDialog(QDialog& dialog) override;
+  void OpenUrl(const QUrl& url) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -2,7 +2,11 @@
 
 #include <string>
 
+class QDialog;
+class QUrl;
+
 #include "database/database_prompt.h"
+#include "shell/confirmations.h"
 
 namespace kestrune {
 
@@ -14,6 +18,12 @@ class UserPrompts : public DatabasePrompt {
   virtual void ShowMessage(const std::string& text) = 0;
   // A question with Yes and No buttons; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // A confirmation before a deletion; true for Yes.
+  virtual bool Confirm(const Confirmation& confirmation) = 0;
+  // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+  virtual int RunDialog(QDialog& dialog) = 0;
+  // Opens a web page or a local file with the desktop's program for it.
+  virtual void OpenUrl(const QUrl& url) = 0;
 };
 
 }  // namespace kestrune

@@ -26,6 +26,7 @@ ShellPaths PathsOf(const std::string& working_folder) {
   paths.DataDir = (folder == "/" ? "" : folder) + "/data";
   paths.PageFilePath = paths.DataDir + "/temp.tmp";
   paths.DatabaseDir = paths.DataDir + "/BASE";
+  paths.HelpPagePath = (folder == "/" ? "" : folder) + "/help/index.htm";
   return paths;
 }
 

@@ -25,6 +25,7 @@ struct ShellPaths {
   std::string DataDir;       // WORKDIR/data; page links resolve against it
   std::string PageFilePath;  // DataDir/temp.tmp
   std::string DatabaseDir;   // DataDir/BASE
+  std::string HelpPagePath;  // WORKDIR/help/index.htm
 };
 
 ShellPaths PathsOf(const std::string& working_folder);

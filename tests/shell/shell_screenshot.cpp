@@ -1,7 +1,9 @@
 // Takes pictures of the main window for looking at it without a display:
 //   shell_screenshot WORKDIR OUT.png [STEP...]
 // Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
-// tree node bearing TEXT), "command:ID" (run a command), "size:WxH" or "wait:MS".
+// tree node bearing TEXT), "command:ID" (run a command), "size:WxH" or "wait:MS". A dialog a
+// command opens is pictured beside OUT as OUT-dialog-N.png and closed unchanged; messages
+// go to standard error.
 // The preferences are read from and written to WORKDIR/screenshot-settings.ini.
 #include <QApplication>
 #include <QTest>
@@ -9,12 +11,44 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "shell/confirmation_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/qt_settings_store.h"
-#include "shell/qt_user_prompts.h"
 #include "shell/web_engine_setup.h"
 
 namespace {
+
+// Pictures each dialog instead of waiting for a user.
+class PicturingPrompts final : public kestrune::UserPrompts {
+ public:
+  explicit PicturingPrompts(QString base) : base_(std::move(base)) {}
+  kestrune::PromptAnswer AskAboutMissingIndex(const std::string& text) override {
+    std::cerr << text << "\n";
+    return kestrune::PromptAnswer::kExit;
+  }
+  void ShowMessage(const std::string& text) override { std::cerr << text << "\n"; }
+  bool AskYesNo(const std::string&) override { return false; }
+  bool Confirm(const kestrune::Confirmation& confirmation) override {
+    kestrune::CConfirmationDialog dialog(confirmation, nullptr);
+    Picture(dialog);
+    return false;
+  }
+  int RunDialog(QDialog& dialog) override {
+    Picture(dialog);
+    return QDialog::Rejected;
+  }
+  void OpenUrl(const QUrl&) override {}
+
+ private:
+  void Picture(QDialog& dialog) {
+    dialog.show();
+    QTest::qWait(200);
+    dialog.grab().save(QString("%1-dialog-%2.png").arg(base_).arg(++count_));
+    dialog.hide();
+  }
+  QString base_;
+  int count_ = 0;
+};
 
 void Settle(int ms) {
   QTest::qWait(ms);
@@ -43,7 +77,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   kestrune::QtSettingsStore store(args[1] + "/screenshot-settings.ini");
-  kestrune::QtUserPrompts prompts;
+  PicturingPrompts prompts(QString(args[2]).remove(".png"));
   kestrune::CMainFrame frame(store, prompts, args[1].toStdString());
   if (!frame.started()) return frame.exit_status();
   frame.resize(1100, 700);

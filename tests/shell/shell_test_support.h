@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDialog>
+#include <QUrl>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -41,11 +44,29 @@ class ScriptedPrompts : public UserPrompts {
     asked.push_back(text);
     return NextAnswer();
   }
+  bool Confirm(const Confirmation& confirmation) override {
+    asked.push_back(confirmation.text);
+    return NextAnswer();
+  }
+  // Each dialog goes to the next handler, which fills it in and presses its buttons; a
+  // dialog without a handler is closed as Escape closes it.
+  int RunDialog(QDialog& dialog) override {
+    dialogs.push_back(dialog.windowTitle().toStdString());
+    if (dialog_handlers.empty()) return QDialog::Rejected;
+    const std::function<void(QDialog&)> handler = std::move(dialog_handlers.front());
+    dialog_handlers.pop_front();
+    handler(dialog);
+    return dialog.result();
+  }
+  void OpenUrl(const QUrl& url) override { opened.push_back(url.toString().toStdString()); }
 
   PromptAnswer index_answer = PromptAnswer::kCreateNewFile;
   std::deque<bool> answers;  // Yes/No answers in order; Yes when none is left
   std::vector<std::string> asked;
   std::vector<std::string> messages;
+  std::deque<std::function<void(QDialog&)>> dialog_handlers;
+  std::vector<std::string> dialogs;  // titles of the dialogs run
+  std::vector<std::string> opened;   // URLs opened
 
  protected:
   bool NextAnswer() {

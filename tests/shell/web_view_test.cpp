@@ -2,7 +2,11 @@
 // takes a while to start; each waits for the pages it looks at.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -19,14 +23,21 @@ constexpr int kLoadTimeoutMs = 20000;
 
 class WebViewTest : public testing::FrameTest {
  protected:
-  // Lets a pending refresh run and waits until the browser has shown the page file.
-  bool WaitForPage() {
-    CKestruneView& view = *frame->view();
-    QSignalSpy loaded(&view.browser(), &CWebBrowser::loadFinished);
-    Settle();
-    if (!view.browser_shown()) return false;
-    if (loaded.isEmpty() && !loaded.wait(kLoadTimeoutMs)) return false;
-    return loaded.last().at(0).toBool();
+  // Waits until the browser shows a page holding `text` (any page when empty): pages are
+  // written and loaded in the background of the event loop.
+  bool WaitForText(const std::string& text = "") {
+    return QTest::qWaitFor(
+        [&] {
+          Settle();
+          if (!frame->view()->browser_shown()) return false;
+          const std::string shown = ShownText();
+          return !shown.empty() && shown.find(text) != std::string::npos;
+        },
+        kLoadTimeoutMs);
+  }
+  bool WaitForTextGone(const std::string& text) {
+    return QTest::qWaitFor([&] { return ShownText().find(text) == std::string::npos; },
+                           kLoadTimeoutMs);
   }
   // The text the browser shows, each run of blanks as one blank.
   std::string ShownText() {
@@ -48,18 +59,40 @@ class WebViewTest : public testing::FrameTest {
     frame->view()->browser().web_view()->page()->runJavaScript(script);
   }
   std::string PageFile() { return work.Read("data/temp.tmp"); }
+
+  // Follows the first link whose target begins with `target` and answers the dialog it
+  // opens with `handler` (if given); true once the command has run.
+  bool Follow(const std::string& target, std::function<void(QDialog&)> handler = {}) {
+    const size_t dialogs = prompts.dialogs.size();
+    if (handler) prompts.dialog_handlers.push_back(std::move(handler));
+    const size_t asked = prompts.asked.size();
+    const QString script = QString(
+                               "for (const a of document.querySelectorAll('a'))"
+                               "  if (decodeURIComponent(a.getAttribute('href')).startsWith('%1'))"
+                               "    { a.click(); break; }")
+                               .arg(QString::fromStdString(target));
+    frame->view()->browser().web_view()->page()->runJavaScript(script);
+    return QTest::qWaitFor(
+        [&] { return prompts.dialogs.size() > dialogs || prompts.asked.size() > asked; },
+        kLoadTimeoutMs);
+  }
 };
+
+template <class Widget>
+Widget* Field(QDialog& dialog, const char* name) {
+  auto* widget = dialog.findChild<Widget*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
 
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsInTheView) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "Bread");
   CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForPage());
+  ASSERT_TRUE(WaitForText("All item expenses"));
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
-  const std::string shown = ShownText();
-  EXPECT_NE(shown.find("All item expenses"), std::string::npos) << shown;
-  EXPECT_NE(shown.find("rye"), std::string::npos);
+  EXPECT_NE(ShownText().find("rye"), std::string::npos);
 
   // The item's person statistics: a chart, so the browser goes.
   main.RunCommand(kCmdViewItemPersons);
@@ -74,9 +107,8 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsInTheView) {
 
   // Back to the list: the browser is made again and shows the page file.
   main.RunCommand(kCmdViewItemList);
-  ASSERT_TRUE(WaitForPage());
+  ASSERT_TRUE(WaitForText("rye"));
   EXPECT_FALSE(main.view()->pair_present(TogglePair::kA));
-  EXPECT_NE(ShownText().find("rye"), std::string::npos);
 }
 
 TEST_F(WebViewTest, AMonthChangeWritesThePageAgain) {
@@ -84,12 +116,10 @@ TEST_F(WebViewTest, AMonthChangeWritesThePageAgain) {
   store->Write("Status", "SelectedCat", "Home");
   store->Write("Status", "SelectedItem", "NULL");
   CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForPage());
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
-  EXPECT_NE(ShownText().find("All category expenses: 0.00"), std::string::npos);
+  EXPECT_TRUE(WaitForText("All category expenses: 0.00"));
   main.month_chooser()->setCurrentIndex(1);  // 2024 February
-  ASSERT_TRUE(WaitForPage());
-  EXPECT_NE(ShownText().find("All category expenses: 700.00"), std::string::npos);
+  EXPECT_TRUE(WaitForText("All category expenses: 700.00"));
 }
 
 TEST_F(WebViewTest, AnItemLinkOnACategoryPageSelectsTheItem) {
@@ -97,13 +127,12 @@ TEST_F(WebViewTest, AnItemLinkOnACategoryPageSelectsTheItem) {
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "NULL");
   CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForPage());
+  ASSERT_TRUE(WaitForText("Item list"));
   ClickLink("Milk");
   ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "Milk"; }, kLoadTimeoutMs));
   EXPECT_EQ(main.state().NodeKind, 2);
   EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
-  ASSERT_TRUE(WaitForPage());
-  EXPECT_NE(ShownText().find("Purchase list"), std::string::npos);
+  EXPECT_TRUE(WaitForText("Purchase list"));
   EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -113,7 +142,7 @@ TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
   main.folder_bar()->SelectFolder(1);
   Settle();
   ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
-  ASSERT_TRUE(WaitForPage());
+  ASSERT_TRUE(WaitForText("All person expenses"));
   ClickLink("Home");
   ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedPersonMenuChild == "Home"; },
                               kLoadTimeoutMs));
@@ -124,12 +153,96 @@ TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
 }
 
+TEST_F(WebViewTest, TheLinksOfAnItemPageRunTheirCommands) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "Bread");
+  CMainFrame& main = Open();
+  ASSERT_TRUE(WaitForText("rye"));
+  ASSERT_TRUE(Follow("Edit purchase", [](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Edit purchase");
+    EXPECT_EQ(Field<QLineEdit>(d, "sum")->text(), "3.5");
+    EXPECT_EQ(Field<QComboBox>(d, "person")->currentText(), "Anna");
+    EXPECT_EQ(Field<QDateEdit>(d, "date")->date(), QDate(2024, 3, 5));
+    Field<QLineEdit>(d, "sum")->setText("4");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_TRUE(WaitForText("All item expenses: 4.00"));
+
+  ASSERT_TRUE(Follow("Add purchase", [](QDialog& d) {
+    Field<QDateEdit>(d, "date")->setDate(QDate(2024, 3, 9));
+    Field<QLineEdit>(d, "sum")->setText("2");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_TRUE(WaitForText("All item expenses: 6.00"));
+
+  ASSERT_TRUE(Follow("Delete purchase2024|March|05"));  // answered Yes
+  EXPECT_TRUE(WaitForText("All item expenses: 2.00"));
+  EXPECT_EQ(ShownText().find("rye"), std::string::npos);
+
+  ASSERT_TRUE(Follow("Edit expense item", [](QDialog& d) {
+    EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Bread");
+    Field<QLineEdit>(d, "name")->setText("Rye bread");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_EQ(main.state().SelectedItem, "Rye bread");
+  EXPECT_TRUE(WaitForText("Rye bread"));
+
+  ASSERT_TRUE(Follow("Delete expense item"));
+  EXPECT_FALSE(main.db().ItemExists("Food", "Rye bread"));
+  EXPECT_TRUE(WaitForText("All category expenses"));  // the category page again
+  EXPECT_EQ(main.state().NodeKind, 1);
+  EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this purchase?",
+                                                     "Are you sure to delete this item?"}));
+}
+
+TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
+  CMainFrame& main = Open();
+  ASSERT_TRUE(WaitForText("Item list"));
+  ASSERT_TRUE(Follow("Add item", [](QDialog& d) {
+    Field<QLineEdit>(d, "name")->setText("Cheese");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
+  main.tree_pane()->SelectNodeByText("Food");
+  ASSERT_TRUE(WaitForText("Cheese"));
+  ASSERT_TRUE(Follow("Edit expense category", [](QDialog& d) {
+    Field<QLineEdit>(d, "name")->setText("Groceries");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_EQ(main.state().SelectedCat, "Groceries");
+  EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Groceries");
+  ASSERT_TRUE(WaitForText("Groceries"));
+  ASSERT_TRUE(Follow("Delete expense category"));
+  EXPECT_EQ(main.state().SelectedCat, "Home");
+  EXPECT_TRUE(WaitForText("Rent"));
+
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  main.tree_pane()->SelectNodeByText("Anna");
+  ASSERT_TRUE(WaitForText("All person expenses"));
+  ASSERT_TRUE(Follow("Edit person", [](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Edit person");
+    Field<QLineEdit>(d, "name")->setText("Ann");
+    Field<QPushButton>(d, "submit")->click();
+  }));
+  EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Ann");
+  ASSERT_TRUE(WaitForTextGone("Anna"));  // the page names "Ann" now
+  ASSERT_TRUE(Follow("Delete person"));
+  EXPECT_EQ(main.state().SelectedPerson, "Bob");
+  EXPECT_FALSE(main.db().PersonExists("Ann"));
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(WebViewTest, APageIsPrintedAsTheBrowserShowsIt) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "NULL");
   CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForPage());
+  ASSERT_TRUE(WaitForText("Item list"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   const std::string pdf = work.path() + "/page.pdf";

@@ -1,0 +1,91 @@
+// The dialogs of items: add, edit, delete.
+#include "shell/catalogue_dialogs.h"
+#include "shell/catalogue_forms.h"
+
+namespace kestrune {
+
+CAddItemDialog::CAddItemDialog(FormContext& form, bool choose_category, QWidget* parent)
+    : CFormDialog("Add expense item", parent) {
+  addHeading("Type item information");
+  QLineEdit* name = addLineEdit("Item name:", "name");
+  QComboBox* category = choose_category ? addCombo("Item category:", "category") : nullptr;
+  if (category) FillChooser(category, form.db.GetCategoryNames());
+  CInformationEdit* information = addInformation("Item information:", "information");
+  addMainButton("Add", [&form, name, category, information] {
+    const std::string chosen =
+        category ? form.db.GetCategoryNameAt(category->currentIndex()) : form.state.SelectedCat;
+    return SubmitNewItem(form, chosen, TextOf(name), TextOf(information));
+  });
+}
+
+CEditItemDialog::CEditItemDialog(FormContext& form, bool choose, QWidget* parent)
+    : CFormDialog("Edit item information", parent), form_(form), choose_(choose) {
+  if (choose_) createChoosers();
+  addGroup("New item information");
+  name_ = addLineEdit("Item name:", "name");
+  category_ = addCombo("Item category:", "category");
+  information_ = addInformation("Item information:", "information");
+  addMainButton("Update information", [this] { return submit(); });
+  FillChooser(category_, form_.db.GetCategoryNames());
+  if (choose_) {
+    FillChooser(choose_category_, form_.db.GetCategoryNames());
+    chooseCategory(choose_category_->currentIndex());
+  } else {
+    category_->setCurrentIndex(form_.db.GetCategoryIndex(form_.state.SelectedCat));
+    load(form_.state.SelectedCat, form_.state.SelectedItem);
+  }
+}
+
+void CEditItemDialog::createChoosers() {
+  choose_category_ = addCombo("Choose item category:", "chooseCategory");
+  choose_item_ = addCombo("Choose item", "chooseItem");
+  connect(choose_category_, &QComboBox::currentIndexChanged, this,
+          &CEditItemDialog::chooseCategory);
+  connect(choose_item_, &QComboBox::currentIndexChanged, this, [this](int item) {
+    const int category = choose_category_->currentIndex();
+    load(form_.db.GetCategoryNameAt(category), form_.db.GetItemNameAt(category, item));
+  });
+}
+
+// A category chosen: its items fill the item chooser, the first is loaded, and the item's
+// category follows the choice.
+void CEditItemDialog::chooseCategory(int position) {
+  const std::string category = form_.db.GetCategoryNameAt(position);
+  FillChooser(choose_item_, form_.db.GetItemNames(category));
+  category_->setCurrentIndex(position);
+  load(category, form_.db.GetItemNameAt(position, choose_item_->currentIndex()));
+}
+
+void CEditItemDialog::load(const std::string& category, const std::string& item) {
+  SetText(name_, item);
+  SetText(information_, form_.db.GetItemInfo(category, item));
+}
+
+FormOutcome CEditItemDialog::submit() {
+  std::string old_category = form_.state.SelectedCat;
+  std::string old_item = form_.state.SelectedItem;
+  if (choose_) {
+    const int category = choose_category_->currentIndex();
+    old_category = form_.db.GetCategoryNameAt(category);
+    old_item = form_.db.GetItemNameAt(category, choose_item_->currentIndex());
+  }
+  const std::string new_category = form_.db.GetCategoryNameAt(category_->currentIndex());
+  return SubmitItemEdit(form_, old_category, old_item, new_category, TextOf(name_),
+                        TextOf(information_));
+}
+
+CDeleteItemDialog::CDeleteItemDialog(FormContext& form, QWidget* parent)
+    : CFormDialog("Delete expense item", parent) {
+  QComboBox* category = addCombo("Choose item category:", "chooseCategory");
+  QComboBox* item = addCombo("Choose item", "chooseItem");
+  FillChooser(category, form.db.GetCategoryNames());
+  FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(category->currentIndex())));
+  connect(category, &QComboBox::currentIndexChanged, this, [&form, item](int position) {
+    FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(position)));
+  });
+  addMainButton("Delete item", [&form, category, item] {
+    return SubmitItemDeletion(form, category->currentIndex(), item->currentIndex());
+  });
+}
+
+}  // namespace kestrune

@@ -1,0 +1,63 @@
+#include "shell/link_commands.h"
+
+#include "shell/confirmations.h"
+
+namespace kestrune {
+namespace {
+
+bool Written(FormContext& form, const Status& change) {
+  if (!change.ok()) form.prompts.ShowMessage(change.message());
+  return change.ok();
+}
+
+Afterwards Reselect(std::vector<Folder> rebuild, bool refresh) {
+  Afterwards afterwards;
+  afterwards.rebuild_folders = std::move(rebuild);
+  afterwards.reselect_folder = true;
+  afterwards.refresh_views = refresh;
+  return afterwards;
+}
+
+}  // namespace
+
+Afterwards LinkDeleteCategory(FormContext& form) {
+  const std::string category = form.state.SelectedCat;
+  if (!form.db.CategoryExists(category)) return {};
+  if (!form.prompts.Confirm(kConfirmDeleteCategory)) return {};
+  if (!Written(form, form.db.DeleteCategory(category))) return {};
+  form.state.SelectedCat = form.db.GetCategoryNameAt(0);
+  form.state.SelectedItem = kNothingSelected;
+  return Reselect({Folder::kCategories}, true);
+}
+
+Afterwards LinkDeleteItem(FormContext& form) {
+  ViewState& state = form.state;
+  if (form.db.ItemExists(state.SelectedCat, state.SelectedItem) &&
+      form.prompts.Confirm(kConfirmDeleteItem) &&
+      Written(form, form.db.DeleteItem(state.SelectedCat, state.SelectedItem))) {
+    state.SelectedItem = kNothingSelected;
+  }
+  return Reselect({}, false);
+}
+
+Afterwards LinkDeletePerson(FormContext& form) {
+  const std::string person = form.state.SelectedPerson;
+  if (!form.db.PersonExists(person)) return {};
+  if (!form.prompts.Confirm(kConfirmDeletePerson)) return {};
+  if (!Written(form, form.db.DeletePerson(person))) return {};
+  form.state.SelectedPerson = form.db.GetPersonNameAt(0);
+  form.state.SelectedPersonMenu = kNothingSelected;
+  form.state.SelectedPersonMenuChild = kNothingSelected;
+  return Reselect({Folder::kPersons}, true);
+}
+
+Afterwards LinkDeletePurchase(FormContext& form, const std::string& line) {
+  if (form.prompts.Confirm(kConfirmDeletePurchase)) {
+    Written(form, form.db.DeletePurchase(form.state.SelectedCat, form.state.SelectedItem, line));
+  }
+  Afterwards afterwards;
+  afterwards.refresh_views = true;
+  return afterwards;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,85 @@
+// The commands that open dialogs, and what the frame shows anew once a dialog has changed
+// something.
+#include "shell/about_dialogs.h"
+#include "shell/catalogue_dialogs.h"
+#include "shell/command_ids.h"
+#include "shell/help_page.h"
+#include "shell/main_frame.h"
+#include "shell/purchase_dialog.h"
+#include "shell/settings_dialog.h"
+
+namespace kestrune {
+namespace {
+
+// The entry dialog a command of the Edit and File menus opens; none for other commands.
+std::unique_ptr<CFormDialog> FormDialogFor(int id, FormContext& form, QWidget* parent) {
+  switch (id) {
+    case kCmdAddCategory:
+      return std::make_unique<CAddCategoryDialog>(form, parent);
+    case kCmdEditCategory:
+      return std::make_unique<CEditCategoryDialog>(form, true, parent);
+    case kCmdDeleteCategory:
+      return std::make_unique<CDeleteCategoryDialog>(form, parent);
+    case kCmdAddItem:
+      return std::make_unique<CAddItemDialog>(form, true, parent);
+    case kCmdEditItem:
+      return std::make_unique<CEditItemDialog>(form, true, parent);
+    case kCmdDeleteItem:
+      return std::make_unique<CDeleteItemDialog>(form, parent);
+    case kCmdAddPerson:
+      return std::make_unique<CAddPersonDialog>(form, parent);
+    case kCmdEditPerson:
+      return std::make_unique<CEditPersonDialog>(form, true, parent);
+    case kCmdDeletePerson:
+      return std::make_unique<CDeletePersonDialog>(form, parent);
+    case kCmdAddPurchase:
+      return std::make_unique<CPurchaseDialog>(form, parent);
+    case kCmdSettings:
+      return std::make_unique<CSettingsDialog>(form, parent);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+bool CMainFrame::runDialogCommand(int id) {
+  if (id == kCmdAbout) {
+    CAboutDialog about(prompts_, this);
+    prompts_.RunDialog(about);
+    return true;
+  }
+  if (id == kCmdHelp) {
+    TellFailure(InstallHelpPage(model_.paths().HelpPagePath));
+    CHelpDialog help(
+        prompts_, QUrl::fromLocalFile(QString::fromStdString(model_.paths().HelpPagePath)), this);
+    prompts_.RunDialog(help);
+    return true;
+  }
+  FormContext context = form();
+  std::unique_ptr<CFormDialog> dialog = FormDialogFor(id, context, this);
+  if (!dialog) return false;
+  RunForm(*dialog);
+  return true;
+}
+
+void CMainFrame::RunForm(CFormDialog& dialog) {
+  prompts_.RunDialog(dialog);
+  Apply(dialog.afterwards());
+}
+
+void CMainFrame::Apply(const Afterwards& afterwards) {
+  if (afterwards.refill_months) {
+    fillMonthChooser(afterwards.select_month.value_or(""));
+  } else if (afterwards.select_month) {
+    month_chooser_->setCurrentIndex(
+        month_chooser_->findText(QString::fromStdString(*afterwards.select_month)));
+  }
+  for (Folder folder : afterwards.rebuild_folders) {
+    folder_bar_->SetEntries(static_cast<int>(folder), FolderEntries(folder, db()));
+  }
+  if (afterwards.refresh_views) doc_.RefreshViews();
+  if (afterwards.reselect_folder) ReselectFolder();
+}
+
+}  // namespace kestrune

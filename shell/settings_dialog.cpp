@@ -1,0 +1,78 @@
+#include "shell/settings_dialog.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "shell/settings_form.h"
+#include "shell/shell_icons.h"
+
+namespace kestrune {
+
+CSettingsDialog::CSettingsDialog(FormContext& form, QWidget* parent)
+    : CFormDialog("Kestrune settings", parent), form_(form) {
+  createHeader();
+  createMonthsGroup();
+  createDeleteGroup();
+  addGroup("Currency");
+  currency_ = addLineEdit("Choose your currency:", "currency");
+  SetText(currency_, form_.state.Currency);
+  addMainButton("Accept settings", [this] {
+    return AcceptSettings(form_, show_all_->isChecked(), TextOf(months_), TextOf(currency_));
+  });
+}
+
+void CSettingsDialog::createHeader() {
+  auto* header = new QWidget(this);
+  auto* icon = new QLabel(header);
+  icon->setPixmap(ApplicationIcon().pixmap(32, 32));
+  auto* title = new QLabel("Kestrune settings", header);
+  QFont large = title->font();
+  large.setBold(true);
+  large.setPointSizeF(large.pointSizeF() * 1.4);
+  title->setFont(large);
+  auto* row = new QHBoxLayout(header);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(icon);
+  row->addWidget(title, 1);
+  addRow("", header);
+}
+
+void CSettingsDialog::createMonthsGroup() {
+  addGroup("Statistics settings");
+  show_all_ = new QRadioButton("Show all months", this);
+  show_all_->setObjectName("showAll");
+  show_last_ = new QRadioButton("Show only last", this);
+  show_last_->setObjectName("showLast");
+  months_ = new QLineEdit(QString::number(form_.state.MonthsNum), this);
+  months_->setObjectName("monthsCount");
+  months_->setMaximumWidth(60);
+  // The two stand in different rows, so a group keeps them exclusive.
+  auto* choice = new QButtonGroup(this);
+  choice->addButton(show_all_);
+  choice->addButton(show_last_);
+  (form_.state.ShowAllMonths ? show_all_ : show_last_)->setChecked(true);
+  auto* last = new QWidget(this);
+  auto* row = new QHBoxLayout(last);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(show_last_);
+  row->addWidget(months_);
+  row->addWidget(new QLabel("months", last));
+  row->addStretch();
+  addRow("", show_all_);
+  addRow("", last);
+}
+
+void CSettingsDialog::createDeleteGroup() {
+  addGroup("Delete month");
+  month_ = addCombo("Choose month:", "month");
+  FillChooser(month_, form_.db.GetMonths());
+  auto* remove = new QPushButton("Delete this month", this);
+  remove->setObjectName("deleteMonth");
+  remove->setAutoDefault(false);
+  connect(remove, &QPushButton::clicked, this,
+          [this] { finish(DeleteMonthAt(form_, month_->currentIndex()), false); });
+  addRow("", remove);
+}
+
+}  // namespace kestrune

@@ -1,0 +1,242 @@
+// The dialogs as the user meets them: opened from the menus, filled in and pressed.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "shell/command_ids.h"
+#include "shell/confirmation_dialog.h"
+#include "shell/database_error_dialog.h"
+#include "shell/hyperlink.h"
+#include "tests/shell/frame_fixture.h"
+
+namespace kestrune {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+template <class Widget>
+Widget* Field(QDialog& dialog, const char* name) {
+  auto* widget = dialog.findChild<Widget*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+void Type(QDialog& dialog, const char* name, const QString& text) {
+  if (auto* line = dialog.findChild<QLineEdit*>(name)) {
+    line->setText(text);
+  } else if (auto* box = dialog.findChild<QPlainTextEdit*>(name)) {
+    box->setPlainText(text);
+  } else {
+    ADD_FAILURE() << "no field " << name;
+  }
+}
+
+void Press(QDialog& dialog, const char* name = "submit") {
+  Field<QPushButton>(dialog, name)->click();
+}
+
+class DialogsTest : public testing::FrameTest {
+ protected:
+  // Queues what the user does in the next dialog.
+  void Then(std::function<void(QDialog&)> handler) {
+    prompts.dialog_handlers.push_back(std::move(handler));
+  }
+  void Run(int command) {
+    frame->RunCommand(command);
+    Settle();
+  }
+};
+
+TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
+  CMainFrame& main = Open();
+  Then([](QDialog& d) {
+    Type(d, "name", "Food");
+    Type(d, "information", "Everyday food");
+    Press(d);
+  });
+  Run(kCmdAddCategory);
+  Then([](QDialog& d) {
+    Type(d, "name", "Bread");
+    Press(d);
+  });
+  Run(kCmdAddItem);
+  Then([](QDialog& d) {
+    Type(d, "name", "Anna");
+    Press(d);
+  });
+  Run(kCmdAddPerson);
+  EXPECT_EQ(prompts.dialogs, (Strings{"Add expense category", "Add expense item", "Add person"}));
+  EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Food");
+  EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Anna");
+  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "Food");
+  EXPECT_EQ(main.state().SelectedItem, "Bread");
+
+  ASSERT_TRUE(SelectNode("Bread"));
+  Then([](QDialog& d) {
+    Field<QDateEdit>(d, "date")->setDate(QDate(2024, 3, 5));
+    Type(d, "sum", "3.456");
+    Type(d, "information", "rye");
+    Press(d);
+  });
+  Run(kCmdAddPurchase);
+  EXPECT_NE(work.Read("data/BASE/items/Food Bread.txt").find("2024|March|05|Anna|rye| 3.46"),
+            std::string::npos);
+  EXPECT_EQ(main.month_chooser()->currentText(), "2024 March");
+  EXPECT_EQ(main.state().SelectedMonth, "2024 March");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
+  PrepareHousehold();
+  Open();
+  Then([](QDialog& d) {
+    Type(d, "name", "Food");
+    Press(d);
+    EXPECT_EQ(d.result(), QDialog::Rejected);  // still open
+    EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Food");
+    Type(d, "name", "Garden");
+    Press(d);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+  });
+  Run(kCmdAddCategory);
+  EXPECT_EQ(prompts.messages, Strings{"Invalid category name"});
+  EXPECT_TRUE(frame->db().CategoryExists("Garden"));
+  EXPECT_EQ(frame->tree_pane()->tree()->currentItem()->text(0), "Garden");
+}
+
+TEST_F(DialogsTest, TheEditItemDialogFollowsItsChoosers) {
+  PrepareHousehold();
+  Open();
+  Then([](QDialog& d) {
+    EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Bread");  // Food's first item
+    Field<QComboBox>(d, "chooseCategory")->setCurrentIndex(1);
+    EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Rent");
+    EXPECT_EQ(Field<QComboBox>(d, "category")->currentIndex(), 1);
+    Field<QComboBox>(d, "category")->setCurrentIndex(0);  // move Rent to Food
+    Type(d, "name", "Rent share");
+    Press(d);
+  });
+  Run(kCmdEditItem);
+  EXPECT_TRUE(frame->db().ItemExists("Food", "Rent share"));
+  EXPECT_FALSE(frame->db().ItemExists("Home", "Rent"));
+  EXPECT_EQ(frame->state().SelectedCat, "Food");
+  EXPECT_DOUBLE_EQ(frame->db().ItemMonthTotal("all months", "Food", "Rent share"), 700.0);
+}
+
+TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  prompts.answers = {false, true};
+  Then([](QDialog& d) { Press(d); });
+  Run(kCmdDeleteCategory);
+  EXPECT_TRUE(main.db().CategoryExists("Food"));
+  Then([](QDialog& d) {
+    Field<QComboBox>(d, "chooseCategory")->setCurrentIndex(1);
+    EXPECT_EQ(Field<QComboBox>(d, "chooseItem")->currentText(), "Rent");
+    Press(d);
+  });
+  Run(kCmdDeleteItem);
+  EXPECT_FALSE(main.db().ItemExists("Home", "Rent"));
+  EXPECT_EQ(prompts.asked, (Strings{"Are you sure to delete this category?",
+                                    "Are you sure to delete this item?"}));
+}
+
+TEST_F(DialogsTest, SettingsAreAcceptedOrRefused) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  Then([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Kestrune settings");
+    EXPECT_TRUE(Field<QRadioButton>(d, "showAll")->isChecked());
+    Field<QRadioButton>(d, "showLast")->setChecked(true);
+    Type(d, "monthsCount", "101");
+    Press(d);
+    Type(d, "monthsCount", "6");
+    Type(d, "currency", "EUR");
+    Press(d);
+  });
+  Run(kCmdSettings);
+  EXPECT_EQ(prompts.messages, Strings{"Please enter an integer between 1 and 100."});
+  EXPECT_FALSE(main.state().ShowAllMonths);
+  EXPECT_EQ(main.state().MonthsNum, 6);
+  EXPECT_EQ(main.db().currency(), "EUR");
+}
+
+TEST_F(DialogsTest, DeletingAMonthRebuildsTheMonthChooser) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.month_chooser()->setCurrentIndex(1);
+  Then([](QDialog& d) {
+    Field<QComboBox>(d, "month")->setCurrentIndex(0);  // 2024 March
+    Type(d, "currency", "not applied");
+    Press(d, "deleteMonth");
+  });
+  Run(kCmdSettings);
+  ASSERT_EQ(main.month_chooser()->count(), 1);
+  EXPECT_EQ(main.month_chooser()->currentText(), "2024 February");
+  EXPECT_EQ(main.month_chooser()->currentIndex(), 0);
+  EXPECT_EQ(main.db().currency(), "");
+  EXPECT_DOUBLE_EQ(main.db().ItemMonthTotal("all months", "Food", "Bread"), 0.0);
+}
+
+TEST_F(DialogsTest, HelpInstallsItsPageAndOpensIt) {
+  Open();
+  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
+  Run(kCmdHelp);
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
+  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
+  Then([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "About Kestrune");
+    Field<CHyperlink>(d, "siteLink")->Follow();
+    Press(d, "ok");
+  });
+  Run(kCmdAbout);
+  EXPECT_EQ(prompts.opened.size(), 2u);
+}
+
+TEST(QuestionDialogs, ConfirmationAnswersYesOnEnterAndNoOnEscape) {
+  CConfirmationDialog enter(kConfirmDeletePerson, nullptr);
+  enter.open();
+  QTest::keyClick(&enter, Qt::Key_Return);
+  EXPECT_EQ(enter.result(), QDialog::Accepted);
+  EXPECT_EQ(enter.windowTitle(), "Delete person");
+  CConfirmationDialog escape(kConfirmDeletePerson, nullptr);
+  escape.open();
+  QTest::keyClick(&escape, Qt::Key_Escape);
+  EXPECT_EQ(escape.result(), QDialog::Rejected);
+}
+
+TEST(QuestionDialogs, DataBaseErrorClosesWithExitOnEnter) {
+  CDatabaseErrorDialog enter("Can't open data base file.", nullptr);
+  enter.open();
+  QTest::keyClick(&enter, Qt::Key_Return);
+  EXPECT_EQ(enter.result(), QDialog::Rejected);
+  CDatabaseErrorDialog create("Can't open data base file.", nullptr);
+  create.open();
+  create.findChild<QPushButton*>("create")->click();
+  EXPECT_EQ(create.result(), QDialog::Accepted);
+}
+
+TEST(QuestionDialogs, LinksAreBlueRedWhilePointedAtAndPurpleOnceVisited) {
+  testing::ScriptedPrompts prompts;
+  CHyperlink link("Visit", QUrl("https://kestrune.example.org/"), prompts, nullptr);
+  auto colour = [&] { return link.palette().color(QPalette::WindowText); };
+  EXPECT_EQ(colour(), QColor(0, 0, 255));
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QCoreApplication::sendEvent(&link, &enter);
+  EXPECT_EQ(colour(), QColor(255, 0, 0));
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&link, &leave);
+  link.Follow();
+  EXPECT_EQ(colour(), QColor(128, 0, 128));
+  EXPECT_EQ(prompts.opened, Strings{"https://kestrune.example.org/"});
+}
+
+}  // namespace
+}  // namespace kestrune

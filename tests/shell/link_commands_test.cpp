@@ -1,0 +1,63 @@
+#include "shell/link_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/shell/forms_fixture.h"
+
+namespace kestrune {
+namespace {
+
+class LinkCommandsTest : public testing::FormsTest {
+ protected:
+  void SetUp() override {
+    FormsTest::SetUp();
+    Check(db.AddCategory("Food", ""));
+    Check(db.AddItemToCategory("Food", "Bread", ""));
+    Check(db.AddPerson("Anna", ""));
+    Check(db.AddMonth("2024 March"));
+    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", "05", "Anna", "a", " 2.00"}));
+    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", "06", "Anna", "b", " 3.00"}));
+    state.SelectedCat = "Food";
+    state.SelectedItem = "Bread";
+    state.SelectedPerson = "Anna";
+  }
+};
+
+TEST_F(LinkCommandsTest, DeletePurchaseRemovesExactlyThatPurchase) {
+  prompts.answers = {false, true};
+  EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 5.0);
+  EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 3.0);
+  std::vector<PurchaseRecord> left;
+  db.ItemPurchases("all months", "Food", "Bread", left);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].information, "b");
+}
+
+TEST_F(LinkCommandsTest, DeleteItemRefillsTheTreeWhateverTheAnswer) {
+  prompts.answers = {false};
+  EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
+  EXPECT_EQ(state.SelectedItem, "Bread");
+  EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
+  EXPECT_EQ(state.SelectedItem, "NULL");
+  EXPECT_FALSE(db.ItemExists("Food", "Bread"));
+}
+
+TEST_F(LinkCommandsTest, DeletingTheLastCategoryAndPersonLeavesEmptyAndForAll) {
+  prompts.answers = {false};
+  EXPECT_FALSE(LinkDeleteCategory(form).reselect_folder);
+  EXPECT_EQ(state.SelectedCat, "Food");
+  const Afterwards category = LinkDeleteCategory(form);
+  EXPECT_EQ(category.rebuild_folders, std::vector<Folder>{Folder::kCategories});
+  EXPECT_EQ(state.SelectedCat, "");
+  EXPECT_EQ(state.SelectedItem, "NULL");
+  const Afterwards person = LinkDeletePerson(form);
+  EXPECT_TRUE(person.reselect_folder && person.refresh_views);
+  EXPECT_EQ(state.SelectedPerson, "for all");
+  EXPECT_EQ(state.SelectedPersonMenuChild, "NULL");
+  EXPECT_FALSE(Exists("categories/Food.txt"));
+}
+
+}  // namespace
+}  // namespace kestrune

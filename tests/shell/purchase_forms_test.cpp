@@ -1,0 +1,116 @@
+#include "shell/purchase_forms.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/shell/forms_fixture.h"
+
+namespace kestrune {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class PurchaseFormsTest : public testing::FormsTest {
+ protected:
+  void SetUp() override {
+    FormsTest::SetUp();
+    Check(db.AddCategory("Food", ""));
+    Check(db.AddItemToCategory("Food", "Bread", ""));
+    Check(db.AddPerson("Anna", ""));
+    Check(db.AddPerson("Bob", ""));
+    state.SelectedCat = "Food";
+    state.SelectedItem = "Bread";
+  }
+  static PurchaseInput Input(std::string sum, int month = 3, std::string person = "Anna",
+                             std::string information = "") {
+    return PurchaseInput{2024, month, 5, std::move(person), std::move(information), std::move(sum)};
+  }
+  Strings Purchases() {
+    std::vector<PurchaseRecord> records;
+    db.ItemPurchases("all months", "Food", "Bread", records);
+    Strings lines;
+    for (const PurchaseRecord& r : records) {
+      lines.push_back(r.year + "|" + r.month + "|" + r.day + "|" + r.person + "|" + r.information +
+                      "|" + r.sum);
+    }
+    return lines;
+  }
+};
+
+TEST_F(PurchaseFormsTest, TheRecordKeepsItsFormats) {
+  const PurchaseRecord record = BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"));
+  EXPECT_EQ(record.year, "2024");
+  EXPECT_EQ(record.month, "January");
+  EXPECT_EQ(record.day, "05");
+  EXPECT_EQ(record.person, "for all");
+  EXPECT_EQ(record.information, "two lines / one");
+  EXPECT_EQ(record.sum, " 3.46");
+}
+
+TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
+  const FormOutcome outcome = SubmitNewPurchase(form, Input("12.5"));
+  EXPECT_TRUE(outcome.close);
+  EXPECT_TRUE(outcome.afterwards.refill_months);
+  EXPECT_EQ(outcome.afterwards.select_month, "2024 March");
+  EXPECT_TRUE(outcome.afterwards.refresh_views);
+  EXPECT_EQ(state.SelectedMonth, "2024 March");
+  EXPECT_EQ(Purchases(), Strings{"2024|March|05|Anna||12.50"});
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 12.5);
+  // A second purchase in a known month leaves the chooser's entries as they are.
+  const FormOutcome again = SubmitNewPurchase(form, Input("1"));
+  EXPECT_FALSE(again.afterwards.refill_months);
+  EXPECT_EQ(again.afterwards.select_month, "2024 March");
+  EXPECT_EQ(db.GetMonths(), Strings{"2024 March"});
+  EXPECT_NE(Read("KSDBMonths.txt").find("2024 March"), std::string::npos);
+}
+
+TEST_F(PurchaseFormsTest, AddRefusesWithItsMessagesInOrder) {
+  for (const char* sum : {"0", "-4", "abc", ""}) {
+    EXPECT_FALSE(SubmitNewPurchase(form, Input(sum)).close) << sum;
+  }
+  EXPECT_EQ(prompts.messages, Strings(4, "Please type purchase summ."));
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("2e9")).close);
+  EXPECT_EQ(prompts.messages.back(), kSumOutOfRange);
+  Check(db.DeletePerson("Anna"));
+  Check(db.DeletePerson("Bob"));
+  prompts.messages.clear();
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("0", 3, "for all")).close);
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("5", 3, "for all")).close);
+  EXPECT_EQ(prompts.messages,
+            (Strings{"Please type purchase summ.", "Impossible to add purchase."}));
+  EXPECT_TRUE(Purchases().empty());
+  EXPECT_EQ(Read("KSDBMonths.txt"), "");
+}
+
+TEST_F(PurchaseFormsTest, AddNeedsASelectedItem) {
+  state.SelectedItem = "NULL";
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
+  EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
+  EXPECT_FALSE(Exists("items/Food NULL.txt"));
+}
+
+TEST_F(PurchaseFormsTest, AnUnchangedEditKeepsTheAmountsAndMovesTheLineToTheTop) {
+  ASSERT_TRUE(SubmitNewPurchase(form, Input("10", 3, "Anna", "first")).close);
+  ASSERT_TRUE(SubmitNewPurchase(form, Input("20", 3, "Bob", "second")).close);
+  ASSERT_EQ(Purchases().front(), "2024|March|05|Bob|second|20.00");
+  const PurchaseInput same = Input("10", 3, "Anna", "first");
+  EXPECT_TRUE(SubmitPurchaseEdit(form, "2024|March|05|Anna|first|10.00", same).close);
+  EXPECT_EQ(Purchases(),
+            (Strings{"2024|March|05|Anna|first|10.00", "2024|March|05|Bob|second|20.00"}));
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 30.0);
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 30.0);
+}
+
+TEST_F(PurchaseFormsTest, AnEditMayMoveThePurchaseToAnotherMonth) {
+  ASSERT_TRUE(SubmitNewPurchase(form, Input("10")).close);
+  const FormOutcome moved = SubmitPurchaseEdit(form, "2024|March|05|Anna||10.00", Input("7", 4));
+  EXPECT_TRUE(moved.afterwards.refill_months);
+  EXPECT_EQ(moved.afterwards.select_month, "2024 April");
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 0.0);
+  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 April", "Food", "Bread"), 7.0);
+  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("0")).close);
+  EXPECT_EQ(prompts.messages, Strings{"Invalid purchase summ."});
+  EXPECT_EQ(Purchases(), Strings{"2024|April|05|Anna|| 7.00"});
+}
+
+}  // namespace
+}  // namespace kestrune
