@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "shell/command_ids.h"
+#include "shell/kestrune_view.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -192,6 +193,19 @@ TEST_F(FrameTest, TheTreePaneHidesAndComesBack) {
   EXPECT_TRUE(main.tree_pane()->isHidden());
   emit main.caption_bar()->restoreTreeRequested();
   EXPECT_FALSE(main.tree_pane()->isHidden());
+}
+
+TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
+  // A folder where the page file belongs: no file can replace it.
+  std::filesystem::create_directories(work.path() + "/data/temp.tmp/inside");
+  Open();
+  EXPECT_EQ(prompts.messages, std::vector<std::string>{"Ups! Cant open data file"});
+  EXPECT_FALSE(frame->view()->browser_shown());
+  CloseFrame();
+  EXPECT_EQ(Setting("Config/Show"), "<absent>");
 }
 
 }  // namespace
