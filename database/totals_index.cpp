@@ -4,13 +4,20 @@
 #include "database/text_lines.h"
 
 namespace kestrune {
+namespace {
+
+// Marker lines as views, so comparing a line with one costs no strlen.
+constexpr std::string_view kPersonsBegin = kBeginPersonTotals;
+constexpr std::string_view kPersonsEnd = kEndPersonTotals;
+
+}  // namespace
 
 // One pass over the lines with the flags of both scans. A line may take the amount the line
 // before asked for and ask for the next one itself, as in the scans.
 class TotalsIndex::Builder {
  public:
   Builder(TotalsIndex& index, SectionMarks totals, const Focus& focus)
-      : index_(index), totals_(totals), focus_(focus) {}
+      : index_(index), totals_begin_(totals.begin), totals_end_(totals.end), focus_(focus) {}
 
   void Run(std::string_view content) {
     LineReader reader(content);
@@ -29,8 +36,8 @@ class TotalsIndex::Builder {
 
   void See(std::string_view line) {
     TakeAmount(line);
-    if (line == totals_.begin) index_.totals_found_ = true;
-    if (line == totals_.end) totals_ended_ = true;
+    if (line == totals_begin_) index_.totals_found_ = true;
+    if (line == totals_end_) totals_ended_ = true;
     if (focus_.months && index_.totals_found_ && !totals_ended_ && Kept(line)) wanted_key_ = line;
     // The person scan looks at the line before it updates its flags.
     if (focus_.persons && index_.persons_found_ && !persons_ended_ && block_ && Kept(*block_) &&
@@ -38,8 +45,8 @@ class TotalsIndex::Builder {
       wanted_person_ = line.substr(kPersonPrefix.size());
     }
     if (line.starts_with(kMonthPrefix)) block_ = line.substr(kMonthPrefix.size());
-    if (line == kBeginPersonTotals) index_.persons_found_ = true;
-    if (line == kEndPersonTotals) persons_ended_ = true;
+    if (line == kPersonsBegin) index_.persons_found_ = true;
+    if (line == kPersonsEnd) persons_ended_ = true;
   }
 
   void TakeAmount(std::string_view line) {
@@ -59,7 +66,8 @@ class TotalsIndex::Builder {
   }
 
   TotalsIndex& index_;
-  SectionMarks totals_;
+  std::string_view totals_begin_;
+  std::string_view totals_end_;
   const Focus& focus_;
   bool totals_ended_ = false;
   bool persons_ended_ = false;
