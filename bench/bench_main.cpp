@@ -77,8 +77,11 @@ int Run(Options& options) {
   benchmark::Initialize(&count, options.passed_on.data());
   benchmark::RunSpecifiedBenchmarks(&collector);
   for (const auto& set : opened) {
-    if (const std::optional<double> ms = MedianFirstPage(options.probe, *set, options.starts)) {
-      collector.Add("first_page/" + set->set().name, *ms);
+    for (const bool all_months : {false, true}) {
+      const std::string row = all_months ? "first_page_all/" : "first_page/";
+      if (const auto ms = MedianFirstPage(options.probe, *set, options.starts, all_months)) {
+        collector.Add(row + set->set().name, *ms);
+      }
     }
   }
   PrintTable(std::cout, sets, collector.medians());

@@ -14,20 +14,21 @@ namespace {
 
 constexpr int kPatienceMs = 60000;
 
-// The preferences a session that ended on the item page, for all months, leaves.
-void WriteSettings(const QString& path, const OpenedSet& set) {
+// The preferences a session that ended on the item page leaves.
+void WriteSettings(const QString& path, const OpenedSet& set, bool all_months) {
   QSettings settings(path, QSettings::IniFormat);
-  settings.setValue("Config/Show", "ALL");
+  settings.setValue("Config/Show", all_months ? "ALL" : "MONTH");
   settings.setValue("Status/SelectedCat", QString::fromStdString(set.category()));
   settings.setValue("Status/SelectedItem", QString::fromStdString(set.item()));
   settings.sync();
 }
 
 // One start: the time until the probe says the page is shown.
-std::optional<double> TimeOneStart(const std::string& probe, const OpenedSet& set) {
+std::optional<double> TimeOneStart(const std::string& probe, const OpenedSet& set,
+                                   bool all_months) {
   QTemporaryDir profile;
   const QString settings = profile.filePath("settings.ini");
-  WriteSettings(settings, set);
+  WriteSettings(settings, set, all_months);
   QProcess process;
   process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   QElapsedTimer timer;
@@ -45,19 +46,20 @@ std::optional<double> TimeOneStart(const std::string& probe, const OpenedSet& se
 
 }  // namespace
 
-std::optional<double> MedianFirstPage(const std::string& probe, const OpenedSet& set, int starts) {
+std::optional<double> MedianFirstPage(const std::string& probe, const OpenedSet& set, int starts,
+                                      bool all_months) {
   if (!std::filesystem::exists(probe)) return std::nullopt;
   std::vector<double> times;
   for (int i = 0; i < starts; ++i) {
-    if (const std::optional<double> ms = TimeOneStart(probe, set)) times.push_back(*ms);
+    if (const std::optional<double> ms = TimeOneStart(probe, set, all_months)) {
+      times.push_back(*ms);
+    }
   }
   if (times.empty()) {
     std::cerr << "The first page was never shown on the " << set.set().label << "\n";
     return std::nullopt;
   }
   std::sort(times.begin(), times.end());
-  std::cerr << "first_page/" << set.set().name << ": " << times.size() << " starts, median "
-            << times[times.size() / 2] << " ms\n";
   return times[times.size() / 2];
 }
 
