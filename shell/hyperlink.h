@@ -15,7 +15,6 @@ class CHyperlink final : public QLabel {
  public:
   CHyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent);
 
-  bool visited() const { return visited_; }
   // Opens the target, as a click does.
   void Follow();
 

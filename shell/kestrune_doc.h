@@ -15,7 +15,6 @@ class CKestruneDoc final : public QObject {
   CKestruneDoc();
 
   void RefreshViews();
-  bool refresh_pending() const { return timer_.isActive(); }
   // Runs a pending refresh at once (printing and tests need the view up to date).
   void FlushRefresh();
 

@@ -55,7 +55,6 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   QToolBar* item_toolbar() const { return item_toolbar_; }
   CKestruneView* view() const { return view_; }
   const CommandActions& actions() const { return actions_; }
-  bool closing() const { return closing_; }
   bool tree_filled() const override { return tree_filled_; }
 
   // Shows the item toolbar's buttons of `kind` and applies the month filter again.
