@@ -196,9 +196,8 @@ class ExpenseDatabase {
                                                     DatabasePrompt& prompt);
   void LoadCategoryFile(const std::string& index_line);
   void LoadPersonFile(const std::string& index_line);
-  // The file's lines; a missing file is written as `skeleton` and read as nothing.
-  std::optional<std::vector<std::string>> ReadOrCreate(const std::string& path,
-                                                       const std::string& skeleton);
+  // The file's text; a missing file is written as `skeleton` and read as nothing.
+  std::optional<std::string> ReadOrCreate(const std::string& path, const std::string& skeleton);
   // The totals of a category or item file, kept while a read session is open; nothing when
   // the file cannot be read.
   std::shared_ptr<TotalsFile> TotalsOf(const std::string& path, SectionMarks totals);

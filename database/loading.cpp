@@ -6,6 +6,24 @@
 
 namespace kestrune {
 
+namespace {
+
+// The lines of a category file that ParseCategoryFile reads: up to the end of the item list,
+// or the third line when it opens none. The expense sections after them, which grow with
+// every month, are not split.
+std::vector<std::string> CategoryHeaderLines(std::string_view content) {
+  std::vector<std::string> lines;
+  LineReader reader(content);
+  for (std::string_view line; reader.Next(line);) {
+    lines.emplace_back(line);
+    const std::size_t at = lines.size() - 1;
+    if ((at == 2 && line != kBeginItemList) || (at > 2 && line == kEndItemList)) break;
+  }
+  return lines;
+}
+
+}  // namespace
+
 LoadOutcome ExpenseDatabase::LoadDatabase(const std::string& database_folder,
                                           DatabasePrompt& prompt) {
   folder_ = database_folder;
@@ -39,18 +57,18 @@ bool ExpenseDatabase::LoadCategories(DatabasePrompt& prompt) {
   return true;
 }
 
-std::optional<std::vector<std::string>> ExpenseDatabase::ReadOrCreate(const std::string& path,
-                                                                      const std::string& skeleton) {
-  if (std::optional<std::string> content = fs_.ReadFile(path)) return SplitLines(*content);
+std::optional<std::string> ExpenseDatabase::ReadOrCreate(const std::string& path,
+                                                         const std::string& skeleton) {
+  if (std::optional<std::string> content = fs_.ReadFile(path)) return content;
   CreateIfAbsent(path, skeleton);
   return std::nullopt;
 }
 
 // The record is filed under the name the file itself holds on its first line.
 void ExpenseDatabase::LoadCategoryFile(const std::string& index_line) {
-  const auto lines = ReadOrCreate(CategoryFilePath(index_line), MissingEntityFile(index_line));
-  if (!lines) return;
-  if (std::optional<CategoryRecord> record = ParseCategoryFile(*lines)) {
+  const auto content = ReadOrCreate(CategoryFilePath(index_line), MissingEntityFile(index_line));
+  if (!content) return;
+  if (std::optional<CategoryRecord> record = ParseCategoryFile(CategoryHeaderLines(*content))) {
     categories_[record->name] = std::move(*record);
   }
 }
@@ -63,12 +81,12 @@ bool ExpenseDatabase::LoadPersons(DatabasePrompt& prompt) {
 }
 
 void ExpenseDatabase::LoadPersonFile(const std::string& index_line) {
-  const auto lines = ReadOrCreate(PersonFilePath(index_line), MissingEntityFile(index_line));
-  if (!lines) {
+  const auto content = ReadOrCreate(PersonFilePath(index_line), MissingEntityFile(index_line));
+  if (!content) {
     persons_[index_line] = PersonRecord{index_line, ""};
     return;
   }
-  if (std::optional<PersonRecord> record = ParsePersonFile(*lines)) {
+  if (std::optional<PersonRecord> record = ParsePersonFile(SplitLines(*content))) {
     persons_[record->name] = std::move(*record);
   }
 }

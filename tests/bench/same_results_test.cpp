@@ -6,6 +6,7 @@
 #include <random>
 
 #include "database/amounts.h"
+#include "database/catalogue_files.h"
 #include "database/exchange_sort.h"
 #include "database/month_keys.h"
 #include "database/text_lines.h"
@@ -303,6 +304,48 @@ TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
   // Once the session is closed, each query reads again.
   EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
   EXPECT_EQ(fs.reads[bread], 2);
+}
+
+// Loading splits a category file only up to its item list's end; what it loads is what
+// the whole file's lines give.
+TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
+  const std::vector<std::string> vocabulary = {kBeginItemList,
+                                               kEndItemList,
+                                               "Milk|1 l",
+                                               "Bread",
+                                               "|",
+                                               "",
+                                               "Food",
+                                               "end item list ",
+                                               kBeginCategoryTotals,
+                                               "all months",
+                                               " 3.50",
+                                               kEndCategoryTotals};
+  std::mt19937 random(3);
+  for (int round = 0; round < 2000; ++round) {
+    TempFolder work;
+    std::string content;
+    const int count = static_cast<int>(random() % 12);
+    for (int i = 0; i < count; ++i) {
+      content += vocabulary[random() % vocabulary.size()] + (random() % 5 == 0 ? "\r\n" : "\n");
+    }
+    work.Write("data/BASE/KSDBCategories.txt", "C");
+    work.Write("data/BASE/KSDBPersons.txt", "");
+    work.Write("data/BASE/KSDBMonths.txt", "");
+    work.Write("data/BASE/categories/C.txt", content);
+    ExpenseDatabase db;
+    RecordingPrompt prompt(PromptAnswer::kExit);
+    ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
+    const std::optional<CategoryRecord> want = ParseCategoryFile(SplitLines(content));
+    ASSERT_EQ(db.GetCategoryNames(),
+              want ? std::vector<std::string>{want->name} : std::vector<std::string>{})
+        << content;
+    if (!want) continue;
+    ASSERT_EQ(db.GetCategoryInfo(want->name), want->information) << content;
+    std::vector<std::string> items;
+    for (const ItemEntry& item : want->items) items.push_back(item.name);
+    ASSERT_EQ(db.GetItemNames(want->name), items) << content;
+  }
 }
 
 }  // namespace
