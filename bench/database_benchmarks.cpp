@@ -1,4 +1,5 @@
 // Load, purchases and check on one data set.
+#include "bench/no_prompt.h"
 #include "bench/registration.h"
 #include "database/integrity_check.h"
 #include "database/sections.h"
@@ -61,18 +62,6 @@ void RegisterDatabaseBenchmarks(OpenedSet& set, const RunSettings& settings) {
       if (!report.clean()) state.SkipWithError("the book does not add up");
     }
   });
-}
-
-void Register(const std::string& row, OpenedSet& set, const RunSettings& settings,
-              std::function<void(benchmark::State&, OpenedSet&)> body) {
-  const std::string name = row + "/" + set.set().name;
-  benchmark::RegisterBenchmark(name.c_str(),
-                               [body, &set](benchmark::State& state) { body(state, set); })
-      ->Unit(benchmark::kMillisecond)
-      ->MinTime(settings.min_time)
-      ->Repetitions(settings.repetitions)
-      ->ReportAggregatesOnly(true)
-      ->UseRealTime();
 }
 
 }  // namespace kestrune::bench

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "bench/no_prompt.h"
 #include "database/database_folder.h"
 
 namespace kestrune::bench {

@@ -47,10 +47,4 @@ class OpenedSet {
   std::string category_, item_, person_;
 };
 
-// Answers no prompt: a prepared set has every index.
-class NoPrompt final : public DatabasePrompt {
- public:
-  PromptAnswer AskAboutMissingIndex(const std::string&) override { return PromptAnswer::kExit; }
-};
-
 }  // namespace kestrune::bench

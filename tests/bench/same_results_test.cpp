@@ -20,38 +20,37 @@ namespace {
 
 // Lines that steer the scans, in any order: markers of every section, keys, blocks, persons,
 // amounts and text that is none of them.
-const std::vector<std::string>& Vocabulary() {
-  static const std::vector<std::string> lines = {kBeginCategoryTotals,
-                                                 kEndCategoryTotals,
-                                                 kBeginItemTotals,
-                                                 kEndItemTotals,
-                                                 kBeginPersonTotals,
-                                                 kEndPersonTotals,
-                                                 kBeginPurchaseList,
-                                                 kEndPurchaseList,
-                                                 "all months",
-                                                 "2004 January",
-                                                 "2004 February",
-                                                 "month: all months",
-                                                 "month: 2004 January",
-                                                 "month: 2004 February",
-                                                 "month: ",
-                                                 "person: Anna",
-                                                 "person: Bob",
-                                                 "person: for all",
-                                                 "person: ",
-                                                 "person: Zed",
-                                                 " 12.50",
-                                                 "3",
-                                                 "-1.25",
-                                                 "x",
-                                                 "",
-                                                 "2004|January|05|Anna|bread|12.50"};
-  return lines;
+std::vector<std::string> Vocabulary() {
+  return {kBeginCategoryTotals,
+          kEndCategoryTotals,
+          kBeginItemTotals,
+          kEndItemTotals,
+          kBeginPersonTotals,
+          kEndPersonTotals,
+          kBeginPurchaseList,
+          kEndPurchaseList,
+          "all months",
+          "2004 January",
+          "2004 February",
+          "month: all months",
+          "month: 2004 January",
+          "month: 2004 February",
+          "month: ",
+          "person: Anna",
+          "person: Bob",
+          "person: for all",
+          "person: ",
+          "person: Zed",
+          " 12.50",
+          "3",
+          "-1.25",
+          "x",
+          "",
+          "2004|January|05|Anna|bread|12.50"};
 }
 
 std::string RandomFile(std::mt19937& random) {
-  const std::vector<std::string>& vocabulary = Vocabulary();
+  const std::vector<std::string> vocabulary = Vocabulary();
   std::string content;
   const int count = static_cast<int>(random() % 24);
   for (int i = 0; i < count; ++i) {
@@ -67,8 +66,8 @@ PersonTotals Prefilled() {
 
 // Compares every way of asking the totals of `content` with the scans, for every key.
 void ExpectTotalsAsTheScans(const std::string& content, SectionMarks marks) {
-  static const std::vector<std::string> keys = {"all months", "2004 January", "2004 February", "",
-                                                " 12.50",     "month: ",      kEndItemTotals,  "x"};
+  const std::vector<std::string> keys = {"all months", "2004 January", "2004 February", "",
+                                         " 12.50",     "month: ",      kEndItemTotals,  "x"};
   const std::vector<std::string> lines = SplitLines(content);
   const TotalsIndex index(content, marks);
   TotalsFile file(content, marks);
