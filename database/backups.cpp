@@ -27,13 +27,41 @@ void CopyFolder(const fs::path& from, const fs::path& to, std::error_code& error
   }
 }
 
-void KeepNewest(const fs::path& backups, int keep) {
+// Backups of one second are told apart by a suffix: STAMP, STAMP-2, STAMP-3, ...
+std::pair<std::string, int> AgeOf(const std::string& name) {
+  const auto dash = name.rfind('-');
+  const bool numbered = dash != std::string::npos && dash + 1 < name.size() &&
+                        name.find_first_not_of("0123456789", dash + 1) == std::string::npos &&
+                        name.find('_') < dash;
+  if (!numbered) return {name, 1};
+  return {name.substr(0, dash), std::stoi(name.substr(dash + 1))};
+}
+
+std::vector<fs::path> BackupsOldestFirst(const fs::path& backups) {
   std::vector<fs::path> all;
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(backups, error)) {
     if (entry.is_directory()) all.push_back(entry.path());
   }
-  std::sort(all.begin(), all.end());
+  std::sort(all.begin(), all.end(), [](const fs::path& a, const fs::path& b) {
+    return AgeOf(a.filename().string()) < AgeOf(b.filename().string());
+  });
+  return all;
+}
+
+// The stamp itself, or the stamp with the next number after the newest backup of that second.
+fs::path NewBackupFolder(const fs::path& backups, const std::string& stamp) {
+  int newest = 0;
+  for (const fs::path& backup : BackupsOldestFirst(backups)) {
+    const auto [second, number] = AgeOf(backup.filename().string());
+    if (second == stamp) newest = std::max(newest, number);
+  }
+  return backups / (newest == 0 ? stamp : stamp + "-" + std::to_string(newest + 1));
+}
+
+void KeepNewest(const fs::path& backups, int keep) {
+  const std::vector<fs::path> all = BackupsOldestFirst(backups);
+  std::error_code error;
   for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < all.size(); ++i) {
     fs::remove_all(all[i], error);
   }
@@ -51,10 +79,9 @@ std::string BackupStamp(std::chrono::system_clock::time_point when) {
 }
 
 Status BackUpDatabase(const std::string& database_folder, const std::string& backups_folder,
-                      const std::string& stamp, int keep) {
-  const fs::path target = fs::path(backups_folder) / stamp;
+                      const std::string& stamp, int keep, std::string* made) {
+  const fs::path target = NewBackupFolder(backups_folder, stamp);
   std::error_code error;
-  if (fs::exists(target)) return Status::Ok();
   CopyFolder(database_folder, target, error);
   if (error) {
     std::error_code ignored;
@@ -63,6 +90,7 @@ Status BackUpDatabase(const std::string& database_folder, const std::string& bac
                          error.message());
   }
   KeepNewest(backups_folder, keep);
+  if (made != nullptr) *made = target.string();
   return Status::Ok();
 }
 

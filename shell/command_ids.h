@@ -44,6 +44,7 @@ enum CommandId : int {
   kCmdDeleteAllPurchases = 32815,
   kCmdOfficeXpLook = 32816,
   kCmdSettings = 32817,
+  kCmdCheckDatabase = 32818,
   kCmdPrint = 57607,
   kCmdPrintDirect = 57608,
   kCmdPrintPreview = 57609,

@@ -11,6 +11,8 @@ constexpr CommandInfo kCommands[] = {
     {kCmdClearDatabase, "&Clear data base", "", "Delete all information from data base"},
     {kCmdDeleteAllPurchases, "&Delete all purchases", "", "Delete all purchases"},
     {kCmdSettings, "&Settings...", "", "Change settings"},
+    {kCmdCheckDatabase, "Chec&k data base...", "",
+     "Check every total against the purchases and repair what differs"},
     {kCmdExit, "E&xit", "", "Quit Kestrune"},
     {kCmdPrint, "&Print...", "", "Print what the view shows", "", false, "Ctrl+P"},
     {kCmdPrintDirect, "", "", "Print what the view shows"},
@@ -89,8 +91,9 @@ constexpr int kPersonButtons[] = {kCmdEditPerson, kCmdDeletePerson};
 constexpr int kStatisticsButtons[] = {kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder,
                                       kCmdViewPersonStatistics, kCmdViewMonthStatistics};
 
-constexpr int kFileMenu[] = {kCmdClearDatabase, kCmdDeleteAllPurchases, 0, kCmdSettings, 0,
-                             kCmdPrint,         kCmdPrintPreview,       0, kCmdExit};
+constexpr int kFileMenu[] = {
+    kCmdClearDatabase, kCmdDeleteAllPurchases, 0, kCmdSettings, kCmdCheckDatabase, 0,
+    kCmdPrint,         kCmdPrintPreview,       0, kCmdExit};
 constexpr int kEditMenu[] = {kCmdAddPerson,   kCmdEditPerson,   kCmdDeletePerson,   0,
                              kCmdAddCategory, kCmdEditCategory, kCmdDeleteCategory, 0,
                              kCmdAddItem,     kCmdEditItem,     kCmdDeleteItem,     0,

@@ -1,5 +1,6 @@
 #include "shell/frame_model.h"
 
+#include "database/backups.h"
 #include "database/database_folder.h"
 #include "database/recovery.h"
 #include "pages/page_assets.h"
@@ -10,6 +11,8 @@ namespace {
 
 // The exit status of a start the user ended at a "Data base error" prompt.
 constexpr int kExitAtDatabaseError = 255;
+// How many start-up backups are kept in data/backups.
+constexpr int kBackupsKept = 5;
 // The exit status of a start that could not reach or lock its database.
 constexpr int kExitNoDatabase = 1;
 
@@ -31,8 +34,10 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
   // A change cut short by a crash is finished or discarded before anything is read.
   if (ready.ok()) ready = RecoverDatabase(fs, paths_.DatabaseDir);
   if (!ready.ok()) return Refused(prompts, ready);
+  BackUp(prompts);
   LoadSettings(store, state_);
   if (db_.LoadDatabase(paths_.DatabaseDir, prompts) == LoadOutcome::kExit) {
+    TellFailures(prompts, db_.TakeWriteFailures());
     return {false, kExitAtDatabaseError};
   }
   TellFailures(prompts, db_.TakeWriteFailures());
@@ -43,6 +48,14 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
     prompts.ShowMessage(installed.message());
   }
   return {true, 0};
+}
+
+// Every start keeps a copy of the book as it was, the newest five of them.
+void FrameModel::BackUp(UserPrompts& prompts) const {
+  const std::string stamp = BackupStamp(std::chrono::system_clock::now());
+  Status copied =
+      BackUpDatabase(paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
+  if (!copied.ok()) prompts.ShowMessage(copied.message());
 }
 
 void FrameModel::Save(SettingsStore& store) const {

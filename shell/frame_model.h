@@ -43,6 +43,7 @@ class FrameModel {
 
  private:
   void ApplyEmptinessRules();
+  void BackUp(UserPrompts& prompts) const;
 
   ShellPaths paths_;
   DatabaseLock lock_;

@@ -116,6 +116,8 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   bool runSettingCommand(int id);
   bool runStatisticsCommand(int id);
   bool runDialogCommand(int id);
+  // File › Check data base: the integrity report, with its repair.
+  void runCheckDatabase();
   void updateCommandChecks();
   void print();
   void printPreview();

@@ -2,6 +2,7 @@
 // something.
 #include "shell/about_dialogs.h"
 #include "shell/catalogue_dialogs.h"
+#include "shell/check_database_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/help_page.h"
 #include "shell/main_frame.h"
@@ -56,11 +57,23 @@ bool CMainFrame::runDialogCommand(int id) {
     prompts_.RunDialog(help);
     return true;
   }
+  if (id == kCmdCheckDatabase) {
+    runCheckDatabase();
+    return true;
+  }
   FormContext context = form();
   std::unique_ptr<CFormDialog> dialog = FormDialogFor(id, context, this);
   if (!dialog) return false;
   RunForm(*dialog);
   return true;
+}
+
+void CMainFrame::runCheckDatabase() {
+  PosixFileSystem fs;
+  DatabaseCheck check(db(), fs, model_.paths().DataDir + "/backups");
+  CCheckDatabaseDialog dialog(check, prompts_, this);
+  prompts_.RunDialog(dialog);
+  if (dialog.repaired()) Apply({.refresh_views = true, .refill_months = true});
 }
 
 void CMainFrame::RunForm(CFormDialog& dialog) {
