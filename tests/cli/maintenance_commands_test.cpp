@@ -63,5 +63,15 @@ TEST_F(MaintenanceCommands, DeletesAskNothing) {
   EXPECT_EQ(Ok({"categories"}), "Food Milk\n");
 }
 
+TEST_F(MaintenanceCommands, NamesThatAreNotUtf8AreKeptByteForByte) {
+  const std::string name = "Caf\xe9 \xff";  // Latin-1 bytes, not UTF-8
+  Ok({"add-category", name});
+  Ok({"add-item", name, "T\xe9"});
+  Ok({"record", name, "T\xe9", "2004-05-01", "Anna", "2", "\xfe"});
+  EXPECT_EQ(Ok({"categories"}), name + "\nFood\nFood Milk\n");
+  EXPECT_EQ(Ok({"purchases", name, "T\xe9"}), "2004|May|01|Anna|\xfe| 2.00\n");
+  EXPECT_EQ(Ok({"check"}), "Everything adds up.\n");
+}
+
 }  // namespace
 }  // namespace kestrune::testing
