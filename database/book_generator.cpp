@@ -5,11 +5,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "database/amounts.h"
-#include "database/catalogue_files.h"
 #include "database/month_keys.h"
-#include "database/sections.h"
-#include "database/text_lines.h"
 
 namespace kestrune {
 namespace {
