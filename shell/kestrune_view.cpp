@@ -101,7 +101,8 @@ bool CKestruneView::writePage(PageKind page) {
   const ViewState& state = frame_.state();
   const std::string& path = frame_.model().paths().PageFilePath;
   const int month = frame_.MonthPosition();
-  PosixFileSystem fs;
+  // The page file is written anew at every paint: it is replaced atomically but not flushed.
+  PosixFileSystem fs(false);
   Status written = Status::Ok();
   if (!SelectionKnown(ViewDecision{ViewDecision::Kind::kPage, page}, state, db)) {
     written = WritePageFile(fs, path, kEmptyPage);
