@@ -238,6 +238,8 @@ class ExpenseDatabase {
                              const std::string& new_name, const std::string& information);
   Status RemovePersonFrom(ChangeSet& changes, const std::string& path, SectionMarks totals,
                           const std::string& person, const ExpenseTables& tables);
+  // Puts `name` on a line of its own at the end of the index.
+  Status AppendToIndexFile(ChangeSet& changes, const std::string& path, const std::string& name);
   Status RewriteIndex(ChangeSet& changes, const std::string& path, const std::string& old_name,
                       const std::string& new_name);
   Status RewriteFile(ChangeSet& changes, const std::string& path,

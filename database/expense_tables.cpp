@@ -16,7 +16,9 @@ double ExpenseTables::Person(const std::string& month, const std::string& person
 }
 
 void ReadExpenseTables(const std::vector<std::string>& lines, SectionMarks totals,
-                       ExpenseTables& tables) {
+                       ExpenseTables& tables, AmountLines* where) {
+  AmountLines ignored;
+  AmountLines& found = where ? *where : ignored;
   bool in_totals = false, in_persons = false;
   std::string month;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -31,11 +33,14 @@ void ReadExpenseTables(const std::vector<std::string>& lines, SectionMarks total
       in_persons = false;
     } else if (in_totals && AmountFollows(lines, i, totals.end)) {
       tables.months[line] = ParseAmount(lines[++i]);
+      found.months[line] = static_cast<int>(i) + 1;
     } else if (in_persons && line.starts_with(kMonthPrefix)) {
       month = line.substr(kMonthPrefix.size());
     } else if (in_persons && line.starts_with(kPersonPrefix) &&
                AmountFollows(lines, i, kEndPersonTotals)) {
-      tables.persons[month][line.substr(kPersonPrefix.size())] = ParseAmount(lines[++i]);
+      const std::string person = line.substr(kPersonPrefix.size());
+      tables.persons[month][person] = ParseAmount(lines[++i]);
+      found.persons[{month, person}] = static_cast<int>(i) + 1;
     }
   }
 }

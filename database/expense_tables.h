@@ -41,9 +41,17 @@ struct ExpenseTables {
   double Person(const std::string& month, const std::string& person) const;
 };
 
+// The line, from 1, of each amount read: month totals by key, person amounts by (month,
+// person). A key read twice keeps the line of its last amount, the one that counts.
+struct AmountLines {
+  std::map<std::string, int> months;
+  std::map<std::pair<std::string, std::string>, int> persons;
+};
+
 // Fills `tables` from the totals section `totals` and the person totals section: every
-// amount found is taken, also for keys and persons not put in beforehand.
+// amount found is taken, also for keys and persons not put in beforehand. `where`, when
+// given, gets the line of each amount.
 void ReadExpenseTables(const std::vector<std::string>& lines, SectionMarks totals,
-                       ExpenseTables& tables);
+                       ExpenseTables& tables, AmountLines* where = nullptr);
 
 }  // namespace kestrune

@@ -29,26 +29,14 @@ std::string PersonEntry(const std::string& month, const std::string& person) {
 using StoredEntries = std::map<std::string, std::pair<int, double>>;
 
 StoredEntries ReadStored(const std::vector<std::string>& lines, SectionMarks totals) {
+  ExpenseTables tables;
+  AmountLines where;
+  ReadExpenseTables(lines, totals, tables, &where);
   StoredEntries stored;
-  bool in_totals = false, in_persons = false;
-  std::string month;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    if (line == totals.begin || line == totals.end) {
-      in_totals = line == totals.begin;
-    } else if (line == kBeginPersonTotals || line == kEndPersonTotals) {
-      in_persons = line == kBeginPersonTotals;
-    } else if (in_totals && AmountFollows(lines, i, totals.end)) {
-      stored[line] = {static_cast<int>(i) + 2, ParseAmount(lines[i + 1])};
-      ++i;
-    } else if (in_persons && line.starts_with(kMonthPrefix)) {
-      month = line.substr(kMonthPrefix.size());
-    } else if (in_persons && line.starts_with(kPersonPrefix) &&
-               AmountFollows(lines, i, kEndPersonTotals)) {
-      stored[PersonEntry(month, line.substr(kPersonPrefix.size()))] = {static_cast<int>(i) + 2,
-                                                                       ParseAmount(lines[i + 1])};
-      ++i;
-    }
+  for (const auto& [key, line] : where.months) stored[key] = {line, tables.Month(key)};
+  for (const auto& [place, line] : where.persons) {
+    const auto& [month, person] = place;
+    stored[PersonEntry(month, person)] = {line, tables.Person(month, person)};
   }
   return stored;
 }

@@ -36,6 +36,13 @@ Status ExpenseDatabase::RewriteIndex(ChangeSet& changes, const std::string& path
   return Status::Ok();
 }
 
+Status ExpenseDatabase::AppendToIndexFile(ChangeSet& changes, const std::string& path,
+                                          const std::string& name) {
+  FileLines index = ReadLines(changes, path);
+  if (index.status.ok()) changes.Write(path, AppendToIndex(index.content, name));
+  return index.status;
+}
+
 // Blank names a hand-edited index may have produced never count as entries.
 template <typename Map>
 void DropBlankNames(Map& map) {
@@ -46,9 +53,8 @@ Status ExpenseDatabase::AddCategory(const std::string& name, const std::string& 
   return ChangeCatalogue([&](ChangeSet& changes) {
     categories_[name] = CategoryRecord{name, information, {}};
     DropBlankNames(categories_);
-    FileLines index = ReadLines(changes, CategoryIndexPath());
-    if (!index.status.ok()) return index.status;
-    changes.Write(CategoryIndexPath(), AppendToIndex(index.content, name));
+    Status listed = AppendToIndexFile(changes, CategoryIndexPath(), name);
+    if (!listed.ok()) return listed;
     changes.Write(CategoryFilePath(name), NewCategoryFile(name, information));
     return Status::Ok();
   });
@@ -58,9 +64,8 @@ Status ExpenseDatabase::AddPerson(const std::string& name, const std::string& in
   return ChangeCatalogue([&](ChangeSet& changes) {
     persons_[name] = PersonRecord{name, information};
     DropBlankNames(persons_);
-    FileLines index = ReadLines(changes, PersonIndexPath());
-    if (!index.status.ok()) return index.status;
-    changes.Write(PersonIndexPath(), AppendToIndex(index.content, name));
+    Status listed = AppendToIndexFile(changes, PersonIndexPath(), name);
+    if (!listed.ok()) return listed;
     changes.Write(PersonFilePath(name), NewPersonFile(name, information));
     return Status::Ok();
   });

@@ -73,7 +73,11 @@ void CMainFrame::runCheckDatabase() {
   DatabaseCheck check(db(), fs, model_.paths().DataDir + "/backups");
   CCheckDatabaseDialog dialog(check, prompts_, this);
   prompts_.RunDialog(dialog);
-  if (dialog.repaired()) Apply({.refresh_views = true, .refill_months = true});
+  if (!dialog.repaired()) return;
+  Afterwards afterwards;
+  afterwards.refresh_views = true;
+  afterwards.refill_months = true;  // a repair may have listed months the index lacked
+  Apply(afterwards);
 }
 
 void CMainFrame::RunForm(CFormDialog& dialog) {

@@ -280,7 +280,9 @@ class RandomMaintenance : public MaintenanceTest {
         ASSERT_TRUE(db.AddItemToCategory(category, fresh, "").ok());
         break;
       case 1:
-        if (!items.empty()) ASSERT_TRUE(db.DeleteItem(category, Pick(items)).ok());
+        if (!items.empty()) {
+          ASSERT_TRUE(db.DeleteItem(category, Pick(items)).ok());
+        }
         break;
       case 2:
         if (!items.empty()) {
@@ -312,7 +314,9 @@ TEST_F(RandomMaintenance, TotalsStayRightThroughMovesRenamesAndDeletes) {
     } else {
       RecordRandom();
     }
-    if (step % 50 == 49) ASSERT_TRUE(db.EditCategory("Car", "Car", "renamed twice").ok());
+    if (step % 50 == 49) {
+      ASSERT_TRUE(db.EditCategory("Car", "Car", "renamed twice").ok());
+    }
     ASSERT_EQ(CheckTotals(db), Strings{}) << "after step " << step;
   }
   EXPECT_EQ(CheckTotals(db), Strings{});
