@@ -291,8 +291,9 @@ class RandomMaintenance : public MaintenanceTest {
         }
         break;
       case 3:
-        if (db.GetPersonNames().size() > 1)
+        if (db.GetPersonNames().size() > 1) {
           ASSERT_TRUE(db.DeletePerson(Pick(db.GetPersonNames())).ok());
+        }
         break;
       case 4:
         ASSERT_TRUE(db.EditPerson(Pick(db.GetPersonNames()), fresh, "").ok());
