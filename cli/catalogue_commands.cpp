@@ -29,11 +29,8 @@ int CheckQuery(const ExpenseDatabase& db, const QueryArgs& args, bool item_requi
   if (args.month != kAllMonths && !IsMonthKey(args.month)) {
     return Refuse("Invalid month: " + args.month + " (a key like 2004 January, or all months)");
   }
-  if (!db.CategoryExists(args.category)) return Refuse("Unknown category: " + args.category);
-  if ((item_required || !args.item.empty()) && !db.ItemExists(args.category, args.item)) {
-    return Refuse("Unknown item: " + args.item + " in " + args.category);
-  }
-  return kExitOk;
+  if (item_required || !args.item.empty()) return RequireItem(db, args.category, args.item);
+  return RequireCategory(db, args.category);
 }
 
 int RunInit(CliRun& run) {
@@ -109,7 +106,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   items->callback([&run, category] {
     run.action = [category](CliRun& r) {
       return WithDatabase(r.workdir, [&](ExpenseDatabase& db) {
-        if (!db.CategoryExists(*category)) return Refuse("Unknown category: " + *category);
+        if (const int refused = RequireCategory(db, *category)) return refused;
         PrintLines(db.GetItemNames(*category));
         return kExitOk;
       });

@@ -178,12 +178,11 @@ int CheckName(const ExpenseDatabase& db, Names names, const std::string& value,
               const std::string& category) {
   switch (names) {
     case Names::kCategory:
-      return db.CategoryExists(value) ? kExitOk : Refuse("Unknown category: " + value);
+      return RequireCategory(db, value);
     case Names::kItem:
-      return db.ItemExists(category, value) ? kExitOk
-                                            : Refuse("Unknown item: " + value + " in " + category);
+      return RequireItem(db, category, value);
     case Names::kPerson:
-      return db.PersonExists(value) ? kExitOk : Refuse("Unknown person: " + value);
+      return RequirePerson(db, value);
     case Names::kMonth: {
       const std::vector<std::string> months = db.GetMonths();
       if (std::find(months.begin(), months.end(), value) != months.end()) return kExitOk;

@@ -48,6 +48,20 @@ int Refuse(const std::string& message) {
   return kExitRefused;
 }
 
+int RequireCategory(const ExpenseDatabase& db, const std::string& category) {
+  return db.CategoryExists(category) ? kExitOk : Refuse("Unknown category: " + category);
+}
+
+int RequireItem(const ExpenseDatabase& db, const std::string& category, const std::string& item) {
+  if (const int refused = RequireCategory(db, category)) return refused;
+  return db.ItemExists(category, item) ? kExitOk
+                                       : Refuse("Unknown item: " + item + " in " + category);
+}
+
+int RequirePerson(const ExpenseDatabase& db, const std::string& person) {
+  return db.PersonExists(person) ? kExitOk : Refuse("Unknown person: " + person);
+}
+
 int Reported(const Status& status) {
   if (status.ok()) return kExitOk;
   std::cerr << status.message() << "\n";

@@ -22,6 +22,12 @@ int ReportWriteFailures(ExpenseDatabase& db, int status);
 // Prints the refusal to standard error; returns status 1.
 int Refuse(const std::string& message);
 
+// 0 when the catalogue holds the name, otherwise its refusal ("Unknown category: NAME",
+// "Unknown item: NAME in CATEGORY" after the category, "Unknown person: NAME"), status 1.
+int RequireCategory(const ExpenseDatabase& db, const std::string& category);
+int RequireItem(const ExpenseDatabase& db, const std::string& category, const std::string& item);
+int RequirePerson(const ExpenseDatabase& db, const std::string& person);
+
 // The outcome of a database change: a failed write is printed with status 3.
 int Reported(const Status& status);
 

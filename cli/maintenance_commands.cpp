@@ -68,19 +68,19 @@ int EditPerson(ExpenseDatabase& db, const Words& w) {
 
 int DeleteCategory(ExpenseDatabase& db, const Words& w) {
   const std::string& name = w.names[0];
-  if (!db.CategoryExists(name)) return Refuse("Unknown category: " + name);
+  if (const int refused = RequireCategory(db, name)) return refused;
   return Reported(db.DeleteCategory(name));
 }
 
 int DeleteItem(ExpenseDatabase& db, const Words& w) {
   const std::string &category = w.names[0], &name = w.names[1];
-  if (!db.ItemExists(category, name)) return Refuse("Unknown item: " + name + " in " + category);
+  if (const int refused = RequireItem(db, category, name)) return refused;
   return Reported(db.DeleteItem(category, name));
 }
 
 int DeletePerson(ExpenseDatabase& db, const Words& w) {
   const std::string& name = w.names[0];
-  if (!db.PersonExists(name)) return Refuse("Unknown person: " + name);
+  if (const int refused = RequirePerson(db, name)) return refused;
   return Reported(db.DeletePerson(name));
 }
 

@@ -41,18 +41,12 @@ int MonthPosition(const ExpenseDatabase& db, const std::string& month, int& posi
 int CheckNames(const ExpenseDatabase& db, const PageArgs& args) {
   switch (args.kind) {
     case PageKind::kCategory:
-      if (!db.CategoryExists(args.first)) return Refuse("Unknown category: " + args.first);
-      return kExitOk;
+      return RequireCategory(db, args.first);
     case PageKind::kItem:
-      if (!db.CategoryExists(args.first)) return Refuse("Unknown category: " + args.first);
-      if (!db.ItemExists(args.first, args.second)) {
-        return Refuse("Unknown item: " + args.second + " in " + args.first);
-      }
-      return kExitOk;
+      return RequireItem(db, args.first, args.second);
     case PageKind::kPerson:
     case PageKind::kPersonItems:
-      if (!db.PersonExists(args.first)) return Refuse("Unknown person: " + args.first);
-      return kExitOk;
+      return RequirePerson(db, args.first);
     case PageKind::kItemStatistics:
       return kExitOk;
   }

@@ -56,18 +56,12 @@ std::optional<double> ParseSum(const std::string& text) {
   return value;
 }
 
-int CheckNames(const ExpenseDatabase& db, const std::string& category, const std::string& item) {
-  if (!db.CategoryExists(category)) return Refuse("Unknown category: " + category);
-  if (!db.ItemExists(category, item)) return Refuse("Unknown item: " + item + " in " + category);
-  return kExitOk;
-}
-
 int Record(ExpenseDatabase& db, const RecordArgs& args) {
-  if (const int refused = CheckNames(db, args.category, args.item)) return refused;
+  if (const int refused = RequireItem(db, args.category, args.item)) return refused;
   std::optional<PurchaseRecord> record = DateFields(args.date);
   if (!record) return Refuse("Invalid date: " + args.date + " (use YYYY-MM-DD)");
-  if (args.person != kForAll && !db.PersonExists(args.person)) {
-    return Refuse("Unknown person: " + args.person);
+  if (args.person != kForAll) {
+    if (const int refused = RequirePerson(db, args.person)) return refused;
   }
   const std::optional<double> sum = ParseSum(args.sum);
   if (!sum) return Refuse("Please type purchase summ.");
@@ -83,7 +77,7 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
 
 int DeletePurchase(ExpenseDatabase& db, const std::string& category, const std::string& item,
                    const std::string& line) {
-  if (const int refused = CheckNames(db, category, item)) return refused;
+  if (const int refused = RequireItem(db, category, item)) return refused;
   std::vector<PurchaseRecord> purchases;
   db.ItemPurchases(std::string(kAllMonths), category, item, purchases);
   const PurchaseRecord wanted = ParsePurchaseLine(line);
