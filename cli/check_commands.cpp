@@ -5,7 +5,6 @@
 
 #include "cli/cli_run.h"
 #include "cli/command_support.h"
-#include "database/backups.h"
 #include "database/integrity_check.h"
 
 namespace kestrune::cli {
@@ -20,13 +19,12 @@ int Check(ExpenseDatabase& db, const std::string& workdir, bool repair) {
     return kExitOk;
   }
   if (!repair) return kExitRefused;
-  const std::string backups = workdir + "/data/backups";
-  const std::string stamp = BackupStamp(std::chrono::system_clock::now());
-  if (const int failed = Reported(BackUpDatabase(db.database_folder(), backups, stamp, 5))) {
+  std::string copy;
+  if (const int failed = Reported(RepairAfterBackup(db, fs, workdir + "/data/backups",
+                                                    std::chrono::system_clock::now(), copy))) {
     return failed;
   }
-  if (const int failed = Reported(RepairTotals(db, fs))) return failed;
-  std::cout << "Totals repaired; the files as they were are in " << backups << "/" << stamp << "\n";
+  std::cout << "Totals repaired; the files as they were are in " << copy << "\n";
   return kExitOk;
 }
 

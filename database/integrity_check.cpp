@@ -7,6 +7,7 @@
 #include <set>
 
 #include "database/amounts.h"
+#include "database/backups.h"
 #include "database/change_set.h"
 #include "database/expense_tables.h"
 #include "database/maintenance_edits.h"
@@ -205,6 +206,15 @@ Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
   for (const std::string& month : sums.months) {
     if (status.ok()) status = db.AddMonth(month);
   }
+  return status;
+}
+
+Status RepairAfterBackup(ExpenseDatabase& db, FileSystem& fs, const std::string& backups_folder,
+                         std::chrono::system_clock::time_point now, std::string& copy) {
+  constexpr int kBackupsKept = 5;
+  Status status =
+      BackUpDatabase(db.database_folder(), backups_folder, BackupStamp(now), kBackupsKept, &copy);
+  if (status.ok()) status = RepairTotals(db, fs);
   return status;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,12 @@ IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs);
 // totals keep at zero stay, as zeros) and enters missing months into the months index, all
 // in one change. The catalogue is not touched.
 [[nodiscard]] Status RepairTotals(ExpenseDatabase& db, FileSystem& fs);
+
+// First copies the book into a dated folder of `backups_folder` (the newest five kept) and
+// sets `copy` to it, then repairs as RepairTotals does.
+[[nodiscard]] Status RepairAfterBackup(ExpenseDatabase& db, FileSystem& fs,
+                                       const std::string& backups_folder,
+                                       std::chrono::system_clock::time_point now,
+                                       std::string& copy);
 
 }  // namespace kestrune

@@ -1,13 +1,6 @@
 #include "shell/database_check.h"
 
-#include "database/backups.h"
-
 namespace kestrune {
-namespace {
-
-constexpr int kBackupsKept = 5;
-
-}  // namespace
 
 void DatabaseCheck::Run() {
   report_ = CheckIntegrity(db_, fs_);
@@ -26,9 +19,7 @@ std::string DatabaseCheck::Text() const {
 
 std::string DatabaseCheck::Repair(std::chrono::system_clock::time_point now) {
   std::string copy;
-  Status status =
-      BackUpDatabase(db_.database_folder(), backups_, BackupStamp(now), kBackupsKept, &copy);
-  if (status.ok()) status = RepairTotals(db_, fs_);
+  const Status status = RepairAfterBackup(db_, fs_, backups_, now, copy);
   Run();
   if (!status.ok()) return status.message();
   return "Totals repaired. The book as it was is in " + copy + ".";

@@ -83,5 +83,26 @@ TEST_F(PurchaseCommands, BulkCommandsAskNothing) {
   EXPECT_EQ(Ok({"persons"}), "");
 }
 
+TEST_F(PurchaseCommands, CheckListsDifferencesAndRepairAfterABackup) {
+  Ok({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5", "x"});
+  std::string milk = Read("items/Food Milk.txt");
+  milk.replace(milk.find("|x| 3.50"), 8, "|x| 4.00");
+  Write("items/Food Milk.txt", milk);
+  ProcessResult found = Cli({"check"});
+  EXPECT_EQ(found.status, 1);
+  EXPECT_TRUE(
+      found.out.starts_with("items/Food Milk.txt:3: all months: stored 3.50, "
+                            "recomputed 4.00\n"))
+      << found.out;
+  const std::string repaired = Ok({"check", "--repair"});
+  const std::string said = "Totals repaired; the files as they were are in ";
+  const std::size_t at = repaired.find(said);
+  ASSERT_NE(at, std::string::npos) << repaired;
+  const std::string copy =
+      repaired.substr(at + said.size(), repaired.size() - at - said.size() - 1);
+  EXPECT_EQ(RunProcess("/bin/cat", {copy + "/items/Food Milk.txt"}).out, milk);
+  EXPECT_EQ(Ok({"check"}), "Everything adds up.\n");
+}
+
 }  // namespace
 }  // namespace kestrune::testing
