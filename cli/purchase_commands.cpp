@@ -71,7 +71,6 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
   record->person = args.person;
   record->information = args.information;
   record->sum = FormatFileAmount(*sum);
-  if (const int failed = Reported(db.AddMonth(MonthKeyOf(*record)))) return failed;
   return Reported(db.RecordPurchase(args.category, args.item, *record));
 }
 

@@ -126,14 +126,21 @@ class ExpenseDatabase {
   // Inserts the purchase at the top of the item file's purchase list and adds its sum to the
   // month's and "all months" totals and to the person's entries in the item file and the
   // category file, creating missing lines. Missing files get their skeletons and missing
-  // sections are added empty first. Assumes the purchase's month was entered by AddMonth.
+  // sections are added empty first. A month not yet known enters the months index in the
+  // same change, so a month is never listed without its purchase or the reverse.
+  // `month_added` (optional) tells whether the month was new.
   Status RecordPurchase(const std::string& category, const std::string& item,
-                        const PurchaseRecord& purchase);
+                        const PurchaseRecord& purchase, bool* month_added = nullptr);
   // Removes one purchase line equal to `purchase_line` from the item file and subtracts its
   // sum from the same totals (entries that reach 0 stay). Refused, with nothing changed, when
   // the item file holds no such purchase.
   Status DeletePurchase(const std::string& category, const std::string& item,
                         const std::string& purchase_line);
+  // DeletePurchase of `old_line` and RecordPurchase of `purchase` as one change: an edited
+  // purchase is never lost half way, and nothing changes when either part is refused.
+  Status ReplacePurchase(const std::string& category, const std::string& item,
+                         const std::string& old_line, const PurchaseRecord& purchase,
+                         bool* month_added = nullptr);
   // Enters a month key not yet known into the months array and rewrites the months index,
   // newest first. `added` (optional) tells whether the key was new.
   Status AddMonth(const std::string& month_key, bool* added = nullptr);
@@ -244,6 +251,17 @@ class ExpenseDatabase {
                       const std::string& new_name);
   Status RewriteFile(ChangeSet& changes, const std::string& path,
                      const std::function<std::vector<std::string>(std::vector<std::string>)>& edit);
+  // The file changes of recording or removing one purchase, gathered into `changes`.
+  Status StagePurchase(ChangeSet& changes, const std::string& category, const std::string& item,
+                       const PurchaseRecord& purchase);
+  Status StagePurchaseRemoval(ChangeSet& changes, const std::string& category,
+                              const std::string& item, const std::string& purchase_line);
+  // Gathers the months index with `month_key` entered; nothing when the month is known.
+  std::optional<std::vector<std::string>> StageMonth(ChangeSet& changes,
+                                                     const std::string& month_key);
+  // Commits `changes` and then takes `months` (when given) as the months in memory.
+  Status CommitWithMonths(ChangeSet& changes, std::optional<std::vector<std::string>> months,
+                          bool* month_added);
   // Takes the month out of one category or item file (`skeleton` when the file is absent).
   Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                       SectionMarks totals, const std::string& month_key);

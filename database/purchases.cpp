@@ -31,9 +31,8 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
   return file;
 }
 
-Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::string& item,
-                                       const PurchaseRecord& purchase) {
-  ChangeSet changes(fs_, folder_);
+Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& category,
+                                      const std::string& item, const PurchaseRecord& purchase) {
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseAmount(purchase.sum),
                             purchase.sum};
   FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
@@ -50,12 +49,12 @@ Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::s
   EnsureSections(category_file.lines, {kCategoryTotals, kPersonTotals});
   changes.Write(CategoryFilePath(category),
                 JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
-  return changes.Commit();
+  return Status::Ok();
 }
 
-Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::string& item,
-                                       const std::string& purchase_line) {
-  ChangeSet changes(fs_, folder_);
+Status ExpenseDatabase::StagePurchaseRemoval(ChangeSet& changes, const std::string& category,
+                                             const std::string& item,
+                                             const std::string& purchase_line) {
   const PurchaseRecord purchase = ParsePurchaseLine(purchase_line);
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseAmount(purchase.sum),
                             std::nullopt};
@@ -73,24 +72,65 @@ Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::s
     changes.Write(CategoryFilePath(category),
                   JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
   }
+  return Status::Ok();
+}
+
+std::optional<std::vector<std::string>> ExpenseDatabase::StageMonth(ChangeSet& changes,
+                                                                    const std::string& month_key) {
+  if (std::find(months_.begin(), months_.end(), month_key) != months_.end()) return std::nullopt;
+  std::vector<std::string> months = months_;
+  months.push_back(month_key);
+  SortMonthsNewestFirst(months);
+  changes.Write(MonthsIndexPath(), JoinEndedLines(months));
+  return months;
+}
+
+// The months in memory change only once the index that lists them has been committed.
+Status ExpenseDatabase::CommitWithMonths(ChangeSet& changes,
+                                         std::optional<std::vector<std::string>> months,
+                                         bool* month_added) {
+  if (month_added != nullptr) *month_added = false;
+  Status committed = changes.Commit();
+  if (!committed.ok() || !months) return committed;
+  months_ = std::move(*months);
+  if (month_added != nullptr) *month_added = true;
+  return committed;
+}
+
+Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::string& item,
+                                       const PurchaseRecord& purchase, bool* month_added) {
+  if (month_added != nullptr) *month_added = false;
+  ChangeSet changes(fs_, folder_);
+  Status staged = StagePurchase(changes, category, item, purchase);
+  if (!staged.ok()) return staged;
+  return CommitWithMonths(changes, StageMonth(changes, MonthKeyOf(purchase)), month_added);
+}
+
+Status ExpenseDatabase::ReplacePurchase(const std::string& category, const std::string& item,
+                                        const std::string& old_line,
+                                        const PurchaseRecord& purchase, bool* month_added) {
+  if (month_added != nullptr) *month_added = false;
+  ChangeSet changes(fs_, folder_);
+  Status staged = StagePurchaseRemoval(changes, category, item, old_line);
+  if (staged.ok()) staged = StagePurchase(changes, category, item, purchase);
+  if (!staged.ok()) return staged;
+  return CommitWithMonths(changes, StageMonth(changes, MonthKeyOf(purchase)), month_added);
+}
+
+Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::string& item,
+                                       const std::string& purchase_line) {
+  ChangeSet changes(fs_, folder_);
+  Status staged = StagePurchaseRemoval(changes, category, item, purchase_line);
+  if (!staged.ok()) return staged;
   return changes.Commit();
 }
 
 Status ExpenseDatabase::AddMonth(const std::string& month_key, bool* added) {
   if (added != nullptr) *added = false;
-  if (std::find(months_.begin(), months_.end(), month_key) != months_.end()) {
-    return Status::Ok();
-  }
-  std::vector<std::string> months = months_;
-  months.push_back(month_key);
-  SortMonthsNewestFirst(months);
   ChangeSet changes(fs_, folder_);
-  changes.Write(MonthsIndexPath(), JoinEndedLines(months));
-  Status committed = changes.Commit();
-  if (!committed.ok()) return committed;
-  months_ = std::move(months);
-  if (added != nullptr) *added = true;
-  return Status::Ok();
+  std::optional<std::vector<std::string>> months = StageMonth(changes, month_key);
+  if (!months) return Status::Ok();
+  return CommitWithMonths(changes, std::move(months), added);
 }
 
 void ExpenseDatabase::SortMonths() {

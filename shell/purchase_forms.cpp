@@ -21,14 +21,12 @@ bool Written(FormContext& form, const Status& change) {
   return change.ok();
 }
 
-// Enters the purchase's month and has the month chooser show it.
-bool EnterMonth(FormContext& form, const std::string& month_key, Afterwards& afterwards) {
-  bool added = false;
-  if (!Written(form, form.db.AddMonth(month_key, &added))) return false;
+// Has the month chooser show the purchase's month, refilled when the month is new.
+void ShowMonth(FormContext& form, const std::string& month_key, bool added,
+               Afterwards& afterwards) {
   afterwards.refill_months = added;
   afterwards.select_month = month_key;
   form.state.SelectedMonth = month_key;
-  return true;
 }
 
 }  // namespace
@@ -67,11 +65,13 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
     return StayOpen();
   }
   const PurchaseRecord record = BuildPurchase(input);
-  FormOutcome outcome{true, {}};
-  if (!EnterMonth(form, MonthKeyOf(record), outcome.afterwards)) return StayOpen();
-  if (!Written(form, form.db.RecordPurchase(state.SelectedCat, state.SelectedItem, record))) {
+  bool month_added = false;
+  if (!Written(form, form.db.RecordPurchase(state.SelectedCat, state.SelectedItem, record,
+                                            &month_added))) {
     return StayOpen();
   }
+  FormOutcome outcome{true, {}};
+  ShowMonth(form, MonthKeyOf(record), month_added, outcome.afterwards);
   outcome.afterwards.refresh_views = true;
   return outcome;
 }
@@ -85,15 +85,13 @@ FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
   const std::string category = form.state.SelectedCat;
   const std::string item = form.state.SelectedItem;
   const PurchaseRecord record = BuildPurchase(input);
-  if (!Written(form, form.db.DeletePurchase(category, item, old_line))) return CloseOnly();
-  FormOutcome outcome{true, {}};
-  outcome.afterwards.refresh_views = true;
-  if (EnterMonth(form, MonthKeyOf(record), outcome.afterwards) &&
-      Written(form, form.db.RecordPurchase(category, item, record))) {
-    return outcome;
+  bool month_added = false;
+  if (!Written(form, form.db.ReplacePurchase(category, item, old_line, record, &month_added))) {
+    return CloseOnly();
   }
-  // The old purchase must not be lost with the new one.
-  Written(form, form.db.RecordPurchase(category, item, ParsePurchaseLine(old_line)));
+  FormOutcome outcome{true, {}};
+  ShowMonth(form, MonthKeyOf(record), month_added, outcome.afterwards);
+  outcome.afterwards.refresh_views = true;
   return outcome;
 }
 
