@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/cli_run.h"
+#include "cli/command_output.h"
 #include "cli/command_support.h"
 #include "database/amounts.h"
 #include "database/database_folder.h"
@@ -20,8 +21,21 @@ struct QueryArgs {
   std::string month{kAllMonths};
 };
 
-void PrintLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) std::cout << line << "\n";
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\n";
+  return out;
+}
+
+// Sets `run.action` to print the lines `list` gives for the loaded database.
+template <typename List>
+void ListCommand(CliRun& run, List list) {
+  run.action = [list](CliRun& r) {
+    return QueryDatabase(r.workdir, [&](ExpenseDatabase& db, std::string& out) {
+      out = Lines(list(db));
+      return kExitOk;
+    });
+  };
 }
 
 // Checks what a query names before it reads (a query would create files for unknown names).
@@ -47,18 +61,18 @@ int RunInit(CliRun& run) {
 }
 
 int RunTotal(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return QueryDatabase(run.workdir, [&](ExpenseDatabase& db, std::string& out) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     const double total = args.item.empty()
                              ? db.CategoryMonthTotal(args.month, args.category)
                              : db.ItemMonthTotal(args.month, args.category, args.item);
-    std::cout << FormatShownAmount(total) << "\n";
+    out = FormatShownAmount(total) + "\n";
     return kExitOk;
   });
 }
 
 int RunPersonTotals(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return QueryDatabase(run.workdir, [&](ExpenseDatabase& db, std::string& out) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     PersonTotals totals;
     std::vector<std::string> persons = db.GetPersonNames();
@@ -70,20 +84,18 @@ int RunPersonTotals(CliRun& run, const QueryArgs& args) {
       db.ItemPersonTotals(args.month, args.category, args.item, totals);
     }
     for (const std::string& person : persons) {
-      std::cout << person << "\t" << FormatShownAmount(totals[person]) << "\n";
+      out += person + "\t" + FormatShownAmount(totals[person]) + "\n";
     }
     return kExitOk;
   });
 }
 
 int RunPurchases(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return QueryDatabase(run.workdir, [&](ExpenseDatabase& db, std::string& out) {
     if (const int refused = CheckQuery(db, args, true)) return refused;
     std::vector<PurchaseRecord> purchases;
     db.ItemPurchases(args.month, args.category, args.item, purchases);
-    for (const PurchaseRecord& purchase : purchases) {
-      std::cout << FormatPurchaseLine(purchase) << "\n";
-    }
+    for (const PurchaseRecord& purchase : purchases) out += FormatPurchaseLine(purchase) + "\n";
     return kExitOk;
   });
 }
@@ -93,40 +105,25 @@ void AddListCommands(CLI::App& app, CliRun& run) {
     run.action = RunInit;
   });
   app.add_subcommand("categories", "list the categories")->callback([&run] {
-    run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
-        PrintLines(db.GetCategoryNames());
-        return kExitOk;
-      });
-    };
+    ListCommand(run, [](ExpenseDatabase& db) { return db.GetCategoryNames(); });
   });
   auto category = std::make_shared<std::string>();
   auto* items = app.add_subcommand("items", "list the items of a category");
   items->add_option("CATEGORY", *category)->required();
   items->callback([&run, category] {
     run.action = [category](CliRun& r) {
-      return WithDatabase(r.workdir, [&](ExpenseDatabase& db) {
+      return QueryDatabase(r.workdir, [&](ExpenseDatabase& db, std::string& out) {
         if (const int refused = RequireCategory(db, *category)) return refused;
-        PrintLines(db.GetItemNames(*category));
+        out = Lines(db.GetItemNames(*category));
         return kExitOk;
       });
     };
   });
   app.add_subcommand("persons", "list the persons")->callback([&run] {
-    run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
-        PrintLines(db.GetPersonNames());
-        return kExitOk;
-      });
-    };
+    ListCommand(run, [](ExpenseDatabase& db) { return db.GetPersonNames(); });
   });
   app.add_subcommand("months", "list the months with purchases, newest first")->callback([&run] {
-    run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
-        PrintLines(db.GetMonths());
-        return kExitOk;
-      });
-    };
+    ListCommand(run, [](ExpenseDatabase& db) { return db.GetMonths(); });
   });
 }
 

@@ -11,6 +11,7 @@
 #include "charts/statistics.h"
 #include "cli/chart_output.h"
 #include "cli/cli_run.h"
+#include "cli/command_output.h"
 #include "cli/command_support.h"
 #include "database/month_keys.h"
 
@@ -220,14 +221,8 @@ int ChooseMonth(const ExpenseDatabase& db, const std::string& month, StatisticsI
 }
 
 int HandOut(charts::ChartCtrl& chart, const ChartArgs& args, charts::Size size) {
-  if (args.describe) {
-    std::cout << charts::DescribeChart(chart);
-    return kExitOk;
-  }
-  if (args.trace) {
-    PrintChartTrace(chart, size);
-    return kExitOk;
-  }
+  if (args.describe) return PrintOutput(charts::DescribeChart(chart));
+  if (args.trace) return PrintOutput(ChartTraceText(chart, size));
   return WriteChartImage(chart, size, args.output, *render::ImageFormatFor(args.output));
 }
 
@@ -261,12 +256,15 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
     input.ShowAllMonths = false;
     input.MonthsNum = args.last;
   }
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  // The chart is handed out only once it was built without a failure.
+  std::optional<charts::ChartCtrl> chart;
+  const int status = WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, input)) return refused;
     if (const int refused = ChooseMonth(db, args.month, input)) return refused;
-    std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, command.statistic, input);
-    return HandOut(*chart, args, size);
+    chart = charts::BuildStatistic(db, command.statistic, input);
+    return kExitOk;
   });
+  return status == kExitOk ? HandOut(*chart, args, size) : status;
 }
 
 void AddChartOptions(CLI::App& chart, ChartArgs& args) {

@@ -8,6 +8,7 @@
 #include "charts/graph_type.h"
 #include "cli/chart_output.h"
 #include "cli/cli_run.h"
+#include "cli/command_output.h"
 
 namespace kestrune::cli {
 namespace {
@@ -61,8 +62,7 @@ int RunChartDemo(const ChartDemoArgs& args) {
   }
   if (args.trace) {
     ChartCtrl chart = SampleChart(args.type);
-    PrintChartTrace(chart, size);
-    return kExitOk;
+    return PrintOutput(ChartTraceText(chart, size));
   }
   if (args.output.empty()) {
     std::cerr << "usage: chart-demo needs -o FILE.png|FILE.svg or --trace\n";

@@ -28,10 +28,10 @@ bool ParseChartSize(const std::string& text, charts::Size& size) {
   return true;
 }
 
-void PrintChartTrace(charts::ChartCtrl& chart, charts::Size size) {
+std::string ChartTraceText(charts::ChartCtrl& chart, charts::Size size) {
   charts::RecordingCanvas canvas(size, kTraceMetrics);
   chart.Draw(canvas);
-  std::cout << canvas.Text();
+  return canvas.Text();
 }
 
 int WriteChartImage(charts::ChartCtrl& chart, charts::Size size, const std::string& path,

@@ -16,8 +16,8 @@ inline constexpr int kLargestChartSide = 8192;
 bool ParseChartSize(const std::string& text, charts::Size& size);
 
 // Draws the chart on the recording canvas at `size` with fixed metrics (character height 16,
-// average width 7, maximum width 14) and prints every call, one a line.
-void PrintChartTrace(charts::ChartCtrl& chart, charts::Size size);
+// average width 7, maximum width 14) and returns every call, one a line.
+std::string ChartTraceText(charts::ChartCtrl& chart, charts::Size size);
 
 // Draws the chart at `size` into `path` in `format`. Creates the QGuiApplication text needs
 // (on the offscreen platform when no other is set), so none may exist yet. Returns the exit

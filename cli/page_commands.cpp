@@ -2,11 +2,11 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <optional>
 
 #include "cli/cli_run.h"
+#include "cli/command_output.h"
 #include "cli/command_support.h"
 #include "database/month_keys.h"
 #include "pages/page_assets.h"
@@ -69,31 +69,39 @@ std::string BuildPage(ExpenseDatabase& db, const PageArgs& args, int position) {
   return {};
 }
 
-// Writes the page file and, beside it, the style sheet and images it lacks.
+// Writes the page to the file the user named and, beside it, the style sheet and images it
+// lacks.
 int WritePage(const std::string& path, const std::string& page) {
   PosixFileSystem fs;
-  if (Status written = WritePageFile(fs, path, page); !written.ok()) {
-    std::cerr << written.message() << "\n";
-    return kExitDatabase;
-  }
+  if (const int failed = Reported(WriteNamedPageFile(fs, path, page))) return failed;
   std::string folder = std::filesystem::path(path).parent_path().string();
   if (folder.empty()) folder = ".";
   return Reported(InstallPageAssets(fs, folder));
 }
 
+// Writes the page file of the working folder, replaced as the program replaces it.
+int WriteWorkingPage(const std::string& workdir, const std::string& page) {
+  PosixFileSystem fs;
+  if (const int failed = Reported(WritePageFile(fs, workdir + "/data/temp.tmp", page))) {
+    return failed;
+  }
+  return Reported(InstallPageAssets(fs, workdir + "/data"));
+}
+
+// The page is handed out only once it was built without a failure.
 int RunPage(CliRun& run, const PageArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  std::string page;
+  const int status = WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
     int position = -1;
     if (const int refused = MonthPosition(db, args.month, position)) return refused;
     if (const int refused = CheckNames(db, args)) return refused;
     if (args.currency) db.set_currency(*args.currency);
-    const std::string page = BuildPage(db, args, position);
-    if (args.output == "-") {
-      std::cout << page;
-      return kExitOk;
-    }
-    return WritePage(args.output.empty() ? run.workdir + "/data/temp.tmp" : args.output, page);
+    page = BuildPage(db, args, position);
+    return kExitOk;
   });
+  if (status != kExitOk) return status;
+  if (args.output == "-") return PrintOutput(page);
+  return args.output.empty() ? WriteWorkingPage(run.workdir, page) : WritePage(args.output, page);
 }
 
 void AddPageKind(CLI::App& page, CliRun& run, const std::shared_ptr<PageArgs>& args,

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -12,6 +12,7 @@
 #include "database/amounts.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
+#include "database/validation.h"
 
 namespace kestrune::cli {
 namespace {
@@ -45,15 +46,21 @@ std::optional<PurchaseRecord> DateFields(const std::string& date) {
   return record;
 }
 
-// A sum as the dialog takes it: a number greater than 0 (and at least one cent).
+// The typed sum when the whole text is a number ("1e999" reads as infinity), else nothing.
 std::optional<double> ParseSum(const std::string& text) {
   double value = 0.0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  if (!std::isfinite(value) || value <= 0.0 || FormatFileAmount(value) == " 0.00") {
-    return std::nullopt;
-  }
+  if (result.ptr != text.data() + text.size()) return std::nullopt;
+  if (result.ec == std::errc::result_out_of_range) return std::strtod(text.c_str(), nullptr);
+  if (result.ec != std::errc()) return std::nullopt;
   return value;
+}
+
+// The purchase dialog's rule and messages for the sum.
+int RefuseSum(const std::optional<double>& sum) {
+  const SumCheck check = sum ? CheckSum(*sum) : SumCheck::kNotPositive;
+  if (check == SumCheck::kOk) return kExitOk;
+  return Refuse(check == SumCheck::kOutOfRange ? kSumOutOfRange : "Please type purchase summ.");
 }
 
 int Record(ExpenseDatabase& db, const RecordArgs& args) {
@@ -64,7 +71,7 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
     if (const int refused = RequirePerson(db, args.person)) return refused;
   }
   const std::optional<double> sum = ParseSum(args.sum);
-  if (!sum) return Refuse("Please type purchase summ.");
+  if (const int refused = RefuseSum(sum)) return refused;
   if (args.information.find_first_of("\r\n|") != std::string::npos) {
     return Refuse("Invalid purchase information: one line, without \"|\"");
   }

@@ -1,5 +1,6 @@
 #include "database/validation.h"
 
+#include "database/amounts.h"
 #include "database/records.h"
 
 namespace kestrune {
@@ -11,7 +12,8 @@ constexpr std::size_t kTxt = 4;  // ".txt"
 
 bool SafeForFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
-  if (name.find_first_not_of(' ') == std::string::npos) return false;
+  // A name of white space alone shows as nothing in a list or a page.
+  if (name.find_first_not_of(" \t\v\f\r\n") == std::string::npos) return false;
   if (name.find('\0') != std::string::npos) return false;
   return name.find_first_of("\r\n/\\") == std::string::npos;
 }
@@ -113,6 +115,11 @@ Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
     return Status::Error(kInvalidPersonName);
   }
   return Status::Ok();
+}
+
+SumCheck CheckSum(double sum) {
+  if (!(sum > 0.0) || FormatFileAmount(sum) == " 0.00") return SumCheck::kNotPositive;
+  return sum <= kLargestSum ? SumCheck::kOk : SumCheck::kOutOfRange;
 }
 
 std::string OneLineInformation(std::string information) {

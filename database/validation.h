@@ -11,10 +11,10 @@ namespace kestrune {
 // dialogs and the command-line tool. A refusal carries the dialog's message.
 //
 // Beyond "not empty and not in use", a name must be safe to use as (part of) a file name:
-// not only blanks, no line break, "/", "\" or NUL, not "." or "..", short enough for the
-// file system; item and person names hold no "|" (the item list and purchase lines split
-// at it); and no item may get the same file name as another item (category "Food" with item
-// "Milk Shake" and category "Food Milk" with item "Shake" would share one file).
+// not only white space (blanks, tabs, \v, \f, \r), no line break, "/", "\" or NUL, not "." or "..",
+// short enough for the file system; item and person names hold no "|" (the item list and purchase
+// lines split at it); and no item may get the same file name as another item (category "Food" with
+// item "Milk Shake" and category "Food Milk" with item "Shake" would share one file).
 
 inline constexpr const char* kInvalidCategoryName = "Invalid category name";
 inline constexpr const char* kInvalidItemName = "Invalid item name";
@@ -36,6 +36,17 @@ Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
 Status CheckNewPerson(const ExpenseDatabase& db, const std::string& name);
 Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
                        const std::string& new_name);
+
+// The largest sum a purchase may have, and the message for a sum beyond it.
+inline constexpr double kLargestSum = 1e9;
+inline constexpr const char* kSumOutOfRange = "Please enter a number between 0 and 1000000000.";
+
+enum class SumCheck { kOk, kNotPositive, kOutOfRange };
+
+// The rule for a typed purchase sum, shared by the purchase dialogs and the command line:
+// it must be greater than 0 and stay so in the purchase line's "%5.2f" (NaN and 0.001 are
+// not positive), and be finite and at most kLargestSum, so no total can become "inf".
+SumCheck CheckSum(double sum);
 
 // An information text made fit for its one line: line breaks become blanks.
 std::string OneLineInformation(std::string information);

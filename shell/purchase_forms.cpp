@@ -29,6 +29,15 @@ void ShowMonth(FormContext& form, const std::string& month_key, bool added,
   form.state.SelectedMonth = month_key;
 }
 
+// Shows the refusal of a sum the shared rule refuses; `not_positive` is the dialog's own text.
+bool SumAccepted(FormContext& form, double sum, const char* not_positive) {
+  const SumCheck check = CheckSum(sum);
+  if (check != SumCheck::kOk) {
+    form.prompts.ShowMessage(check == SumCheck::kOutOfRange ? kSumOutOfRange : not_positive);
+  }
+  return check == SumCheck::kOk;
+}
+
 }  // namespace
 
 PurchaseRecord BuildPurchase(const PurchaseInput& input) {
@@ -50,15 +59,7 @@ double SumOf(const PurchaseInput& input) {
 }
 
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
-  const double sum = SumOf(input);
-  if (!(sum > 0)) {
-    form.prompts.ShowMessage("Please type purchase summ.");
-    return StayOpen();
-  }
-  if (sum > kLargestSum) {
-    form.prompts.ShowMessage(kSumOutOfRange);
-    return StayOpen();
-  }
+  if (!SumAccepted(form, SumOf(input), "Please type purchase summ.")) return StayOpen();
   const ViewState& state = form.state;
   if (!form.db.HasPersons() || !form.db.ItemExists(state.SelectedCat, state.SelectedItem)) {
     form.prompts.ShowMessage("Impossible to add purchase.");
@@ -78,10 +79,7 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
 
 FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
                                const PurchaseInput& input) {
-  if (!(SumOf(input) > 0)) {
-    form.prompts.ShowMessage("Invalid purchase summ.");
-    return StayOpen();
-  }
+  if (!SumAccepted(form, SumOf(input), "Invalid purchase summ.")) return StayOpen();
   const std::string category = form.state.SelectedCat;
   const std::string item = form.state.SelectedItem;
   const PurchaseRecord record = BuildPurchase(input);

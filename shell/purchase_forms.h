@@ -3,6 +3,7 @@
 #include <string>
 
 #include "database/records.h"
+#include "database/validation.h"
 #include "shell/form_outcome.h"
 
 namespace kestrune {
@@ -17,9 +18,6 @@ struct PurchaseInput {
   std::string sum_text;  // as typed
 };
 
-inline constexpr double kLargestSum = 1e9;
-inline constexpr const char* kSumOutOfRange = "Please enter a number between 0 and 1000000000.";
-
 // The purchase line's fields: "%Y", the English month name, "%d", the person, the
 // information on one line with "|" (the line's field separator) written as "/", and the
 // sum in "%5.2f".
@@ -28,15 +26,15 @@ PurchaseRecord BuildPurchase(const PurchaseInput& input);
 // The sum typed, read as the C library reads a number (text that is no number is 0).
 double SumOf(const PurchaseInput& input);
 
-// "Add purchase": for the selected item. A sum not greater than 0 gives "Please type
-// purchase summ.", a sum above 1e9 its range message, a catalogue without persons (or no
+// "Add purchase": for the selected item. A sum CheckSum finds not positive gives "Please
+// type purchase summ.", one out of range kSumOutOfRange, a catalogue without persons (or no
 // item selected) "Impossible to add purchase."; the dialog stays open. Otherwise the month
 // is entered, the purchase recorded, and the month chooser shows its month.
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input);
 
-// "Update information" of the purchase `old_line` of the selected item: a sum not greater
-// than 0 gives "Invalid purchase summ.". The old purchase is deleted and the new one
-// recorded; should recording fail, the old one is recorded again.
+// "Update information" of the purchase `old_line` of the selected item: a sum CheckSum finds
+// not positive gives "Invalid purchase summ.", one out of range kSumOutOfRange. The old purchase is
+// deleted and the new one recorded; should recording fail, the old one is recorded again.
 FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
                                const PurchaseInput& input);
 

@@ -59,6 +59,22 @@ TEST_F(CatalogueCommands, UnknownNamesAndBadKeysAreRefusedWithoutTouchingFiles) 
   EXPECT_EQ(Cli({"total", "Food", "--month", "January 2004"}).status, 1);
 }
 
+TEST_F(CatalogueCommands, AQueryThatFailsPrintsNothing) {
+  std::filesystem::create_directories(work.path() + "/data/BASE/items/Food Milk.txt");
+  for (const std::vector<std::string>& query : std::vector<std::vector<std::string>>{
+           {"total", "Food", "Milk"},
+           {"person-totals", "Food", "Milk"},
+           {"purchases", "Food", "Milk"},
+           {"page", "item", "Food", "Milk", "-o", "-"},
+           {"chart", "persons-of-item", "Food", "Milk", "--describe"},
+           {"chart", "persons-of-item", "Food", "Milk", "--trace"}}) {
+    ProcessResult result = Cli(query);
+    EXPECT_EQ(result.status, 3) << query[0];
+    EXPECT_EQ(result.out, "") << query[0];
+    EXPECT_NE(result.err.find("Food Milk.txt"), std::string::npos) << result.err;
+  }
+}
+
 TEST_F(CatalogueCommands, BadUsageIsOneLineAndStatusTwo) {
   ProcessResult result = Cli({"purchases", "Food"});
   EXPECT_EQ(result.status, 2);

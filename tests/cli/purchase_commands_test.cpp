@@ -39,8 +39,14 @@ TEST_F(PurchaseCommands, RecordRefusesBadInputAndChangesNothing) {
                 "Please type purchase summ.");
   ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "-2"},
                 "Please type purchase summ.");
-  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "two"},
-                "Please type purchase summ.");
+  for (const char* sum : {"two", "nan", "0.001"}) {
+    ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", sum},
+                  "Please type purchase summ.");
+  }
+  for (const char* sum : {"1.7e308", "inf", "1e999", "1000000000.01"}) {
+    ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", sum},
+                  "Please enter a number between 0 and 1000000000.");
+  }
   ExpectRefused({"record", "Food", "Milk", "2004-02-30", "Anna", "2"},
                 "Invalid date: 2004-02-30 (use YYYY-MM-DD)");
   ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Carl", "2"}, "Unknown person: Carl");

@@ -25,9 +25,9 @@ class ValidationTest : public DatabaseTest {
 TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
   const std::string long_name(252, 'x');
   for (const std::string& bad :
-       {std::string(), std::string("   "), std::string("a\nb"), std::string("a\rb"),
-        std::string("a/b"), std::string("a\\b"), std::string("a\0b", 3), std::string("."),
-        std::string(".."), long_name}) {
+       {std::string(), std::string("   "), std::string("\t"), std::string(" \t\v\f\r"),
+        std::string("a\nb"), std::string("a\rb"), std::string("a/b"), std::string("a\\b"),
+        std::string("a\0b", 3), std::string("."), std::string(".."), long_name}) {
     EXPECT_EQ(Message(CheckNewCategory(db, bad)), "Invalid category name");
     EXPECT_EQ(Message(CheckNewItem(db, "Food", bad)), "Invalid item name");
     EXPECT_EQ(Message(CheckNewPerson(db, bad)), "Invalid person name");

@@ -1,4 +1,8 @@
 // The page command, run as a user runs it.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "tests/support/cli_fixture.h"
@@ -72,6 +76,39 @@ TEST_F(PageCommand, APageFileThatCannotBeWrittenEndsWithStatusThree) {
   result = Cli({"page", "person", "Anna", "-o", work.path() + "/no/such/folder/page.html"});
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(result.err, "Ups! Cant open data file\n");
+}
+
+TEST_F(PageCommand, WritesOnlyANewOrRegularFileAndLeavesLinksAndSpecialFilesBeing) {
+  namespace fs = std::filesystem;
+  const std::string out = work.path() + "/out/";
+  work.Write("out/mine.html", "old");
+  fs::permissions(out + "mine.html", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("mine.html", out + "link.html");
+  Ok({"page", "category", "Food", "-o", out + "link.html"});
+  EXPECT_TRUE(fs::is_symlink(out + "link.html"));
+  EXPECT_TRUE(work.Read("out/mine.html").starts_with("<html>"));
+  EXPECT_EQ(fs::status(out + "mine.html").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_TRUE(work.Exists("out/2.css"));
+
+  // A device of our own when allowed to make one (replacing /dev/null would harm the machine).
+  std::string device = out + "null";
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) device = "/dev/null";
+  ASSERT_EQ(::mkfifo((out + "fifo").c_str(), 0600), 0);
+  fs::create_symlink("gone.html", out + "dangling.html");
+  fs::create_symlink(device, out + "to-device");
+  fs::create_directory(out + "folder");
+  for (const std::string& path :
+       {device, out + "fifo", out + "dangling.html", out + "to-device", out + "folder"}) {
+    ProcessResult result = Cli({"page", "category", "Food", "-o", path});
+    EXPECT_EQ(result.status, 3) << path;
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
+  }
+  EXPECT_TRUE(fs::is_character_file(device));
+  EXPECT_TRUE(fs::is_fifo(out + "fifo"));
+  EXPECT_TRUE(fs::is_symlink(out + "dangling.html") && !fs::exists(out + "gone.html"));
+  EXPECT_EQ(work.List("out/folder"), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -108,7 +108,8 @@ TEST_F(PurchaseFormsTest, AnEditMayMoveThePurchaseToAnotherMonth) {
   EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 0.0);
   EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 April", "Food", "Bread"), 7.0);
   EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("0")).close);
-  EXPECT_EQ(prompts.messages, Strings{"Invalid purchase summ."});
+  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("inf")).close);
+  EXPECT_EQ(prompts.messages, (Strings{"Invalid purchase summ.", kSumOutOfRange}));
   EXPECT_EQ(Purchases(), Strings{"2024|April|05|Anna|| 7.00"});
 }
 

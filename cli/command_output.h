@@ -1,0 +1,30 @@
+#pragma once
+
+#include <iostream>
+#include <string>
+
+#include "cli/cli_run.h"
+#include "cli/command_support.h"
+
+namespace kestrune::cli {
+
+// Prints `out` to standard output; returns 0, or 3 with a message when it cannot be written
+// (a full disk behind a redirection).
+inline int PrintOutput(const std::string& out) {
+  std::cout << out << std::flush;
+  if (std::cout) return kExitOk;
+  std::cerr << "Cannot write to standard output\n";
+  return kExitDatabase;
+}
+
+// Runs a query: `body(db, out)` on the database of `workdir` puts its whole answer into
+// `out`, which is printed only when the command succeeded, repairs the reading needed
+// included. A failing query prints nothing on standard output.
+template <typename Body>
+int QueryDatabase(const std::string& workdir, Body body) {
+  std::string out;
+  const int status = WithDatabase(workdir, [&](ExpenseDatabase& db) { return body(db, out); });
+  return status == kExitOk ? PrintOutput(out) : status;
+}
+
+}  // namespace kestrune::cli
