@@ -44,7 +44,9 @@ void CWebBrowser::Create() {
   connect(view_, &QWebEngineView::loadFinished, this, &CWebBrowser::loadFinished);
   // The engine does not ask before showing an empty "about:" page; back to the page shown.
   connect(view_, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
-    if (url.scheme() != kPageScheme && !shown_path_.empty()) Navigate(shown_path_);
+    if (!url.isEmpty() && url.scheme() != kPageScheme && !shown_path_.empty()) {
+      Navigate(shown_path_);
+    }
   });
   view_->show();
 }
