@@ -21,9 +21,12 @@ std::string_view ReferenceFor(char c) {
   }
 }
 
+// A ":" is encoded too: an href holding one could begin with a scheme ("javascript:",
+// "file:") and leave the data folder.
 bool SplitsOrRewritesUrl(char c) {
   const auto byte = static_cast<unsigned char>(c);
-  return c == '%' || c == '#' || c == '?' || c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+  return c == '%' || c == '#' || c == '?' || c == '/' || c == '\\' || c == ':' || byte < 0x20 ||
+         byte == 0x7F;
 }
 
 void AppendPercentEncoded(std::string& out, char c) {

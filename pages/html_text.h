@@ -14,9 +14,11 @@ namespace kestrune {
 std::string EscapeHtml(std::string_view text);
 
 // A link target as it goes between the double quotes of an href: the characters a URL
-// would split at or rewrite ("%", "#", "?", "/", "\"), control characters and blanks at
-// either end (which URL parsing drops) are percent-encoded, then the result is escaped as
-// EscapeHtml does. A browser that resolves the href and decodes the path gets `target` back.
+// would split at or rewrite ("%", "#", "?", "/", "\"), ":" (so an href never begins with a
+// scheme and always stays a path beside the page), control characters and blanks at either
+// end (which URL parsing drops) are percent-encoded, then the result is escaped as EscapeHtml
+// does. A browser that resolves the href and decodes the path gets `target` back. Every href
+// of every page is made here.
 std::string EncodeHref(std::string_view target);
 
 }  // namespace kestrune

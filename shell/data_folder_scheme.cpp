@@ -1,17 +1,45 @@
 #include "shell/data_folder_scheme.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
-#include <QWebEngineUrlRequestJob>
+#include <QFileInfo>
 
 #include "shell/web_engine_setup.h"
 
 namespace kestrune {
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+// The real path of `path`, every symbolic link resolved; empty when it does not exist.
+QString RealPath(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).canonicalFilePath();
+}
+
+bool IsRegularFile(int fd) {
+  struct stat status {};
+  return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// The whole of the regular file at `real_path`. The type is checked before the file is
+// opened (opening a device may act on it) and again on the open file, which is opened
+// without waiting: a FIFO put there in between must not block the browser.
+ServedFile ReadRegularFile(const QString& real_path) {
+  const QByteArray name = QFile::encodeName(real_path);
+  struct stat status {};
+  if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return {QWebEngineUrlRequestJob::UrlNotFound, {}};
+  }
+  const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {QWebEngineUrlRequestJob::UrlNotFound, {}};
+  QFile file;
+  if (!IsRegularFile(fd) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return {QWebEngineUrlRequestJob::UrlNotFound, {}};
+  }
+  return {QWebEngineUrlRequestJob::NoError, file.readAll()};
 }
 
 }  // namespace
@@ -29,11 +57,14 @@ QByteArray ContentTypeFor(const std::string& path, const std::string& page_file)
   return "application/octet-stream";
 }
 
-bool LiesInside(const std::string& folder, const std::string& path) {
-  const std::string clean = QDir::cleanPath(QString::fromStdString(path)).toStdString();
-  const std::string prefix = folder + "/";
-  return clean.size() > prefix.size() && clean.compare(0, prefix.size(), prefix) == 0 &&
-         !EndsWith(clean, "/");
+ServedFile ReadDataFile(const std::string& folder, const std::string& path) {
+  const QString root = RealPath(folder);
+  const QString real = RealPath(path);
+  if (real.isEmpty()) return {QWebEngineUrlRequestJob::UrlNotFound, {}};
+  if (root.isEmpty() || !real.startsWith(root + "/")) {
+    return {QWebEngineUrlRequestJob::RequestDenied, {}};
+  }
+  return ReadRegularFile(real);
 }
 
 CDataFolderScheme::CDataFolderScheme(std::string data_folder, std::string page_file,
@@ -44,18 +75,14 @@ CDataFolderScheme::CDataFolderScheme(std::string data_folder, std::string page_f
 
 void CDataFolderScheme::requestStarted(QWebEngineUrlRequestJob* job) {
   const std::string path = TargetPath(job->requestUrl());
-  if (!LiesInside(data_folder_, path)) {
-    job->fail(QWebEngineUrlRequestJob::RequestDenied);
-    return;
-  }
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+  ServedFile served = ReadDataFile(data_folder_, path);
+  if (served.error != QWebEngineUrlRequestJob::NoError) {
+    job->fail(served.error);
     return;
   }
   // The job reads the buffer after this returns; it owns it.
   auto* buffer = new QBuffer(job);
-  buffer->setData(file.readAll());
+  buffer->setData(std::move(served.bytes));
   job->reply(ContentTypeFor(path, page_file_), buffer);
 }
 

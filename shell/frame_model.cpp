@@ -47,6 +47,10 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
   if (Status installed = InstallPageAssets(fs, paths_.DataDir); !installed.ok()) {
     prompts.ShowMessage(installed.message());
   }
+  // Under the lock no page is being written: a temporary left in data/ is from a killed one.
+  if (Status cleaned = RemovePageTemporaries(paths_.DataDir); !cleaned.ok()) {
+    prompts.ShowMessage(cleaned.message());
+  }
   return {true, 0};
 }
 

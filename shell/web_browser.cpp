@@ -1,11 +1,14 @@
 #include "shell/web_browser.h"
 
+#include <QWebEngineSettings>
+
 #include "shell/web_engine_setup.h"
 
 namespace kestrune {
 namespace {
 
-// A page that asks before every navigation, link clicks and reloads alike.
+// A page that asks before every navigation, link clicks and reloads alike. Only the files
+// of the program's own scheme are ever shown: a page holds nothing a user would browse to.
 class ReportingPage final : public QWebEnginePage {
  public:
   ReportingPage(QWebEngineProfile& profile, CWebBrowser::NavigationReport& report, QObject* parent)
@@ -13,6 +16,7 @@ class ReportingPage final : public QWebEnginePage {
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    if (url.scheme() != kPageScheme) return false;
     return !report_ || report_(url);
   }
 
@@ -23,7 +27,9 @@ class ReportingPage final : public QWebEnginePage {
 }  // namespace
 
 CWebBrowser::CWebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report)
-    : profile_(profile), host_(host), report_(std::move(report)) {}
+    : profile_(profile), host_(host), report_(std::move(report)) {
+  LockDown(*profile_.settings());
+}
 
 CWebBrowser::~CWebBrowser() {
   Destroy();
@@ -36,6 +42,12 @@ void CWebBrowser::Create() {
   view_->setPage(new ReportingPage(profile_, report_, view_));
   view_->setContextMenuPolicy(Qt::NoContextMenu);
   connect(view_, &QWebEngineView::loadFinished, this, &CWebBrowser::loadFinished);
+  // The engine does not ask before showing an empty "about:" page; back to the page shown.
+  connect(view_, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+    if (!url.isEmpty() && url.scheme() != kPageScheme && !shown_path_.empty()) {
+      Navigate(shown_path_);
+    }
+  });
   view_->show();
 }
 
@@ -45,6 +57,7 @@ void CWebBrowser::Destroy() {
 }
 
 void CWebBrowser::Navigate(const std::string& path) {
+  shown_path_ = path;
   if (view_) view_->setUrl(PageUrl(path));
 }
 

@@ -12,8 +12,11 @@
 namespace kestrune {
 
 // The embedded browser of the main view. It exists only while a page is shown: Create
-// makes the web view, Destroy removes it. Every navigation is reported before it happens;
-// the report decides whether it goes ahead.
+// makes the web view, Destroy removes it. It shows only files of the program's own scheme:
+// every other navigation is refused; those the engine does not ask about ("about:blank")
+// lead back to the file last navigated to. Every navigation of its own scheme is reported
+// before it happens; the report decides whether it goes ahead. Scripts, plug-ins and the
+// pages' access to local files and the network are off in `profile`.
 class CWebBrowser final : public QObject {
   Q_OBJECT
 
@@ -29,6 +32,7 @@ class CWebBrowser final : public QObject {
   void Create();
   void Destroy();
   bool exists() const { return !view_.isNull(); }
+  // Shows the file at `path` through the program's own scheme.
   void Navigate(const std::string& path);
   // Loads the current page again.
   void Refresh();
@@ -45,6 +49,7 @@ class CWebBrowser final : public QObject {
   QWidget& host_;
   NavigationReport report_;
   QPointer<QWebEngineView> view_;
+  std::string shown_path_;  // the file last navigated to
 };
 
 }  // namespace kestrune

@@ -24,8 +24,24 @@ void PrepareWebEngine() {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QWebEngineUrlScheme scheme(kPageScheme);
   scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-  scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+  // Not a local scheme: the pages of one could load its images only where they could load
+  // every file: URL too. A scheme of its own reaches its own files and no other.
+  scheme.setFlags(QWebEngineUrlScheme::SecureScheme);
   QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+void LockDown(QWebEngineSettings& settings) {
+  for (const QWebEngineSettings::WebAttribute attribute :
+       {QWebEngineSettings::JavascriptEnabled, QWebEngineSettings::JavascriptCanOpenWindows,
+        QWebEngineSettings::JavascriptCanAccessClipboard, QWebEngineSettings::JavascriptCanPaste,
+        QWebEngineSettings::LocalStorageEnabled, QWebEngineSettings::LocalContentCanAccessFileUrls,
+        QWebEngineSettings::LocalContentCanAccessRemoteUrls, QWebEngineSettings::PluginsEnabled,
+        QWebEngineSettings::PdfViewerEnabled, QWebEngineSettings::HyperlinkAuditingEnabled,
+        QWebEngineSettings::DnsPrefetchEnabled, QWebEngineSettings::AutoLoadIconsForPage,
+        QWebEngineSettings::NavigateOnDropEnabled, QWebEngineSettings::WebGLEnabled}) {
+    settings.setAttribute(attribute, false);
+  }
+  settings.setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
 }
 
 QUrl PageUrl(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QWebEngineSettings>
 #include <string>
 
 namespace kestrune {
@@ -15,6 +16,11 @@ inline constexpr const char* kPageScheme = "kestrune";
 // Must run before the QApplication is constructed: registers the scheme and sets what the
 // web engine needs to run here (no sandbox as root, no GPU).
 void PrepareWebEngine();
+
+// Turns off in `settings` what a page of the program never needs and a hostile name could
+// use: scripts, plug-ins, access from the page to local files or the network, opening
+// other schemes through the desktop, navigating to a dropped file.
+void LockDown(QWebEngineSettings& settings);
 
 // The URL that shows the file at `path`.
 QUrl PageUrl(const std::string& path);

@@ -1,5 +1,10 @@
 #include "shell/working_folder.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "database/file_system.h"
+
 namespace kestrune {
 namespace {
 
@@ -28,6 +33,23 @@ ShellPaths PathsOf(const std::string& working_folder) {
   paths.DatabaseDir = paths.DataDir + "/BASE";
   paths.HelpPagePath = (folder == "/" ? "" : folder) + "/help/index.htm";
   return paths;
+}
+
+Status RemovePageTemporaries(const std::string& data_folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (fs::directory_iterator it(data_folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const fs::path& path = it->path();
+    if (!path.filename().string().starts_with(kTemporaryPrefix)) continue;
+    if (fs::is_regular_file(it->symlink_status(error))) {
+      fs::remove(path, error);
+      if (error) break;
+    }
+  }
+  if (!error || error == std::errc::no_such_file_or_directory) return Status::Ok();
+  return Status::Error("Can't remove the temporary files in " + data_folder + ": " +
+                       error.message());
 }
 
 }  // namespace kestrune

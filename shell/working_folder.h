@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "database/status.h"
+
 namespace kestrune {
 
 // Where the program finds its data, in this order: the folder given with --workdir; the
@@ -29,5 +31,10 @@ struct ShellPaths {
 };
 
 ShellPaths PathsOf(const std::string& working_folder);
+
+// Deletes the temporary files a page write cut short left in `data_folder`: the regular
+// files whose names begin with the temporary prefix. Symbolic links, folders and every other
+// name are left alone. Only for a holder of the database lock, so no write is under way.
+Status RemovePageTemporaries(const std::string& data_folder);
 
 }  // namespace kestrune

@@ -66,12 +66,14 @@ std::string Resolve(const std::string& href) {
   return decoded;
 }
 
-// The links of a page in page order, as the view would read them.
+// The links of a page in page order, as the view would read them. No href may hold a ":",
+// or it could name a scheme of its own ("javascript:", "file:") instead of the data folder.
 std::vector<std::string> LinksOf(const ExpenseDatabase& db, const std::string& page) {
   std::vector<std::string> links;
   const std::regex href(R"(href ?= ?"([^"]*)\")");
   for (auto it = std::sregex_iterator(page.begin(), page.end(), href); it != std::sregex_iterator();
        ++it) {
+    EXPECT_EQ((*it)[1].str().find(':'), std::string::npos) << (*it)[1];
     links.push_back(Describe(ReadPageLink(db, kData + "/" + Resolve((*it)[1]), kData)));
   }
   return links;
@@ -81,7 +83,8 @@ class PageLinksTest : public DatabaseTest {
  protected:
   void SetUp() override {
     WriteEmptyIndexes();
-    Write("KSDBCategories.txt", "Food\nR&D <\"#1\" 50%>\nAdd item\nDelete purchase stock\nTea");
+    Write("KSDBCategories.txt",
+          "Food\nR&D <\"#1\" 50%>\nAdd item\nDelete purchase stock\nTea\njavascript:void(0)");
     Write("KSDBPersons.txt", "Anna");
     Write("persons/Anna.txt", "Anna\n ");
     Write("categories/Food.txt", CategoryFile("Food", {"Milk|", " Tea |", "Tea|"}));
@@ -90,8 +93,9 @@ class PageLinksTest : public DatabaseTest {
     Write("categories/Add item.txt", CategoryFile("Add item", {}));
     Write("categories/Delete purchase stock.txt", CategoryFile("Delete purchase stock", {}));
     Write("categories/Tea.txt", CategoryFile("Tea", {}));
+    Write("categories/javascript:void(0).txt", CategoryFile("javascript:void(0)", {"file:x|"}));
     Write("items/Food Milk.txt",
-          Lines({"begin purchase list", "2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50",
+          Lines({"begin purchase list", "2004|May|02|Anna|data:a/b\\c #1 ?x 5% & <i>| 3.50",
                  "2004|May|01|for all||12.00", "end purchase list"}));
     Load();
   }
@@ -164,31 +168,33 @@ TEST_F(PageLinksTest, CommandsAreTestedBeforeNamesAndPurchaseCommandsOnTheirPref
 }
 
 TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {
-  EXPECT_EQ(LinksOf(db, ItemPageText(db, "Food", "Milk", -1)),
-            (std::vector<std::string>{
-                "delete item", "delete item", "edit item", "edit item", "add purchase",
-                "add purchase", "delete purchase [2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50]",
-                "edit purchase [2004|May|02|Anna|a/b\\c #1 ?x 5% & <i>| 3.50]",
-                "delete purchase [2004|May|01|for all||12.00]",
-                "edit purchase [2004|May|01|for all||12.00]"}));
+  EXPECT_EQ(
+      LinksOf(db, ItemPageText(db, "Food", "Milk", -1)),
+      (std::vector<std::string>{
+          "delete item", "delete item", "edit item", "edit item", "add purchase", "add purchase",
+          "delete purchase [2004|May|02|Anna|data:a/b\\c #1 ?x 5% & <i>| 3.50]",
+          "edit purchase [2004|May|02|Anna|data:a/b\\c #1 ?x 5% & <i>| 3.50]",
+          "delete purchase [2004|May|01|for all||12.00]",
+          "edit purchase [2004|May|01|for all||12.00]"}));
   EXPECT_EQ(LinksOf(db, CategoryPageText(db, "Food", -1)),
             (std::vector<std::string>{"delete category", "delete category", "edit category",
                                       "edit category", "add item", "add item", "select [Milk] item",
                                       "select [ Tea ] item", "select [Tea] item category"}));
-  EXPECT_EQ(LinksOf(db, PersonPageText(db, "Anna", -1)),
-            (std::vector<std::string>{
-                "delete person", "delete person", "edit person", "edit person", "add item",
-                "delete purchase [ stock]", "select [Food] category",
-                "select [R&D <\"#1\" 50%>] category", "select [Tea] item category"}));
   EXPECT_EQ(
-      LinksOf(db, PersonItemsPageText(db, "Anna", -1)),
+      LinksOf(db, PersonPageText(db, "Anna", -1)),
       (std::vector<std::string>{"delete person", "delete person", "edit person", "edit person",
-                                "select [Food] category", "select [Food] category",
-                                "select [Food] category", "select [R&D <\"#1\" 50%>] category"}));
-  EXPECT_EQ(
-      LinksOf(db, ItemStatisticsPageText(db, -1)),
-      (std::vector<std::string>{"select [Milk] item", "select [ Tea ] item",
-                                "select [Tea] item category", "select [A&B <\"#2?\" 5%>] item"}));
+                                "add item", "delete purchase [ stock]", "select [Food] category",
+                                "select [R&D <\"#1\" 50%>] category", "select [Tea] item category",
+                                "select [javascript:void(0)] category"}));
+  EXPECT_EQ(LinksOf(db, PersonItemsPageText(db, "Anna", -1)),
+            (std::vector<std::string>{
+                "delete person", "delete person", "edit person", "edit person",
+                "select [Food] category", "select [Food] category", "select [Food] category",
+                "select [R&D <\"#1\" 50%>] category", "select [javascript:void(0)] category"}));
+  EXPECT_EQ(LinksOf(db, ItemStatisticsPageText(db, -1)),
+            (std::vector<std::string>{"select [Milk] item", "select [ Tea ] item",
+                                      "select [Tea] item category",
+                                      "select [A&B <\"#2?\" 5%>] item", "select [file:x] item"}));
 }
 
 }  // namespace

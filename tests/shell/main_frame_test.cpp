@@ -167,6 +167,24 @@ TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {
   EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
 }
 
+TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
+  namespace fs = std::filesystem;
+  Prepare([](ExpenseDatabase&) {});
+  const std::string data = work.path() + "/data/";
+  work.Write("data/.kestrune-tmp-a1B2c3", "<html>half a page");
+  work.Write("data/.kestrune-tmp-dir/kept", "");
+  work.Write("elsewhere/kept", "x");
+  fs::create_symlink(work.path() + "/elsewhere/kept", data + ".kestrune-tmp-link");
+  work.Write("data/notes.kestrune-tmp-", "mine");
+  Open();
+  EXPECT_FALSE(work.Exists("data/.kestrune-tmp-a1B2c3"));
+  EXPECT_TRUE(work.Exists("data/.kestrune-tmp-dir/kept"));
+  EXPECT_TRUE(fs::is_symlink(data + ".kestrune-tmp-link"));
+  EXPECT_EQ(work.Read("elsewhere/kept"), "x");
+  EXPECT_EQ(work.Read("data/notes.kestrune-tmp-"), "mine");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSaving) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");

