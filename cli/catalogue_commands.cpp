@@ -47,7 +47,7 @@ int RunInit(CliRun& run) {
 }
 
 int RunTotal(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     const double total = args.item.empty()
                              ? db.CategoryMonthTotal(args.month, args.category)
@@ -58,7 +58,7 @@ int RunTotal(CliRun& run, const QueryArgs& args) {
 }
 
 int RunPersonTotals(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
     PersonTotals totals;
     std::vector<std::string> persons = db.GetPersonNames();
@@ -77,7 +77,7 @@ int RunPersonTotals(CliRun& run, const QueryArgs& args) {
 }
 
 int RunPurchases(CliRun& run, const QueryArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = CheckQuery(db, args, true)) return refused;
     std::vector<PurchaseRecord> purchases;
     db.ItemPurchases(args.month, args.category, args.item, purchases);
@@ -94,7 +94,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("categories", "list the categories")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, Access::kRead, [](ExpenseDatabase& db) {
         PrintLines(db.GetCategoryNames());
         return kExitOk;
       });
@@ -105,7 +105,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   items->add_option("CATEGORY", *category)->required();
   items->callback([&run, category] {
     run.action = [category](CliRun& r) {
-      return WithDatabase(r.workdir, [&](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, Access::kRead, [&](ExpenseDatabase& db) {
         if (const int refused = RequireCategory(db, *category)) return refused;
         PrintLines(db.GetItemNames(*category));
         return kExitOk;
@@ -114,7 +114,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("persons", "list the persons")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, Access::kRead, [](ExpenseDatabase& db) {
         PrintLines(db.GetPersonNames());
         return kExitOk;
       });
@@ -122,7 +122,7 @@ void AddListCommands(CLI::App& app, CliRun& run) {
   });
   app.add_subcommand("months", "list the months with purchases, newest first")->callback([&run] {
     run.action = [](CliRun& r) {
-      return WithDatabase(r.workdir, [](ExpenseDatabase& db) {
+      return WithDatabase(r.workdir, Access::kRead, [](ExpenseDatabase& db) {
         PrintLines(db.GetMonths());
         return kExitOk;
       });

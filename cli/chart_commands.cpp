@@ -261,7 +261,7 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
     input.ShowAllMonths = false;
     input.MonthsNum = args.last;
   }
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, input)) return refused;
     if (const int refused = ChooseMonth(db, args.month, input)) return refused;
     std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, command.statistic, input);

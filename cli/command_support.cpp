@@ -18,17 +18,35 @@ class PrintingPrompt final : public DatabasePrompt {
   }
 };
 
+// A reader shares the lock with other readers. A change a crash left unfinished is finished
+// first, under the exclusive lock: read without it, the book would show the change half made.
+Status LockToRead(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
+  Status ready = lock.Acquire(folder, LockKind::kShared);
+  const std::string journal = ready.ok() ? PendingJournal(fs, folder) : std::string();
+  if (journal.empty()) return ready;
+  ready = lock.Acquire(folder, LockKind::kExclusive);
+  if (!ready.ok()) return Unfinished(journal, ready);
+  return RecoverDatabase(fs, folder);
+}
+
+Status LockToChange(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
+  Status ready = lock.Acquire(folder);
+  if (ready.ok()) ready = RecoverDatabase(fs, folder);
+  return ready;
+}
+
 }  // namespace
 
-int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase& db) {
+int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
+                 ExpenseDatabase& db) {
   const std::string folder = DatabaseFolderOf(workdir);
   PosixFileSystem fs;
   if (!DatabaseFolderExists(fs, folder)) {
     std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
     return kExitDatabase;
   }
-  Status ready = lock.Acquire(folder);
-  if (ready.ok()) ready = RecoverDatabase(fs, folder);
+  const Status ready =
+      access == Access::kRead ? LockToRead(fs, folder, lock) : LockToChange(fs, folder, lock);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
   if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) {

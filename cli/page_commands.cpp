@@ -82,7 +82,7 @@ int WritePage(const std::string& path, const std::string& page) {
 }
 
 int RunPage(CliRun& run, const PageArgs& args) {
-  return WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  return WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     int position = -1;
     if (const int refused = MonthPosition(db, args.month, position)) return refused;
     if (const int refused = CheckNames(db, args)) return refused;
