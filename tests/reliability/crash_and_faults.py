@@ -51,8 +51,8 @@ def make_book():
     return work
 
 
-def snapshot(work):
-    base = os.path.join(work, "data", "BASE")
+def snapshot(work, base=None):
+    base = base or os.path.join(work, "data", "BASE")
     files = {}
     for folder, _, names in os.walk(base):
         for name in names:
@@ -234,8 +234,8 @@ def own_names(template):
     before = sorted(seen(work))
     names = {"category": "Food", "item": "Milk", "person": "Anna"}
     problems = []
-    for name in (".kestrune", ".kestrune.lock", ".kestrune-journal", ".kestrune-tmp-Food",
-                 ".kestrune-tmp-abcdef", "lock", "journal"):
+    for name in ("lock", "journal", ".kestrune", ".kestrune.lock", ".kestrune-journal",
+                 ".kestrune-tmp-abcdef", ".kestrune-tmp-Food"):
         cli(work, "edit-category", names["category"], name)
         cli(work, "edit-item", name, names["item"], name, name)
         cli(work, "edit-person", names["person"], name)
@@ -243,6 +243,13 @@ def own_names(template):
         after = sorted(line.replace(f"|{name}|", "|Anna|") for line in seen(work))
         if after != before or "Everything adds up." not in cli(work, "check").stdout:
             problems.append(f"renamed to {name}: {after}")
+    with open(os.path.join(work, "data", "BASE", "KSDBMonths.txt"), "w") as f:
+        f.write("")  # something for check --repair to mend, after a backup
+    state = snapshot(work)
+    cli(work, "check", "--repair")
+    backups = os.path.join(work, "data", "backups")
+    if snapshot(None, os.path.join(backups, os.listdir(backups)[0])) != state:
+        problems.append("the backup differs from the book")
     shutil.rmtree(work)
     return problems
 
