@@ -18,15 +18,19 @@ class PrintingPrompt final : public DatabasePrompt {
   }
 };
 
-// A reader shares the lock with other readers. A change a crash left unfinished is finished
-// first, under the exclusive lock: read without it, the book would show the change half made.
+// A reader shares the lock with other readers. What a crash left is cleared first, under the
+// exclusive lock: read without it, the book would show an unfinished change half made.
+// Temporary files alone do no harm to a reader and stay when it cannot be alone.
 Status LockToRead(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
   Status ready = lock.Acquire(folder, LockKind::kShared);
-  const std::string journal = ready.ok() ? PendingJournal(fs, folder) : std::string();
-  if (journal.empty()) return ready;
-  ready = lock.Acquire(folder, LockKind::kExclusive);
-  if (!ready.ok()) return Unfinished(journal, ready);
-  return RecoverDatabase(fs, folder);
+  if (!ready.ok() || !RecoveryNeeded(fs, folder)) return ready;
+  const bool shared = lock.held();
+  const Status alone = lock.Acquire(folder, LockKind::kExclusive);
+  if (alone.ok()) return RecoverDatabase(fs, folder);
+  if (const std::string journal = PendingJournal(fs, folder); !journal.empty()) {
+    return Unfinished(journal, alone);
+  }
+  return shared && !lock.held() ? alone : Status::Ok();
 }
 
 Status LockToChange(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {

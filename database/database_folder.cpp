@@ -23,7 +23,8 @@ Status CreateEmptyDatabase(FileSystem& fs, const std::string& database_folder) {
   for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
     const std::string path = database_folder + "/" + index;
     if (fs.Exists(path)) continue;
-    Status written = fs.WriteFile(path, "", WorkFolderOf(database_folder));
+    // Written beside: a new book holds only its data files until it is first used.
+    Status written = fs.WriteFile(path, "");
     if (!written.ok()) return written;
   }
   return Status::Ok();

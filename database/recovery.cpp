@@ -23,16 +23,25 @@ Status ApplyJournal(FileSystem& fs, const std::string& folder, const std::string
   return fs.RemoveFile(journal);
 }
 
-// Removes the temporary files in `folder`. Earlier versions left theirs beside the file they
+// The temporary files in `folder`. Earlier versions left theirs beside the file they
 // replaced, named with the prefix and six more characters; `exact` keeps to those.
-Status RemoveTemporaries(FileSystem& fs, const std::string& folder, bool exact) {
+std::vector<std::string> Temporaries(FileSystem& fs, const std::string& folder, bool exact) {
   const std::size_t length = std::strlen(kTemporaryPrefix) + 6;
+  std::vector<std::string> found;
   for (const std::string& name : fs.ListFolder(folder)) {
-    if (!name.starts_with(kTemporaryPrefix) || (exact && name.size() != length)) continue;
-    Status removed = fs.RemoveFile(folder + "/" + name);
-    if (!removed.ok()) return removed;
+    if (name.starts_with(kTemporaryPrefix) && (!exact || name.size() == length)) {
+      found.push_back(folder + "/" + name);
+    }
   }
-  return Status::Ok();
+  return found;
+}
+
+// Those of the work folder and, never in the entity folders (there such a name may be a
+// real entity file), those earlier versions left in the database folder itself.
+std::vector<std::string> LeftTemporaries(FileSystem& fs, const std::string& database_folder) {
+  std::vector<std::string> found = Temporaries(fs, WorkFolderOf(database_folder), false);
+  for (std::string& old : Temporaries(fs, database_folder, true)) found.push_back(std::move(old));
+  return found;
 }
 
 // The journal of earlier versions first: it can only be older.
@@ -66,10 +75,15 @@ Status FinishPendingChange(FileSystem& fs, const std::string& database_folder) {
 
 Status RecoverDatabase(FileSystem& fs, const std::string& database_folder) {
   Status recovered = FinishPendingChange(fs, database_folder);
-  if (recovered.ok()) recovered = RemoveTemporaries(fs, WorkFolderOf(database_folder), false);
-  // Never in the entity folders: there such a name may be a real entity file.
-  if (recovered.ok()) recovered = RemoveTemporaries(fs, database_folder, true);
+  for (const std::string& temporary : LeftTemporaries(fs, database_folder)) {
+    if (recovered.ok()) recovered = fs.RemoveFile(temporary);
+  }
   return recovered;
+}
+
+bool RecoveryNeeded(FileSystem& fs, const std::string& database_folder) {
+  return !PendingJournal(fs, database_folder).empty() ||
+         !LeftTemporaries(fs, database_folder).empty();
 }
 
 }  // namespace kestrune

@@ -20,6 +20,9 @@ namespace kestrune {
 // with Unfinished.
 [[nodiscard]] Status FinishPendingChange(FileSystem& fs, const std::string& database_folder);
 
+// True when RecoverDatabase would change anything.
+bool RecoveryNeeded(FileSystem& fs, const std::string& database_folder);
+
 // The path of the journal of a change not yet finished, or "" when there is none.
 std::string PendingJournal(FileSystem& fs, const std::string& database_folder);
 
