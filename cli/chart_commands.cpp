@@ -258,7 +258,7 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
   }
   // The chart is handed out only once it was built without a failure.
   std::optional<charts::ChartCtrl> chart;
-  const int status = WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, input)) return refused;
     if (const int refused = ChooseMonth(db, args.month, input)) return refused;
     chart = charts::BuildStatistic(db, command.statistic, input);

@@ -38,7 +38,8 @@ void AddCheckCommands(CLI::App& app, CliRun& run) {
                   "rewrite differing totals to the recomputed values (after a backup)");
   check->callback([&run, repair] {
     run.action = [repair](CliRun& r) {
-      return WithDatabase(r.workdir,
+      const Access access = *repair ? Access::kChange : Access::kRead;
+      return WithDatabase(r.workdir, access,
                           [&](ExpenseDatabase& db) { return Check(db, r.workdir, *repair); });
     };
   });

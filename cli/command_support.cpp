@@ -18,17 +18,39 @@ class PrintingPrompt final : public DatabasePrompt {
   }
 };
 
+// A reader shares the lock with other readers. What a crash left is cleared first, under the
+// exclusive lock: read without it, the book would show an unfinished change half made.
+// Temporary files alone do no harm to a reader and stay when it cannot be alone.
+Status LockToRead(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
+  Status ready = lock.Acquire(folder, LockKind::kShared);
+  if (!ready.ok() || !RecoveryNeeded(fs, folder)) return ready;
+  const bool shared = lock.held();
+  const Status alone = lock.Acquire(folder, LockKind::kExclusive);
+  if (alone.ok()) return RecoverDatabase(fs, folder);
+  if (const std::string journal = PendingJournal(fs, folder); !journal.empty()) {
+    return Unfinished(journal, alone);
+  }
+  return shared && !lock.held() ? alone : Status::Ok();
+}
+
+Status LockToChange(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
+  Status ready = lock.Acquire(folder);
+  if (ready.ok()) ready = RecoverDatabase(fs, folder);
+  return ready;
+}
+
 }  // namespace
 
-int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase& db) {
+int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
+                 ExpenseDatabase& db) {
   const std::string folder = DatabaseFolderOf(workdir);
   PosixFileSystem fs;
   if (!DatabaseFolderExists(fs, folder)) {
     std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
     return kExitDatabase;
   }
-  Status ready = lock.Acquire(folder);
-  if (ready.ok()) ready = RecoverDatabase(fs, folder);
+  const Status ready =
+      access == Access::kRead ? LockToRead(fs, folder, lock) : LockToChange(fs, folder, lock);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
   if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) {

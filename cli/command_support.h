@@ -8,12 +8,21 @@
 
 namespace kestrune::cli {
 
-// Opens the database of the working folder for one command: takes the one-writer lock
-// (held by `lock` until it is destroyed), completes a change a crash interrupted, and loads
-// the catalogue. A lock held by another process, a missing database folder or index file
-// is not waited or prompted for: the message goes to standard error and the command ends
-// with status 3. Returns 0 when the database is loaded, otherwise the exit status.
-[[nodiscard]] int OpenDatabase(const std::string& workdir, DatabaseLock& lock, ExpenseDatabase& db);
+// What a command does to the book.
+enum class Access {
+  kChange,  // the exclusive lock; a book the user may only read is refused
+  kRead,    // the shared lock, or none on a book the user may only read
+};
+
+// Opens the database of the working folder for one command: takes the lock (held by `lock`
+// until it is destroyed), completes a change a crash interrupted (a reader takes the
+// exclusive lock for that; where it cannot, the unfinished change is named and the command
+// refused), and loads the catalogue. A lock held by another process, a missing database
+// folder or index file is not waited or prompted for: the message goes to standard error and
+// the command ends with status 3. Returns 0 when the database is loaded, otherwise the exit
+// status.
+[[nodiscard]] int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
+                               ExpenseDatabase& db);
 
 // Prints the repairs the database could not write to standard error. Returns `status`, or
 // 3 when something could not be written.
@@ -31,13 +40,22 @@ int RequirePerson(const ExpenseDatabase& db, const std::string& person);
 // The outcome of a database change: a failed write is printed with status 3.
 int Reported(const Status& status);
 
-// Loads the database of `workdir` and runs `body` on it; returns the exit status.
+// Loads the database of `workdir` for `access` and runs `body` on it; returns the exit
+// status.
 template <typename Body>
-int WithDatabase(const std::string& workdir, Body body) {
+int WithDatabase(const std::string& workdir, Access access, Body body) {
   DatabaseLock lock;
   ExpenseDatabase db;
-  if (const int status = OpenDatabase(workdir, lock, db); status != kExitOk) return status;
+  if (const int status = OpenDatabase(workdir, access, lock, db); status != kExitOk) {
+    return status;
+  }
   return ReportWriteFailures(db, body(db));
+}
+
+// The same for a command that changes the book.
+template <typename Body>
+int WithDatabase(const std::string& workdir, Body body) {
+  return WithDatabase(workdir, Access::kChange, body);
 }
 
 }  // namespace kestrune::cli

@@ -1,10 +1,13 @@
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 
 #include "cli/cli_run.h"
 
 int main(int argc, char** argv) {
   using namespace kestrune::cli;
+  // A write beyond the file size limit then fails with EFBIG and is reported, old files kept.
+  std::signal(SIGXFSZ, SIG_IGN);
   CLI::App app{"kestrune-cli: the household expense book from the command line"};
   app.require_subcommand(1);
   CliRun run;

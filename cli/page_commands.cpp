@@ -91,7 +91,7 @@ int WriteWorkingPage(const std::string& workdir, const std::string& page) {
 // The page is handed out only once it was built without a failure.
 int RunPage(CliRun& run, const PageArgs& args) {
   std::string page;
-  const int status = WithDatabase(run.workdir, [&](ExpenseDatabase& db) {
+  const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     int position = -1;
     if (const int refused = MonthPosition(db, args.month, position)) return refused;
     if (const int refused = CheckNames(db, args)) return refused;

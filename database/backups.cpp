@@ -5,22 +5,29 @@
 #include <filesystem>
 #include <vector>
 
+#include "database/database_folder.h"
+
 namespace kestrune {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool IsDataFile(const fs::directory_entry& entry) {
-  return entry.is_regular_file() && !entry.path().filename().string().starts_with(".");
+// The program's own files: the work folder, and the lock, journal and temporary files that
+// earlier versions kept in the database folder itself. Entity files, whatever their names,
+// lie deeper.
+bool IsOwnFile(const fs::path& path, bool top) {
+  return top && path.filename().string().starts_with(kWorkFolderName);
 }
 
-void CopyFolder(const fs::path& from, const fs::path& to, std::error_code& error) {
+// Copies regular files and folders; a FIFO or a device is never opened.
+void CopyFolder(const fs::path& from, const fs::path& to, bool top, std::error_code& error) {
   fs::create_directories(to, error);
   for (const auto& entry : fs::directory_iterator(from, error)) {
     if (error) return;
+    if (IsOwnFile(entry.path(), top)) continue;
     if (entry.is_directory()) {
-      CopyFolder(entry.path(), to / entry.path().filename(), error);
-    } else if (IsDataFile(entry)) {
+      CopyFolder(entry.path(), to / entry.path().filename(), false, error);
+    } else if (entry.is_regular_file()) {
       fs::copy_file(entry.path(), to / entry.path().filename(), error);
     }
     if (error) return;
@@ -82,7 +89,7 @@ Status BackUpDatabase(const std::string& database_folder, const std::string& bac
                       const std::string& stamp, int keep, std::string* made) {
   const fs::path target = NewBackupFolder(backups_folder, stamp);
   std::error_code error;
-  CopyFolder(database_folder, target, error);
+  CopyFolder(database_folder, target, true, error);
   if (error) {
     std::error_code ignored;
     fs::remove_all(target, ignored);

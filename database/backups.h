@@ -11,9 +11,9 @@ namespace kestrune {
 std::string BackupStamp(std::chrono::system_clock::time_point when);
 
 // Copies the data files of the database folder (the indexes and the three sub-folders, not
-// the lock, journal or temporary files) into BACKUPS/STAMP (STAMP-2, -3, ... when that is
-// taken), sets `made` to that folder, then deletes the oldest backups beyond the newest
-// `keep`. A backup that cannot be made is removed again and reported.
+// the work folder with the lock, journal and temporary files) into BACKUPS/STAMP (STAMP-2, -3, ...
+// when that is taken), sets `made` to that folder, then deletes the oldest backups beyond the
+// newest `keep`. A backup that cannot be made is removed again and reported.
 [[nodiscard]] Status BackUpDatabase(const std::string& database_folder,
                                     const std::string& backups_folder, const std::string& stamp,
                                     int keep, std::string* made = nullptr);

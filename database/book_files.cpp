@@ -4,6 +4,7 @@
 #include "database/amounts.h"
 #include "database/book_generator.h"
 #include "database/catalogue_files.h"
+#include "database/database_folder.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
 #include "database/text_lines.h"
@@ -197,7 +198,9 @@ Status WriteBook(FileSystem& fs, const std::string& database_folder, const Gener
   for (const bool indexes : {false, true}) {
     for (const auto& [path, content] : files) {
       if (is_index(path) != indexes) continue;
-      if (Status written = fs.WriteFile(database_folder + "/" + path, content); !written.ok()) {
+      if (Status written =
+              fs.WriteFile(database_folder + "/" + path, content, WorkFolderOf(database_folder));
+          !written.ok()) {
         return written;
       }
     }

@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "database/database_folder.h"
 #include "database/journal.h"
 #include "database/recovery.h"
 
@@ -41,7 +42,8 @@ void ChangeSet::Remove(const std::string& path) {
 }
 
 Status ChangeSet::CommitOne(const Change& change) {
-  return change.content ? fs_.WriteFile(change.path, *change.content) : fs_.RemoveFile(change.path);
+  return change.content ? fs_.WriteFile(change.path, *change.content, WorkFolderOf(folder_))
+                        : fs_.RemoveFile(change.path);
 }
 
 Status ChangeSet::Commit() {
@@ -66,7 +68,8 @@ Status ChangeSet::PrepareTemporaries(std::vector<std::string>& temps) {
   for (const Change& change : changes_) {
     temps.emplace_back();
     if (!change.content) continue;
-    Status written = fs_.WriteTemporary(change.path, *change.content, temps.back());
+    Status written =
+        fs_.WriteTemporary(change.path, WorkFolderOf(folder_), *change.content, temps.back());
     if (!written.ok()) return written;
   }
   return Status::Ok();
@@ -78,7 +81,7 @@ Status ChangeSet::WriteJournal() {
     assert(change.path.starts_with(folder_ + "/"));
     entries.push_back({change.path.substr(folder_.size() + 1), change.content});
   }
-  return fs_.WriteFile(folder_ + "/" + kJournalName, EncodeJournal(entries));
+  return fs_.WriteFile(JournalPath(), EncodeJournal(entries), WorkFolderOf(folder_));
 }
 
 Status ChangeSet::Apply(const std::vector<std::string>& temps) {
@@ -87,10 +90,14 @@ Status ChangeSet::Apply(const std::vector<std::string>& temps) {
     const Change& change = changes_[i];
     applied = change.content ? fs_.Rename(temps[i], change.path) : fs_.RemoveFile(change.path);
   }
-  if (applied.ok()) applied = fs_.RemoveFile(folder_ + "/" + kJournalName);
+  if (applied.ok()) applied = fs_.RemoveFile(JournalPath());
   if (applied.ok()) return applied;
   return Status::Error(applied.message() +
                        " (the change is kept and will be completed at the next start)");
+}
+
+std::string ChangeSet::JournalPath() const {
+  return WorkFolderOf(folder_) + "/" + kJournalName;
 }
 
 void ChangeSet::RemoveTemporaries(const std::vector<std::string>& temps) {

@@ -13,7 +13,8 @@ namespace kestrune {
 // twice works on its own first rewrite.
 class ChangeSet {
  public:
-  // `database_folder` holds the journal; every gathered path lies inside it.
+  // Every gathered path lies inside `database_folder`; its work folder holds the journal and
+  // the temporary files.
   ChangeSet(FileSystem& fs, std::string database_folder)
       : fs_(fs), folder_(std::move(database_folder)) {}
   ChangeSet(const ChangeSet&) = delete;
@@ -21,6 +22,8 @@ class ChangeSet {
 
   // The file as this change set would leave it; nothing when absent or unreadable.
   std::optional<std::string> Read(const std::string& path);
+  // Why the file on disk cannot be read: "Can't read PATH: REASON".
+  std::string ReadFailure(const std::string& path) { return fs_.ReadFailure(path); }
   // Whether the file exists as this change set would leave it.
   bool Exists(const std::string& path);
   // Gathers a whole-file replacement (creating the file when absent).
@@ -46,6 +49,7 @@ class ChangeSet {
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);
+  std::string JournalPath() const;
   void RemoveTemporaries(const std::vector<std::string>& temps);
 
   FileSystem& fs_;

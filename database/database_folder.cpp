@@ -7,6 +7,10 @@ std::string DatabaseFolderOf(const std::string& workdir) {
   return workdir + "/data/BASE";
 }
 
+std::string WorkFolderOf(const std::string& database_folder) {
+  return database_folder + "/" + kWorkFolderName;
+}
+
 bool DatabaseFolderExists(FileSystem& fs, const std::string& database_folder) {
   return fs.Exists(database_folder);
 }
@@ -19,6 +23,7 @@ Status CreateEmptyDatabase(FileSystem& fs, const std::string& database_folder) {
   for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
     const std::string path = database_folder + "/" + index;
     if (fs.Exists(path)) continue;
+    // Written beside: a new book holds only its data files until it is first used.
     Status written = fs.WriteFile(path, "");
     if (!written.ok()) return written;
   }

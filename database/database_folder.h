@@ -9,6 +9,12 @@ namespace kestrune {
 // The database folder under a working folder: WORKDIR/data/BASE.
 std::string DatabaseFolderOf(const std::string& workdir);
 
+// The folder of the program's own files: the lock, the journal and every temporary file of
+// the book, BOOK/.kestrune. Entity files live only in its sibling folders "categories",
+// "items" and "persons", so no name can ever collide with these. Made when first needed.
+std::string WorkFolderOf(const std::string& database_folder);
+inline constexpr const char* kWorkFolderName = ".kestrune";
+
 // True when the folder exists at all (even if an index file is missing).
 bool DatabaseFolderExists(FileSystem& fs, const std::string& database_folder);
 

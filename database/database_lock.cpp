@@ -2,13 +2,21 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "database/database_folder.h"
+#include "database/file_system.h"
+
 namespace kestrune {
 namespace {
+
+int FlockOf(LockKind kind) {
+  return (kind == LockKind::kExclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+}
 
 std::string HolderOf(int fd) {
   char buffer[32] = {};
@@ -18,11 +26,66 @@ std::string HolderOf(int fd) {
   return pid;
 }
 
+// The file names the last writer; it is only the holder when no reader shares the lock.
+Status InUse(int fd, const std::string& database_folder) {
+  std::string holder;
+  if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {
+    ::flock(fd, LOCK_UN);
+  } else {
+    holder = HolderOf(fd);
+  }
+  return Status::Error("The expense book in " + database_folder + " is in use by another Kestrune" +
+                       (holder.empty() ? std::string() : " (process " + holder + ")") +
+                       ". Close it first.");
+}
+
 // The pid only makes a refusal clearer: the lock is held whether or not it is written.
 void WritePid(int fd) {
   const std::string pid = std::to_string(::getpid()) + "\n";
   if (::ftruncate(fd, 0) != 0) return;
   [[maybe_unused]] const ssize_t written = ::pwrite(fd, pid.data(), pid.size(), 0);
+}
+
+bool MayOnlyRead(int error) {
+  return error == EACCES || error == EROFS || error == EPERM;
+}
+
+// Opens (making it when it may) the lock file in the work folder, which must be a folder of
+// its own and not a link leading elsewhere. -1 with `error` and errno set on failure.
+int OpenLockFile(const std::string& work, std::string& error) {
+  const int not_made = ::mkdir(work.c_str(), 0755) == 0 || errno == EEXIST ? 0 : errno;
+  if (not_made != 0 && !MayOnlyRead(not_made)) {
+    error = std::strerror(not_made);
+    return -1;
+  }
+  struct stat info {};
+  if (::lstat(work.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+    error = "not a folder";
+    errno = ENOTDIR;
+    return -1;
+  }
+  const std::string path = work + "/lock";
+  int fd = OpenRegularFile(path, O_RDWR | O_CREAT | O_NOFOLLOW, error);
+  if (fd < 0 && MayOnlyRead(errno)) {
+    const int denied = errno;
+    fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW, error);
+    // Absent and not to be made: the reason is the refusal to make it.
+    if (fd < 0 && errno == ENOENT) {
+      errno = denied;
+      error = std::strerror(denied);
+    }
+  }
+  if (fd < 0 && errno == ENOENT && not_made != 0) {
+    errno = not_made;
+    error = std::strerror(not_made);
+  }
+  if (fd >= 0 && (::fstat(fd, &info) != 0 || info.st_nlink != 1)) {
+    ::close(fd);
+    error = "not a file of its own (a link to another file)";
+    errno = EMLINK;
+    return -1;
+  }
+  return fd;
 }
 
 }  // namespace
@@ -31,22 +94,40 @@ DatabaseLock::~DatabaseLock() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-Status DatabaseLock::Acquire(const std::string& database_folder) {
-  if (fd_ >= 0) return Status::Ok();
-  const std::string path = database_folder + "/.kestrune.lock";
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+Status DatabaseLock::Acquire(const std::string& database_folder, LockKind kind) {
+  if (fd_ >= 0) return Change(database_folder, kind);
+  const std::string work = WorkFolderOf(database_folder);
+  std::string error;
+  const int fd = OpenLockFile(work, error);
   if (fd < 0) {
-    return Status::Error("Can't open " + path + ": " + std::strerror(errno));
+    if (kind == LockKind::kShared && (MayOnlyRead(errno) || errno == ENOENT)) return Status::Ok();
+    return Status::Error("Can't open " + work + "/lock: " + error);
   }
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const std::string holder = HolderOf(fd);
+  if (::flock(fd, FlockOf(kind)) != 0) {
+    Status refused = InUse(fd, database_folder);
     ::close(fd);
-    return Status::Error(
-        "The expense book in " + database_folder + " is in use by another Kestrune" +
-        (holder.empty() ? std::string() : " (process " + holder + ")") + ". Close it first.");
+    return refused;
   }
-  WritePid(fd);
+  if (kind == LockKind::kExclusive) WritePid(fd);
   fd_ = fd;
+  kind_ = kind;
+  return Status::Ok();
+}
+
+// The system may drop the old lock before it takes the new one; a refused change takes the
+// old one back.
+Status DatabaseLock::Change(const std::string& database_folder, LockKind kind) {
+  if (kind == kind_) return Status::Ok();
+  if (::flock(fd_, FlockOf(kind)) != 0) {
+    Status refused = InUse(fd_, database_folder);
+    if (::flock(fd_, FlockOf(kind_)) != 0) {
+      ::close(fd_);
+      fd_ = -1;
+    }
+    return refused;
+  }
+  if (kind == LockKind::kExclusive) WritePid(fd_);
+  kind_ = kind;
   return Status::Ok();
 }
 

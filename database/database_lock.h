@@ -6,10 +6,17 @@
 
 namespace kestrune {
 
-// The one-writer rule: a process that changes a database folder holds an exclusive lock on
-// the file ".kestrune.lock" in it for as long as it runs. The system drops the lock when the
-// holder ends, however it ends, so a killed holder never leaves a stale lock. The holder's
-// process id is written into the file only so that a refused writer can name it.
+enum class LockKind {
+  kExclusive,  // a process that changes the book: no one else may use it meanwhile
+  kShared,     // a process that only reads it: other readers may too, no writer
+};
+
+// The one-writer rule: a process that uses a database folder holds a lock on the file
+// "lock" in its work folder (see WorkFolderOf) for as long as it runs. The system drops the
+// lock when the holder ends, however it ends, so a killed holder never leaves a stale lock.
+// A writer's process id is written into the file only so that a refused process can name
+// it. The lock file is never followed through a link, never a file of another name (a hard
+// link), and nothing but a regular file.
 class DatabaseLock {
  public:
   DatabaseLock() = default;
@@ -17,12 +24,20 @@ class DatabaseLock {
   DatabaseLock(const DatabaseLock&) = delete;
   DatabaseLock& operator=(const DatabaseLock&) = delete;
 
-  // Takes the lock at once or fails with a message naming the other process; never waits.
-  [[nodiscard]] Status Acquire(const std::string& database_folder);
+  // Takes the lock at once or fails with a message naming the writer holding it; never
+  // waits. Makes the work folder and the lock file when missing. A shared lock on a book the
+  // user may only read, where the lock file cannot be made or opened, is no lock at all and
+  // no error. Called again, it turns a held lock into the other kind (or fails and keeps
+  // the one held).
+  [[nodiscard]] Status Acquire(const std::string& database_folder,
+                               LockKind kind = LockKind::kExclusive);
   bool held() const { return fd_ >= 0; }
 
  private:
+  Status Change(const std::string& database_folder, LockKind kind);
+
   int fd_ = -1;
+  LockKind kind_ = LockKind::kExclusive;
 };
 
 }  // namespace kestrune

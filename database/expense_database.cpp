@@ -1,5 +1,6 @@
 #include "database/expense_database.h"
 
+#include "database/database_folder.h"
 #include "database/month_keys.h"
 
 namespace kestrune {
@@ -143,13 +144,13 @@ std::vector<std::string> ExpenseDatabase::TakeWriteFailures() {
 void ExpenseDatabase::WriteRepair(const std::string& path, const std::string& content) {
   // What a read session kept of the file is no longer what the file holds.
   session_files_.erase(path);
-  Status written = fs_.WriteFile(path, content);
+  Status written = fs_.WriteFile(path, content, WorkFolderOf(folder_));
   if (!written.ok()) write_failures_.push_back(written.message());
 }
 
 void ExpenseDatabase::CreateIfAbsent(const std::string& path, const std::string& skeleton) {
   if (fs_.Exists(path)) {
-    write_failures_.push_back("Can't read " + path);
+    write_failures_.push_back(fs_.ReadFailure(path));
     return;
   }
   WriteRepair(path, skeleton);

@@ -16,12 +16,6 @@ Status Failure(const std::string& what, const std::string& path, int error) {
   return Status::Error(what + " " + path + ": " + std::strerror(error));
 }
 
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 Status WriteAll(int fd, const std::string& content, const std::string& path) {
   std::size_t done = 0;
   while (done < content.size()) {
@@ -33,24 +27,67 @@ Status WriteAll(int fd, const std::string& content, const std::string& path) {
   return Status::Ok();
 }
 
-// Reads until the end; nothing on any error (a folder, an unreadable disk block).
-std::optional<std::string> ReadAll(int fd) {
-  std::string content;
+// Reads until the end; 0 or the error of the read that failed (an unreadable disk block).
+int ReadAll(int fd, std::string& content) {
+  content.clear();
   char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) return content;
+    if (n < 0) return errno;
+    if (n == 0) return 0;
     content.append(buffer, static_cast<std::size_t>(n));
   }
 }
 
+// A new temporary file in `folder`, or -1 with errno set.
+int MakeTemporary(const std::string& folder, std::string& temp) {
+  temp = folder + "/" + kTemporaryPrefix + "XXXXXX";
+  return ::mkostemp(temp.data(), O_CLOEXEC);
+}
+
 }  // namespace
 
-Status FileSystem::WriteFile(const std::string& path, const std::string& content) {
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int OpenRegularFile(const std::string& path, int flags, std::string& error) {
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    // O_NOFOLLOW refuses a link with ELOOP, whose own text would mislead.
+    error = errno == ELOOP ? "not a regular file (a link)" : std::strerror(errno);
+    return -1;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    error = "not a regular file";
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
+std::optional<std::string> FileSystem::ReadFile(const std::string& path) {
+  std::string content;
+  if (!Read(path, content).ok()) return std::nullopt;
+  return content;
+}
+
+std::string FileSystem::ReadFailure(const std::string& path) {
+  std::string content;
+  const Status read = Read(path, content);
+  return read.ok() ? "Can't read " + path : read.message();
+}
+
+Status FileSystem::WriteFile(const std::string& path, const std::string& content,
+                             const std::string& temp_folder) {
   std::string temp;
-  Status written = WriteTemporary(path, content, temp);
+  Status written =
+      WriteTemporary(path, temp_folder.empty() ? FolderOf(path) : temp_folder, content, temp);
   if (written.ok()) written = Rename(temp, path);
   if (!written.ok() && !temp.empty()) {
     [[maybe_unused]] const Status removed = RemoveFile(temp);
@@ -58,12 +95,13 @@ Status FileSystem::WriteFile(const std::string& path, const std::string& content
   return written;
 }
 
-std::optional<std::string> PosixFileSystem::ReadFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::string> content = ReadAll(fd);
+Status PosixFileSystem::Read(const std::string& path, std::string& content) {
+  std::string error;
+  const int fd = OpenRegularFile(path, O_RDONLY, error);
+  if (fd < 0) return Status::Error("Can't read " + path + ": " + error);
+  const int failed = ReadAll(fd, content);
   ::close(fd);
-  return content;
+  return failed == 0 ? Status::Ok() : Failure("Can't read", path, failed);
 }
 
 bool PosixFileSystem::Exists(const std::string& path) {
@@ -90,10 +128,16 @@ Status PosixFileSystem::MakeFolders(const std::string& path) {
   return Status::Ok();
 }
 
-Status PosixFileSystem::WriteTemporary(const std::string& path, const std::string& content,
-                                       std::string& temp_path) {
-  std::string temp = FolderOf(path) + "/" + kTemporaryPrefix + "XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+Status PosixFileSystem::WriteTemporary(const std::string& path, const std::string& temp_folder,
+                                       const std::string& content, std::string& temp_path) {
+  std::string temp;
+  int fd = MakeTemporary(temp_folder, temp);
+  if (fd < 0 && errno == ENOENT && temp_folder != FolderOf(path) &&
+      (::mkdir(temp_folder.c_str(), 0755) == 0 || errno == EEXIST)) {
+    // The new folder must outlast a crash: a journal may be put in it.
+    SyncFolder(FolderOf(temp_folder));
+    fd = MakeTemporary(temp_folder, temp);
+  }
   if (fd < 0) return Failure("Can't write", path, errno);
   temp_path = temp;
   Status written = WriteAll(fd, content, path);
@@ -103,9 +147,9 @@ Status PosixFileSystem::WriteTemporary(const std::string& path, const std::strin
   return written;
 }
 
-void PosixFileSystem::SyncFolderOf(const std::string& path) const {
+void PosixFileSystem::SyncFolder(const std::string& folder) const {
   if (!durable_) return;
-  const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
@@ -113,7 +157,8 @@ void PosixFileSystem::SyncFolderOf(const std::string& path) const {
 
 Status PosixFileSystem::Rename(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return Failure("Can't write", to, errno);
-  SyncFolderOf(to);
+  SyncFolder(FolderOf(to));
+  if (FolderOf(from) != FolderOf(to)) SyncFolder(FolderOf(from));
   return Status::Ok();
 }
 
@@ -122,7 +167,7 @@ Status PosixFileSystem::RemoveFile(const std::string& path) {
     if (errno == ENOENT) return Status::Ok();
     return Failure("Can't remove", path, errno);
   }
-  SyncFolderOf(path);
+  SyncFolder(FolderOf(path));
   return Status::Ok();
 }
 

@@ -14,29 +14,39 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // The whole content of the file, or nothing when it cannot be opened or read.
-  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // Reads the whole file into `content`. Fails ("Can't read PATH: REASON") when it is absent,
+  // cannot be read, or is not a regular file: a folder or a FIFO is refused, never waited on.
+  [[nodiscard]] virtual Status Read(const std::string& path, std::string& content) = 0;
   virtual bool Exists(const std::string& path) = 0;
   // The names in a folder (not "." or ".."); empty when it cannot be read.
   virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
   // Creates the folder and any missing parents.
   virtual Status MakeFolders(const std::string& path) = 0;
 
-  // Writes `content` to a new temporary file beside `path` (named ".kestrune-tmp-..."), flushed
-  // to disk, and sets `temp_path` to it. The file `path` itself is not touched.
-  virtual Status WriteTemporary(const std::string& path, const std::string& content,
-                                std::string& temp_path) = 0;
-  // Renames `from` over `to` and makes the rename itself durable.
+  // Writes `content` to a new temporary file (".kestrune-tmp-...") in `temp_folder`, flushed to
+  // disk, and sets `temp_path` to it. A `temp_folder` other than the file's own folder is made
+  // when it is missing (not its parents). The file `path` itself is not touched; a failure
+  // names it.
+  virtual Status WriteTemporary(const std::string& path, const std::string& temp_folder,
+                                const std::string& content, std::string& temp_path) = 0;
+  // Renames `from` over `to` and makes the rename itself durable in both folders.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
   // Deletes the file durably. A file that is already absent counts as removed.
   virtual Status RemoveFile(const std::string& path) = 0;
 
-  // Replaces the file through a temporary file in the same folder, flushed and renamed over
-  // the old one: a crash or a full disk never leaves a half-written file.
-  Status WriteFile(const std::string& path, const std::string& content);
+  // The whole content of the file, or nothing when Read fails.
+  std::optional<std::string> ReadFile(const std::string& path);
+  // Why the file cannot be read, for a message: "Can't read PATH: REASON".
+  std::string ReadFailure(const std::string& path);
+
+  // Replaces the file through a temporary file in `temp_folder` (by default the file's own
+  // folder; it must be on the same file system), flushed and renamed over the old one: a
+  // crash or a full disk never leaves a half-written file.
+  Status WriteFile(const std::string& path, const std::string& content,
+                   const std::string& temp_folder = {});
 };
 
-// The prefix of every temporary file; a name with it is never a data file.
+// The prefix of every temporary file.
 inline constexpr const char* kTemporaryPrefix = ".kestrune-tmp-";
 
 // The real disk. `durable` false skips the flushes (for measuring what they cost).
@@ -44,18 +54,26 @@ class PosixFileSystem final : public FileSystem {
  public:
   explicit PosixFileSystem(bool durable = true) : durable_(durable) {}
 
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  Status Read(const std::string& path, std::string& content) override;
   bool Exists(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
   Status MakeFolders(const std::string& path) override;
-  Status WriteTemporary(const std::string& path, const std::string& content,
-                        std::string& temp_path) override;
+  Status WriteTemporary(const std::string& path, const std::string& temp_folder,
+                        const std::string& content, std::string& temp_path) override;
   Status Rename(const std::string& from, const std::string& to) override;
   Status RemoveFile(const std::string& path) override;
 
  private:
-  void SyncFolderOf(const std::string& path) const;
+  void SyncFolder(const std::string& folder) const;
   bool durable_;
 };
+
+// The folder part of a path ("." for a bare name).
+std::string FolderOf(const std::string& path);
+
+// Opens a file of the book for reading without ever waiting (a FIFO opens at once) and
+// refuses anything that is not a regular file. Returns the descriptor, or -1 with `error`
+// set to the reason ("not a regular file" or the system's text).
+int OpenRegularFile(const std::string& path, int flags, std::string& error);
 
 }  // namespace kestrune

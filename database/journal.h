@@ -12,8 +12,10 @@ namespace kestrune {
 // checksum; once it is in place the operation counts as done, and a start after a crash
 // applies it again.
 
-// The journal's name in the database folder.
-inline constexpr const char* kJournalName = ".kestrune-journal";
+// The journal's name in the work folder (see WorkFolderOf).
+inline constexpr const char* kJournalName = "journal";
+// Where earlier versions kept it: in the database folder itself.
+inline constexpr const char* kOldJournalName = ".kestrune-journal";
 
 struct JournalEntry {
   std::string path;                    // relative to the database folder

@@ -39,10 +39,12 @@ LoadOutcome ExpenseDatabase::LoadDatabase(const std::string& database_folder,
 std::optional<std::vector<std::string>> ExpenseDatabase::ReadIndex(const std::string& path,
                                                                    const char* missing_text,
                                                                    DatabasePrompt& prompt) {
-  if (std::optional<std::string> content = fs_.ReadFile(path)) return SplitLines(*content);
+  std::string content;
+  const Status read = fs_.Read(path, content);
+  if (read.ok()) return SplitLines(content);
   if (fs_.Exists(path)) {
     // Offering to create it anew would throw the index away.
-    write_failures_.push_back("Can't read " + path);
+    write_failures_.push_back(read.message());
     return std::nullopt;
   }
   if (prompt.AskAboutMissingIndex(missing_text) == PromptAnswer::kExit) return std::nullopt;

@@ -26,7 +26,7 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
     file.lines = SplitLines(*content);
     file.content = std::move(*content);
   } else if (changes.Exists(path)) {
-    file.status = Status::Error("Can't read " + path);
+    file.status = Status::Error(changes.ReadFailure(path));
   }
   return file;
 }

@@ -2,6 +2,17 @@
 
 namespace kestrune {
 
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
+bool StartsWithByteOrderMark(std::string_view content) {
+  return content.starts_with(kByteOrderMark);
+}
+
+LineReader::LineReader(std::string_view content)
+    : content_(content), start_(StartsWithByteOrderMark(content) ? kByteOrderMark.size() : 0) {}
+
 bool LineReader::Next(std::string_view& line) {
   if (start_ >= content_.size()) return false;
   std::size_t end = content_.find('\n', start_);

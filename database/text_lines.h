@@ -6,15 +6,19 @@
 
 namespace kestrune {
 
+// True when `content` opens with the UTF-8 byte-order mark (EF BB BF) some editors put first.
+bool StartsWithByteOrderMark(std::string_view content);
+
 // The one line reader of every data file: lines end at "\n" or "\r\n"; a final line end is
-// optional, so "a\nb" and "a\r\nb\r\n" both read as the lines a and b.
+// optional, so "a\nb" and "a\r\nb\r\n" both read as the lines a and b. A byte-order mark
+// at the start is no part of the first line.
 std::vector<std::string> SplitLines(std::string_view content);
 
 // The same lines one at a time, as views into `content` (which must outlive the reader), for
 // readers that stop early.
 class LineReader {
  public:
-  explicit LineReader(std::string_view content) : content_(content) {}
+  explicit LineReader(std::string_view content);
   // Sets `line` to the next line; false after the last.
   bool Next(std::string_view& line);
 

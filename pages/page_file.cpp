@@ -42,7 +42,7 @@ Status ReplaceKeepingMode(FileSystem& fs, const std::string& target, const std::
   std::error_code error;
   const stdfs::file_status old = stdfs::status(target, error);
   std::string temp;
-  Status written = fs.WriteTemporary(target, page, temp);
+  Status written = fs.WriteTemporary(target, {}, page, temp);
   if (written.ok() && stdfs::exists(old)) {
     stdfs::permissions(temp, old.permissions(), error);
     if (error) written = Status::Error(error.message());

@@ -175,18 +175,18 @@ TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
 // The disk, counting the reads of each file.
 class CountingFileSystem final : public FileSystem {
  public:
-  std::optional<std::string> ReadFile(const std::string& path) override {
+  Status Read(const std::string& path, std::string& content) override {
     ++reads[path];
-    return disk_.ReadFile(path);
+    return disk_.Read(path, content);
   }
   bool Exists(const std::string& path) override { return disk_.Exists(path); }
   std::vector<std::string> ListFolder(const std::string& path) override {
     return disk_.ListFolder(path);
   }
   Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
-  Status WriteTemporary(const std::string& path, const std::string& content,
-                        std::string& temp_path) override {
-    return disk_.WriteTemporary(path, content, temp_path);
+  Status WriteTemporary(const std::string& path, const std::string& temp_folder,
+                        const std::string& content, std::string& temp_path) override {
+    return disk_.WriteTemporary(path, temp_folder, content, temp_path);
   }
   Status Rename(const std::string& from, const std::string& to) override {
     return disk_.Rename(from, to);

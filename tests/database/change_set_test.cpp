@@ -52,9 +52,13 @@ class CommitTest : public ::testing::Test {
     if (files == Strings{"new a", "new b", "new c", "<missing>"}) return "new";
     return files[0] + "/" + files[1] + "/" + files[2] + "/" + files[3];
   }
+  // Every file, and the folders of the database folder itself.
   Strings Listing() const {
     Strings all = folder.List("");
-    for (const std::string& name : folder.List("items")) all.push_back("items/" + name);
+    for (const char* sub : {".kestrune", "items"}) {
+      if (!folder.Exists(sub)) continue;
+      for (const std::string& name : folder.List(sub)) all.push_back(sub + ("/" + name));
+    }
     return all;
   }
 
@@ -70,7 +74,7 @@ TEST_F(CommitTest, ReadsSeeGatheredChangesAndNothingIsWrittenBeforeCommit) {
   EXPECT_EQ(State(), "old");
   ASSERT_TRUE(changes.Commit().ok());
   EXPECT_EQ(State(), "new");
-  EXPECT_EQ(Listing(), (Strings{"c.txt", "items", "items/a.txt", "items/b.txt"}));
+  EXPECT_EQ(Listing(), (Strings{".kestrune", "c.txt", "items", "items/a.txt", "items/b.txt"}));
 }
 
 TEST_F(CommitTest, AFailureAtAnyStepLeavesTheOldStateOrTheNewOneAfterRecovery) {
@@ -91,31 +95,39 @@ TEST_F(CommitTest, AFailureAtAnyStepLeavesTheOldStateOrTheNewOneAfterRecovery) {
     EXPECT_EQ(state == "new", fail_after >= 5) << fail_after;
     EXPECT_EQ(committed.ok(), fail_after >= 10) << fail_after;
     if (state == "new") ++reached_new;
-    for (const std::string& name : Listing())
-      EXPECT_FALSE(name.find(".kestrune") != name.npos) << name;
+    for (const std::string& name : Listing()) EXPECT_FALSE(name.starts_with(".kestrune/")) << name;
   }
   EXPECT_GT(reached_new, 0);
 }
 
-TEST_F(CommitTest, RecoveryDiscardsADamagedJournalAndStrayTemporaries) {
+// Temporaries go only where no entity file can be: a name in an entity folder is data,
+// whatever it looks like.
+TEST_F(CommitTest, RecoveryDiscardsADamagedJournalAndStrayTemporariesOnly) {
   const std::string journal = EncodeJournal({{"items/a.txt", "from journal"}});
-  folder.Write(".kestrune-journal", journal.substr(0, journal.size() - 3));
-  folder.Write("items/.kestrune-tmp-abc123", "half");
+  folder.Write(".kestrune/journal", journal.substr(0, journal.size() - 3));
+  folder.Write(".kestrune/.kestrune-tmp-abc123", "half");
+  folder.Write(".kestrune-tmp-def456", "half, from an earlier version");
+  folder.Write("items/.kestrune-tmp-abc123", "an item's file");
   PosixFileSystem fs;
   ASSERT_TRUE(RecoverDatabase(fs, folder.path()).ok());
   EXPECT_EQ(State(), "old");
-  EXPECT_EQ(Listing(), (Strings{"gone.txt", "items", "items/a.txt", "items/b.txt"}));
+  EXPECT_EQ(Listing(), (Strings{".kestrune", "gone.txt", "items", "items/.kestrune-tmp-abc123",
+                                "items/a.txt", "items/b.txt"}));
 }
 
-TEST_F(CommitTest, RecoveryAppliesAValidJournalAgain) {
-  folder.Write(".kestrune-journal", EncodeJournal({{"items/a.txt", "new a"},
-                                                   {"items/b.txt", "new b"},
-                                                   {"c.txt", "new c"},
-                                                   {"gone.txt", std::nullopt}}));
-  PosixFileSystem fs;
-  ASSERT_TRUE(RecoverDatabase(fs, folder.path()).ok());
-  EXPECT_EQ(State(), "new");
-  EXPECT_FALSE(folder.Exists(".kestrune-journal"));
+TEST_F(CommitTest, RecoveryAppliesAValidJournalAgainAlsoOneOfAnEarlierVersion) {
+  for (const char* journal : {".kestrune/journal", ".kestrune-journal"}) {
+    SetUp();
+    folder.Write(journal, EncodeJournal({{"items/a.txt", "new a"},
+                                         {"items/b.txt", "new b"},
+                                         {"c.txt", "new c"},
+                                         {"gone.txt", std::nullopt}}));
+    PosixFileSystem fs;
+    ASSERT_TRUE(RecoverDatabase(fs, folder.path()).ok());
+    EXPECT_EQ(State(), "new") << journal;
+    EXPECT_FALSE(folder.Exists(journal));
+    ASSERT_TRUE(fs.RemoveFile(Path("c.txt")).ok());
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "tests/support/temp_folder.h"
 
 namespace kestrune::testing {
@@ -21,6 +23,23 @@ TEST(DatabaseLock, ASecondWriterIsRefusedAndTheFirstIsNamed) {
                                    " is in use by another Kestrune (process " +
                                    std::to_string(getpid()) + "). Close it first.");
   EXPECT_FALSE(second.held());
+}
+
+TEST(DatabaseLock, ReadersShareTheLockAndKeepAWriterOut) {
+  TempFolder folder;
+  DatabaseLock reader;
+  std::optional<DatabaseLock> other_reader(std::in_place);
+  ASSERT_TRUE(reader.Acquire(folder.path(), LockKind::kShared).ok());
+  ASSERT_TRUE(other_reader->Acquire(folder.path(), LockKind::kShared).ok());
+  DatabaseLock writer;
+  EXPECT_EQ(
+      writer.Acquire(folder.path()).message(),
+      "The expense book in " + folder.path() + " is in use by another Kestrune. Close it first.");
+  // The one reader left may turn writer; a new reader is then refused.
+  EXPECT_FALSE(reader.Acquire(folder.path()).ok());
+  other_reader.emplace();
+  ASSERT_TRUE(reader.Acquire(folder.path()).ok());
+  EXPECT_FALSE(other_reader->Acquire(folder.path(), LockKind::kShared).ok());
 }
 
 TEST(DatabaseLock, TheLockEndsWithItsHolderEvenWhenKilled) {

@@ -19,6 +19,11 @@ TEST(LineReader, AcceptsBothLineEndsWithOrWithoutAFinalOne) {
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Strings{"a", "", "b"}));
   EXPECT_EQ(SplitLines(""), Strings{});
   EXPECT_EQ(SplitLines("\n"), Strings{""});
+  // A byte-order mark some editors write first is no part of the first line.
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF"
+                       "Food\r\nMilk"),
+            (Strings{"Food", "Milk"}));
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF"), Strings{});
 }
 
 TEST(LineWriter, IndexesHaveNoFinalLineEndEntityFilesEndEveryLine) {

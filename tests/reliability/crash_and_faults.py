@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Crash consistency and I/O faults of kestrune-cli, seen from outside.
+"""Crash consistency, I/O faults and hostile books of kestrune-cli, seen from outside.
 
 Each changing command runs on a copy of one small book while strace kills it (or makes a
 system call fail) at its k-th openat, write, fsync, rename or unlink, for every k the
 command reaches. The next command (check) must then find the book exactly as it was or
 exactly as the command leaves it, with every total adding up and no temporary file left.
 
-Usage: crash_and_faults.py CLI (crash | faults | limits | writers)
+Usage: crash_and_faults.py CLI (crash | faults | limits | writers | hostile)
 """
 import os
 import re
@@ -29,9 +29,9 @@ OPERATIONS = [
 ]
 
 
-def cli(work, *args, check=True, prefix=(), **kw):
+def cli(work, *args, check=True, prefix=(), timeout=60, **kw):
     p = subprocess.run([*prefix, CLI, "--workdir", work, *args], capture_output=True,
-                       text=True, stdin=subprocess.DEVNULL, timeout=60, **kw)
+                       text=True, stdin=subprocess.DEVNULL, timeout=timeout, **kw)
     if check and p.returncode != 0:
         raise SystemExit(f"{args} failed with {p.returncode}: {p.stderr}")
     return p
@@ -51,15 +51,15 @@ def make_book():
     return work
 
 
-def snapshot(work):
-    base = os.path.join(work, "data", "BASE")
+def snapshot(work, base=None):
+    base = base or os.path.join(work, "data", "BASE")
     files = {}
     for folder, _, names in os.walk(base):
         for name in names:
             path = os.path.join(folder, name)
             with open(path, "rb") as f:
                 files[os.path.relpath(path, base)] = f.read()
-    files.pop(".kestrune.lock", None)
+    files.pop(os.path.join(".kestrune", "lock"), None)
     return files
 
 
@@ -96,7 +96,7 @@ def settle(work, old, new, what):
     problems = []
     if p.returncode != 0 or "Everything adds up." not in p.stdout:
         problems.append(f"check: {p.returncode} {p.stdout}{p.stderr}")
-    leftovers = [n for n in state if os.path.basename(n).startswith(".kestrune")]
+    leftovers = [n for n in state if n.startswith(".kestrune")]
     if leftovers:
         problems.append(f"left over: {leftovers}")
     if state not in (old, new):
@@ -164,7 +164,8 @@ def limits(template):
 
     def small_files():
         import resource
-        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        # Python ignores SIGXFSZ and a child inherits that; a user's shell does not.
+        signal.signal(signal.SIGXFSZ, signal.SIG_DFL)
         resource.setrlimit(resource.RLIMIT_FSIZE, (64, 64))
 
     p = cli(work, *OPERATIONS[0], check=False, preexec_fn=small_files)
@@ -217,11 +218,111 @@ def writers(template):
     return 400, failed
 
 
+def seen(work, user=()):
+    """What a user sees: every category's total and every item's purchase lines."""
+    view = []
+    for category in cli(work, "categories", prefix=user).stdout.splitlines():
+        view.append(cli(work, "total", category, prefix=user).stdout)
+        for item in cli(work, "items", category, prefix=user).stdout.splitlines():
+            view.append(cli(work, "purchases", category, item, prefix=user).stdout)
+    return view
+
+
+def own_names(template):
+    """A category, an item and a person renamed to every name of the program's own files."""
+    work = copy_of(template)
+    before = sorted(seen(work))
+    names = {"category": "Food", "item": "Milk", "person": "Anna"}
+    problems = []
+    for name in ("lock", "journal", ".kestrune", ".kestrune.lock", ".kestrune-journal",
+                 ".kestrune-tmp-abcdef", ".kestrune-tmp-Food"):
+        cli(work, "edit-category", names["category"], name)
+        cli(work, "edit-item", name, names["item"], name, name)
+        cli(work, "edit-person", names["person"], name)
+        names = {"category": name, "item": name, "person": name}
+        after = sorted(line.replace(f"|{name}|", "|Anna|") for line in seen(work))
+        if after != before or "Everything adds up." not in cli(work, "check").stdout:
+            problems.append(f"renamed to {name}: {after}")
+    with open(os.path.join(work, "data", "BASE", "KSDBMonths.txt"), "w") as f:
+        f.write("")  # something for check --repair to mend, after a backup
+    state = snapshot(work)
+    cli(work, "check", "--repair")
+    backups = os.path.join(work, "data", "backups")
+    if snapshot(None, os.path.join(backups, os.listdir(backups)[0])) != state:
+        problems.append("the backup differs from the book")
+    shutil.rmtree(work)
+    return problems
+
+
+def special_files(template):
+    """A link or FIFO where a file of the book should be: refused at once, named, harmless."""
+    problems = []
+    cases = [("symlink", ".kestrune/lock", ["record", *OPERATIONS[0][1:]]),
+             ("hardlink", ".kestrune/lock", ["record", *OPERATIONS[0][1:]]),
+             ("fifo", "KSDBCategories.txt", ["categories"]),
+             ("fifo", "categories/Food.txt", ["record", *OPERATIONS[0][1:]]),
+             ("fifo", "items/Food Milk.txt", ["purchases", "Food", "Milk"]),
+             ("folder", "persons/Anna.txt", ["persons"])]
+    for kind, name, command in cases:
+        work = copy_of(template)
+        base = os.path.join(work, "data", "BASE")
+        path, victim = os.path.join(base, name), os.path.join(base, "KSDBMonths.txt")
+        with open(victim) as f:
+            months = f.read()
+        if os.path.lexists(path):
+            os.remove(path)
+        {"symlink": lambda: os.symlink(victim, path), "hardlink": lambda: os.link(victim, path),
+         "fifo": lambda: os.mkfifo(path), "folder": lambda: os.mkdir(path)}[kind]()
+        try:
+            p = cli(work, *command, check=False, timeout=20)
+            if p.returncode != 3 or f"{name}: not a" not in p.stderr:
+                problems.append(f"{kind} {name}: {p.returncode} {p.stderr!r}")
+        except subprocess.TimeoutExpired:
+            problems.append(f"{kind} {name}: still waiting after 20 s")
+        with open(victim) as f:
+            if f.read() != months:
+                problems.append(f"{kind} {name}: the months index changed")
+        shutil.rmtree(work)
+    return problems
+
+
+def read_only(template):
+    """A book the user may only read: every reading command works; a pending change is named."""
+    if os.geteuid() != 0 or not shutil.which("setpriv"):
+        return []
+    work = copy_of(template)
+    own = os.path.join(work, "data", "BASE", ".kestrune")
+    os.chmod(work, 0o755)
+    nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
+    problems = []
+    if seen(work, nobody) != seen(work):
+        problems.append("a reader sees another book")
+    shutil.rmtree(own)  # no lock file, and none can be made
+    p = cli(work, "check", check=False, prefix=nobody)
+    if "Everything adds up." not in p.stdout:
+        problems.append(f"check on a book it may only read: {p.returncode} {p.stderr!r}")
+    os.mkdir(own)
+    with open(os.path.join(own, "journal"), "w") as f:
+        f.write("kestrune journal 1\n")
+    p = cli(work, "categories", check=False, prefix=nobody)
+    if p.returncode != 3 or "earlier change is not finished: " + work not in p.stderr:
+        problems.append(f"pending change: {p.returncode} {p.stderr!r}")
+    shutil.rmtree(work)
+    return problems
+
+
+def hostile(template):
+    problems = own_names(template) + special_files(template) + read_only(template)
+    for problem in problems:
+        print(f"FAIL {problem}")
+    return 3, len(problems)
+
+
 def main():
     template = make_book()
     try:
         tried, failed = {"crash": crash, "faults": faults, "limits": limits,
-                         "writers": writers}[sys.argv[2]](template)
+                         "writers": writers, "hostile": hostile}[sys.argv[2]](template)
     finally:
         shutil.rmtree(template)
     print(f"{tried - failed} passed, {failed} failed")

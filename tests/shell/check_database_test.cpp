@@ -31,7 +31,7 @@ TEST_F(FrameTest, EveryStartKeepsACopyOfTheBook) {
   ASSERT_EQ(backups.size(), 1u);
   EXPECT_EQ(work.Read("data/backups/" + backups[0] + "/items/Home Rent.txt"),
             work.Read("data/BASE/items/Home Rent.txt"));
-  EXPECT_FALSE(work.Exists("data/backups/" + backups[0] + "/.kestrune.lock"));
+  EXPECT_FALSE(work.Exists("data/backups/" + backups[0] + "/.kestrune"));
 }
 
 TEST_F(FrameTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {

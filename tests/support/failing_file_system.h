@@ -12,19 +12,19 @@ namespace kestrune::testing {
 // `unreadable` exist but cannot be read.
 class FailingFileSystem final : public FileSystem {
  public:
-  std::optional<std::string> ReadFile(const std::string& path) override {
-    if (unreadable.contains(path)) return std::nullopt;
-    return disk_.ReadFile(path);
+  Status Read(const std::string& path, std::string& content) override {
+    if (unreadable.contains(path)) return Status::Error("Can't read " + path + ": unreadable");
+    return disk_.Read(path, content);
   }
   bool Exists(const std::string& path) override { return disk_.Exists(path); }
   std::vector<std::string> ListFolder(const std::string& path) override {
     return disk_.ListFolder(path);
   }
   Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
-  Status WriteTemporary(const std::string& path, const std::string& content,
-                        std::string& temp_path) override {
+  Status WriteTemporary(const std::string& path, const std::string& temp_folder,
+                        const std::string& content, std::string& temp_path) override {
     if (Exhausted()) return Status::Error("Can't write " + path + ": No space left on device");
-    return disk_.WriteTemporary(path, content, temp_path);
+    return disk_.WriteTemporary(path, temp_folder, content, temp_path);
   }
   Status Rename(const std::string& from, const std::string& to) override {
     if (Exhausted()) return Status::Error("Can't write " + to + ": Input/output error");
