@@ -55,20 +55,5 @@ TEST(CommandChecked, WindowFlagsAndCommandsWithoutAMark) {
   }
 }
 
-TEST(VisibleItemButtons, EachNodeKindShowsItsButtons) {
-  using Ids = std::vector<int>;
-  auto shown = [](int kind) {
-    std::span<const int> ids = VisibleItemButtons(kind);
-    return Ids(ids.begin(), ids.end());
-  };
-  EXPECT_EQ(shown(1), (Ids{kCmdEditCategory, kCmdDeleteCategory, kCmdEditItem, kCmdDeleteItem}));
-  EXPECT_EQ(shown(2),
-            (Ids{kCmdViewItemList, kCmdViewItemPersons, kCmdViewItemStatistics, kCmdAddPurchase}));
-  EXPECT_EQ(shown(3), (Ids{kCmdEditPerson, kCmdDeletePerson}));
-  EXPECT_EQ(shown(4), (Ids{kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder,
-                           kCmdViewPersonStatistics, kCmdViewMonthStatistics}));
-  EXPECT_TRUE(shown(0).empty());
-}
-
 }  // namespace
 }  // namespace kestrune
