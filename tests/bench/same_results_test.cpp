@@ -155,33 +155,6 @@ TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
   }
 }
 
-// The disk, counting the reads of each file.
-class CountingFileSystem final : public FileSystem {
- public:
-  std::optional<std::string> ReadFile(const std::string& path) override {
-    ++reads[path];
-    return disk_.ReadFile(path);
-  }
-  bool Exists(const std::string& path) override { return disk_.Exists(path); }
-  std::vector<std::string> ListFolder(const std::string& path) override {
-    return disk_.ListFolder(path);
-  }
-  Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
-  Status WriteTemporary(const std::string& path, const std::string& content,
-                        std::string& temp_path) override {
-    return disk_.WriteTemporary(path, content, temp_path);
-  }
-  Status Rename(const std::string& from, const std::string& to) override {
-    return disk_.Rename(from, to);
-  }
-  Status RemoveFile(const std::string& path) override { return disk_.RemoveFile(path); }
-
-  std::map<std::string, int> reads;
-
- private:
-  PosixFileSystem disk_{false};
-};
-
 using testing::Lines;
 using testing::RecordingPrompt;
 using testing::TempFolder;
@@ -268,13 +241,15 @@ TEST(SameResultsTest, QueriesInAReadSessionAnswerAndRepairAsWithout) {
 TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
   TempFolder work;
   WriteTroubledBook(work);
-  CountingFileSystem fs;
+  testing::FailingFileSystem fs;
   ExpenseDatabase db(fs);
   RecordingPrompt prompt(PromptAnswer::kExit);
   ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
-  const std::string bread = db.ItemFilePath("Food", "Bread");
   {
     const ExpenseDatabase::ReadSession session(db);
+    EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+    // From here on a second read of the file would find nothing.
+    fs.unreadable.insert(db.ItemFilePath("Food", "Bread"));
     for (int month = 0; month < 12; ++month) {
       PersonTotals totals = Prefilled();
       db.ItemPersonTotals("2004 January", "Food", "Bread", totals);
@@ -282,10 +257,8 @@ TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
       EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
     }
   }
-  EXPECT_EQ(fs.reads[bread], 1);
   // Once the session is closed, each query reads again.
-  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
-  EXPECT_EQ(fs.reads[bread], 2);
+  EXPECT_NE(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
 }
 
 // Loading splits a category file only up to its item list's end; what it loads is what
