@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/shell/forms_fixture.h"
 
 namespace kestrune {
@@ -67,10 +69,10 @@ TEST_F(TreeContentTest, PersonsInNameOrderWithTheirStatisticsNodes) {
             "Statistics by months/3+[2024 May/3 2024 March/3*]]");
   state.SelectedPersonMenu = "Item's statistics";
   state.SelectedPersonMenuChild = "Home";
-  EXPECT_NE(Tree(Folder::kPersons)
-                .find("Bob/1+[Category's statistics/2 Item's "
-                      "statistics/2+[Food/0 Home/0*]"),
+  const std::string persons = Tree(Folder::kPersons);
+  EXPECT_NE(persons.find("Bob/1+[Category's statistics/2 Item's statistics/2+[Food/0 Home/0*]"),
             std::string::npos);
+  EXPECT_EQ(std::count(persons.begin(), persons.end(), '*'), 1);
   state.SelectedPersonMenu = "NULL";
   EXPECT_EQ(TreeContent(Folder::kPersons, db, state, true)[1].selected, true);
   EXPECT_EQ(FolderEntries(Folder::kPersons, db)[0].text, "Anna");  // the folder bar's order
@@ -88,7 +90,9 @@ TEST_F(TreeContentTest, StatisticsFolderListsCategoriesItemsAndPersons) {
   state.SelectedStatisticType = "Person's statistics";
   state.SelectedStatisticMenu = "Anna";
   state.SelectedStatisticMenuChild = "NULL";
-  EXPECT_NE(Tree(Folder::kStatistics).find("[Anna/1* Bob/1]"), std::string::npos);
+  const std::string statistics = Tree(Folder::kStatistics);
+  EXPECT_NE(statistics.find("[Anna/1* Bob/1]"), std::string::npos);
+  EXPECT_EQ(std::count(statistics.begin(), statistics.end(), '*'), 1);
 }
 
 TEST_F(TreeContentTest, NamesThatNoLongerExistSelectNothing) {
