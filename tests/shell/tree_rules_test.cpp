@@ -104,19 +104,7 @@ TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFo
   }
 }
 
-TEST_F(ApplyTreeSelectionTest, ItemAndCategoryNodesSwitchTheItemToolbar) {
-  ViewState state = StateOfKind(1);
-  EXPECT_TRUE(ApplyTreeSelection(state, Node("Bread", kItemImage, "Food", kCategoryImage), db)
-                  .node_kind_changed);
-  EXPECT_EQ(state.NodeKind, 2);
-  EXPECT_FALSE(ApplyTreeSelection(state, Node("Milk", kItemImage, "Food", kCategoryImage), db)
-                   .node_kind_changed);
-  EXPECT_TRUE(ApplyTreeSelection(state, Node("Food", kCategoryImage), db).node_kind_changed);
-  EXPECT_EQ(state.NodeKind, 1);
-  EXPECT_EQ(state.SelectedItem, "NULL");
-}
-
-TEST_F(ApplyTreeSelectionTest, SelectingAPersonFoldsThePersons) {
+TEST_F(ApplyTreeSelectionTest, OnlySelectingAPersonFoldsThePersons) {
   AddBread();
   ViewState state = StateOfKind(3);
   EXPECT_TRUE(ApplyTreeSelection(state, Node("Anna", kPersonImage), db).collapse_persons);
