@@ -21,32 +21,15 @@ namespace {
 // Lines that steer the scans, in any order: markers of every section, keys, blocks, persons,
 // amounts and text that is none of them.
 std::vector<std::string> Vocabulary() {
-  return {kBeginCategoryTotals,
-          kEndCategoryTotals,
-          kBeginItemTotals,
-          kEndItemTotals,
-          kBeginPersonTotals,
-          kEndPersonTotals,
-          kBeginPurchaseList,
-          kEndPurchaseList,
-          "all months",
-          "2004 January",
-          "2004 February",
-          "month: all months",
-          "month: 2004 January",
-          "month: 2004 February",
-          "month: ",
-          "person: Anna",
-          "person: Bob",
-          "person: for all",
-          "person: ",
-          "person: Zed",
-          " 12.50",
-          "3",
-          "-1.25",
-          "x",
-          "",
-          "2004|January|05|Anna|bread|12.50"};
+  std::vector<std::string> lines = {kBeginCategoryTotals, kEndCategoryTotals, kBeginItemTotals,
+                                    kEndItemTotals,       kBeginPersonTotals, kEndPersonTotals,
+                                    kBeginPurchaseList,   kEndPurchaseList};
+  lines.insert(lines.end(),
+               {"all months", "2004 January", "2004 February", "month: all months",
+                "month: 2004 January", "month: 2004 February", "month: ", "person: Anna",
+                "person: Bob", "person: for all", "person: ", "person: Zed", " 12.50", "3", "-1.25",
+                "x", "", "2004|January|05|Anna|bread|12.50"});
+  return lines;
 }
 
 std::string RandomFile(std::mt19937& random) {
@@ -81,14 +64,14 @@ void ExpectTotalsAsTheScans(const std::string& content, SectionMarks marks) {
     }
     PersonTotals want_persons = Prefilled();
     const bool want_found = ScanPersonTotals(lines, key, want_persons);
-    PersonTotals by_index = Prefilled(), by_file = Prefilled(), focused = Prefilled();
-    ASSERT_EQ(index.FillPersonTotals(key, by_index), want_found) << content;
-    ASSERT_EQ(file.FillPersonTotals(key, by_file), want_found) << content;
-    ASSERT_EQ(TotalsIndex::ForPersonTotals(content, key).FillPersonTotals(key, focused),
-              want_found);
-    ASSERT_EQ(by_index, want_persons) << content << "key: " << key;
-    ASSERT_EQ(by_file, want_persons) << content << "key: " << key;
-    ASSERT_EQ(focused, want_persons) << content << "key: " << key;
+    PersonTotals got[3] = {Prefilled(), Prefilled(), Prefilled()};
+    const bool found[3] = {
+        index.FillPersonTotals(key, got[0]), file.FillPersonTotals(key, got[1]),
+        TotalsIndex::ForPersonTotals(content, key).FillPersonTotals(key, got[2])};
+    for (int way = 0; way < 3; ++way) {
+      ASSERT_EQ(found[way], want_found) << content << "key: " << key << " way " << way;
+      ASSERT_EQ(got[way], want_persons) << content << "key: " << key << " way " << way;
+    }
   }
 }
 
@@ -171,33 +154,6 @@ TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
     ASSERT_EQ(purchases, want);
   }
 }
-
-// The disk, counting the reads of each file.
-class CountingFileSystem final : public FileSystem {
- public:
-  Status Read(const std::string& path, std::string& content) override {
-    ++reads[path];
-    return disk_.Read(path, content);
-  }
-  bool Exists(const std::string& path) override { return disk_.Exists(path); }
-  std::vector<std::string> ListFolder(const std::string& path) override {
-    return disk_.ListFolder(path);
-  }
-  Status MakeFolders(const std::string& path) override { return disk_.MakeFolders(path); }
-  Status WriteTemporary(const std::string& path, const std::string& temp_folder,
-                        const std::string& content, std::string& temp_path) override {
-    return disk_.WriteTemporary(path, temp_folder, content, temp_path);
-  }
-  Status Rename(const std::string& from, const std::string& to) override {
-    return disk_.Rename(from, to);
-  }
-  Status RemoveFile(const std::string& path) override { return disk_.RemoveFile(path); }
-
-  std::map<std::string, int> reads;
-
- private:
-  PosixFileSystem disk_{false};
-};
 
 using testing::Lines;
 using testing::RecordingPrompt;
@@ -285,13 +241,15 @@ TEST(SameResultsTest, QueriesInAReadSessionAnswerAndRepairAsWithout) {
 TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
   TempFolder work;
   WriteTroubledBook(work);
-  CountingFileSystem fs;
+  testing::FailingFileSystem fs;
   ExpenseDatabase db(fs);
   RecordingPrompt prompt(PromptAnswer::kExit);
   ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
-  const std::string bread = db.ItemFilePath("Food", "Bread");
   {
     const ExpenseDatabase::ReadSession session(db);
+    EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+    // From here on a second read of the file would find nothing.
+    fs.unreadable.insert(db.ItemFilePath("Food", "Bread"));
     for (int month = 0; month < 12; ++month) {
       PersonTotals totals = Prefilled();
       db.ItemPersonTotals("2004 January", "Food", "Bread", totals);
@@ -299,27 +257,17 @@ TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
       EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
     }
   }
-  EXPECT_EQ(fs.reads[bread], 1);
   // Once the session is closed, each query reads again.
-  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
-  EXPECT_EQ(fs.reads[bread], 2);
+  EXPECT_NE(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
 }
 
 // Loading splits a category file only up to its item list's end; what it loads is what
 // the whole file's lines give.
 TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
-  const std::vector<std::string> vocabulary = {kBeginItemList,
-                                               kEndItemList,
-                                               "Milk|1 l",
-                                               "Bread",
-                                               "|",
-                                               "",
-                                               "Food",
-                                               "end item list ",
-                                               kBeginCategoryTotals,
-                                               "all months",
-                                               " 3.50",
-                                               kEndCategoryTotals};
+  std::vector<std::string> vocabulary = {kBeginItemList, kEndItemList, kBeginCategoryTotals,
+                                         kEndCategoryTotals};
+  vocabulary.insert(vocabulary.end(), {"Milk|1 l", "Bread", "|", "", "Food", "end item list ",
+                                       "all months", " 3.50"});
   std::mt19937 random(3);
   for (int round = 0; round < 2000; ++round) {
     TempFolder work;

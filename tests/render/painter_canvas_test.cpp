@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "charts/graph_type.h"
 #include "render/chart_image.h"
@@ -22,21 +23,24 @@ constexpr QRgb kWhitePixel = 0xffffffff;
 constexpr QRgb kBlackPixel = 0xff000000;
 constexpr QRgb kRedPixel = 0xffff0000;
 
-QImage WhiteImage(int width, int height) {
+// A white picture of the given size with what `draw` draws on it.
+QImage Painted(int width, int height, const std::function<void(PainterCanvas&)>& draw) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, charts::Size{width, height});
+    draw(canvas);
+  }
   return image;
 }
 
 TEST(PainterCanvas, RectangleLeavesOutItsRightAndBottomEdges) {
-  QImage image = WhiteImage(40, 40);
-  {
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, charts::Size{40, 40});
+  const QImage image = Painted(40, 40, [](PainterCanvas& canvas) {
     canvas.SelectSolidBrush(Rgb(255, 0, 0));
     canvas.Rectangle(Rect{10, 10, 20, 20});
     canvas.RestoreBrush();
-  }
+  });
   EXPECT_EQ(image.pixel(10, 10), kBlackPixel);  // outline in the default pen
   EXPECT_EQ(image.pixel(19, 19), kBlackPixel);
   EXPECT_EQ(image.pixel(15, 15), kRedPixel);
@@ -44,44 +48,32 @@ TEST(PainterCanvas, RectangleLeavesOutItsRightAndBottomEdges) {
   EXPECT_EQ(image.pixel(15, 20), kWhitePixel);
 }
 
-TEST(PainterCanvas, PieRunsCounterClockwiseFromStartToEnd) {
-  QImage image = WhiteImage(41, 41);
-  {
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, charts::Size{41, 41});
+// The pie's quarters (upper left, upper right, lower left, lower right), "R" where red.
+std::string PieQuarters(Point start, Point end) {
+  const QImage image = Painted(41, 41, [&](PainterCanvas& canvas) {
     canvas.SelectSolidBrush(Rgb(255, 0, 0));
     canvas.SelectSolidPen(Rgb(255, 0, 0), 1);
-    // From the left corner to the bottom: the lower-left quarter only.
-    canvas.Pie(Rect{0, 0, 41, 41}, Point{0, 20}, Point{20, 40});
+    canvas.Pie(Rect{0, 0, 41, 41}, start, end);
+  });
+  std::string red;
+  for (const QPoint p : {QPoint(12, 12), QPoint(28, 12), QPoint(12, 28), QPoint(28, 28)}) {
+    red += image.pixel(p) == kRedPixel ? "R" : "-";
   }
-  EXPECT_EQ(image.pixel(12, 28), kRedPixel);
-  EXPECT_EQ(image.pixel(28, 28), kWhitePixel);
-  EXPECT_EQ(image.pixel(28, 12), kWhitePixel);
-  EXPECT_EQ(image.pixel(12, 12), kWhitePixel);
+  return red;
 }
 
-TEST(PainterCanvas, EqualRadialsMakeAWholePie) {
-  QImage image = WhiteImage(41, 41);
-  {
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, charts::Size{41, 41});
-    canvas.SelectSolidBrush(Rgb(255, 0, 0));
-    canvas.Pie(Rect{0, 0, 41, 41}, Point{0, 19}, Point{0, 19});
-  }
-  for (const QPoint p : {QPoint(12, 12), QPoint(28, 12), QPoint(12, 28), QPoint(28, 28)}) {
-    EXPECT_EQ(image.pixel(p), kRedPixel) << p.x() << "," << p.y();
-  }
+TEST(PainterCanvas, PieRunsCounterClockwiseFromStartToEnd) {
+  // From the left corner to the bottom: the lower-left quarter only.
+  EXPECT_EQ(PieQuarters(Point{0, 20}, Point{20, 40}), "--R-");
+  EXPECT_EQ(PieQuarters(Point{0, 19}, Point{0, 19}), "RRRR");  // equal radials: a whole pie
 }
 
 // Escapement 900 turns the text to run upwards from its anchor, its top facing left.
 TEST(PainterCanvas, UpwardTextRunsUpFromItsAnchor) {
-  QImage image = WhiteImage(60, 140);
-  {
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, charts::Size{60, 140});
+  const QImage image = Painted(60, 140, [](PainterCanvas& canvas) {
     canvas.SelectFont(charts::ArialBold(16, 900));
     canvas.TextOut(Point{20, 120}, "Expenses");
-  }
+  });
   QRect ink;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
@@ -103,7 +95,7 @@ TEST(PainterCanvas, ArialIsLiberationSansWithTheCellHeightAsked) {
 }
 
 TEST(PainterCanvas, MessagesAreKeptAndPassedOn) {
-  QImage image = WhiteImage(10, 10);
+  QImage image(10, 10, QImage::Format_RGB32);
   QPainter painter(&image);
   std::string shown;
   PainterCanvas canvas(painter, charts::Size{10, 10},
@@ -128,7 +120,7 @@ charts::ChartCtrl SampleChart() {
   return chart;
 }
 
-TEST(ChartImage, WritesNonEmptyPngAndSvgFiles) {
+TEST(ChartImage, WritesPngAndSvgFilesAndReportsAnUnwritablePath) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const std::string png = folder.filePath("chart.png").toStdString();
@@ -148,10 +140,7 @@ TEST(ChartImage, WritesNonEmptyPngAndSvgFiles) {
   const QByteArray text = file.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("Expenses"));
-}
-
-TEST(ChartImage, UnwritablePathIsReported) {
-  charts::ChartCtrl chart = SampleChart();
+  // An unwritable path is reported.
   EXPECT_FALSE(
       SaveChart(chart, charts::Size{100, 100}, "/nonexistent-folder/chart.png", ImageFormat::kPng));
   EXPECT_FALSE(

@@ -8,39 +8,32 @@
 namespace kestrune {
 namespace {
 
-// The commands of a group that carry the check mark.
-std::vector<int> Checked(std::initializer_list<int> ids, const ViewState& state,
-                         WindowFlags flags = {}) {
-  std::vector<int> checked;
-  for (int id : ids) {
-    if (CommandChecked(id, state, flags).value_or(false)) checked.push_back(id);
-  }
-  return checked;
-}
-
+// For every value of each setting, its group's one command with the check mark.
 TEST(CommandChecked, EachGroupChecksTheCommandOfItsSetting) {
-  ViewState state;
-  state.Show = 1;
-  state.Chart = 4;
-  state.month_Chart = 3;
-  state.ItemView = 2;
-  state.StatisticView = 4;
-  EXPECT_EQ(Checked({kCmdShowAll, kCmdShowMonth}, state), std::vector<int>{kCmdShowAll});
-  EXPECT_EQ(Checked({kCmdBarChart, kCmdPieChart, kCmdBar3dChart, kCmdPie3dChart}, state),
-            std::vector<int>{kCmdPie3dChart});
-  EXPECT_EQ(
-      Checked({kCmdLineGraph, kCmdStackedBarChart, kCmdLine3dGraph, kCmdStackedBar3dChart}, state),
-      std::vector<int>{kCmdLine3dGraph});
-  EXPECT_EQ(Checked({kCmdViewItemList, kCmdViewItemPersons, kCmdViewItemStatistics}, state),
-            std::vector<int>{kCmdViewItemPersons});
-  EXPECT_EQ(Checked({kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder,
-                     kCmdViewPersonStatistics, kCmdViewMonthStatistics},
-                    state),
-            std::vector<int>{kCmdViewMonthStatistics});
-  state.month_Chart = 4;
-  EXPECT_EQ(
-      Checked({kCmdLineGraph, kCmdStackedBarChart, kCmdLine3dGraph, kCmdStackedBar3dChart}, state),
-      std::vector<int>{kCmdStackedBar3dChart});
+  const struct {
+    int ViewState::*setting;
+    std::vector<int> group;
+  } groups[] = {
+      {&ViewState::Show, {kCmdShowAll, kCmdShowMonth}},
+      {&ViewState::Chart, {kCmdBarChart, kCmdPieChart, kCmdBar3dChart, kCmdPie3dChart}},
+      {&ViewState::month_Chart,
+       {kCmdLineGraph, kCmdStackedBarChart, kCmdLine3dGraph, kCmdStackedBar3dChart}},
+      {&ViewState::ItemView, {kCmdViewItemList, kCmdViewItemPersons, kCmdViewItemStatistics}},
+      {&ViewState::StatisticView,
+       {kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder, kCmdViewPersonStatistics,
+        kCmdViewMonthStatistics}},
+  };
+  for (const auto& g : groups) {
+    for (size_t i = 0; i < g.group.size(); ++i) {
+      ViewState state;
+      state.*g.setting = static_cast<int>(i) + 1;
+      std::vector<int> checked;
+      for (int id : g.group) {
+        if (CommandChecked(id, state, {}).value_or(false)) checked.push_back(id);
+      }
+      EXPECT_EQ(checked, std::vector<int>{g.group[i]});
+    }
+  }
 }
 
 TEST(CommandChecked, WindowFlagsAndCommandsWithoutAMark) {
@@ -53,21 +46,6 @@ TEST(CommandChecked, WindowFlagsAndCommandsWithoutAMark) {
   for (const CommandInfo& info : Commands()) {
     EXPECT_EQ(CommandChecked(info.id, state, {}).has_value(), info.checkable) << info.id;
   }
-}
-
-TEST(VisibleItemButtons, EachNodeKindShowsItsButtons) {
-  using Ids = std::vector<int>;
-  auto shown = [](int kind) {
-    std::span<const int> ids = VisibleItemButtons(kind);
-    return Ids(ids.begin(), ids.end());
-  };
-  EXPECT_EQ(shown(1), (Ids{kCmdEditCategory, kCmdDeleteCategory, kCmdEditItem, kCmdDeleteItem}));
-  EXPECT_EQ(shown(2),
-            (Ids{kCmdViewItemList, kCmdViewItemPersons, kCmdViewItemStatistics, kCmdAddPurchase}));
-  EXPECT_EQ(shown(3), (Ids{kCmdEditPerson, kCmdDeletePerson}));
-  EXPECT_EQ(shown(4), (Ids{kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder,
-                           kCmdViewPersonStatistics, kCmdViewMonthStatistics}));
-  EXPECT_TRUE(shown(0).empty());
 }
 
 }  // namespace

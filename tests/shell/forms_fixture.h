@@ -14,6 +14,17 @@ class FormsTest : public DatabaseTest {
     Load();
   }
   void Check(const Status& status) { ASSERT_TRUE(status.ok()) << status.message(); }
+  // Category Food with its item Bread, and person Anna.
+  void AddBread() {
+    Check(db.AddCategory("Food", ""));
+    Check(db.AddItemToCategory("Food", "Bread", ""));
+    Check(db.AddPerson("Anna", ""));
+  }
+  // Anna's purchase of bread on `day` of 2024 March.
+  void BuyBread(const std::string& day, const std::string& information, const std::string& amount) {
+    Check(db.AddMonth("2024 March"));
+    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", day, "Anna", information, amount}));
+  }
 
   ViewState state;
   ScriptedPrompts prompts;

@@ -11,12 +11,9 @@ class LinkCommandsTest : public testing::FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
-    Check(db.AddCategory("Food", ""));
-    Check(db.AddItemToCategory("Food", "Bread", ""));
-    Check(db.AddPerson("Anna", ""));
-    Check(db.AddMonth("2024 March"));
-    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", "05", "Anna", "a", " 2.00"}));
-    Check(db.RecordPurchase("Food", "Bread", {"2024", "March", "06", "Anna", "b", " 3.00"}));
+    AddBread();
+    BuyBread("05", "a", " 2.00");
+    BuyBread("06", "b", " 3.00");
     state.SelectedCat = "Food";
     state.SelectedItem = "Bread";
     state.SelectedPerson = "Anna";

@@ -25,11 +25,9 @@ class MapSettingsStore final : public SettingsStore {
   void Write(const std::string& section, const std::string& key,
              const std::string& value) override {
     values[{section, key}] = value;
-    ++writes;
   }
 
   std::map<std::pair<std::string, std::string>, std::string> values;
-  int writes = 0;
 };
 
 // Answers the program's questions from a script and keeps what it was told.

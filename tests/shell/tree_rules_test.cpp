@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tree_content.h"
-#include "tests/support/database_fixture.h"
+#include "tests/shell/forms_fixture.h"
 
 namespace kestrune {
 namespace {
@@ -13,6 +13,7 @@ NodeInfo Node(std::string text, int image, std::string parent = "", int parent_i
   return NodeInfo{std::move(text), image, std::move(parent), parent_image, std::move(grandparent)};
 }
 
+// Every selection string set to "old", so that a test sees which ones a selection changed.
 ViewState StateOfKind(int kind) {
   ViewState state;
   state.NodeKind = kind;
@@ -23,161 +24,88 @@ ViewState StateOfKind(int kind) {
   return state;
 }
 
-struct Triple {
-  std::string first, second, third;
-  bool operator==(const Triple&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Triple& t) {
-  return out << "(" << t.first << ", " << t.second << ", " << t.third << ")";
-}
-Triple PersonStrings(const ViewState& s) {
-  return {s.SelectedPerson, s.SelectedPersonMenu, s.SelectedPersonMenuChild};
-}
-Triple StatisticStrings(const ViewState& s) {
-  return {s.SelectedStatisticType, s.SelectedStatisticMenu, s.SelectedStatisticMenuChild};
+// The three folders' selection strings, "-" for one left "old".
+std::string Selection(const ViewState& s) {
+  std::string text;
+  for (const std::string* field :
+       {&s.SelectedCat, &s.SelectedItem, &s.SelectedPerson, &s.SelectedPersonMenu,
+        &s.SelectedPersonMenuChild, &s.SelectedStatisticType, &s.SelectedStatisticMenu,
+        &s.SelectedStatisticMenuChild}) {
+    const bool folder_end = field == &s.SelectedItem || field == &s.SelectedPersonMenuChild;
+    text += (*field == "old" ? "-" : *field) + (folder_end ? "|" : ",");
+  }
+  text.pop_back();
+  return text;
 }
 
-TEST(StoreTreeSelection, CategoriesFolderRecordsCategoryOrItemWithItsCategory) {
-  for (int kind : {1, 2}) {
-    ViewState state = StateOfKind(kind);
-    StoreTreeSelection(state, Node("Food", kCategoryImage));
-    EXPECT_EQ(state.SelectedCat, "Food");
-    EXPECT_EQ(state.SelectedItem, "NULL");
-    StoreTreeSelection(state, Node("Bread", kItemImage, "Bakery", kCategoryImage));
-    EXPECT_EQ(state.SelectedCat, "Bakery");
-    EXPECT_EQ(state.SelectedItem, "Bread");
-    EXPECT_EQ(state.SelectedPerson, "old");  // other folders' strings stay
+TEST(StoreTreeSelection, EachFolderRecordsItsOwnStringsOnly) {
+  const char* const kItemStats = "Item's statistics";
+  const struct {
+    int kind;
+    NodeInfo node;
+    std::string want;
+  } cases[] = {
+      {1, Node("Food", kCategoryImage), "Food,NULL|-,-,-|-,-,-"},
+      {2, Node("Food", kCategoryImage), "Food,NULL|-,-,-|-,-,-"},
+      {1, Node("Bread", kItemImage, "Bakery", kCategoryImage), "Bakery,Bread|-,-,-|-,-,-"},
+      {3, Node("Anna", kPersonImage), "-,-|Anna,NULL,NULL|-,-,-"},
+      {3, Node(kItemStats, kStatisticsImage, "Bob", kPersonImage),
+       "-,-|Bob,Item's statistics,NULL|-,-,-"},
+      {3, Node("Food", kCategoryImage, kItemStats, kStatisticsImage, "Bob"),
+       "-,-|Bob,Item's statistics,Food|-,-,-"},
+      {3, Node("Statistics by months", kMonthsImage, "Anna", kPersonImage),
+       "-,-|Anna,Statistics by months,NULL|-,-,-"},
+      {3, Node("2024 March", kMonthsImage, "Statistics by months", kMonthsImage, "Bob"),
+       "-,-|Bob,Statistics by months,2024 March|-,-,-"},
+      {3, Node("Bread", kItemImage, "Food", kCategoryImage), "-,-|-,-,-|-,-,-"},
+      {3, Node("x", kSpareImage), "-,-|-,-,-|-,-,-"},
+      {4, Node(kItemStats, kStatisticsImage), "-,-|-,-,-|Item's statistics,NULL,NULL"},
+      {4, Node("Food", kCategoryImage, "Category's statistics", kStatisticsImage),
+       "-,-|-,-,-|Category's statistics,Food,NULL"},
+      {4, Node("Bread", kItemImage, "Food", kCategoryImage, kItemStats),
+       "-,-|-,-,-|Item's statistics,Food,Bread"},
+      {4, Node("Person's statistics", kPersonImage), "-,-|-,-,-|Person's statistics,NULL,NULL"},
+      {4, Node("Anna", kPersonImage, "Person's statistics", kPersonImage),
+       "-,-|-,-,-|Person's statistics,Anna,NULL"},
+      {4, Node("Statistics by months", kMonthsImage), "-,-|-,-,-|Statistics by months,NULL,NULL"},
+      {4, Node("2024 May", kMonthsImage, "Somewhere", kMonthsImage),
+       "-,-|-,-,-|Somewhere,2024 May,NULL"},
+      {7, Node("Food", kCategoryImage), "-,-|-,-,-|-,-,-"},
+  };
+  for (const auto& c : cases) {
+    ViewState state = StateOfKind(c.kind);
+    StoreTreeSelection(state, c.node);
+    EXPECT_EQ(Selection(state), c.want) << c.kind << " " << c.node.text;
   }
 }
 
-TEST(StoreTreeSelection, PersonsFolderRecordsPersonMenuAndChild) {
-  ViewState state = StateOfKind(3);
-  StoreTreeSelection(state, Node("Anna", kPersonImage));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Anna", "NULL", "NULL"}));
+using ApplyTreeSelectionTest = testing::FormsTest;
 
-  StoreTreeSelection(state, Node("Category's statistics", kStatisticsImage, "Bob", kPersonImage));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Bob", "Category's statistics", "NULL"}));
-
-  StoreTreeSelection(state, Node("Item's statistics", kStatisticsImage, "Anna", kPersonImage));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Anna", "Item's statistics", "NULL"}));
-
-  StoreTreeSelection(state,
-                     Node("Food", kCategoryImage, "Item's statistics", kStatisticsImage, "Bob"));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Bob", "Item's statistics", "Food"}));
-
-  StoreTreeSelection(state, Node("Statistics by months", kMonthsImage, "Anna", kPersonImage));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Anna", "Statistics by months", "NULL"}));
-
-  StoreTreeSelection(state,
-                     Node("2024 March", kMonthsImage, "Statistics by months", kMonthsImage, "Bob"));
-  EXPECT_EQ(PersonStrings(state), (Triple{"Bob", "Statistics by months", "2024 March"}));
-  EXPECT_EQ(state.SelectedCat, "old");
-}
-
-TEST(StoreTreeSelection, PersonsFolderIgnoresOtherImages) {
-  ViewState state = StateOfKind(3);
-  StoreTreeSelection(state, Node("Bread", kItemImage, "Food", kCategoryImage));
-  StoreTreeSelection(state, Node("x", kSpareImage));
-  EXPECT_EQ(PersonStrings(state), (Triple{"old", "old", "old"}));
-}
-
-TEST(StoreTreeSelection, StatisticsFolderRecordsTypeMenuAndChild) {
-  ViewState state = StateOfKind(4);
-  StoreTreeSelection(state, Node("Item's statistics", kStatisticsImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Item's statistics", "NULL", "NULL"}));
-
-  StoreTreeSelection(state,
-                     Node("Food", kCategoryImage, "Category's statistics", kStatisticsImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Category's statistics", "Food", "NULL"}));
-
-  StoreTreeSelection(state, Node("Bread", kItemImage, "Food", kCategoryImage, "Item's statistics"));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Item's statistics", "Food", "Bread"}));
-
-  StoreTreeSelection(state, Node("Person's statistics", kPersonImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Person's statistics", "NULL", "NULL"}));
-
-  StoreTreeSelection(state, Node("Anna", kPersonImage, "Person's statistics", kPersonImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Person's statistics", "Anna", "NULL"}));
-
-  StoreTreeSelection(state, Node("Statistics by months", kMonthsImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Statistics by months", "NULL", "NULL"}));
-
-  StoreTreeSelection(state, Node("2024 May", kMonthsImage, "Somewhere", kMonthsImage));
-  EXPECT_EQ(StatisticStrings(state), (Triple{"Somewhere", "2024 May", "NULL"}));
-  EXPECT_EQ(PersonStrings(state), (Triple{"old", "old", "old"}));
-}
-
-TEST(StoreTreeSelection, UnknownNodeKindChangesNothing) {
-  ViewState state = StateOfKind(7);
-  StoreTreeSelection(state, Node("Food", kCategoryImage));
-  EXPECT_EQ(state.SelectedCat, "old");
-}
-
-TEST(SetStatisticView, ChangesOnlyInTheStatisticsFolder) {
-  ViewState state = StateOfKind(4);
-  SetStatisticView(state, "ITEM");
-  EXPECT_EQ(state.StatisticView, 2);
-  SetStatisticView(state, "MONTHS");
-  EXPECT_EQ(state.StatisticView, 4);
-  SetStatisticView(state, "PERSON");
-  EXPECT_EQ(state.StatisticView, 3);
-  SetStatisticView(state, "CAT");
-  EXPECT_EQ(state.StatisticView, 1);
-  SetStatisticView(state, "ITEMS");  // the settings word is not a key here
-  EXPECT_EQ(state.StatisticView, 1);
-  for (int kind : {1, 2, 3}) {
-    ViewState other = StateOfKind(kind);
-    SetStatisticView(other, "MONTHS");
-    EXPECT_EQ(other.StatisticView, 1) << kind;
+// The statistics command to check follows the node's text or its parent's, in the
+// Statistics folder only.
+TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFolder) {
+  const struct {
+    int kind;
+    NodeInfo node;
+    int want;
+  } cases[] = {
+      {4, Node("Food", kCategoryImage, "Category's statistics", kStatisticsImage), 1},
+      {4, Node("Bread", kItemImage, "Food", kCategoryImage, "Item's statistics"), 2},
+      {4, Node("Anna", kPersonImage, "Person's statistics", kPersonImage), 3},
+      {4, Node("Statistics by months", kMonthsImage), 4},
+      {3, Node("Food", kCategoryImage, "Item's statistics", kStatisticsImage, "Anna"), 0},
+      {1, Node("Category's statistics", kCategoryImage), 0},
+  };
+  for (const auto& c : cases) {
+    ViewState state = StateOfKind(c.kind);
+    state.StatisticView = 0;
+    ApplyTreeSelection(state, c.node, db);
+    EXPECT_EQ(state.StatisticView, c.want) << c.kind << " " << c.node.text;
   }
 }
 
-class ApplyTreeSelectionTest : public testing::DatabaseTest {
- protected:
-  void SetUp() override {
-    WriteEmptyIndexes();
-    Load();
-    ASSERT_TRUE(db.AddPerson("Anna", "").ok());
-    ASSERT_TRUE(db.AddCategory("Food", "").ok());
-  }
-};
-
-TEST_F(ApplyTreeSelectionTest, ItemUnderItemStatisticsChecksItemStatisticsInStatisticsFolder) {
-  ViewState state = StateOfKind(4);
-  ApplyTreeSelection(state, Node("Bread", kItemImage, "Food", kCategoryImage, "Item's statistics"),
-                     db);
-  EXPECT_EQ(state.StatisticView, 2);
-  ApplyTreeSelection(state, Node("Statistics by months", kMonthsImage), db);
-  EXPECT_EQ(state.StatisticView, 4);
-  ApplyTreeSelection(state, Node("Anna", kPersonImage, "Person's statistics", kPersonImage), db);
-  EXPECT_EQ(state.StatisticView, 3);
-}
-
-TEST_F(ApplyTreeSelectionTest, SameTextsInThePersonsFolderLeaveStatisticViewAlone) {
-  ViewState state = StateOfKind(3);
-  state.StatisticView = 1;
-  ApplyTreeSelection(
-      state, Node("Food", kCategoryImage, "Item's statistics", kStatisticsImage, "Anna"), db);
-  EXPECT_EQ(state.StatisticView, 1);
-  EXPECT_EQ(PersonStrings(state), (Triple{"Anna", "Item's statistics", "Food"}));
-}
-
-TEST_F(ApplyTreeSelectionTest, ItemAndCategoryNodesSwitchTheItemToolbar) {
-  ViewState state = StateOfKind(1);
-  SelectionEffects effects =
-      ApplyTreeSelection(state, Node("Bread", kItemImage, "Food", kCategoryImage), db);
-  EXPECT_TRUE(effects.node_kind_changed);
-  EXPECT_EQ(state.NodeKind, 2);
-  EXPECT_EQ(state.SelectedItem, "Bread");
-  effects = ApplyTreeSelection(state, Node("Milk", kItemImage, "Food", kCategoryImage), db);
-  EXPECT_FALSE(effects.node_kind_changed);
-  effects = ApplyTreeSelection(state, Node("Food", kCategoryImage), db);
-  EXPECT_TRUE(effects.node_kind_changed);
-  EXPECT_EQ(state.NodeKind, 1);
-  EXPECT_EQ(state.SelectedItem, "NULL");
-}
-
-TEST_F(ApplyTreeSelectionTest, SelectingAPersonFoldsThePersons) {
+TEST_F(ApplyTreeSelectionTest, OnlySelectingAPersonFoldsThePersons) {
+  AddBread();
   ViewState state = StateOfKind(3);
   EXPECT_TRUE(ApplyTreeSelection(state, Node("Anna", kPersonImage), db).collapse_persons);
   EXPECT_FALSE(ApplyTreeSelection(state, Node("Item's statistics", kStatisticsImage, "Anna", 1), db)

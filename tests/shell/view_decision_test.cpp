@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tree_content.h"
-#include "tests/support/database_fixture.h"
+#include "tests/shell/forms_fixture.h"
 
 namespace kestrune {
 namespace {
@@ -79,19 +79,10 @@ TEST(DecideView, NoRowApplies) {
   EXPECT_EQ(Decide(0, kCategoryImage, "Food").kind, Kind::kNothing);
 }
 
-class SelectionKnownTest : public testing::DatabaseTest {
- protected:
-  void SetUp() override {
-    WriteEmptyIndexes();
-    Load();
-    ASSERT_TRUE(db.AddCategory("Food", "").ok());
-    ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
-    ASSERT_TRUE(db.AddPerson("Anna", "").ok());
-  }
-  ViewState state;
-};
+using SelectionKnownTest = testing::FormsTest;
 
 TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
+  AddBread();
   state.SelectedCat = "NULL";
   state.SelectedItem = "NULL";
   EXPECT_FALSE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
@@ -109,24 +100,6 @@ TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   // Checking reads no file, so nothing was created for the unknown names.
   EXPECT_FALSE(Exists("categories/NULL.txt"));
   EXPECT_FALSE(Exists("items/ .txt"));
-}
-
-TEST(StatisticsInputFor, CarriesTheStateAndTheChooserPosition) {
-  ViewState state;
-  state.Chart = 3;
-  state.month_Chart = 4;
-  state.Show = 1;
-  state.ShowAllMonths = false;
-  state.MonthsNum = 5;
-  state.SelectedPersonMenuChild = "2024 May";
-  const charts::StatisticsInput input = StatisticsInputFor(state, 2);
-  EXPECT_EQ(input.Chart, 3);
-  EXPECT_EQ(input.month_Chart, 4);
-  EXPECT_EQ(input.Show, 1);
-  EXPECT_EQ(input.month_chooser_position, 2);
-  EXPECT_FALSE(input.ShowAllMonths);
-  EXPECT_EQ(input.MonthsNum, 5);
-  EXPECT_EQ(input.SelectedPersonMenuChild, "2024 May");
 }
 
 }  // namespace
