@@ -63,7 +63,7 @@ TEST_F(LoadingTest, OddCategoryFilesAndIndexLines) {
 TEST_F(LoadingTest, IndexLinesWithoutAFileCreateNone) {
   WriteEmptyIndexes();
   Write("KSDBCategories.txt", "Food\n");
-  Write("KSDBPersons.txt", "Anna\n\nBob");
+  Write("KSDBPersons.txt", "Anna\n\nBob\n../Bob");  // "/" names nothing in the book
   Write("persons/Bob.txt", "Bob\n son");
   Load();
   Load();
@@ -72,6 +72,7 @@ TEST_F(LoadingTest, IndexLinesWithoutAFileCreateNone) {
   EXPECT_EQ(db.GetPersonInfo("Anna"), "");
   EXPECT_EQ(work.List("data/BASE/categories"), Strings{});
   EXPECT_EQ(work.List("data/BASE/persons"), Strings{"Bob.txt"});
+  EXPECT_FALSE(Exists("Bob.txt"));
 }
 
 TEST_F(LoadingTest, MissingIndexesArePromptedInOrderAndCreatedEmpty) {
