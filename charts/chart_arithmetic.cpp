@@ -1,5 +1,6 @@
 #include "charts/chart_arithmetic.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +12,12 @@ int Truncate(double value) {
   if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
   if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
   return static_cast<int>(value);
+}
+
+double ChartValue(double amount) {
+  constexpr double kLargest = 1e9;
+  if (std::isnan(amount)) return 0.0;
+  return std::clamp(amount, -kLargest, kLargest);
 }
 
 int FittedFontSize(int start, int length, int limit) {

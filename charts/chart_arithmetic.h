@@ -8,6 +8,11 @@ namespace kestrune::charts {
 // range (out-of-range or NaN values would otherwise be undefined behaviour).
 int Truncate(double value);
 
+// The value a chart draws for an amount: NaN as 0, and at most a billion either way (what a
+// purchase may hold), so that the scale, 1.1 times the largest value, and every tick label
+// stay well inside the int range. Larger values stand at the top of the scale.
+double ChartValue(double amount);
+
 // A font height for `length` characters: from `start`, lowered by 2 while half the height
 // times the length exceeds `limit`. Never below 2, so a very long text or a tiny window
 // cannot drive the height to 0 (the platform's "default size") or below.

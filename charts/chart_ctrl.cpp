@@ -1,6 +1,7 @@
 #include "charts/chart_ctrl.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "charts/chart_arithmetic.h"
 #include "charts/flat_renderers.h"
@@ -36,11 +37,14 @@ void ChartCtrl::AddLabel(int key, std::string text) {
 
 bool ChartCtrl::SetScale(int minimum, int maximum, int step) {
   if (step < 1 || maximum <= minimum) return false;
+  const long long range = static_cast<long long>(maximum) - minimum;
+  const long long ticks = range / step + (range % step != 0 ? 1 : 0);
+  // The frame labels the ticks minimum + j * step and maximum - j * step for j up to the
+  // tick count: each label must be an int.
+  if (minimum + ticks * step > INT_MAX || maximum - ticks * step < INT_MIN) return false;
   scale_minimum_ = minimum;
   scale_maximum_ = maximum;
   scale_step_ = step;
-  const long long range = static_cast<long long>(maximum) - minimum;
-  const long long ticks = range / step + (range % step != 0 ? 1 : 0);
   tick_count_ = static_cast<int>(ticks);
   return true;
 }

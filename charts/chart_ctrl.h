@@ -33,7 +33,8 @@ class ChartCtrl {
 
   // Sets the value scale; the tick count becomes the ceiling of (maximum - minimum) / step.
   // Refused (false, scale unchanged) unless step >= 1 and maximum > minimum: a zero step
-  // or an empty range would divide by zero when drawing.
+  // or an empty range would divide by zero when drawing; refused too when a tick label
+  // would leave the int range.
   [[nodiscard]] bool SetScale(int minimum, int maximum, int step);
 
   void AddColour(int key, Colour colour) { colours_.push_back(ChartColour{key, colour}); }

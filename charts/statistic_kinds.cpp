@@ -41,7 +41,7 @@ void AddTotalsSeries(ChartCtrl& chart, std::string series_name, const std::vecto
   ChartSeries series(std::move(series_name));
   ScaleRaiser scale;
   for (int i = 0; i < static_cast<int>(values.size()); ++i) {
-    const double value = values[static_cast<std::size_t>(i)];
+    const double value = ChartValue(values[static_cast<std::size_t>(i)]);
     scale.Offer(chart, value);
     series.AddPoint(i, Truncate(value));
   }
@@ -60,11 +60,11 @@ void AddMonthSeries(ChartCtrl& chart, const std::vector<std::string>& months,
     double sum = 0.0;
     const std::vector<double> month_values = values(month);
     for (int i = 0; i < static_cast<int>(month_values.size()); ++i) {
-      const double value = month_values[static_cast<std::size_t>(i)];
+      const double value = ChartValue(month_values[static_cast<std::size_t>(i)]);
       series.AddPoint(i, Truncate(value));
       sum += value;
     }
-    scale.Offer(chart, sum);
+    scale.Offer(chart, ChartValue(sum));
     chart.AddSeries(std::move(series));
   }
 }

@@ -20,12 +20,14 @@ int Check(ExpenseDatabase& db, const std::string& workdir, bool repair) {
   }
   if (!repair) return kExitRefused;
   std::string copy;
-  if (const int failed = Reported(RepairAfterBackup(db, fs, workdir + "/data/backups",
-                                                    std::chrono::system_clock::now(), copy))) {
-    return failed;
+  const Status repaired =
+      RepairAfterBackup(db, fs, workdir + "/data/backups", std::chrono::system_clock::now(), copy);
+  if (repaired.ok()) {
+    std::cout << "Totals repaired; the files as they were are in " << copy << "\n";
+  } else if (!copy.empty()) {
+    std::cout << "The files as they were are in " << copy << "\n";
   }
-  std::cout << "Totals repaired; the files as they were are in " << copy << "\n";
-  return kExitOk;
+  return Reported(repaired);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,19 @@ namespace kestrune {
 // Reads an amount line as the C library's atof does: leading blanks skipped, the longest
 // number prefix taken, anything that is not a number reads as 0. Independent of the locale.
 double ParseAmount(std::string_view text);
+
+// The whole text as a number (blanks around it allowed), or nothing when any of it is not
+// part of the number. Where ParseAmount reads what it can, this is what the integrity check
+// accepts as an amount line.
+std::optional<double> ReadWholeAmount(std::string_view text);
+
+// Whether a purchase may hold the sum: finite and at most 1,000,000,000 either way, the
+// largest sum the purchase dialog takes.
+bool IsSaneSum(double sum);
+
+// Whether a running total is sane: finite and at most 10,000 of the largest sums either way,
+// well inside the range where a double still holds every cent.
+bool IsSaneTotal(double total);
 
 // An amount as data files store it: "%5.2f" (3.5 -> " 3.50", 123.45 -> "123.45").
 // A value that rounds to zero is written " 0.00", never "-0.00".

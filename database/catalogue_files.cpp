@@ -43,10 +43,6 @@ std::string NewCategoryFile(const std::string& name, const std::string& informat
                     kEndCategoryTotals, kBeginPersonTotals, kEndPersonTotals});
 }
 
-std::string MissingEntityFile(const std::string& index_line) {
-  return index_line + "\n ";
-}
-
 std::string NewPersonFile(const std::string& name, const std::string& information) {
   return name + "\n " + (information.empty() ? std::string(" ") : information);
 }

@@ -32,9 +32,6 @@ std::optional<PersonRecord> ParsePersonFile(const std::vector<std::string>& line
 // totals sections, with no line end after the last line.
 std::string NewCategoryFile(const std::string& name, const std::string& information);
 
-// What the loader writes for a listed category or person whose file is missing.
-std::string MissingEntityFile(const std::string& index_line);
-
 // A new person file: the name, then a blank followed by the information (a second blank
 // when the information is empty).
 std::string NewPersonFile(const std::string& name, const std::string& information);

@@ -48,9 +48,9 @@ class ExpenseDatabase {
   // --- Loading ---
   // Stores the folder and fills the catalogue from the index, category and person files.
   // A missing index asks `prompt`: "Create new file" writes it empty and goes on, "Exit"
-  // stops at once. A listed category or person file that is missing is written as its
-  // index line, "\n" and a blank (the category then appears only at the next start, the
-  // person at once, with empty information). Months are sorted newest first. An index that
+  // stops at once. No file is written for an index line without one (the integrity check
+  // reports it): such a category does not appear, such a person does, with empty
+  // information; a line with "/" names nothing. Months are sorted newest first. An index that
   // exists but cannot be read ends loading with kExit too, the reason in TakeWriteFailures.
   LoadOutcome LoadDatabase(const std::string& database_folder, DatabasePrompt& prompt);
 
@@ -203,8 +203,9 @@ class ExpenseDatabase {
                                                     DatabasePrompt& prompt);
   void LoadCategoryFile(const std::string& index_line);
   void LoadPersonFile(const std::string& index_line);
-  // The file's text; a missing file is written as `skeleton` and read as nothing.
-  std::optional<std::string> ReadOrCreate(const std::string& path, const std::string& skeleton);
+  // The text of a file an index lists; nothing when it is missing or cannot be read (which
+  // is kept for TakeWriteFailures). Nothing is written.
+  std::optional<std::string> ReadListedFile(const std::string& path);
   // The totals of a category or item file, kept while a read session is open; nothing when
   // the file cannot be read.
   std::shared_ptr<TotalsFile> TotalsOf(const std::string& path, SectionMarks totals);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -18,6 +19,9 @@
 namespace kestrune {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr const char* kMonthsIndex = "KSDBMonths.txt";
+
 long Cents(double amount) {
   return std::lround(amount * 100.0);
 }
@@ -26,13 +30,48 @@ std::string PersonEntry(const std::string& month, const std::string& person) {
   return month + " / " + person;
 }
 
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+std::string Relative(const ExpenseDatabase& db, const std::string& path) {
+  return path.substr(db.database_folder().size() + 1);
+}
+
+std::string At(const std::string& file, std::size_t index) {
+  return file + ":" + std::to_string(index + 1) + ": ";
+}
+
+// A file's lines; a byte-order mark at its start is set aside (and told in `marked`), so
+// that the first line still reads as what it is.
+std::vector<std::string> LinesOf(std::string_view content, bool* marked = nullptr) {
+  const bool bom = content.starts_with(kByteOrderMark);
+  if (bom) content.remove_prefix(kByteOrderMark.size());
+  if (marked != nullptr) *marked = bom;
+  return SplitLines(content);
+}
+
+// A data file as the check reads it. An absent file reads as no lines.
+struct DataFile {
+  bool exists = false;
+  bool readable = false;
+  bool marked = false;
+  std::vector<std::string> lines;
+};
+
+DataFile ReadDataFile(FileSystem& fs, const std::string& path) {
+  DataFile file;
+  const std::optional<std::string> content = fs.ReadFile(path);
+  file.readable = content.has_value();
+  file.exists = file.readable || fs.Exists(path);
+  if (content) file.lines = LinesOf(*content, &file.marked);
+  return file;
+}
+
 // What a file holds: entry -> (line from 1, amount).
 using StoredEntries = std::map<std::string, std::pair<int, double>>;
 
-StoredEntries ReadStored(const std::vector<std::string>& lines, SectionMarks totals) {
-  ExpenseTables tables;
-  AmountLines where;
-  ReadExpenseTables(lines, totals, tables, &where);
+StoredEntries Stored(const ExpenseTables& tables, const AmountLines& where) {
   StoredEntries stored;
   for (const auto& [key, line] : where.months) stored[key] = {line, tables.Month(key)};
   for (const auto& [place, line] : where.persons) {
@@ -49,6 +88,106 @@ void AddPurchase(ExpenseTables& tables, const PurchaseRecord& purchase) {
     tables.persons[key][purchase.person] += sum;
   }
 }
+
+bool SaneTables(const ExpenseTables& tables) {
+  for (const std::string& key : tables.months.keys()) {
+    if (!IsSaneTotal(tables.Month(key))) return false;
+    for (const std::string& person : tables.persons.Find(key)->keys()) {
+      if (!IsSaneTotal(tables.Person(key, person))) return false;
+    }
+  }
+  return true;
+}
+
+// What check and repair learn from the category and item files of the catalogue.
+struct Survey {
+  std::map<std::string, ExpenseTables> items;       // recomputed, by path: sound item files
+  std::map<std::string, ExpenseTables> categories;  // recomputed, by name: sound categories
+  std::map<std::string, StoredEntries> stored;      // by path: sound files that exist
+  std::set<std::string> months;                     // with purchases in sound categories
+  std::set<std::string> held;                       // month keys any readable file holds
+  std::vector<std::string> damaged;
+  std::vector<std::string> marks;
+};
+
+// Reads every category and item file of the catalogue once.
+class Surveyor {
+ public:
+  Surveyor(const ExpenseDatabase& db, FileSystem& fs) : db_(db), fs_(fs) {}
+
+  Survey Run() {
+    for (const std::string& category : db_.GetCategoryNames()) Category(category);
+    return std::move(survey_);
+  }
+
+ private:
+  void Category(const std::string& category) {
+    ExpenseTables tables;
+    std::set<std::string> months;
+    bool sound = true;
+    for (const std::string& item : db_.GetItemNames(category)) {
+      const std::string path = db_.ItemFilePath(category, item);
+      const std::optional<std::vector<PurchaseRecord>> purchases = Read(path, kItemTotals);
+      if (!purchases) {
+        sound = false;
+        continue;
+      }
+      ExpenseTables& item_tables = survey_.items[path];
+      for (const PurchaseRecord& purchase : *purchases) {
+        AddPurchase(item_tables, purchase);
+        AddPurchase(tables, purchase);
+        months.insert(MonthKeyOf(purchase));
+      }
+      sound = Sane(item_tables, path) && sound;
+    }
+    const std::string path = db_.CategoryFilePath(category);
+    sound = Read(path, kCategoryTotals).has_value() && sound;
+    if (!sound || !Sane(tables, path)) return;
+    survey_.categories[category] = std::move(tables);
+    survey_.months.insert(months.begin(), months.end());
+  }
+
+  bool Sane(const ExpenseTables& tables, const std::string& path) {
+    if (SaneTables(tables)) return true;
+    survey_.items.erase(path);
+    survey_.damaged.push_back(Relative(db_, path) + ": recomputed totals out of range");
+    return false;
+  }
+
+  // The purchases of a sound file (none for a category file or an absent file); nothing for
+  // a file that cannot be read or whose sections are damaged.
+  std::optional<std::vector<PurchaseRecord>> Read(const std::string& path, SectionMarks totals) {
+    const DataFile file = ReadDataFile(fs_, path);
+    const std::string name = Relative(db_, path);
+    if (file.exists && !file.readable) {
+      survey_.damaged.push_back(name + ": cannot be read");
+      return std::nullopt;
+    }
+    if (file.marked) survey_.marks.push_back(name + ": byte-order mark at the start");
+    ExpenseTables tables;
+    AmountLines where;
+    ReadExpenseTables(file.lines, totals, tables, &where);
+    std::vector<PurchaseRecord> purchases;
+    ScanPurchases(file.lines, kAllMonths, purchases);
+    Hold(tables, purchases);
+    if (const std::optional<SectionFault> fault = FindSectionFault(file.lines, totals)) {
+      survey_.damaged.push_back(At(name, fault->line - 1) + fault->what);
+      return std::nullopt;
+    }
+    if (file.exists) survey_.stored[path] = Stored(tables, where);
+    return purchases;
+  }
+
+  void Hold(const ExpenseTables& tables, const std::vector<PurchaseRecord>& purchases) {
+    survey_.held.insert(tables.months.keys().begin(), tables.months.keys().end());
+    survey_.held.insert(tables.persons.keys().begin(), tables.persons.keys().end());
+    for (const PurchaseRecord& purchase : purchases) survey_.held.insert(MonthKeyOf(purchase));
+  }
+
+  const ExpenseDatabase& db_;
+  FileSystem& fs_;
+  Survey survey_;
+};
 
 // Every entry of either side whose amounts differ to the cent.
 void Compare(const std::string& file, const StoredEntries& stored, const ExpenseTables& want,
@@ -78,69 +217,83 @@ void Compare(const std::string& file, const StoredEntries& stored, const Expense
   out.insert(out.end(), found.begin(), found.end());
 }
 
-std::vector<std::string> FileLines(FileSystem& fs, const std::string& path) {
-  return SplitLines(fs.ReadFile(path).value_or(""));
+// What is wrong with a line of the category or person index, or nothing.
+std::optional<std::string> IndexLineFault(const std::string& name,
+                                          const std::set<std::string>& listed) {
+  if (name.empty()) return "blank line";
+  if (name.find('/') != std::string::npos) return Quoted(name) + " cannot name a file";
+  if (listed.contains(name)) return Quoted(name) + " listed twice";
+  return std::nullopt;
 }
 
-std::string Relative(const ExpenseDatabase& db, const std::string& path) {
-  return path.substr(db.database_folder().size() + 1);
-}
-
-// The purchases of every item, added up per item and per category.
-struct Recomputed {
-  std::map<std::string, ExpenseTables> items;       // by item file path
-  std::map<std::string, ExpenseTables> categories;  // by category name
-  std::set<std::string> months;
-};
-
-Recomputed Recompute(const ExpenseDatabase& db, FileSystem& fs) {
-  Recomputed sums;
-  for (const std::string& category : db.GetCategoryNames()) {
-    ExpenseTables& category_tables = sums.categories[category];
-    for (const std::string& item : db.GetItemNames(category)) {
-      const std::string path = db.ItemFilePath(category, item);
-      std::vector<PurchaseRecord> purchases;
-      ScanPurchases(FileLines(fs, path), kAllMonths, purchases);
-      ExpenseTables& item_tables = sums.items[path];
-      for (const PurchaseRecord& purchase : purchases) {
-        AddPurchase(item_tables, purchase);
-        AddPurchase(category_tables, purchase);
-        sums.months.insert(MonthKeyOf(purchase));
-      }
-    }
-  }
-  return sums;
-}
-
+// The lines of an index against the files of `folder`. A file is read unless `surveyed` says
+// the survey read it already.
 void CheckIndex(const ExpenseDatabase& db, FileSystem& fs, const std::string& index,
-                const std::string& folder, std::vector<std::string>& problems) {
+                const std::string& folder, const std::function<bool(const std::string&)>& surveyed,
+                std::vector<std::string>& problems) {
+  const std::string base = db.database_folder() + "/";
+  const DataFile lines = ReadDataFile(fs, base + index);
+  if (lines.marked) problems.push_back(index + ": byte-order mark at the start");
   std::set<std::string> listed;
-  for (const std::string& name : FileLines(fs, db.database_folder() + "/" + index)) {
-    if (name.empty()) continue;
-    listed.insert(name + ".txt");
-    if (!fs.Exists(db.database_folder() + "/" + folder + "/" + name + ".txt")) {
-      problems.push_back(folder + "/" + name + ".txt: missing (named in " + index + ")");
+  for (std::size_t n = 0; n < lines.lines.size(); ++n) {
+    const std::string& name = lines.lines[n];
+    if (const std::optional<std::string> fault = IndexLineFault(name, listed)) {
+      problems.push_back(At(index, n) + *fault);
+      continue;
     }
+    listed.insert(name);
+    const std::string file = folder + "/" + name + ".txt";
+    const DataFile entity =
+        surveyed(name) ? DataFile{true, true, false, {}} : ReadDataFile(fs, base + file);
+    if (!entity.exists) problems.push_back(At(index, n) + file + " is missing");
+    if (entity.exists && !entity.readable) problems.push_back(file + ": cannot be read");
+    if (entity.marked) problems.push_back(file + ": byte-order mark at the start");
   }
-  for (const std::string& file : fs.ListFolder(db.database_folder() + "/" + folder)) {
-    if (!file.starts_with(".") && !listed.contains(file)) {
+  for (const std::string& file : fs.ListFolder(base + folder)) {
+    const bool named = file.ends_with(".txt") && listed.contains(file.substr(0, file.size() - 4));
+    if (!file.starts_with(".") && !named) {
       problems.push_back(folder + "/" + file + ": not named in " + index);
     }
   }
 }
 
-void CheckItemFiles(const ExpenseDatabase& db, FileSystem& fs, const Recomputed& sums,
-                    std::vector<std::string>& problems) {
+void CheckItemFiles(const ExpenseDatabase& db, FileSystem& fs, std::vector<std::string>& problems) {
+  std::set<std::string> paths;
+  for (const std::string& category : db.GetCategoryNames()) {
+    for (const std::string& item : db.GetItemNames(category)) {
+      paths.insert(db.ItemFilePath(category, item));
+    }
+  }
   for (const std::string& file : fs.ListFolder(db.database_folder() + "/items")) {
-    if (!file.starts_with(".") && !sums.items.contains(db.database_folder() + "/items/" + file)) {
+    if (!file.starts_with(".") && !paths.contains(db.database_folder() + "/items/" + file)) {
       problems.push_back("items/" + file + ": belongs to no item of the catalogue");
     }
   }
-  const std::vector<std::string> months = db.GetMonths();
-  for (const std::string& month : sums.months) {
-    if (std::find(months.begin(), months.end(), month) == months.end()) {
-      problems.push_back("KSDBMonths.txt: " + month + " has purchases but is not listed");
+}
+
+// The months index against the month keys the files hold and the months with purchases.
+void CheckMonths(const ExpenseDatabase& db, FileSystem& fs, const Survey& survey,
+                 IntegrityReport& report) {
+  const DataFile index = ReadDataFile(fs, db.MonthsIndexPath());
+  if (index.marked)
+    report.problems.push_back(std::string(kMonthsIndex) + ": byte-order mark at the start");
+  std::set<std::string> listed;
+  for (std::size_t n = 0; n < index.lines.size(); ++n) {
+    const std::string& key = index.lines[n];
+    const std::string where = At(kMonthsIndex, n);
+    if (!IsMonthKey(key)) {
+      report.problems.push_back(where + Quoted(key) + " is not a month key");
+    } else if (!listed.insert(key).second) {
+      report.problems.push_back(where + key + " listed twice");
+    } else if (!survey.held.contains(key)) {
+      report.problems.push_back(where + key + " is held by no file");
     }
+  }
+  for (const std::string& month : survey.months) {
+    if (listed.contains(month)) continue;
+    report.problems.push_back(std::string(kMonthsIndex) + ": " + month +
+                              " has purchases but is not listed");
+    report.unlisted_months.push_back(month);
   }
 }
 
@@ -157,25 +310,36 @@ std::vector<std::string> IntegrityReport::Lines() const {
     const std::string held = d.line > 0 ? "stored " + Amount(d.stored) : std::string("missing");
     lines.push_back(where + ": " + d.entry + ": " + held + ", recomputed " + Amount(d.recomputed));
   }
+  lines.insert(lines.end(), damaged.begin(), damaged.end());
   lines.insert(lines.end(), problems.begin(), problems.end());
   return lines;
 }
 
 IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs) {
   IntegrityReport report;
-  const Recomputed sums = Recompute(db, fs);
-  for (const auto& [path, want] : sums.items) {
-    Compare(Relative(db, path), ReadStored(FileLines(fs, path), kItemTotals), want,
+  const Survey survey = Surveyor(db, fs).Run();
+  const StoredEntries none;
+  for (const auto& [path, want] : survey.items) {
+    const auto stored = survey.stored.find(path);
+    Compare(Relative(db, path), stored == survey.stored.end() ? none : stored->second, want,
             report.differences);
   }
-  for (const auto& [category, want] : sums.categories) {
+  for (const auto& [category, want] : survey.categories) {
     const std::string path = db.CategoryFilePath(category);
-    Compare(Relative(db, path), ReadStored(FileLines(fs, path), kCategoryTotals), want,
+    const auto stored = survey.stored.find(path);
+    Compare(Relative(db, path), stored == survey.stored.end() ? none : stored->second, want,
             report.differences);
   }
-  CheckIndex(db, fs, "KSDBCategories.txt", "categories", report.problems);
-  CheckIndex(db, fs, "KSDBPersons.txt", "persons", report.problems);
-  CheckItemFiles(db, fs, sums, report.problems);
+  report.damaged = survey.damaged;
+  report.problems = survey.marks;
+  CheckIndex(
+      db, fs, "KSDBCategories.txt", "categories",
+      [&db](const std::string& name) { return db.CategoryExists(name); }, report.problems);
+  CheckIndex(
+      db, fs, "KSDBPersons.txt", "persons", [](const std::string&) { return false; },
+      report.problems);
+  CheckItemFiles(db, fs, report.problems);
+  CheckMonths(db, fs, survey, report);
   return report;
 }
 
@@ -185,28 +349,36 @@ void RepairFile(ChangeSet& changes, const std::string& path, SectionMarks totals
                 const ExpenseTables& want) {
   std::optional<std::string> content = changes.Read(path);
   if (!content) return;
-  std::vector<std::string> lines = SplitLines(*content);
-  EnsureSections(lines, {totals, kPersonTotals});
-  const std::vector<std::string> repaired = SetAmounts(MakeRoom(lines, totals, want), totals, want);
-  if (repaired != SplitLines(*content)) changes.Write(path, JoinEndedLines(repaired));
+  const std::vector<std::string> lines = LinesOf(*content);
+  std::vector<std::string> sectioned = lines;
+  EnsureSections(sectioned, {totals, kPersonTotals});
+  const std::vector<std::string> repaired =
+      SetAmounts(MakeRoom(sectioned, totals, want), totals, want);
+  if (repaired != lines) changes.Write(path, JoinEndedLines(repaired));
 }
 
 }  // namespace
 
 Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
-  const Recomputed sums = Recompute(db, fs);
+  const Survey survey = Surveyor(db, fs).Run();
   ChangeSet changes(fs, db.database_folder());
-  for (const auto& [path, want] : sums.items) {
-    if (fs.Exists(path)) RepairFile(changes, path, kItemTotals, want);
-  }
-  for (const auto& [category, want] : sums.categories) {
+  for (const auto& [category, want] : survey.categories) {
+    for (const std::string& item : db.GetItemNames(category)) {
+      const std::string path = db.ItemFilePath(category, item);
+      if (fs.Exists(path)) RepairFile(changes, path, kItemTotals, survey.items.at(path));
+    }
     RepairFile(changes, db.CategoryFilePath(category), kCategoryTotals, want);
   }
   Status status = changes.Commit();
-  for (const std::string& month : sums.months) {
+  for (const std::string& month : survey.months) {
     if (status.ok()) status = db.AddMonth(month);
   }
-  return status;
+  if (!status.ok() || survey.damaged.empty()) return status;
+  std::string message =
+      "Not repaired: these files and the rest of their categories are left "
+      "as they were, mend them by hand and check again:";
+  for (const std::string& line : survey.damaged) message += "\n" + line;
+  return Status::Error(message);
 }
 
 Status RepairAfterBackup(ExpenseDatabase& db, FileSystem& fs, const std::string& backups_folder,

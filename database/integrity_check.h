@@ -20,23 +20,35 @@ struct TotalsDifference {
 
 struct IntegrityReport {
   std::vector<TotalsDifference> differences;
-  // Files the indexes name that are missing, data files no index names, months with
-  // purchases that the months index lacks.
+  // Category and item files that cannot be read or whose sections are damaged (see
+  // FindSectionFault), each with the reason and, for damage, its line. Repair leaves them and
+  // the rest of their category as they are, and their totals are not compared.
+  std::vector<std::string> damaged;
+  // Index lines that are blank, doubled, not a usable name or without their file; data files
+  // no index names; months the index lists twice, that are no month key or that no file
+  // holds; months with purchases the index lacks; byte-order marks at the start of a file.
   std::vector<std::string> problems;
+  // The months with purchases (in sound categories) that the months index lacks.
+  std::vector<std::string> unlisted_months;
 
-  bool clean() const { return differences.empty() && problems.empty(); }
+  bool clean() const { return differences.empty() && damaged.empty() && problems.empty(); }
+  // Whether a repair would change any total or the months index.
+  bool Repairable() const { return !differences.empty() || !unlisted_months.empty(); }
   // One line per finding, as the check command prints them.
   std::vector<std::string> Lines() const;
 };
 
-// Recomputes every item's totals (per month, "all months", per person and month) from its
-// purchase list and every category's totals from its items, and compares them, to the cent,
-// with what the files hold. Reads only.
+// Checks the sections of every category and item file of the catalogue, recomputes the
+// totals of the sound ones (per month, "all months", per person and month) from the purchase
+// lists, the categories' from their items, and compares them, to the cent, with what the files
+// hold; checks the three indexes against the files. Reads only.
 IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs);
 
 // Rewrites every differing totals section to the recomputed values (entries the running
-// totals keep at zero stay, as zeros) and enters missing months into the months index, all
-// in one change. The catalogue is not touched.
+// totals keep at zero stay, as zeros) and enters missing months into the months index, all in
+// one change. A category with a damaged or unreadable file (its own or an item's) is left
+// untouched, as is the catalogue; no file is created. Fails, naming those files, when there
+// were any (after repairing the rest).
 [[nodiscard]] Status RepairTotals(ExpenseDatabase& db, FileSystem& fs);
 
 // First copies the book into a dated folder of `backups_folder` (the newest five kept) and

@@ -22,6 +22,11 @@ std::vector<std::string> CategoryHeaderLines(std::string_view content) {
   return lines;
 }
 
+// An index line with "/" would name a file outside its folder; it names nothing.
+bool UsableIndexLine(const std::string& line) {
+  return line.find('/') == std::string::npos;
+}
+
 }  // namespace
 
 LoadOutcome ExpenseDatabase::LoadDatabase(const std::string& database_folder,
@@ -59,16 +64,16 @@ bool ExpenseDatabase::LoadCategories(DatabasePrompt& prompt) {
   return true;
 }
 
-std::optional<std::string> ExpenseDatabase::ReadOrCreate(const std::string& path,
-                                                         const std::string& skeleton) {
-  if (std::optional<std::string> content = fs_.ReadFile(path)) return content;
-  CreateIfAbsent(path, skeleton);
-  return std::nullopt;
+std::optional<std::string> ExpenseDatabase::ReadListedFile(const std::string& path) {
+  std::optional<std::string> content = fs_.ReadFile(path);
+  if (!content && fs_.Exists(path)) write_failures_.push_back("Can't read " + path);
+  return content;
 }
 
 // The record is filed under the name the file itself holds on its first line.
 void ExpenseDatabase::LoadCategoryFile(const std::string& index_line) {
-  const auto content = ReadOrCreate(CategoryFilePath(index_line), MissingEntityFile(index_line));
+  if (!UsableIndexLine(index_line)) return;
+  const auto content = ReadListedFile(CategoryFilePath(index_line));
   if (!content) return;
   if (std::optional<CategoryRecord> record = ParseCategoryFile(CategoryHeaderLines(*content))) {
     categories_[record->name] = std::move(*record);
@@ -83,7 +88,8 @@ bool ExpenseDatabase::LoadPersons(DatabasePrompt& prompt) {
 }
 
 void ExpenseDatabase::LoadPersonFile(const std::string& index_line) {
-  const auto content = ReadOrCreate(PersonFilePath(index_line), MissingEntityFile(index_line));
+  if (!UsableIndexLine(index_line)) return;
+  const auto content = ReadListedFile(PersonFilePath(index_line));
   if (!content) {
     persons_[index_line] = PersonRecord{index_line, ""};
     return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,25 @@ std::string MonthKeyOf(const PurchaseRecord& purchase);
 
 // True for the begin or end line of any expense section.
 bool IsSectionLine(std::string_view line);
+
+// The first fault of a file's section structure: its line, from 1, and what is wrong there.
+struct SectionFault {
+  int line = 0;
+  std::string what;
+};
+
+// Checks the expense sections of a category file (`totals` kCategoryTotals; its name,
+// information and item list come first and are skipped) or of an item file (kItemTotals)
+// against what the writers make: the totals section ("all months" or month keys, each followed
+// by an amount line), the person totals (blocks of a "month: KEY" line and "person: NAME"
+// lines, each followed by an amount line) and, in item files only, the purchase list. A
+// section may be absent, or appended after the others as the readers do, but never doubled,
+// opened inside another or left without its end, and no end stands without its begin; outside
+// the sections only blank lines stand. Every amount must be a number and a sane total (see
+// amounts.h), every purchase line hold six fields, a month key and a sane sum. Returns the
+// first fault, or nothing for a sound file.
+std::optional<SectionFault> FindSectionFault(const std::vector<std::string>& lines,
+                                             SectionMarks totals);
 
 // Whether lines[at + 1] is the amount of the key or person line at `at`: the line at `at` is
 // no section line, and the next exists and is neither a section line nor a "month: " or

@@ -4,10 +4,6 @@ namespace kestrune {
 
 void DatabaseCheck::Run() {
   report_ = CheckIntegrity(db_, fs_);
-  months_missing_ = false;
-  for (const std::string& problem : report_.problems) {
-    if (problem.starts_with("KSDBMonths.txt:")) months_missing_ = true;
-  }
 }
 
 std::string DatabaseCheck::Text() const {
@@ -21,6 +17,9 @@ std::string DatabaseCheck::Repair(std::chrono::system_clock::time_point now) {
   std::string copy;
   const Status status = RepairAfterBackup(db_, fs_, backups_, now, copy);
   Run();
+  if (!status.ok() && !copy.empty()) {
+    return status.message() + "\nThe book as it was is in " + copy + ".";
+  }
   if (!status.ok()) return status.message();
   return "Totals repaired. The book as it was is in " + copy + ".";
 }

@@ -21,9 +21,10 @@ class DatabaseCheck {
   // One finding per line, or "Everything adds up." for a clean book.
   std::string Text() const;
   // Whether a repair would change any total or the months index.
-  bool CanRepair() const { return !report_.differences.empty() || months_missing_; }
+  bool CanRepair() const { return report_.Repairable(); }
   // Backs the book up into the backups folder (keeping the newest five), rewrites the
-  // totals to the recomputed values, and checks again. Returns what to tell the user.
+  // totals to the recomputed values, and checks again. Returns what to tell the user: also
+  // the damaged or unreadable files that were left as they were.
   std::string Repair(std::chrono::system_clock::time_point now);
 
  private:
@@ -31,7 +32,6 @@ class DatabaseCheck {
   FileSystem& fs_;
   std::string backups_;
   IntegrityReport report_;
-  bool months_missing_ = false;
 };
 
 }  // namespace kestrune

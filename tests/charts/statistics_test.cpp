@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <filesystem>
 
 #include "charts/chart_description.h"
 #include "charts/graph_type.h"
 #include "charts/person_shares.h"
+#include "charts/recording_canvas.h"
+#include "charts/statistic_kinds.h"
 #include "database/sections.h"
 #include "tests/support/database_fixture.h"
 
@@ -312,6 +316,31 @@ TEST_F(StatisticsTest, ChartTypeSettingsMapToGraphTypesAndOthersBuildNothing) {
   EXPECT_FALSE(BuildStatistic(db, Statistic::kItemByMonths, in).has_value());
   // Nothing was read, so the Lamp's file, left to its first reader, is still not there.
   EXPECT_FALSE(std::filesystem::exists(db.ItemFilePath("Home", "Lamp")));
+}
+
+TEST(ChartScale, HugeAndNonFiniteAmountsKeepTheScaleAndItsLabelsSane) {
+  for (const int type : kGraphTypes) {
+    for (const double huge : {1e300, HUGE_VAL, 2e9}) {
+      ChartCtrl totals = StartChart(type, "t", "", {"a", "b", "c"});
+      AddTotalsSeries(totals, "", {huge, std::nan(""), 500});
+      ChartCtrl months = StartChart(type, "t", "", {"a", "b"});
+      AddMonthSeries(months, {"2004 January"}, [&](const std::string&) {
+        return std::vector<double>{huge, huge};
+      });
+      for (ChartCtrl* chart : {&totals, &months}) {
+        EXPECT_EQ(chart->scale_maximum(), 1100000000) << type << " " << huge;
+        EXPECT_EQ(chart->scale_step(), 110000000);
+        RecordingCanvas canvas(Size{640, 480}, TextMetrics{16, 7, 14});
+        chart->Draw(canvas);
+        for (const std::string& call : canvas.calls()) {
+          EXPECT_EQ(call.find("2147483647"), std::string::npos) << call;
+        }
+      }
+    }
+  }
+  ChartCtrl chart(kBarChart);
+  EXPECT_FALSE(chart.SetScale(0, INT_MAX, 1000000000));  // its last label would be 3e9
+  EXPECT_FALSE(chart.SetScale(INT_MIN, 0, 1000000000));
 }
 
 TEST(PersonShares, ForAllIsSharedOnlyWhenThereArePersons) {

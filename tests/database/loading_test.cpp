@@ -1,4 +1,4 @@
-// Loading the catalogue: order, recreation of missing files, odd index lines, the prompts.
+// Loading the catalogue: order, index lines without files, odd index lines, the prompts.
 #include <gtest/gtest.h>
 
 #include "tests/support/database_fixture.h"
@@ -60,26 +60,19 @@ TEST_F(LoadingTest, OddCategoryFilesAndIndexLines) {
   EXPECT_EQ(db.GetCategoryInfo("ItemLine"), "");
 }
 
-TEST_F(LoadingTest, MissingCategoryFileIsRecreatedButAppearsOnlyNextTime) {
+TEST_F(LoadingTest, IndexLinesWithoutAFileCreateNone) {
   WriteEmptyIndexes();
   Write("KSDBCategories.txt", "Food\n");
-  Load();
-  EXPECT_EQ(db.GetCategoryNames(), Strings{});
-  EXPECT_EQ(Read("categories/Food.txt"), "Food\n ");
-  Load();
-  EXPECT_EQ(db.GetCategoryNames(), Strings{"Food"});
-  EXPECT_EQ(db.GetCategoryInfo("Food"), " ");
-}
-
-TEST_F(LoadingTest, MissingPersonFileIsRecreatedAndThePersonAppearsAtOnce) {
-  WriteEmptyIndexes();
-  Write("KSDBPersons.txt", "Anna\n\nBob");
+  Write("KSDBPersons.txt", "Anna\n\nBob\n../Bob");  // "/" names nothing in the book
   Write("persons/Bob.txt", "Bob\n son");
   Load();
-  EXPECT_EQ(Read("persons/Anna.txt"), "Anna\n ");
-  EXPECT_EQ(Read("persons/.txt"), "\n ");
+  Load();
+  EXPECT_EQ(db.GetCategoryNames(), Strings{});
   EXPECT_EQ(db.GetPersonNames(), (Strings{"", "Anna", "Bob"}));
   EXPECT_EQ(db.GetPersonInfo("Anna"), "");
+  EXPECT_EQ(work.List("data/BASE/categories"), Strings{});
+  EXPECT_EQ(work.List("data/BASE/persons"), Strings{"Bob.txt"});
+  EXPECT_FALSE(Exists("Bob.txt"));
 }
 
 TEST_F(LoadingTest, MissingIndexesArePromptedInOrderAndCreatedEmpty) {

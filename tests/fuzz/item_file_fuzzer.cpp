@@ -29,6 +29,19 @@ void CheckEditsKeepOutsideLines(const std::vector<std::string>& lines) {
   RenamePerson(lines, "Anna", "Bob");
 }
 
+// A file the integrity check calls sound stays sound after recording and repair edit it.
+void CheckSoundStaysSound(std::vector<std::string> lines) {
+  if (FindSectionFault(lines, kItemTotals)) return;
+  EnsureSections(lines, {kItemTotals, kPersonTotals, kPurchaseList});
+  InsertPurchaseLine(lines, "2004|January|05|Anna|x| 1.50");
+  lines = ChangeTotals(lines, kItemTotals, {"2004 January", "Anna", 0.0, " 0.00"});
+  ExpenseTables tables;
+  ReadExpenseTables(lines, kItemTotals, tables);
+  lines = SetAmounts(MakeRoom(lines, kItemTotals, tables), kItemTotals, tables);
+  const std::optional<SectionFault> fault = FindSectionFault(lines, kItemTotals);
+  fuzz::Require(!fault, "a sound file stays sound when recording and repair edit it");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -37,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<PurchaseRecord> purchases;
   ScanPurchases(lines, "all months", purchases);
   CheckEditsKeepOutsideLines(lines);
+  CheckSoundStaysSound(lines);
   std::vector<std::string> with_purchase = lines;
   EnsureSections(with_purchase, {kItemTotals, kPersonTotals, kPurchaseList});
   const std::string line = "2004|January|05|Anna|x| 1.50";
