@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "charts/recording_canvas.h"
+#include "database/named_file.h"
 #include "cli/cli_run.h"
 
 namespace kestrune::cli {
@@ -42,11 +43,15 @@ int WriteChartImage(charts::ChartCtrl& chart, charts::Size size, const std::stri
   char name[] = "kestrune-cli";
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
-  if (!render::SaveChart(chart, size, path, format)) {
-    std::cerr << "Cannot write " << path << "\n";
-    return kExitRefused;
+  const std::optional<QByteArray> bytes = render::EncodeChart(chart, size, format);
+  if (!bytes) {
+    std::cerr << "Cannot draw the chart as " << path << "\n";
+    return kExitDatabase;
   }
-  return kExitOk;
+  PosixFileSystem fs;
+  const Status written = ReplaceNamedFile(fs, path, bytes->toStdString());
+  if (!written.ok()) std::cerr << "Cannot write the chart: " << written.message() << "\n";
+  return written.ok() ? kExitOk : kExitDatabase;
 }
 
 }  // namespace kestrune::cli

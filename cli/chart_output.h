@@ -20,8 +20,9 @@ bool ParseChartSize(const std::string& text, charts::Size& size);
 std::string ChartTraceText(charts::ChartCtrl& chart, charts::Size size);
 
 // Draws the chart at `size` into `path` in `format`. Creates the QGuiApplication text needs
-// (on the offscreen platform when no other is set), so none may exist yet. Returns the exit
-// status: 0, or 1 with a message when the file cannot be written.
+// (on the offscreen platform when no other is set), so none may exist yet. The file is
+// replaced as ReplaceNamedFile does (a folder, device or FIFO there is refused). Returns the
+// exit status: 0, or 3 with a message when the file cannot be written.
 int WriteChartImage(charts::ChartCtrl& chart, charts::Size size, const std::string& path,
                     render::ImageFormat format);
 

@@ -66,7 +66,7 @@ bool ExpenseDatabase::LoadCategories(DatabasePrompt& prompt) {
 
 std::optional<std::string> ExpenseDatabase::ReadListedFile(const std::string& path) {
   std::optional<std::string> content = fs_.ReadFile(path);
-  if (!content && fs_.Exists(path)) write_failures_.push_back("Can't read " + path);
+  if (!content && fs_.Exists(path)) write_failures_.push_back(fs_.ReadFailure(path));
   return content;
 }
 

@@ -41,12 +41,9 @@ inline constexpr const char* kPageFileError = "Ups! Cant open data file";
 // write leaves the old file and returns kPageFileError.
 Status WritePageFile(FileSystem& fs, const std::string& page_path, const std::string& page);
 
-// Writes `page` to `path`, a file the user named, in one atomic write through `fs`, after
-// looking at what `path` is on the disk. An absent path or a regular file is replaced (an
-// existing file keeps its permission bits); for a symbolic link the regular file it leads to
-// is replaced and the link stays. A folder, a device, a FIFO, a socket, a link to nothing or
-// to one of those is refused with kPageFileError, the path and what it is, and nothing is
-// written. A failed write leaves the old file and returns kPageFileError.
+// Writes `page` to `path`, a file the user named, with ReplaceNamedFile (named_file.h): only
+// an absent path, a regular file or a link to one is replaced. A refusal or a failed write
+// returns kPageFileError followed by ": " and the reason, and leaves what was there.
 Status WriteNamedPageFile(FileSystem& fs, const std::string& path, const std::string& page);
 
 // The writers: each builds its page and writes it with WritePageFile.

@@ -1,5 +1,6 @@
 #include "render/chart_image.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -27,19 +28,21 @@ void DrawOn(QPainter& painter, charts::ChartCtrl& chart, charts::Size size,
     messages->insert(messages->end(), canvas.messages().begin(), canvas.messages().end());
 }
 
-[[nodiscard]] bool SaveSvg(charts::ChartCtrl& chart, charts::Size size, const std::string& path,
-                           std::vector<std::string>* messages) {
+std::optional<QByteArray> EncodeSvg(charts::ChartCtrl& chart, charts::Size size,
+                                    std::vector<std::string>* messages) {
+  QBuffer buffer;
   QSvgGenerator generator;
-  generator.setFileName(QString::fromStdString(path));
+  generator.setOutputDevice(&buffer);
   generator.setSize(QSize(size.width, size.height));
   generator.setViewBox(QRect(0, 0, size.width, size.height));
   // At the CSS 96 pixels per inch the file's physical size is `size` pixels.
   generator.setResolution(96);
   generator.setTitle(QString::fromStdString(chart.title()));
   QPainter painter;
-  if (!painter.begin(&generator)) return false;
+  if (!painter.begin(&generator)) return std::nullopt;
   DrawOn(painter, chart, size, messages);
-  return painter.end();
+  if (!painter.end()) return std::nullopt;
+  return buffer.data();
 }
 
 }  // namespace
@@ -59,11 +62,13 @@ QImage RenderChartImage(charts::ChartCtrl& chart, charts::Size size,
   return image;
 }
 
-bool SaveChart(charts::ChartCtrl& chart, charts::Size size, const std::string& path,
-               ImageFormat format, std::vector<std::string>* messages) {
-  if (format == ImageFormat::kSvg) return SaveSvg(chart, size, path, messages);
+std::optional<QByteArray> EncodeChart(charts::ChartCtrl& chart, charts::Size size,
+                                      ImageFormat format, std::vector<std::string>* messages) {
+  if (format == ImageFormat::kSvg) return EncodeSvg(chart, size, messages);
   const QImage image = RenderChartImage(chart, size, messages);
-  return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+  QBuffer buffer;
+  if (image.isNull() || !image.save(&buffer, "PNG")) return std::nullopt;
+  return buffer.data();
 }
 
 }  // namespace kestrune::render

@@ -22,9 +22,11 @@ std::optional<ImageFormat> ImageFormatFor(const std::string& path);
 QImage RenderChartImage(charts::ChartCtrl& chart, charts::Size size,
                         std::vector<std::string>* messages = nullptr);
 
-// Draws the chart at `size` and writes it to `path` in `format`; false when the file
-// cannot be written.
-[[nodiscard]] bool SaveChart(charts::ChartCtrl& chart, charts::Size size, const std::string& path,
-                             ImageFormat format, std::vector<std::string>* messages = nullptr);
+// Draws the chart at `size` and encodes it as a file of `format` would hold it; nothing when
+// it cannot be encoded. The caller writes the bytes, so the file is replaced as every other
+// file is.
+std::optional<QByteArray> EncodeChart(charts::ChartCtrl& chart, charts::Size size,
+                                      ImageFormat format,
+                                      std::vector<std::string>* messages = nullptr);
 
 }  // namespace kestrune::render

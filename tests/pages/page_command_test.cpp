@@ -73,42 +73,55 @@ TEST_F(PageCommand, APageFileThatCannotBeWrittenEndsWithStatusThree) {
   ProcessResult result = Cli({"page", "person", "Anna"});
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(result.err, "Ups! Cant open data file\n");
-  result = Cli({"page", "person", "Anna", "-o", work.path() + "/no/such/folder/page.html"});
+  const std::string missing = work.path() + "/no/such/folder/page.html";
+  result = Cli({"page", "person", "Anna", "-o", missing});
   EXPECT_EQ(result.status, 3);
-  EXPECT_EQ(result.err, "Ups! Cant open data file\n");
+  EXPECT_TRUE(result.err.starts_with("Ups! Cant open data file: Can't write " + missing));
 }
 
+// A page or a chart written to a file the user names: the same rules for both.
 TEST_F(PageCommand, WritesOnlyANewOrRegularFileAndLeavesLinksAndSpecialFilesBeing) {
   namespace fs = std::filesystem;
   const std::string out = work.path() + "/out/";
-  work.Write("out/mine.html", "old");
-  fs::permissions(out + "mine.html", fs::perms::owner_read | fs::perms::owner_write);
-  fs::create_symlink("mine.html", out + "link.html");
-  Ok({"page", "category", "Food", "-o", out + "link.html"});
-  EXPECT_TRUE(fs::is_symlink(out + "link.html"));
-  EXPECT_TRUE(work.Read("out/mine.html").starts_with("<html>"));
-  EXPECT_EQ(fs::status(out + "mine.html").permissions(),
-            fs::perms::owner_read | fs::perms::owner_write);
+  const std::vector<std::vector<std::string>> commands = {
+      {"page", "category", "Food", "-o"}, {"chart", "categories", "--style", "bar", "-o"}};
+  for (const std::vector<std::string>& command : commands) {
+    work.Write("out/mine.png", "old");
+    fs::permissions(out + "mine.png", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("mine.png", out + "link.png");
+    std::vector<std::string> args = command;
+    args.push_back(out + "link.png");
+    Ok(args);
+    EXPECT_TRUE(fs::is_symlink(out + "link.png"));
+    EXPECT_NE(work.Read("out/mine.png"), "old");
+    EXPECT_EQ(fs::status(out + "mine.png").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    fs::remove(out + "link.png");
+  }
   EXPECT_TRUE(work.Exists("out/2.css"));
 
   // A device of our own when allowed to make one (replacing /dev/null would harm the machine).
-  std::string device = out + "null";
+  std::string device = out + "null.png";
   if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) device = "/dev/null";
-  ASSERT_EQ(::mkfifo((out + "fifo").c_str(), 0600), 0);
-  fs::create_symlink("gone.html", out + "dangling.html");
-  fs::create_symlink(device, out + "to-device");
-  fs::create_directory(out + "folder");
-  for (const std::string& path :
-       {device, out + "fifo", out + "dangling.html", out + "to-device", out + "folder"}) {
-    ProcessResult result = Cli({"page", "category", "Food", "-o", path});
-    EXPECT_EQ(result.status, 3) << path;
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
+  ASSERT_EQ(::mkfifo((out + "fifo.png").c_str(), 0600), 0);
+  fs::create_symlink("gone.png", out + "dangling.png");
+  fs::create_symlink(device, out + "to-device.png");
+  fs::create_directory(out + "folder.png");
+  for (const std::vector<std::string>& command : commands) {
+    for (const std::string& path : {device, out + "fifo.png", out + "dangling.png",
+                                    out + "to-device.png", out + "folder.png"}) {
+      std::vector<std::string> args = command;
+      args.push_back(path);
+      ProcessResult result = Cli(args);
+      EXPECT_EQ(result.status, 3) << path;
+      EXPECT_EQ(result.out, "");
+      EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
+    }
   }
   EXPECT_TRUE(fs::is_character_file(device));
-  EXPECT_TRUE(fs::is_fifo(out + "fifo"));
-  EXPECT_TRUE(fs::is_symlink(out + "dangling.html") && !fs::exists(out + "gone.html"));
-  EXPECT_EQ(work.List("out/folder"), std::vector<std::string>{});
+  EXPECT_TRUE(fs::is_fifo(out + "fifo.png"));
+  EXPECT_TRUE(fs::is_symlink(out + "dangling.png") && !fs::exists(out + "gone.png"));
+  EXPECT_EQ(work.List("out/folder.png"), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ import threading
 CLI = sys.argv[1]
 TRACED = ["openat", "write", "fsync", "rename", "unlink"]
 OPERATIONS = [
-    ["record", "Food", "Milk", "2004-02-07", "Anna", "3.25", "new"],
+    ["record", "Food", "Milk", "2004-03-07", "Anna", "3.25", "new"],
     ["delete-purchase", "Food", "Milk", "2004|January|05|Anna|a|12.50"],
     ["edit-item", "Food", "Milk", "Drinks", "Milk", "moved"],
     ["edit-category", "Food", "Meals"],
