@@ -226,6 +226,9 @@ class ExpenseDatabase {
     std::vector<std::string> lines;
   };
   FileLines ReadLines(ChangeSet& changes, const std::string& path);
+  // ReadLines of a category or item file, refused (the file named with the line) when its
+  // sections are damaged, so no edit lands in the wrong place.
+  FileLines ReadExpenseFile(ChangeSet& changes, const std::string& path, SectionMarks totals);
   // The persons of the catalogue and "for all", each with 0.
   PersonTotals EveryoneAtZero() const;
   // Runs `gather` and commits what it gathered; restores the catalogue in memory when

@@ -21,7 +21,7 @@ PersonTotals ExpenseDatabase::EveryoneAtZero() const {
 Status ExpenseDatabase::TakeMonthOut(ChangeSet& changes, const std::string& path,
                                      const std::string& skeleton, SectionMarks totals,
                                      const std::string& month_key) {
-  FileLines file = ReadLines(changes, path);
+  FileLines file = ReadExpenseFile(changes, path, totals);
   if (!file.status.ok()) return file.status;
   if (!file.existed) file.lines = SplitLines(skeleton);
   EnsureSections(file.lines, {totals, kPersonTotals});

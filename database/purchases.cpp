@@ -6,6 +6,7 @@
 #include "database/expense_database.h"
 #include "database/month_keys.h"
 #include "database/section_edits.h"
+#include "database/sections.h"
 #include "database/text_lines.h"
 
 namespace kestrune {
@@ -31,11 +32,24 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
   return file;
 }
 
+ExpenseDatabase::FileLines ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
+                                                            const std::string& path,
+                                                            SectionMarks totals) {
+  FileLines file = ReadLines(changes, path);
+  if (!file.status.ok() || !file.existed) return file;
+  // Editing a file whose sections are damaged would put lines in the wrong place.
+  if (const std::optional<SectionFault> fault = FindSectionFault(file.lines, totals)) {
+    file.status = Status::Error("Can't change " + path + ": line " + std::to_string(fault->line) +
+                                ": " + fault->what);
+  }
+  return file;
+}
+
 Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& category,
                                       const std::string& item, const PurchaseRecord& purchase) {
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseAmount(purchase.sum),
                             purchase.sum};
-  FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
+  FileLines item_file = ReadExpenseFile(changes, ItemFilePath(category, item), kItemTotals);
   if (!item_file.status.ok()) return item_file.status;
   if (!item_file.existed) item_file.lines = SplitLines(NewItemFile());
   EnsureSections(item_file.lines, {kItemTotals, kPersonTotals, kPurchaseList});
@@ -43,7 +57,8 @@ Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& cat
   InsertPurchaseLine(item_lines, FormatPurchaseLine(purchase));
   changes.Write(ItemFilePath(category, item), JoinEndedLines(item_lines));
 
-  FileLines category_file = ReadLines(changes, CategoryFilePath(category));
+  FileLines category_file =
+      ReadExpenseFile(changes, CategoryFilePath(category), kCategoryTotals);
   if (!category_file.status.ok()) return category_file.status;
   if (!category_file.existed) category_file.lines = SplitLines(RecordingCategorySkeleton(category));
   EnsureSections(category_file.lines, {kCategoryTotals, kPersonTotals});
@@ -58,7 +73,7 @@ Status ExpenseDatabase::StagePurchaseRemoval(ChangeSet& changes, const std::stri
   const PurchaseRecord purchase = ParsePurchaseLine(purchase_line);
   const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseAmount(purchase.sum),
                             std::nullopt};
-  FileLines item_file = ReadLines(changes, ItemFilePath(category, item));
+  FileLines item_file = ReadExpenseFile(changes, ItemFilePath(category, item), kItemTotals);
   if (!item_file.status.ok()) return item_file.status;
   if (!RemovePurchaseLine(item_file.lines, purchase)) {
     return Status::Error("No such purchase: " + purchase_line);
@@ -66,7 +81,8 @@ Status ExpenseDatabase::StagePurchaseRemoval(ChangeSet& changes, const std::stri
   changes.Write(ItemFilePath(category, item),
                 JoinEndedLines(ChangeTotals(item_file.lines, kItemTotals, change)));
 
-  FileLines category_file = ReadLines(changes, CategoryFilePath(category));
+  FileLines category_file =
+      ReadExpenseFile(changes, CategoryFilePath(category), kCategoryTotals);
   if (!category_file.status.ok()) return category_file.status;
   if (category_file.existed) {
     changes.Write(CategoryFilePath(category),

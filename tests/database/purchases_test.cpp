@@ -264,6 +264,27 @@ TEST_F(PurchaseFailures, AFileThatCannotBeReadIsNotRewritten) {
   EXPECT_EQ(Read("items/Food Milk.txt"), "begin all item expenses\nend all item expenses\n");
 }
 
+// A purchase or a month is never written into a file whose sections are damaged: the line
+// would land in the wrong place. The file is named and stays as it was.
+TEST_F(PurchasesTest, ADamagedFileIsNamedAndLeftAsItIs) {
+  Record("Milk", "2004|January|05|Anna|a|12.50");
+  const std::string sound = Read("items/Food Milk.txt");
+  for (const std::string& damaged :
+       {std::string(sound).erase(sound.find("end all item expenses\n"), 22),
+        std::string(sound).replace(sound.find("12.50"), 5, "nan")}) {
+    Write("items/Food Milk.txt", damaged);
+    const Status recorded = db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
+    const Status deleted = db.DeleteMonth("2004 January");
+    for (const Status& status : {recorded, deleted}) {
+      EXPECT_FALSE(status.ok());
+      EXPECT_NE(status.message().find("items/Food Milk.txt: line "), std::string::npos)
+          << status.message();
+    }
+    EXPECT_EQ(Read("items/Food Milk.txt"), damaged);
+    EXPECT_EQ(db.GetMonths(), Strings{"2004 January"});
+  }
+}
+
 TEST_F(PurchasesTest, RandomRecordsAndDeletesKeepEveryTotalRight) {
   std::mt19937 random(20041);
   const Strings items = {"Milk", "Bread"};
