@@ -1,6 +1,7 @@
 #include "shell/caption_bar.h"
 
 #include <QHBoxLayout>
+#include <QTextDocument>
 
 #include "shell/shell_icons.h"
 
@@ -12,11 +13,43 @@ constexpr int kCaptionFontPixels = 18;
 
 }  // namespace
 
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void ElidedLabel::SetFullText(const QString& text) {
+  full_ = text;
+  setToolTip(PlainToolTip(text));
+  elide();
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+  return QSize(0, QLabel::minimumSizeHint().height());
+}
+
+QSize ElidedLabel::sizeHint() const {
+  return QSize(fontMetrics().horizontalAdvance(full_), QLabel::sizeHint().height());
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  elide();
+}
+
+void ElidedLabel::elide() {
+  setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
+}
+
+QString PlainToolTip(const QString& text) {
+  return text.isEmpty() ? QString() : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
+
 CCaptionBar::CCaptionBar(QWidget* parent)
     : QWidget(parent),
       restore_(new QToolButton(this)),
       icon_(new QLabel(this)),
-      text_(new QLabel("Caption Text", this)) {
+      text_(new ElidedLabel(this)) {
   setObjectName("captionBar");
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -30,6 +63,7 @@ CCaptionBar::CCaptionBar(QWidget* parent)
   font.setBold(true);
   text_->setFont(font);
   text_->setObjectName("captionText");
+  text_->SetFullText("Caption Text");
   icon_->setPixmap(ApplicationIcon().pixmap(16, 16));
   restore_->setText("Folder List");
   restore_->setToolTip("Show the folder list again");
@@ -45,7 +79,7 @@ CCaptionBar::CCaptionBar(QWidget* parent)
 }
 
 void CCaptionBar::SetCaption(const QString& text, const QIcon& icon) {
-  text_->setText(text);
+  text_->SetFullText(text);
   icon_->setPixmap(icon.pixmap(16, 16));
 }
 

@@ -6,6 +6,29 @@
 
 namespace kestrune {
 
+// A one-line label of user text that never widens its window: plain text (a name is never
+// markup), cut with "..." to the width it is given, the whole text in its tooltip.
+class ElidedLabel final : public QLabel {
+ public:
+  explicit ElidedLabel(QWidget* parent);
+
+  void SetFullText(const QString& text);
+  const QString& full_text() const { return full_; }
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void elide();
+
+  QString full_;
+};
+
+// The whole of a user's text as a tooltip: tooltips read markup, names must not.
+QString PlainToolTip(const QString& text);
+
 // The strip above the tree and the view: the text and icon of the selected node. While the
 // tree pane is hidden it offers a button that brings the pane back.
 class CCaptionBar final : public QWidget {
@@ -15,7 +38,8 @@ class CCaptionBar final : public QWidget {
   explicit CCaptionBar(QWidget* parent);
 
   void SetCaption(const QString& text, const QIcon& icon);
-  QString text() const { return text_->text(); }
+  // The whole caption; the bar shows it cut to its width.
+  QString text() const { return text_->full_text(); }
   // Shows or hides the button that restores the tree pane.
   void SetTreeHidden(bool hidden);
 
@@ -25,7 +49,7 @@ class CCaptionBar final : public QWidget {
  private:
   QToolButton* restore_;
   QLabel* icon_;
-  QLabel* text_;
+  ElidedLabel* text_;
 };
 
 }  // namespace kestrune

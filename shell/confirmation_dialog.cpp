@@ -14,6 +14,7 @@ CConfirmationDialog::CConfirmationDialog(const Confirmation& confirmation, QWidg
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
   auto* text = new QLabel(confirmation.text, this);
+  text->setTextFormat(Qt::PlainText);
   auto* yes = new QPushButton("Yes", this);
   yes->setObjectName("yes");
   yes->setDefault(true);

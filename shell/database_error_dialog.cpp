@@ -27,6 +27,7 @@ CDatabaseErrorDialog::CDatabaseErrorDialog(const QString& text, QWidget* parent)
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
   auto* message = new QLabel(text, this);
+  message->setTextFormat(Qt::PlainText);
   message->setObjectName("message");
   QPushButton* create = PlainButton("Create new file", "create", this);
   QPushButton* exit = PlainButton("Exit", "exit", this);

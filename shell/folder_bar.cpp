@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "shell/caption_bar.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
@@ -56,6 +57,9 @@ QListWidget* CFolderBar::createList() {
   list->setFrameShape(QFrame::NoFrame);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   list->setMovement(QListView::Static);
+  // A long name is cut with "..." (whole in its tooltip) rather than widening the bar.
+  list->setTextElideMode(Qt::ElideRight);
+  list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
   list->installEventFilter(this);
   connect(list, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { emit entryClicked(item->text()); });
@@ -69,7 +73,9 @@ void CFolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries)
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   list->clear();
   for (const FolderEntry& entry : entries) {
-    list->addItem(new QListWidgetItem(TreeIcon(entry.image), QString::fromStdString(entry.text)));
+    auto* item = new QListWidgetItem(TreeIcon(entry.image), QString::fromStdString(entry.text));
+    item->setToolTip(PlainToolTip(item->text()));
+    list->addItem(item);
   }
 }
 

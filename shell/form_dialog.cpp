@@ -32,6 +32,7 @@ CFormDialog::CFormDialog(const QString& title, QWidget* parent)
 
 void CFormDialog::addHeading(const QString& text) {
   auto* heading = new QLabel(text, this);
+  heading->setTextFormat(Qt::PlainText);
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/caption_bar.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int kTitleHeight = 19;
 constexpr int kImageRole = Qt::UserRole + 1;
+// The pane follows the width of its names between these bounds; longer names are cut.
+constexpr int kMinPaneWidth = 140;
+constexpr int kMaxPaneWidth = 320;
 
 std::string TextOf(const QTreeWidgetItem* item) {
   return item ? item->text(0).toStdString() : std::string();
@@ -66,9 +70,10 @@ CItemTreeView::CItemTreeView(TreeHost& host, QWidget* parent)
   tree_->setRootIsDecorated(true);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
   tree_->setIconSize(QSize(16, 16));
-  // Long names scroll rather than being cut short.
-  tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tree_->header()->setStretchLastSection(false);
+  // A long name is cut with "..." at the pane's edge and shown whole in its tooltip.
+  tree_->header()->setSectionResizeMode(QHeaderView::Stretch);
+  tree_->setTextElideMode(Qt::ElideRight);
+  tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* current) { OnTreeSelChanged(current); });
   auto* layout = new QVBoxLayout(this);
@@ -101,6 +106,7 @@ QWidget* CItemTreeView::createTitleStrip() {
 QTreeWidgetItem* CItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem*& selected) {
   auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
   item->setIcon(0, TreeIcon(node.image));
+  item->setToolTip(0, PlainToolTip(item->text(0)));
   item->setData(0, kImageRole, node.image);
   for (const TreeNode& child : node.children) item->addChild(createItem(child, selected));
   if (node.selected && !selected) selected = item;
@@ -129,6 +135,20 @@ void CItemTreeView::FillTree(const std::string& folder_name) {
     }
   }
   if (selected) tree_->setCurrentItem(selected);
+}
+
+QSize CItemTreeView::sizeHint() const {
+  int widest = 0;
+  for (QTreeWidgetItem* node : AllNodes(tree_)) {
+    int depth = 0;
+    for (const QTreeWidgetItem* up = node->parent(); up; up = up->parent()) ++depth;
+    const int text = tree_->fontMetrics().horizontalAdvance(node->text(0));
+    widest =
+        std::max(widest, (depth + 1) * tree_->indentation() + tree_->iconSize().width() + text);
+  }
+  const int frame = 2 * tree_->frameWidth() + 16;
+  return QSize(std::clamp(widest + frame, kMinPaneWidth, kMaxPaneWidth),
+               QWidget::sizeHint().height());
 }
 
 bool CItemTreeView::SelectNodeByText(const QString& text) {

@@ -42,6 +42,9 @@ class CItemTreeView final : public QWidget {
   // root first, then through the whole tree in order; false when none bears it.
   bool SelectNodeByText(const QString& text);
   QTreeWidget* tree() const { return tree_; }
+  // As wide as the widest name needs, within fixed bounds: a long name does not push the
+  // view aside.
+  QSize sizeHint() const override;
 
  signals:
   void closeRequested();

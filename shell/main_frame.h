@@ -107,6 +107,7 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   // chooser lacks it).
   void fillMonthChooser(const std::string& month);
   void createClientArea();
+  void restorePaneWidths();
   QWidget* createRightPane();
   void fillFolders();
   bool approveRemoval(CFolderBar::Removal removal);

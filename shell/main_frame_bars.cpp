@@ -9,6 +9,7 @@
 #include "shell/command_table.h"
 #include "shell/kestrune_view.h"
 #include "shell/main_frame.h"
+#include "shell/settings_mapping.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
@@ -17,7 +18,6 @@ namespace {
 constexpr int kShowMenuId = -142;
 constexpr int kGraphMenuId = -143;
 constexpr int kMonthChooserWidth = 140;
-constexpr int kTreePaneWidth = 175;
 
 }  // namespace
 
@@ -147,8 +147,8 @@ QWidget* CMainFrame::createRightPane() {
   tree_pane_->FillTree(FolderName(Folder::kCategories));
   view_ = new CKestruneView(*this, tree_splitter_);
   view_created_ = true;
+  tree_splitter_->setObjectName("treeSplitter");
   tree_splitter_->setStretchFactor(1, 1);
-  tree_splitter_->setSizes({kTreePaneWidth, 200});
   auto* layout = new QVBoxLayout(right);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -172,9 +172,24 @@ void CMainFrame::createClientArea() {
   main_splitter_->addWidget(folder_bar_);
   main_splitter_->addWidget(createRightPane());
   main_splitter_->setStretchFactor(1, 1);
-  const int width = std::max(this->width(), 1120);
-  main_splitter_->setSizes({width / 7, width - width / 7});
+  restorePaneWidths();
+  for (QSplitter* splitter : {main_splitter_, tree_splitter_}) {
+    connect(splitter, &QSplitter::splitterMoved, this, [this] {
+      SavePaneWidths(
+          store_, PaneWidths{main_splitter_->sizes().value(0), tree_splitter_->sizes().value(0)});
+    });
+  }
   setCentralWidget(main_splitter_);
+}
+
+// The widths the user left the panes at; else the folder bar takes a seventh of the window
+// and the tree pane what its names need.
+void CMainFrame::restorePaneWidths() {
+  const int width = std::max(this->width(), 1120);
+  const PaneWidths widths =
+      LoadPaneWidths(store_).value_or(PaneWidths{width / 7, tree_pane_->sizeHint().width()});
+  main_splitter_->setSizes({widths.folder_bar, std::max(width - widths.folder_bar, 1)});
+  tree_splitter_->setSizes({widths.tree, std::max(width - widths.folder_bar - widths.tree, 1)});
 }
 
 }  // namespace kestrune

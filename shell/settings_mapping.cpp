@@ -83,6 +83,20 @@ void WriteSelection(SettingsStore& store, const ViewState& state) {
   store.Write(kStatus, "SelectedStatisticMenuChild", state.SelectedStatisticMenuChild);
 }
 
+constexpr const char* kPaneWidths = "PaneWidths";
+constexpr int kWidestPane = 10000;
+
+// A width from 1 to the widest pane at `at`; `at` moves past it and one space.
+std::optional<int> ReadWidth(std::string_view text, size_t& at) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [next, error] = std::from_chars(text.data() + at, end, value);
+  if (error != std::errc() || value < 1 || value > kWidestPane) return std::nullopt;
+  at = static_cast<size_t>(next - text.data());
+  if (at < text.size() && text[at] == ' ') ++at;
+  return value;
+}
+
 const char* FlagText(bool value) {
   return value ? "true" : "false";
 }
@@ -106,6 +120,21 @@ void LoadSettings(SettingsStore& store, ViewState& state) {
   state.ShowAllMonths = store.Read(kConfig, "ShowAllMonths") != "FALSE";
   state.Currency = ReadText(store, kConfig, "Currency");
   state.MonthsNum = ReadMonthsNum(store);
+}
+
+std::optional<PaneWidths> LoadPaneWidths(SettingsStore& store) {
+  const std::string text = ReadText(store, kStatus, kPaneWidths);
+  size_t at = 0;
+  const std::optional<int> folder_bar = ReadWidth(text, at);
+  const std::optional<int> tree = folder_bar ? ReadWidth(text, at) : std::nullopt;
+  if (!tree || at != text.size()) return std::nullopt;
+  return PaneWidths{*folder_bar, *tree};
+}
+
+void SavePaneWidths(SettingsStore& store, PaneWidths widths) {
+  if (widths.folder_bar < 1 || widths.tree < 1) return;
+  store.Write(kStatus, kPaneWidths,
+              std::to_string(widths.folder_bar) + " " + std::to_string(widths.tree));
 }
 
 void SaveSettings(SettingsStore& store, const ViewState& state) {
