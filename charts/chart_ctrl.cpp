@@ -16,6 +16,23 @@ namespace {
 constexpr int kTitleStartSize = 24;
 constexpr int kLegendHeadingSize = 16;
 constexpr int kLegendRowHeight = 18;
+constexpr int kNoValuesSize = 16;
+constexpr const char* kNoValuesNote = "No purchases to show";
+// The legend takes at most this share of the area's width, however long the names.
+constexpr int kLegendWidthShare = 4;
+
+// `text` cut to `most` characters (code points), the last three of them "..." when cut.
+std::string Shortened(const std::string& text, int most) {
+  if (CharacterCount(text) <= most) return text;
+  const int kept = std::max(most - 3, 0);
+  int count = 0;
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    const bool starts_character = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+    if (starts_character && count++ == kept) break;
+  }
+  return text.substr(0, end) + "...";
+}
 
 }  // namespace
 
@@ -75,6 +92,23 @@ void ChartCtrl::Draw(Canvas& canvas) {
   DrawGraph(canvas);
 }
 
+bool ChartCtrl::HasValues() const {
+  return std::any_of(series_.begin(), series_.end(), [](const ChartSeries& s) {
+    return std::any_of(s.points().begin(), s.points().end(),
+                       [](const ChartPoint& point) { return point.value != 0; });
+  });
+}
+
+void ChartCtrl::DrawNoValuesNote(Canvas& canvas) {
+  const Size client = canvas.ClientSize();
+  ScopedFont font(canvas, ArialBold(kNoValuesSize));
+  const TextMetrics metrics = canvas.GetTextMetrics();
+  canvas.SetTextColour(kBlack);
+  const int width = CharacterCount(kNoValuesNote) * metrics.average_char_width;
+  canvas.TextOut(Point{(client.width - width) / 2, (client.height - metrics.height) / 2},
+                 kNoValuesNote);
+}
+
 void ChartCtrl::DrawBackgroundAndTitle(Canvas& canvas) {
   const Size client = canvas.ClientSize();
   {
@@ -128,7 +162,8 @@ int ChartCtrl::DrawLegend(Canvas& canvas) {
   const int right = layout_.area_width - 5;
   const int box_height = kLegendRowHeight * category_count_ + 26;
   const int top = layout_.area_height / 2 - box_height / 2;
-  const int text_width = labels_.LongestLength() * Truncate(legend_font_size_ * 0.66);
+  const int text_width = std::min(labels_.LongestLength() * Truncate(legend_font_size_ * 0.66),
+                                  layout_.area_width / kLegendWidthShare);
   const int left = right - text_width - 25;
   legend_width_ = right - left;
   canvas.Rectangle(Rect{left, top, right, top + box_height});
@@ -142,14 +177,22 @@ int ChartCtrl::DrawLegend(Canvas& canvas) {
   return left;
 }
 
+// A name longer than the legend's width is cut with "..." to the characters that fit.
 void ChartCtrl::DrawLegendRows(Canvas& canvas, int left, int top, int right) {
   const Font row_font = ArialBold(legend_font_size_);
-  const int swatch_left = left + 10 + (legend_font_size_ / 2) * longest_label_length_;
+  int fitting = longest_label_length_;
+  const int text_width = right - left - 25;
+  if (labels_.LongestLength() * Truncate(legend_font_size_ * 0.66) > text_width) {
+    ScopedFont font(canvas, row_font);
+    const int average = std::max(canvas.GetTextMetrics().average_char_width, 1);
+    fitting = std::min(fitting, std::max(text_width / average, 4));
+  }
+  const int swatch_left = left + 10 + (legend_font_size_ / 2) * fitting;
   for (int i = 0; i < category_count_; ++i) {
     const int y = top + 25 + kLegendRowHeight * i;
     {
       ScopedFont font(canvas, row_font);
-      canvas.TextOut(Point{left + 5, y}, labels_.LabelAt(i));
+      canvas.TextOut(Point{left + 5, y}, Shortened(labels_.LabelAt(i), fitting));
     }
     ScopedBrush swatch(canvas, ColourAt(i));
     canvas.Rectangle(Rect{swatch_left, y, right - 5, y + 12});

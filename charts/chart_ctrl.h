@@ -48,8 +48,14 @@ class ChartCtrl {
   void AddSeries(ChartSeries series);
 
   // Draws the whole chart into `canvas`: white background, title, layout, legend (when
-  // there are labels), the frame (all but pies) and the graph.
+  // there are labels), the frame (all but pies) and the graph. A legend takes at most a
+  // quarter of the width, longer names cut with "...".
   void Draw(Canvas& canvas);
+  // Whether any series holds a value other than 0.
+  bool HasValues() const;
+  // Writes "No purchases to show" in the middle of the canvas, for a chart without values:
+  // an empty plot alone would look like a fault.
+  void DrawNoValuesNote(Canvas& canvas);
   // Draws the legend at the right of the plot area and returns the x of its left edge.
   // Uses the area size of the current layout.
   int DrawLegend(Canvas& canvas);

@@ -143,6 +143,7 @@ void CKestruneView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   render::PainterCanvas canvas(painter, {width(), height()});
   chart->Draw(canvas);
+  if (!chart->HasValues()) chart->DrawNoValuesNote(canvas);
   tellLater(canvas.messages());
 }
 

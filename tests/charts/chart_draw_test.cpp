@@ -112,6 +112,36 @@ TEST(ChartLegend, ListsOneRowPerCategoryInABoxSizedByTheLongestLabel) {
   EXPECT_EQ(chart.layout().plot_width, 709 - 68 - 10);  // ends 10 pixels before the legend
 }
 
+// A 126-character name: the legend keeps to a quarter of the 795-pixel area and the name
+// is cut to the 28 characters 198 pixels hold at 7 a character; "Gas" stays whole.
+TEST(ChartLegend, ALongNameIsCutAndTheLegendKeepsToAQuarterOfTheWidth) {
+  ChartCtrl chart(kBarChart);
+  const std::string long_name = "Ä" + std::string(125, 'x');
+  chart.AddLabel(0, long_name);
+  chart.AddLabel(1, "Gas");
+  chart.AddSeries(SeriesOf("all months", {1, 2}));
+  chart.AddStandardColours(2);
+  const Calls calls = DrawCalls(chart, Size{800, 600});
+  EXPECT_EQ(chart.legend_width(), 198 + 25);
+  EXPECT_EQ(chart.layout().plot_width, 790 - 223 - 68 - 10);
+  const Calls rows = testing::Starting(calls, "text 572");
+  EXPECT_EQ(rows,
+            (Calls{"text 572 284 \"Ä" + std::string(24, 'x') + "...\"", "text 572 302 \"Gas\""}));
+}
+
+// A chart of nothing but zeros says so in its middle; one with a value does not.
+TEST(ChartDraw, AChartWithoutValuesSaysSo) {
+  ChartCtrl chart(kPieChart);
+  chart.AddSeries(SeriesOf("all months", {0, 0}));
+  EXPECT_FALSE(chart.HasValues());
+  RecordingCanvas canvas(Size{400, 300}, testing::kMetrics);
+  chart.DrawNoValuesNote(canvas);
+  EXPECT_EQ(testing::Starting(canvas.calls(), "text "),
+            Calls{"text 130 142 \"No purchases to show\""});
+  chart.AddSeries(SeriesOf("2024 March", {0, 4}));
+  EXPECT_TRUE(chart.HasValues());
+}
+
 TEST(ChartQuadrant, NegativeFirstValueOfABarChartMovesTheBaseLineToMidHeight) {
   ChartCtrl bars(kBarChart);
   bars.AddSeries(SeriesOf("a", {4}));
