@@ -1,8 +1,55 @@
 #include "shell/purchase_dialog.h"
 
+#include <QKeyEvent>
+#include <algorithm>
+
 #include "database/records.h"
 
 namespace kestrune {
+
+void CDateField::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const bool typing = text.size() == 1 && text.at(0).isLetterOrNumber();
+  if (currentSection() != MonthSection || !typing) {
+    typed_.clear();
+    QDateEdit::keyPressEvent(event);
+    return;
+  }
+  // A key that does not go on with what was typed starts a new month.
+  if (showMonth(monthTyped(typed_ + text))) {
+    typed_ += text;
+  } else if (showMonth(monthTyped(text))) {
+    typed_ = text;
+  }
+  event->accept();
+}
+
+void CDateField::focusOutEvent(QFocusEvent* event) {
+  typed_.clear();
+  QDateEdit::focusOutEvent(event);
+}
+
+int CDateField::monthTyped(const QString& typed) const {
+  bool number = false;
+  const int month = typed.toInt(&number);
+  if (number) return month >= 1 && month <= 12 ? month : 0;
+  for (int m = 1; m <= 12; ++m) {
+    if (locale().monthName(m, QLocale::LongFormat).startsWith(typed, Qt::CaseInsensitive)) {
+      return m;
+    }
+  }
+  return 0;
+}
+
+// The day stays, shortened to the month's last day where it has fewer.
+bool CDateField::showMonth(int month) {
+  if (month == 0) return false;
+  const QDate shown = date();
+  const QDate first(shown.year(), month, 1);
+  setDate(QDate(shown.year(), month, std::min(shown.day(), first.daysInMonth())));
+  setSelectedSection(MonthSection);
+  return true;
+}
 
 CPurchaseDialog::CPurchaseDialog(FormContext& form, QWidget* parent)
     : CFormDialog("Add purchase", parent), form_(form) {
@@ -27,7 +74,7 @@ CPurchaseDialog::CPurchaseDialog(FormContext& form, std::string old_line, const 
 
 void CPurchaseDialog::createFields(const QString& heading) {
   addHeading(heading);
-  date_ = new QDateEdit(this);
+  date_ = new CDateField(this);
   date_->setObjectName("date");
   date_->setCalendarPopup(true);
   date_->setDisplayFormat("dd MMMM yyyy");
@@ -36,7 +83,15 @@ void CPurchaseDialog::createFields(const QString& heading) {
   std::vector<std::string> persons = form_.db.GetPersonNames();
   persons.push_back(kForAll);
   FillChooser(person_, persons);
-  information_ = addInformation("Purchase information:", "information");
+  information_ = addLineEdit("Purchase information:", "information");
+  information_->setPlaceholderText("A note on one line; Enter saves the purchase");
+  // A pasted line break would split the purchase's line in its file.
+  connect(information_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.contains('\n') || text.contains('\r')) {
+      information_->setText(
+          QString(text).replace("\r\n", " ").replace('\n', ' ').replace('\r', ' '));
+    }
+  });
   sum_ = addLineEdit("Purchase summ:", "sum");
 }
 

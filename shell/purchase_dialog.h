@@ -8,9 +8,28 @@
 
 namespace kestrune {
 
+// A date field whose month part takes what the user types: a month's number ("3", "12")
+// or the start of its name ("mar"), settled as it is typed, so Tab keeps it.
+class CDateField final : public QDateEdit {
+ public:
+  explicit CDateField(QWidget* parent) : QDateEdit(parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  // The month `typed` names: 1-12 for a number, else the first month whose name starts
+  // with it (any case); 0 for none.
+  int monthTyped(const QString& typed) const;
+  bool showMonth(int month);
+
+  QString typed_;
+};
+
 // "Add purchase" for the selected item, or "Edit purchase" of one purchase of its page:
 // the date (with a calendar), the person (the household's persons, then "for all"), the
-// information and the sum.
+// information (one line: a purchase is one line of its file; Enter saves) and the sum.
 class CPurchaseDialog final : public CFormDialog {
   Q_OBJECT
 
@@ -27,9 +46,9 @@ class CPurchaseDialog final : public CFormDialog {
 
   FormContext& form_;
   std::string old_line_;
-  QDateEdit* date_ = nullptr;
+  CDateField* date_ = nullptr;
   QComboBox* person_ = nullptr;
-  CInformationEdit* information_ = nullptr;
+  QLineEdit* information_ = nullptr;
   QLineEdit* sum_ = nullptr;
 };
 
