@@ -45,6 +45,7 @@ enum CommandId : int {
   kCmdOfficeXpLook = 32816,
   kCmdSettings = 32817,
   kCmdCheckDatabase = 32818,
+  kCmdRefresh = 32819,
   kCmdPrint = 57607,
   kCmdPrintDirect = 57608,
   kCmdPrintPreview = 57609,

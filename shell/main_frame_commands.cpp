@@ -41,6 +41,9 @@ void CMainFrame::RunCommand(int id) {
     case kCmdExit:
       close();
       break;
+    case kCmdRefresh:
+      ReselectFolder();
+      break;
     case kCmdStatusBar:
       statusBar()->setVisible(!statusBar()->isVisible());
       break;

@@ -1,0 +1,113 @@
+// What the window makes of the household's own texts and keys: names that look like markup
+// or run long, pane widths, the purchase dialog's fields and the keyboard shortcuts.
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTest>
+
+#include "shell/command_ids.h"
+#include "shell/command_table.h"
+#include "tests/shell/frame_fixture.h"
+
+namespace kestrune {
+namespace {
+
+// 126 characters that read as bold if taken for markup.
+const std::string kLongName = "<b>x<b>" + std::string(119, 'W');
+
+class WindowTextTest : public testing::FrameTest {
+ protected:
+  void Then(std::function<void(QDialog&)> handler) {
+    prompts.dialog_handlers.push_back(std::move(handler));
+  }
+};
+
+TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
+  Prepare([](ExpenseDatabase& db) { ASSERT_TRUE(db.AddCategory(kLongName, "").ok()); });
+  CMainFrame& main = Open();
+  ASSERT_TRUE(SelectNode(kLongName));
+  Settle();
+  const QString name = QString::fromStdString(kLongName);
+  auto* caption = main.caption_bar()->findChild<QLabel*>("captionText");
+  EXPECT_EQ(caption->textFormat(), Qt::PlainText);
+  EXPECT_TRUE(caption->text().startsWith("<b>x<b>W")) << caption->text().toStdString();
+  EXPECT_LT(caption->text().size(), name.size());
+  EXPECT_TRUE(caption->toolTip().contains(name.toHtmlEscaped()));
+  EXPECT_TRUE(main.tree_pane()->tree()->currentItem()->toolTip(0).contains(name.toHtmlEscaped()));
+  // Nothing asks for more room than a small screen has.
+  EXPECT_LE(main.minimumSizeHint().width(), 800);
+  EXPECT_LE(main.tree_pane()->width(), 320);
+  EXPECT_GE(main.folder_bar()->width(), 100);
+}
+
+TEST_F(WindowTextTest, PaneWidthsTheUserLeavesComeBackNextTime) {
+  PrepareHousehold();
+  Open();
+  auto* splitter = frame->findChild<QSplitter*>("treeSplitter");
+  const int before = splitter->sizes().value(0);
+  QSplitterHandle* handle = splitter->handle(1);
+  QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 20));
+  QTest::mouseMove(handle, QPoint(42, 20));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(42, 20));
+  const int after = splitter->sizes().value(0);
+  EXPECT_NE(after, before);
+  CloseFrame();
+  EXPECT_EQ(Setting("Status/PaneWidths").substr(Setting("Status/PaneWidths").find(' ') + 1),
+            std::to_string(after));
+  EXPECT_EQ(Setting("Config/Show"), "MONTH");  // the other keys as they were
+  Open();
+  EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
+}
+
+TEST_F(WindowTextTest, ThePurchaseDialogKeepsTheTypedMonthAndANoteOnOneLine) {
+  PrepareHousehold();
+  Open();
+  ASSERT_TRUE(SelectNode("Bread"));
+  Then([](QDialog& d) {
+    auto* date = d.findChild<QDateEdit*>("date");
+    date->setDate(QDate(2024, 1, 31));
+    date->setCurrentSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(date, "11");
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(date->date(), QDate(2024, 11, 30));
+    date->setCurrentSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(date, "feb");
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(date->date(), QDate(2024, 2, 29));
+    auto* note = d.findChild<QLineEdit*>("information");
+    EXPECT_FALSE(note->placeholderText().isEmpty());
+    d.findChild<QLineEdit*>("sum")->setText("2");
+    note->setText("rye\nand wheat");
+    d.show();  // Enter reaches the default button of a dialog on the screen
+    QTest::keyClick(note, Qt::Key_Return);
+  });
+  frame->RunCommand(kCmdAddPurchase);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_NE(
+      work.Read("data/BASE/items/Food Bread.txt").find("2024|February|29|Anna|rye and wheat|"),
+      std::string::npos);
+}
+
+TEST_F(WindowTextTest, CommonCommandsHaveKeysAndTheHelpPageListsEveryKey) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  ASSERT_TRUE(SelectNode("Bread"));
+  main.activateWindow();
+  QTest::keyClick(&main, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(prompts.dialogs, std::vector<std::string>{"Add purchase"});
+  QFile help(":/shell/help/index.htm");
+  ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+  const QString page = QString::fromUtf8(help.readAll());
+  int keyed = 0;
+  for (const CommandInfo& info : Commands()) {
+    if (info.shortcut[0] == '\0') continue;
+    ++keyed;
+    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(info.shortcut))) << info.shortcut;
+  }
+  EXPECT_GE(keyed, 5);
+}
+
+}  // namespace
+}  // namespace kestrune
