@@ -13,6 +13,7 @@ const QColor kVisitedColour(128, 0, 128);
 
 CHyperlink::CHyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent)
     : QLabel(text, parent), target_(std::move(target)), prompts_(prompts) {
+  setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   QFont underlined = font();
   underlined.setUnderline(true);
