@@ -147,7 +147,9 @@ void AddCatalogueCommands(CLI::App& app, CliRun& run) {
   AddQueryCommand(app, run, "total", "the total of a category or an item", false, RunTotal);
   AddQueryCommand(app, run, "person-totals", "each person's total of a category or an item", false,
                   RunPersonTotals);
-  AddQueryCommand(app, run, "purchases", "the purchase lines of an item", true, RunPurchases);
+  AddQueryCommand(app, run, "purchases",
+                  "the purchase lines of an item, last recorded or edited first", true,
+                  RunPurchases);
 }
 
 }  // namespace kestrune::cli

@@ -18,30 +18,32 @@ class PrintingPrompt final : public DatabasePrompt {
   }
 };
 
-// A reader shares the lock with other readers. What a crash left is cleared first, under the
-// exclusive lock: read without it, the book would show an unfinished change half made.
-// Temporary files alone do no harm to a reader and stay when it cannot be alone.
-Status LockToRead(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
-  Status ready = lock.Acquire(folder, LockKind::kShared);
+// A reader holds the change lock shared and leaves the book's lock to the writer, so it
+// reads while a program holds the book but never while a change is committed. A journal
+// seen under the change lock is what a crash left: cleared first under the book's lock, or,
+// where another process holds that, named and refused, since read around it the book would
+// show the change half made. Temporary files alone do no harm to a reader and stay when it
+// cannot be alone.
+Status LockToRead(FileSystem& fs, const std::string& folder, CommandLocks& locks) {
+  Status ready = locks.changes.Acquire(folder, LockKind::kShared);
   if (!ready.ok() || !RecoveryNeeded(fs, folder)) return ready;
-  const bool shared = lock.held();
-  const Status alone = lock.Acquire(folder, LockKind::kExclusive);
+  const Status alone = locks.book.Acquire(folder, LockKind::kExclusive);
   if (alone.ok()) return RecoverDatabase(fs, folder);
   if (const std::string journal = PendingJournal(fs, folder); !journal.empty()) {
     return Unfinished(journal, alone);
   }
-  return shared && !lock.held() ? alone : Status::Ok();
+  return Status::Ok();
 }
 
 Status LockToChange(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
-  Status ready = lock.Acquire(folder);
+  Status ready = lock.Acquire(folder, LockKind::kExclusive);
   if (ready.ok()) ready = RecoverDatabase(fs, folder);
   return ready;
 }
 
 }  // namespace
 
-int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
+int OpenDatabase(const std::string& workdir, Access access, CommandLocks& locks,
                  ExpenseDatabase& db) {
   const std::string folder = DatabaseFolderOf(workdir);
   PosixFileSystem fs;
@@ -49,8 +51,8 @@ int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
     std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
     return kExitDatabase;
   }
-  const Status ready =
-      access == Access::kRead ? LockToRead(fs, folder, lock) : LockToChange(fs, folder, lock);
+  const Status ready = access == Access::kRead ? LockToRead(fs, folder, locks)
+                                               : LockToChange(fs, folder, locks.book);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
   if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) {

@@ -10,18 +10,24 @@ namespace kestrune::cli {
 
 // What a command does to the book.
 enum class Access {
-  kChange,  // the exclusive lock; a book the user may only read is refused
-  kRead,    // the shared lock, or none on a book the user may only read
+  kChange,  // the book's exclusive lock; a book the user may only read is refused
+  kRead,    // the shared change lock (see ChangeLock), or none on a book the user may only read
 };
 
-// Opens the database of the working folder for one command: takes the lock (held by `lock`
-// until it is destroyed), completes a change a crash interrupted (a reader takes the
-// exclusive lock for that; where it cannot, the unfinished change is named and the command
-// refused), and loads the catalogue. A lock held by another process, a missing database
-// folder or index file is not waited or prompted for: the message goes to standard error and
-// the command ends with status 3. Returns 0 when the database is loaded, otherwise the exit
-// status.
-[[nodiscard]] int OpenDatabase(const std::string& workdir, Access access, DatabaseLock& lock,
+// The locks one command holds until it ends.
+struct CommandLocks {
+  DatabaseLock book;   // a changing command's, or a reader's that completes a crashed change
+  ChangeLock changes;  // a reader's: no change is committed while it reads
+};
+
+// Opens the database of the working folder for one command: takes the locks (held by
+// `locks` until it is destroyed), completes a change a crash interrupted (a reader takes the
+// book's lock for that; where it cannot, the unfinished change is named and the command
+// refused), and loads the catalogue. A reader waits up to kChangeWait for a change in flight;
+// a book held by another writer, a missing database folder or index file is not waited or
+// prompted for: the message goes to standard error and the command ends with status 3.
+// Returns 0 when the database is loaded, otherwise the exit status.
+[[nodiscard]] int OpenDatabase(const std::string& workdir, Access access, CommandLocks& locks,
                                ExpenseDatabase& db);
 
 // Prints the repairs the database could not write to standard error. Returns `status`, or
@@ -44,9 +50,9 @@ int Reported(const Status& status);
 // status.
 template <typename Body>
 int WithDatabase(const std::string& workdir, Access access, Body body) {
-  DatabaseLock lock;
+  CommandLocks locks;
   ExpenseDatabase db;
-  if (const int status = OpenDatabase(workdir, access, lock, db); status != kExitOk) {
+  if (const int status = OpenDatabase(workdir, access, locks, db); status != kExitOk) {
     return status;
   }
   return ReportWriteFailures(db, body(db));

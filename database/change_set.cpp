@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "database/database_folder.h"
+#include "database/database_lock.h"
 #include "database/journal.h"
 #include "database/recovery.h"
 
@@ -47,6 +48,14 @@ Status ChangeSet::CommitOne(const Change& change) {
 }
 
 Status ChangeSet::Commit() {
+  // Readers wait while the files change; a process that reads under its own change lock
+  // already keeps other commits out.
+  ChangeLock committing;
+  if (!ChangeLock::HeldInThisProcess()) {
+    if (Status locked = committing.Acquire(folder_, LockKind::kExclusive); !locked.ok()) {
+      return locked;
+    }
+  }
   // A journal left by an earlier change that could not be finished comes first.
   Status status = FinishPendingChange(fs_, folder_);
   if (status.ok() && changes_.size() == 1) status = CommitOne(changes_.front());

@@ -36,7 +36,8 @@ class ChangeSet {
   // temporary file, then the journal is put in place (the point from which the change
   // counts as made), then the files are renamed and removed and the journal deleted. A
   // failure before that point leaves every file as it was; after it, the journal completes
-  // the change (now or at the next start). A single change needs no journal.
+  // the change (now or at the next start). A single change needs no journal. Holds the
+  // exclusive ChangeLock meanwhile, waiting up to kChangeWait for readers, then failing.
   [[nodiscard]] Status Commit();
 
  private:

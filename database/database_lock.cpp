@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "database/database_folder.h"
 #include "database/file_system.h"
@@ -50,9 +52,10 @@ bool MayOnlyRead(int error) {
   return error == EACCES || error == EROFS || error == EPERM;
 }
 
-// Opens (making it when it may) the lock file in the work folder, which must be a folder of
-// its own and not a link leading elsewhere. -1 with `error` and errno set on failure.
-int OpenLockFile(const std::string& work, std::string& error) {
+// Opens (making it when it may) the lock file `name` in the work folder, which must be a
+// folder of its own and not a link leading elsewhere. -1 with `error` and errno set on
+// failure.
+int OpenLockFile(const std::string& work, const char* name, std::string& error) {
   const int not_made = ::mkdir(work.c_str(), 0755) == 0 || errno == EEXIST ? 0 : errno;
   if (not_made != 0 && !MayOnlyRead(not_made)) {
     error = std::strerror(not_made);
@@ -64,7 +67,7 @@ int OpenLockFile(const std::string& work, std::string& error) {
     errno = ENOTDIR;
     return -1;
   }
-  const std::string path = work + "/lock";
+  const std::string path = work + "/" + name;
   int fd = OpenRegularFile(path, O_RDWR | O_CREAT | O_NOFOLLOW, error);
   if (fd < 0 && MayOnlyRead(errno)) {
     const int denied = errno;
@@ -88,7 +91,56 @@ int OpenLockFile(const std::string& work, std::string& error) {
   return fd;
 }
 
+// Tries the lock every few milliseconds until `wait` has passed: flock itself cannot wait
+// for a bounded time.
+bool FlockWithin(int fd, LockKind kind, std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  while (::flock(fd, FlockOf(kind)) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+std::atomic<int> change_locks_held{0};
+
 }  // namespace
+
+ChangeLock::~ChangeLock() {
+  Release();
+}
+
+void ChangeLock::Release() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  fd_ = -1;
+  --change_locks_held;
+}
+
+bool ChangeLock::HeldInThisProcess() {
+  return change_locks_held > 0;
+}
+
+Status ChangeLock::Acquire(const std::string& database_folder, LockKind kind,
+                           std::chrono::milliseconds wait) {
+  const std::string work = WorkFolderOf(database_folder);
+  if (fd_ < 0) {
+    std::string error;
+    const int fd = OpenLockFile(work, "change", error);
+    if (fd < 0) {
+      if (MayOnlyRead(errno) || errno == ENOENT) return Status::Ok();
+      return Status::Error("Can't open " + work + "/change: " + error);
+    }
+    fd_ = fd;
+    ++change_locks_held;
+  }
+  if (FlockWithin(fd_, kind, wait)) return Status::Ok();
+  Release();
+  const std::string other = kind == LockKind::kShared ? "changing" : "reading";
+  return Status::Error("The expense book in " + database_folder + " is busy: another Kestrune is " +
+                       other + " it. Try again in a moment.");
+}
 
 DatabaseLock::~DatabaseLock() {
   if (fd_ >= 0) ::close(fd_);
@@ -98,7 +150,7 @@ Status DatabaseLock::Acquire(const std::string& database_folder, LockKind kind) 
   if (fd_ >= 0) return Change(database_folder, kind);
   const std::string work = WorkFolderOf(database_folder);
   std::string error;
-  const int fd = OpenLockFile(work, error);
+  const int fd = OpenLockFile(work, "lock", error);
   if (fd < 0) {
     if (kind == LockKind::kShared && (MayOnlyRead(errno) || errno == ENOENT)) return Status::Ok();
     return Status::Error("Can't open " + work + "/lock: " + error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "database/status.h"
@@ -10,6 +11,10 @@ enum class LockKind {
   kExclusive,  // a process that changes the book: no one else may use it meanwhile
   kShared,     // a process that only reads it: other readers may too, no writer
 };
+
+// How long a reader waits for a change in flight, and a change for the readers, before
+// giving up with a message.
+inline constexpr std::chrono::milliseconds kChangeWait{5000};
 
 // The one-writer rule: a process that uses a database folder holds a lock on the file
 // "lock" in its work folder (see WorkFolderOf) for as long as it runs. The system drops the
@@ -38,6 +43,35 @@ class DatabaseLock {
 
   int fd_ = -1;
   LockKind kind_ = LockKind::kExclusive;
+};
+
+// Whole changes only: the one writer holds the file "change" of the work folder exclusively
+// while it commits a change set, and a reading command holds it shared for as long as it
+// reads, so a reader sees each change whole or not at all. Readers do not take the writer's
+// DatabaseLock and so work while a program holds the book. The file is made, opened and
+// refused as DatabaseLock's is; dropped when the holder ends.
+class ChangeLock {
+ public:
+  ChangeLock() = default;
+  ~ChangeLock();
+  ChangeLock(const ChangeLock&) = delete;
+  ChangeLock& operator=(const ChangeLock&) = delete;
+
+  // Takes the lock, waiting up to `wait` for the other side, then fails with a message. A
+  // lock file that cannot be made or opened on a book the user may only read (or in a
+  // folder that is gone) is no lock and no error: nothing can change such a book from here.
+  // Called again, it turns a held lock into the other kind.
+  [[nodiscard]] Status Acquire(const std::string& database_folder, LockKind kind,
+                               std::chrono::milliseconds wait = kChangeWait);
+  bool held() const { return fd_ >= 0; }
+  // Whether any ChangeLock of this process is held: a reader that writes (a file its query
+  // creates) commits under its own lock rather than wait for itself.
+  static bool HeldInThisProcess();
+
+ private:
+  void Release();
+
+  int fd_ = -1;
 };
 
 }  // namespace kestrune

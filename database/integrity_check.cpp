@@ -227,10 +227,10 @@ std::optional<std::string> IndexLineFault(const std::string& name,
 }
 
 // The lines of an index against the files of `folder`. A file is read unless `surveyed` says
-// the survey read it already.
+// the survey read it already. Files the index does not name go to `unnamed`.
 void CheckIndex(const ExpenseDatabase& db, FileSystem& fs, const std::string& index,
                 const std::string& folder, const std::function<bool(const std::string&)>& surveyed,
-                std::vector<std::string>& problems) {
+                std::vector<std::string>& problems, std::vector<std::string>& unnamed) {
   const std::string base = db.database_folder() + "/";
   const DataFile lines = ReadDataFile(fs, base + index);
   if (lines.marked) problems.push_back(index + ": byte-order mark at the start");
@@ -252,7 +252,7 @@ void CheckIndex(const ExpenseDatabase& db, FileSystem& fs, const std::string& in
   for (const std::string& file : fs.ListFolder(base + folder)) {
     const bool named = file.ends_with(".txt") && listed.contains(file.substr(0, file.size() - 4));
     if (!file.starts_with(".") && !named) {
-      problems.push_back(folder + "/" + file + ": not named in " + index);
+      unnamed.push_back(folder + "/" + file + ": not named in " + index);
     }
   }
 }
@@ -312,6 +312,7 @@ std::vector<std::string> IntegrityReport::Lines() const {
   }
   lines.insert(lines.end(), damaged.begin(), damaged.end());
   lines.insert(lines.end(), problems.begin(), problems.end());
+  lines.insert(lines.end(), notes.begin(), notes.end());
   return lines;
 }
 
@@ -334,10 +335,15 @@ IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs) {
   report.problems = survey.marks;
   CheckIndex(
       db, fs, "KSDBCategories.txt", "categories",
-      [&db](const std::string& name) { return db.CategoryExists(name); }, report.problems);
+      [&db](const std::string& name) { return db.CategoryExists(name); }, report.problems,
+      report.problems);
+  // A clear keeps the person files and empties their index; no total reads them, so they are
+  // noted, not counted.
+  std::vector<std::string> kept;
   CheckIndex(
       db, fs, "KSDBPersons.txt", "persons", [](const std::string&) { return false; },
-      report.problems);
+      report.problems, kept);
+  for (const std::string& line : kept) report.notes.push_back(line + " (kept, not used)");
   CheckItemFiles(db, fs, report.problems);
   CheckMonths(db, fs, survey, report);
   return report;

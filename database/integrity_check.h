@@ -30,11 +30,15 @@ struct IntegrityReport {
   std::vector<std::string> problems;
   // The months with purchases (in sound categories) that the months index lacks.
   std::vector<std::string> unlisted_months;
+  // Findings that are no fault: person files the person index does not name, which clearing
+  // the book keeps on purpose and which no total reads.
+  std::vector<std::string> notes;
 
+  // Notes do not count: a book with notes only is clean.
   bool clean() const { return differences.empty() && damaged.empty() && problems.empty(); }
   // Whether a repair would change any total or the months index.
   bool Repairable() const { return !differences.empty() || !unlisted_months.empty(); }
-  // One line per finding, as the check command prints them.
+  // One line per finding, notes last, as the check command prints them.
   std::vector<std::string> Lines() const;
 };
 

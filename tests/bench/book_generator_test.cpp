@@ -29,7 +29,9 @@ std::map<std::string, std::string> FilesIn(const TempFolder& work, const std::st
   const std::filesystem::path root = work.path() + "/" + base;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
     const std::string relative = std::filesystem::relative(entry.path(), root).string();
-    if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".")) {
+    // The work folder (.kestrune) and temporaries hold no data.
+    if (entry.is_regular_file() && !relative.starts_with(".") &&
+        !entry.path().filename().string().starts_with(".")) {
       files[relative] = work.Read(base + "/" + relative);
     }
   }

@@ -1,4 +1,11 @@
 // The listing and query commands, run as a user runs them.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "database/database_lock.h"
 #include "tests/support/cli_fixture.h"
 
 namespace kestrune::testing {
@@ -31,6 +38,32 @@ TEST_F(CatalogueCommands, InitSaysWhereAndLeavesAnExistingDatabaseAlone) {
                                       "categories", "items", "persons"}));
   Ok({"init"});
   EXPECT_EQ(Read("KSDBCategories.txt"), "Food\nCar");
+}
+
+TEST_F(CatalogueCommands, ReadersWorkBesideTheWriterAndWaitForAChangeInFlight) {
+  const std::string base = work.path() + "/data/BASE";
+  DatabaseLock writer;
+  ASSERT_TRUE(writer.Acquire(base).ok());
+  EXPECT_EQ(Ok({"categories"}), "Car\nFood\n");
+  EXPECT_EQ(Cli({"add-category", "Tea"}).status, 3);
+  // Another process commits a category (index line and file) while a reader starts.
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    ChangeLock committing;
+    const char held = committing.Acquire(base, LockKind::kExclusive).ok() ? 'y' : 'n';
+    [[maybe_unused]] const ssize_t n = write(ready[1], &held, 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Write("KSDBCategories.txt", "Food\nCar\nTea");
+    Write("categories/Tea.txt", "Tea\n \n");
+    _exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(read(ready[0], &held, 1), 1);
+  ASSERT_EQ(held, 'y');
+  EXPECT_EQ(Ok({"categories"}), "Car\nFood\nTea\n");
+  waitpid(child, nullptr, 0);
 }
 
 TEST_F(CatalogueCommands, ListsInCatalogueOrder) {

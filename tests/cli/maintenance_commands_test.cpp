@@ -71,6 +71,10 @@ TEST_F(MaintenanceCommands, NamesThatAreNotUtf8AreKeptByteForByte) {
   EXPECT_EQ(Ok({"categories"}), name + "\nFood\nFood Milk\n");
   EXPECT_EQ(Ok({"purchases", name, "T\xe9"}), "2004|May|01|Anna|\xfe| 2.00\n");
   EXPECT_EQ(Ok({"check"}), "Everything adds up.\n");
+  Ok({"clear"});
+  EXPECT_EQ(Ok({"check"}),
+            "persons/Anna.txt: not named in KSDBPersons.txt (kept, not used)\n"
+            "Everything adds up.\n");
 }
 
 }  // namespace

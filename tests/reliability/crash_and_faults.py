@@ -59,7 +59,8 @@ def snapshot(work, base=None):
             path = os.path.join(folder, name)
             with open(path, "rb") as f:
                 files[os.path.relpath(path, base)] = f.read()
-    files.pop(os.path.join(".kestrune", "lock"), None)
+    for lock in ("lock", "change"):
+        files.pop(os.path.join(".kestrune", lock), None)
     return files
 
 
