@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "pages/page_writers.h"
+#include "pages/welcome_page.h"
 #include "render/painter_canvas.h"
 #include "shell/command_ids.h"
 #include "shell/data_folder_scheme.h"
@@ -35,6 +36,23 @@ QPushButton* ToggleButton(const char* text, const QPoint& at, QWidget* parent) {
   button->move(at);
   button->show();
   return button;
+}
+
+// The links that run a command of the Edit menu rather than act on the page's subject: the
+// welcome page's steps, which have no subject yet.
+int FrameCommandOf(PageCommand command, bool welcome) {
+  switch (command) {
+    case PageCommand::kAddCategory:
+      return kCmdAddCategory;
+    case PageCommand::kAddPerson:
+      return kCmdAddPerson;
+    case PageCommand::kAddItem:
+      return welcome ? kCmdAddItem : 0;
+    case PageCommand::kAddPurchase:
+      return welcome ? kCmdAddPurchase : 0;
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
@@ -83,7 +101,8 @@ std::optional<SelectedNode> CKestruneView::reconcileTree() {
   tree->clearSelection();
   if (!current) {
     const auto folder = static_cast<Folder>(frame_.folder_bar()->current_folder());
-    frame_.caption_bar()->SetCaption(FolderName(folder), QIcon());
+    const bool welcome = ShowsWelcome(frame_.db());
+    frame_.caption_bar()->SetCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
     return std::nullopt;
   }
   current->setSelected(true);
@@ -123,8 +142,9 @@ bool CKestruneView::writePage(const ViewDecision& decision) {
   // The page file is written anew at every paint: it is replaced atomically but not flushed.
   PosixFileSystem fs(false);
   Status written = Status::Ok();
+  welcome_shown_ = decision.kind == ViewDecision::Kind::kNothing && ShowsWelcome(db);
   if (decision.kind == ViewDecision::Kind::kNothing) {
-    written = WritePageFile(fs, path, kEmptyPage);
+    written = WritePageFile(fs, path, welcome_shown_ ? WelcomePageText(db) : kEmptyPage);
   } else if (page == PageKind::kCategory) {
     written = WriteCategoryPage(db, fs, path, state.SelectedCat, month);
   } else if (page == PageKind::kItem) {
@@ -223,6 +243,10 @@ bool CKestruneView::onNavigate(const QUrl& url) {
   if (target.empty() || target == paths.PageFilePath) return true;
   PageLink link = ReadPageLink(frame_.db(), target, paths.DataDir);
   if (link.command == PageCommand::kNone) return true;
+  if (const int command = FrameCommandOf(link.command, welcome_shown_)) {
+    QTimer::singleShot(0, this, [this, command] { frame_.RunCommand(command); });
+    return false;
+  }
   // The command runs once the browser has been told no; dialogs must not open inside it.
   QTimer::singleShot(0, this, [this, link = std::move(link)] { links_.Run(link); });
   return false;

@@ -82,6 +82,7 @@ class CKestruneView final : public QWidget {
   PageLinkHandler links_;
   std::array<Pair, 3> pairs_;
   std::optional<ViewDecision> chart_;
+  bool welcome_shown_ = false;
 };
 
 }  // namespace kestrune
