@@ -27,6 +27,8 @@ constexpr CommandRule kCommandRules[] = {
     {kEditPurchaseLink, PageCommand::kEditPurchase, true},
     {kDeletePersonLink, PageCommand::kDeletePerson, false},
     {kEditPersonLink, PageCommand::kEditPerson, false},
+    {kAddCategoryLink, PageCommand::kAddCategory, false},
+    {kAddPersonLink, PageCommand::kAddPerson, false},
 };
 
 // A decimal whole number as the C library's atoi reads it; 0 when there is none.

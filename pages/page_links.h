@@ -22,6 +22,8 @@ inline constexpr std::string_view kDeletePurchaseLink = "Delete purchase";
 inline constexpr std::string_view kEditPurchaseLink = "Edit purchase";
 inline constexpr std::string_view kDeletePersonLink = "Delete person";
 inline constexpr std::string_view kEditPersonLink = "Edit person";
+inline constexpr std::string_view kAddCategoryLink = "Add expense category";
+inline constexpr std::string_view kAddPersonLink = "Add person";
 
 // What following a link asks for.
 enum class PageCommand {
@@ -36,6 +38,8 @@ enum class PageCommand {
   kEditPurchase,
   kDeletePerson,
   kEditPerson,
+  kAddCategory,
+  kAddPerson,
   kSelectName,  // a category or item name: select that node of the tree
 };
 
@@ -67,7 +71,7 @@ struct PageLink {
 
 // Which command a navigation target names. `target` is the full target with its percent
 // encoding already decoded; `data_folder` is the folder of the page file, without a
-// trailing "/". Commands are recognised in a fixed order, the first match wins: the eight
+// trailing "/". Commands are recognised in a fixed order, the first match wins: the ten
 // bare command names and the two purchase commands (matched on their prefix, so a name that
 // begins like one of them is taken as that command), then the category and item names of
 // `db`. Reads the catalogue only; changes nothing.

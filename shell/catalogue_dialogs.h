@@ -82,7 +82,11 @@ class CEditPersonDialog final : public CFormDialog {
   std::string loaded_name_;
 };
 
-// "Delete expense category", "Delete expense item" and "Delete person" of the Edit menu.
+// Selects the chooser's entry that reads exactly `name`; leaves the choice when none does.
+void SelectName(QComboBox* chooser, const std::string& name);
+
+// "Delete expense category", "Delete expense item" and "Delete person" of the Edit menu. Each
+// opens on the selected category, item or person.
 class CDeleteCategoryDialog final : public CFormDialog {
   Q_OBJECT
  public:

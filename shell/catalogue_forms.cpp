@@ -110,7 +110,7 @@ FormOutcome SubmitCategoryDeletion(FormContext& form, int category_position) {
     form.prompts.ShowMessage("No category to delete.");
     return CloseOnly();
   }
-  if (!form.prompts.Confirm(kConfirmDeleteCategory)) return CloseOnly();
+  if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return CloseOnly();
   if (!Written(form, form.db.DeleteCategory(category))) return CloseOnly();
   form.state.SelectedCat = form.db.GetCategoryNameAt(0);
   form.state.SelectedItem = kNothingSelected;
@@ -124,7 +124,7 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
     form.prompts.ShowMessage("No item to delete.");
     return CloseOnly();
   }
-  if (!form.prompts.Confirm(kConfirmDeleteItem)) return CloseOnly();
+  if (!form.prompts.Confirm(ConfirmItemDeletion(category, item))) return CloseOnly();
   if (!Written(form, form.db.DeleteItem(category, item))) return CloseOnly();
   form.state.SelectedCat = category;
   form.state.SelectedItem = kNothingSelected;
@@ -137,7 +137,7 @@ FormOutcome SubmitPersonDeletion(FormContext& form, int person_position) {
     form.prompts.ShowMessage("No person to delete.");
     return CloseOnly();
   }
-  if (!form.prompts.Confirm(kConfirmDeletePerson)) return CloseOnly();
+  if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return CloseOnly();
   if (!Written(form, form.db.DeletePerson(person))) return CloseOnly();
   form.state.SelectedPerson = form.db.GetPersonNameAt(0);
   form.state.SelectedPersonMenu = kNothingSelected;

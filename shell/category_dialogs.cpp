@@ -4,6 +4,11 @@
 
 namespace kestrune {
 
+void SelectName(QComboBox* chooser, const std::string& name) {
+  const int position = chooser->findText(QString::fromStdString(name), Qt::MatchExactly);
+  if (position >= 0) chooser->setCurrentIndex(position);
+}
+
 CAddCategoryDialog::CAddCategoryDialog(FormContext& form, QWidget* parent)
     : CFormDialog("Add expense category", parent) {
   addHeading("Type category information");
@@ -78,6 +83,7 @@ CDeleteCategoryDialog::CDeleteCategoryDialog(FormContext& form, QWidget* parent)
     : CFormDialog("Delete expense category", parent) {
   QComboBox* chooser = addCombo("Choose category:", "chooseCategory");
   FillChooser(chooser, form.db.GetCategoryNames());
+  SelectName(chooser, form.state.SelectedCat);
   addMainButton("Delete category",
                 [&form, chooser] { return SubmitCategoryDeletion(form, chooser->currentIndex()); });
 }
@@ -86,6 +92,7 @@ CDeletePersonDialog::CDeletePersonDialog(FormContext& form, QWidget* parent)
     : CFormDialog("Delete person", parent) {
   QComboBox* chooser = addCombo("Choose person:", "choosePerson");
   FillChooser(chooser, form.db.GetPersonNames());
+  SelectName(chooser, form.state.SelectedPerson);
   addMainButton("Delete person",
                 [&form, chooser] { return SubmitPersonDeletion(form, chooser->currentIndex()); });
 }

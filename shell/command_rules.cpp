@@ -42,4 +42,34 @@ std::optional<bool> CommandChecked(int command_id, const ViewState& state,
   }
 }
 
+namespace {
+
+bool HasItems(const ExpenseDatabase& db) {
+  if (!db.HasCategories()) return false;
+  for (const std::string& category : db.GetCategoryNames()) {
+    if (!db.GetItemNames(category).empty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool CommandAvailable(int command_id, const ExpenseDatabase& db) {
+  switch (command_id) {
+    case kCmdEditCategory:
+    case kCmdDeleteCategory:
+    case kCmdAddItem:
+      return db.HasCategories();
+    case kCmdEditItem:
+    case kCmdDeleteItem:
+    case kCmdAddPurchase:
+      return HasItems(db);
+    case kCmdEditPerson:
+    case kCmdDeletePerson:
+      return db.HasPersons();
+    default:
+      return true;
+  }
+}
+
 }  // namespace kestrune

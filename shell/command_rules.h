@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "database/expense_database.h"
 #include "shell/view_state.h"
 
 namespace kestrune {
@@ -16,5 +17,10 @@ struct WindowFlags {
 // never does.
 std::optional<bool> CommandChecked(int command_id, const ViewState& state,
                                    const WindowFlags& flags);
+
+// Whether the command has something to act on: edits and deletions need a category, an
+// item or a person, adding an item a category, recording a purchase an item. Commands
+// without such a need are always available.
+bool CommandAvailable(int command_id, const ExpenseDatabase& db);
 
 }  // namespace kestrune

@@ -24,9 +24,18 @@ CConfirmationDialog::CConfirmationDialog(const Confirmation& confirmation, QWidg
   connect(yes, &QPushButton::clicked, this, &QDialog::accept);
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
 
+  // What the answer acts on, beneath the question; names are shown as typed, never as markup.
+  auto* detail = new QLabel(QString::fromStdString(confirmation.detail), this);
+  detail->setObjectName("detail");
+  detail->setTextFormat(Qt::PlainText);
+  detail->setWordWrap(true);
+  detail->setVisible(!confirmation.detail.empty());
+  auto* question = new QVBoxLayout;
+  question->addWidget(text);
+  question->addWidget(detail);
   auto* top = new QHBoxLayout;
   top->addWidget(icon);
-  top->addWidget(text, 1);
+  top->addLayout(question, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(yes);

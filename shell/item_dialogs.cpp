@@ -1,4 +1,6 @@
 // The dialogs of items: add, edit, delete.
+#include <QLabel>
+
 #include "shell/catalogue_dialogs.h"
 #include "shell/catalogue_forms.h"
 
@@ -7,9 +9,19 @@ namespace kestrune {
 CAddItemDialog::CAddItemDialog(FormContext& form, bool choose_category, QWidget* parent)
     : CFormDialog("Add expense item", parent) {
   addHeading("Type item information");
+  // Opened from a category's page, the dialog says which category the item goes to.
   QLineEdit* name = addLineEdit("Item name:", "name");
+  if (!choose_category) {
+    auto* which = new QLabel(QString::fromStdString(form.state.SelectedCat), this);
+    which->setObjectName("category");
+    which->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+    addRow("Item category:", which);
+  }
   QComboBox* category = choose_category ? addCombo("Item category:", "category") : nullptr;
-  if (category) FillChooser(category, form.db.GetCategoryNames());
+  if (category) {
+    FillChooser(category, form.db.GetCategoryNames());
+    SelectName(category, form.state.SelectedCat);
+  }
   CInformationEdit* information = addInformation("Item information:", "information");
   addMainButton("Add", [&form, name, category, information] {
     const std::string chosen =
@@ -79,7 +91,9 @@ CDeleteItemDialog::CDeleteItemDialog(FormContext& form, QWidget* parent)
   QComboBox* category = addCombo("Choose item category:", "chooseCategory");
   QComboBox* item = addCombo("Choose item", "chooseItem");
   FillChooser(category, form.db.GetCategoryNames());
+  SelectName(category, form.state.SelectedCat);
   FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(category->currentIndex())));
+  SelectName(item, form.state.SelectedItem);
   connect(category, &QComboBox::currentIndexChanged, this, [&form, item](int position) {
     FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(position)));
   });

@@ -4,17 +4,19 @@
 #include <QTimer>
 
 #include "pages/page_writers.h"
+#include "pages/welcome_page.h"
 #include "render/painter_canvas.h"
 #include "shell/command_ids.h"
 #include "shell/data_folder_scheme.h"
 #include "shell/item_tree_view.h"
 #include "shell/main_frame.h"
+#include "shell/shell_icons.h"
 #include "shell/web_engine_setup.h"
 
 namespace kestrune {
 namespace {
 
-// The page shown for a name the catalogue does not hold (a first start's "NULL").
+// The page shown when nothing is selected or the selection names nothing in the catalogue.
 constexpr const char* kEmptyPage = "<html><body></body></html>";
 
 struct PairCommands {
@@ -34,6 +36,23 @@ QPushButton* ToggleButton(const char* text, const QPoint& at, QWidget* parent) {
   button->move(at);
   button->show();
   return button;
+}
+
+// The links that run a command of the Edit menu rather than act on the page's subject: the
+// welcome page's steps, which have no subject yet.
+int FrameCommandOf(PageCommand command, bool welcome) {
+  switch (command) {
+    case PageCommand::kAddCategory:
+      return kCmdAddCategory;
+    case PageCommand::kAddPerson:
+      return kCmdAddPerson;
+    case PageCommand::kAddItem:
+      return welcome ? kCmdAddItem : 0;
+    case PageCommand::kAddPurchase:
+      return welcome ? kCmdAddPurchase : 0;
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
@@ -60,24 +79,42 @@ CKestruneView::~CKestruneView() {
   browser_.Destroy();
 }
 
-std::optional<SelectedNode> CKestruneView::selectedNode() const {
-  const QTreeWidgetItem* item = frame_.tree_pane()->tree()->currentItem();
-  if (!item) return std::nullopt;
-  const NodeInfo info = NodeInfoOf(item);
-  return SelectedNode{info.image, info.text, info.parent_text};
+void CKestruneView::Regenerate() {
+  const std::optional<SelectedNode> node = reconcileTree();
+  const ViewState& state = frame_.state();
+  ViewDecision decision = node ? DecideView(state.NodeKind, state.ItemView, node) : ViewDecision{};
+  // A subject that is gone shows the empty state, never the page of what was there before.
+  if (!SelectionKnown(decision, state, frame_.db())) decision = ViewDecision{};
+  if (decision.kind == ViewDecision::Kind::kChart) {
+    showChart(decision);
+  } else {
+    showPage(decision);
+  }
 }
 
-void CKestruneView::Regenerate() {
-  const ViewState& state = frame_.state();
-  const ViewDecision decision = DecideView(state.NodeKind, state.ItemView, selectedNode());
-  if (decision.kind == ViewDecision::Kind::kPage) showPage(decision);
-  if (decision.kind == ViewDecision::Kind::kChart) showChart(decision);
+// The tree's current node is the one subject of the caption, the highlight and the view. A
+// click that folds the persons above it moves rows under the mouse, so the highlight is set
+// again here, after the click; with no current node the caption names the folder.
+std::optional<SelectedNode> CKestruneView::reconcileTree() {
+  QTreeWidget* tree = frame_.tree_pane()->tree();
+  QTreeWidgetItem* current = tree->currentItem();
+  tree->clearSelection();
+  if (!current) {
+    const auto folder = static_cast<Folder>(frame_.folder_bar()->current_folder());
+    const bool welcome = ShowsWelcome(frame_.db());
+    frame_.caption_bar()->SetCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
+    return std::nullopt;
+  }
+  current->setSelected(true);
+  const NodeInfo info = NodeInfoOf(current);
+  frame_.caption_bar()->SetCaption(current->text(0), TreeIcon(info.image));
+  return SelectedNode{info.image, info.text, info.parent_text};
 }
 
 void CKestruneView::showPage(const ViewDecision& decision) {
   removePairsExcept(TogglePair::kNone);
   chart_.reset();
-  if (!writePage(decision.page)) return;
+  if (!writePage(decision)) return;
   if (!browser_.exists()) {
     browser_.Create();
     browser_.Navigate(frame_.model().paths().PageFilePath);
@@ -96,7 +133,8 @@ void CKestruneView::showChart(const ViewDecision& decision) {
   update();
 }
 
-bool CKestruneView::writePage(PageKind page) {
+bool CKestruneView::writePage(const ViewDecision& decision) {
+  const PageKind page = decision.page;
   ExpenseDatabase& db = frame_.db();
   const ViewState& state = frame_.state();
   const std::string& path = frame_.model().paths().PageFilePath;
@@ -104,8 +142,9 @@ bool CKestruneView::writePage(PageKind page) {
   // The page file is written anew at every paint: it is replaced atomically but not flushed.
   PosixFileSystem fs(false);
   Status written = Status::Ok();
-  if (!SelectionKnown(ViewDecision{ViewDecision::Kind::kPage, page}, state, db)) {
-    written = WritePageFile(fs, path, kEmptyPage);
+  welcome_shown_ = decision.kind == ViewDecision::Kind::kNothing && ShowsWelcome(db);
+  if (decision.kind == ViewDecision::Kind::kNothing) {
+    written = WritePageFile(fs, path, welcome_shown_ ? WelcomePageText(db) : kEmptyPage);
   } else if (page == PageKind::kCategory) {
     written = WriteCategoryPage(db, fs, path, state.SelectedCat, month);
   } else if (page == PageKind::kItem) {
@@ -205,6 +244,10 @@ bool CKestruneView::onNavigate(const QUrl& url) {
   if (target.empty() || target == paths.PageFilePath) return true;
   PageLink link = ReadPageLink(frame_.db(), target, paths.DataDir);
   if (link.command == PageCommand::kNone) return true;
+  if (const int command = FrameCommandOf(link.command, welcome_shown_)) {
+    QTimer::singleShot(0, this, [this, command] { frame_.RunCommand(command); });
+    return false;
+  }
   // The command runs once the browser has been told no; dialogs must not open inside it.
   QTimer::singleShot(0, this, [this, link = std::move(link)] { links_.Run(link); });
   return false;

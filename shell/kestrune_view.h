@@ -18,10 +18,11 @@ namespace kestrune {
 
 class CMainFrame;
 
-// The main view, right of the tree. At every refresh it decides from the view state and the
-// selected tree node what to show: a report page, written to the page file and shown in the
-// browser, or a statistics chart, which it draws itself, rebuilding it from the data files
-// at every paint. Charts that offer both a totals and a month-by-month statistic get a pair
+// The main view, right of the tree. At every refresh (after every change and folder switch)
+// it decides from the view state and the selected tree node what to show: nothing selected
+// or a subject that is gone gives the empty state, else a report page, written to the page file and
+// shown in the browser, or a statistics chart, which it draws itself, rebuilding it from the data
+// files at every paint. Charts that offer both a totals and a month-by-month statistic get a pair
 // of toggle buttons; each pair remembers its choice for as long as the program runs.
 class CKestruneView final : public QWidget {
   Q_OBJECT
@@ -59,10 +60,13 @@ class CKestruneView final : public QWidget {
     int flag = 1;
   };
 
-  std::optional<SelectedNode> selectedNode() const;
+  // Makes the caption and the tree's highlight agree with the tree's current node, which
+  // it returns (none when no node is current).
+  std::optional<SelectedNode> reconcileTree();
   void showPage(const ViewDecision& decision);
   void showChart(const ViewDecision& decision);
-  bool writePage(PageKind page);
+  // The decision's page, or the empty state's for kNothing.
+  bool writePage(const ViewDecision& decision);
   void createPair(TogglePair pair);
   void removePairsExcept(TogglePair keep);
   void showFlag(Pair& pair);
@@ -78,6 +82,7 @@ class CKestruneView final : public QWidget {
   PageLinkHandler links_;
   std::array<Pair, 3> pairs_;
   std::optional<ViewDecision> chart_;
+  bool welcome_shown_ = false;
 };
 
 }  // namespace kestrune

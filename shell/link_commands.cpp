@@ -23,7 +23,7 @@ Afterwards Reselect(std::vector<Folder> rebuild, bool refresh) {
 Afterwards LinkDeleteCategory(FormContext& form) {
   const std::string category = form.state.SelectedCat;
   if (!form.db.CategoryExists(category)) return {};
-  if (!form.prompts.Confirm(kConfirmDeleteCategory)) return {};
+  if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return {};
   if (!Written(form, form.db.DeleteCategory(category))) return {};
   form.state.SelectedCat = form.db.GetCategoryNameAt(0);
   form.state.SelectedItem = kNothingSelected;
@@ -33,7 +33,7 @@ Afterwards LinkDeleteCategory(FormContext& form) {
 Afterwards LinkDeleteItem(FormContext& form) {
   ViewState& state = form.state;
   if (form.db.ItemExists(state.SelectedCat, state.SelectedItem) &&
-      form.prompts.Confirm(kConfirmDeleteItem) &&
+      form.prompts.Confirm(ConfirmItemDeletion(state.SelectedCat, state.SelectedItem)) &&
       Written(form, form.db.DeleteItem(state.SelectedCat, state.SelectedItem))) {
     state.SelectedItem = kNothingSelected;
   }
@@ -43,7 +43,7 @@ Afterwards LinkDeleteItem(FormContext& form) {
 Afterwards LinkDeletePerson(FormContext& form) {
   const std::string person = form.state.SelectedPerson;
   if (!form.db.PersonExists(person)) return {};
-  if (!form.prompts.Confirm(kConfirmDeletePerson)) return {};
+  if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return {};
   if (!Written(form, form.db.DeletePerson(person))) return {};
   form.state.SelectedPerson = form.db.GetPersonNameAt(0);
   form.state.SelectedPersonMenu = kNothingSelected;
@@ -52,7 +52,8 @@ Afterwards LinkDeletePerson(FormContext& form) {
 }
 
 Afterwards LinkDeletePurchase(FormContext& form, const std::string& line) {
-  if (form.prompts.Confirm(kConfirmDeletePurchase)) {
+  if (form.prompts.Confirm(
+          ConfirmPurchaseDeletion(form.state.SelectedCat, form.state.SelectedItem, line))) {
     Written(form, form.db.DeletePurchase(form.state.SelectedCat, form.state.SelectedItem, line));
   }
   Afterwards afterwards;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "shell/command_ids.h"
+#include "shell/command_rules.h"
 #include "shell/command_table.h"
 #include "shell/kestrune_view.h"
 #include "shell/office_look.h"
@@ -45,9 +46,16 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::SetNodeKind(int kind) {
   state().NodeKind = kind;
-  for (const auto& [id, button] : item_buttons_) button->setVisible(false);
-  for (int id : VisibleItemButtons(kind)) item_buttons_.at(id)->setVisible(true);
+  showItemButtons();
   applyShow(state().Show);
+}
+
+// The buttons of the current node kind; one with nothing to act on is hidden, not greyed.
+void CMainFrame::showItemButtons() {
+  for (const auto& [id, button] : item_buttons_) button->setVisible(false);
+  for (int id : VisibleItemButtons(state().NodeKind)) {
+    item_buttons_.at(id)->setVisible(CommandAvailable(id, db()));
+  }
 }
 
 void CMainFrame::ShowAll() {

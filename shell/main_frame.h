@@ -119,7 +119,9 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   bool runDialogCommand(int id);
   // File › Check data base: the integrity report, with its repair.
   void runCheckDatabase();
+  // Check marks, and which commands have something to act on.
   void updateCommandChecks();
+  void showItemButtons();
   void print();
   void printPreview();
 

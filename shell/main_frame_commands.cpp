@@ -142,10 +142,13 @@ void CMainFrame::Abandon(const std::string& message) {
 void CMainFrame::updateCommandChecks() {
   const WindowFlags flags{!statusBar()->isHidden(), office_xp_look_};
   for (int id : actions_.Ids()) {
+    const bool available = CommandAvailable(id, db());
+    for (QAction* action : actions_.Of(id)) action->setEnabled(available);
     if (const std::optional<bool> checked = CommandChecked(id, state(), flags)) {
       actions_.SetChecked(id, *checked);
     }
   }
+  showItemButtons();
 }
 
 void CMainFrame::print() {

@@ -37,7 +37,8 @@ FormOutcome DeleteMonthAt(FormContext& form, int position) {
   const std::vector<std::string> months = form.db.GetMonths();
   // Without a month chosen the key would be "all months": that must not be taken out.
   if (position < 0 || position >= static_cast<int>(months.size())) return CloseOnly();
-  if (!form.prompts.Confirm(kConfirmDeleteMonth)) return CloseOnly();
+  if (!form.prompts.Confirm(ConfirmMonthDeletion(months[static_cast<size_t>(position)])))
+    return CloseOnly();
   if (Status deleted = form.db.DeleteMonth(form.db.MonthKeyAt(position)); !deleted.ok()) {
     form.prompts.ShowMessage(deleted.message());
     return CloseOnly();

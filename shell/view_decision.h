@@ -19,7 +19,7 @@ enum class TogglePair { kNone, kA, kB, kC };
 // What the main view shows for the current state.
 struct ViewDecision {
   enum class Kind { kNothing, kPage, kChart };
-  Kind kind = Kind::kNothing;  // kNothing: leave the view as it is
+  Kind kind = Kind::kNothing;  // kNothing: the view's empty state
   PageKind page = PageKind::kCategory;
   TogglePair pair = TogglePair::kNone;
   // The statistic of the pair's "Show statistics" button (or the only one), and of its
@@ -39,7 +39,7 @@ struct SelectedNode {
 };
 
 // Decides from NodeKind, ItemView and, in the Persons and Statistics folders, the selected
-// node (none: nothing is shown).
+// node (none: the empty state).
 ViewDecision DecideView(int node_kind, int item_view, const std::optional<SelectedNode>& node);
 
 // What the statistics builders read of the view state; `month_chooser_position` is the

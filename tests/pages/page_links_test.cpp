@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "pages/page_writers.h"
+#include "pages/welcome_page.h"
 #include "tests/support/database_fixture.h"
 
 namespace kestrune::testing {
@@ -39,6 +40,10 @@ std::string Describe(const PageLink& link) {
       return "delete person";
     case PageCommand::kEditPerson:
       return "edit person";
+    case PageCommand::kAddCategory:
+      return "add category";
+    case PageCommand::kAddPerson:
+      return "add person";
     case PageCommand::kSelectName:
       return std::string("select [") + link.name + "]" + (link.names_item ? " item" : "") +
              (link.names_category ? " category" : "");
@@ -103,6 +108,16 @@ class PageLinksTest : public DatabaseTest {
     return ReadPageLink(db, kData + "/" + text, kData);
   }
 };
+
+// The first steps of a new book run the commands that add what the book lacks, and mark
+// the steps the catalogue already satisfies.
+TEST_F(PageLinksTest, TheWelcomePageLinksItsStepsToTheirCommands) {
+  const std::string page = WelcomePageText(db);
+  EXPECT_EQ(LinksOf(db, page),
+            (std::vector<std::string>{"add person", "add category", "add item", "add purchase"}));
+  EXPECT_EQ(page.find("Add a person</a> &#10003;") != std::string::npos, db.HasPersons());
+  EXPECT_TRUE(ShowsWelcome(db));
+}
 
 TEST_F(PageLinksTest, BareCommandNamesAreRecognisedExactly) {
   const std::vector<std::pair<std::string, PageCommand>> commands = {

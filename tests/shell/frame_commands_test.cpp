@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QMenu>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
 #include <filesystem>
 
 #include "shell/command_ids.h"
 #include "shell/kestrune_view.h"
+#include "shell/link_commands.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -24,6 +27,45 @@ bool IsChecked(const CMainFrame& frame, int id) {
 
 QString ShowButtonText(const CMainFrame& frame) {
   return frame.actions().Of(kCmdShowDropDown).front()->text();
+}
+
+// The Edit menu's dialogs open on what is selected, and each confirmation names what it acts
+// on beneath its question.
+TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  std::vector<std::string> chosen;
+  const auto choose = [&](const char* chooser) {
+    return [&chosen, chooser](QDialog& d) {
+      chosen.push_back(d.findChild<QComboBox*>(chooser)->currentText().toStdString());
+      d.findChild<QPushButton*>("submit")->click();
+    };
+  };
+  ASSERT_TRUE(SelectNode("Home"));
+  prompts.dialog_handlers = {choose("category"), choose("chooseCategory")};
+  prompts.answers = {false};
+  main.RunCommand(kCmdAddItem);
+  main.RunCommand(kCmdDeleteCategory);
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  ASSERT_TRUE(SelectNode("Bob"));
+  prompts.dialog_handlers = {choose("choosePerson")};
+  prompts.answers = {false, false};
+  main.RunCommand(kCmdDeletePerson);
+  main.state().SelectedCat = "Home";
+  main.state().SelectedItem = "Rent";
+  FormContext form = main.form();
+  LinkDeletePurchase(form, "2024|February|01|Bob||700.00");
+  EXPECT_EQ(chosen, (std::vector<std::string>{"Home", "Home", "Bob"}));
+  EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this category?",
+                                                     "Are you sure to delete this person?",
+                                                     "Are you sure to delete this purchase?"}));
+  EXPECT_EQ(prompts.details,
+            (std::vector<std::string>{
+                "\"Home\" with its 1 item and their purchases.",
+                "\"Bob\" and the 1 purchase recorded for them; purchases for all stay.",
+                "01 February 2024, Bob, 700.00 from \"Rent\" of \"Home\"."}));
+  EXPECT_TRUE(main.db().PersonExists("Bob"));
 }
 
 TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {

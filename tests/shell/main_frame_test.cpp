@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <filesystem>
 
 #include "shell/command_ids.h"
@@ -32,10 +35,16 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(TreeOutline(), "");
   EXPECT_EQ(main.state().SelectedCat + main.state().SelectedPersonMenuChild, "NULLNULL");
   EXPECT_EQ(main.state().SelectedStatisticType, "");
-  EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
+  // Nothing to edit or delete yet: the buttons are hidden, the view greets the user.
+  EXPECT_EQ(VisibleItemButtons(), std::vector<int>{});
   EXPECT_EQ(main.MonthPosition(), -1);
   EXPECT_EQ(main.folder_bar()->EntryCount(2), 4);
-  EXPECT_EQ(main.caption_bar()->text(), "Caption Text");
+  EXPECT_EQ(main.caption_bar()->text(), "Welcome");
+  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add expense category\""), std::string::npos);
+  ASSERT_TRUE(main.db().AddCategory("Food", "").ok());
+  main.RunCommand(kCmdAddItem);  // the menus follow the catalogue at once
+  Settle();
+  EXPECT_EQ(VisibleItemButtons(), (std::vector<int>{kCmdEditCategory, kCmdDeleteCategory}));
   EXPECT_EQ(main.windowTitle(), "Kestrune");
 }
 
@@ -94,6 +103,52 @@ TEST_F(FrameTest, SelectingAPersonFoldsTheOthers) {
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
   EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
   EXPECT_EQ(tree->currentItem()->text(0), "Bob");
+}
+
+// After every change and folder switch the caption, the tree's highlight and the view name
+// one subject; with none, the view is the empty page and the caption names the folder.
+TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  QTreeWidget* tree = main.tree_pane()->tree();
+  const auto expect_shown = [&](const char* caption, const char* page_text, const char* step) {
+    Settle();
+    const QList<QTreeWidgetItem*> highlighted = tree->selectedItems();
+    const QString current = tree->currentItem() ? tree->currentItem()->text(0) : "";
+    EXPECT_EQ(main.caption_bar()->text().toStdString(), caption) << step;
+    EXPECT_EQ(highlighted.size() == 1 ? highlighted[0]->text(0) : "", current) << step;
+    if (current != "") {
+      EXPECT_EQ(current, caption) << step;
+    }
+    const std::string page = work.Read("data/temp.tmp");
+    EXPECT_NE(page.find(page_text), std::string::npos) << step << ": " << page;
+    if (current == "") {
+      EXPECT_EQ(page.find("Delete"), std::string::npos) << step;
+    }
+  };
+  ASSERT_TRUE(SelectNode("Bread"));
+  expect_shown("Bread", "Delete purchase", "item page");
+  main.folder_bar()->SelectFolder(2);
+  expect_shown("Statistics", "<body></body>", "statistics with nothing selected");
+
+  main.folder_bar()->SelectFolder(0);
+  ASSERT_TRUE(SelectNode("Bread"));
+  prompts.dialog_handlers.push_back([](QDialog& d) {
+    d.findChild<QLineEdit*>("name")->setText("Meals");
+    d.findChild<QPushButton*>("submit")->click();
+  });
+  main.RunCommand(kCmdEditCategory);
+  expect_shown("Bread", "Delete purchase", "category renamed from its item");
+  EXPECT_EQ(main.state().SelectedCat, "Meals");
+
+  main.folder_bar()->SelectFolder(1);
+  ASSERT_TRUE(SelectNode("Anna"));
+  const QTreeWidgetItem* bob = tree->topLevelItem(1);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(bob).center());
+  expect_shown("Bob", "Delete person", "a folded person clicked");
+
+  main.ClearDatabase();
+  expect_shown("Welcome", "Add person", "cleared");
 }
 
 TEST_F(FrameTest, FolderBarEntriesSelectTheirNodesAndReselectingRefillsTheTree) {

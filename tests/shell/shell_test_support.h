@@ -44,6 +44,7 @@ class ScriptedPrompts : public UserPrompts {
   }
   bool Confirm(const Confirmation& confirmation) override {
     asked.push_back(confirmation.text);
+    details.push_back(confirmation.detail);
     return NextAnswer();
   }
   // Each dialog goes to the next handler, which fills it in and presses its buttons; a
@@ -61,6 +62,7 @@ class ScriptedPrompts : public UserPrompts {
   PromptAnswer index_answer = PromptAnswer::kCreateNewFile;
   std::deque<bool> answers;  // Yes/No answers in order; Yes when none is left
   std::vector<std::string> asked;
+  std::vector<std::string> details;  // what each confirmation named
   std::vector<std::string> messages;
   std::deque<std::function<void(QDialog&)>> dialog_handlers;
   std::vector<std::string> dialogs;  // titles of the dialogs run

@@ -293,6 +293,7 @@ TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
   namespace fs = std::filesystem;
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
   Open();
   ASSERT_TRUE(WaitForText());
   const std::string data = work.path() + "/data/";

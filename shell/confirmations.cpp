@@ -1,0 +1,65 @@
+#include "shell/confirmations.h"
+
+#include "database/sections.h"
+
+namespace kestrune {
+namespace {
+
+Confirmation With(const Confirmation& question, std::string detail) {
+  Confirmation detailed = question;
+  detailed.detail = std::move(detail);
+  return detailed;
+}
+
+std::string Counted(size_t count, const char* one) {
+  return std::to_string(count) + " " + one + (count == 1 ? "" : "s");
+}
+
+size_t PurchasesOf(ExpenseDatabase& db, const std::string& person) {
+  size_t count = 0;
+  if (!db.HasCategories()) return count;
+  for (const std::string& category : db.GetCategoryNames()) {
+    for (const std::string& item : db.GetItemNames(category)) {
+      std::vector<PurchaseRecord> purchases;
+      db.ItemPurchases(db.MonthKeyAt(-1), category, item, purchases);
+      for (const PurchaseRecord& purchase : purchases) count += purchase.person == person;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+Confirmation ConfirmCategoryDeletion(const ExpenseDatabase& db, const std::string& category) {
+  return With(kConfirmDeleteCategory, "\"" + category + "\" with its " +
+                                          Counted(db.GetItemNames(category).size(), "item") +
+                                          " and their purchases.");
+}
+
+Confirmation ConfirmItemDeletion(const std::string& category, const std::string& item) {
+  return With(kConfirmDeleteItem,
+              "\"" + item + "\" of \"" + category + "\" with all its purchases.");
+}
+
+Confirmation ConfirmPersonDeletion(ExpenseDatabase& db, const std::string& person) {
+  return With(kConfirmDeletePerson, "\"" + person + "\" and the " +
+                                        Counted(PurchasesOf(db, person), "purchase") +
+                                        " recorded for them; purchases for all stay.");
+}
+
+Confirmation ConfirmPurchaseDeletion(const std::string& category, const std::string& item,
+                                     const std::string& line) {
+  const PurchaseRecord p = ParsePurchaseLine(line);
+  const size_t digits = p.sum.find_first_not_of(' ');
+  const std::string sum = digits == std::string::npos ? p.sum : p.sum.substr(digits);
+  std::string detail = p.day + " " + p.month + " " + p.year + ", " + p.person + ", " + sum;
+  if (!p.information.empty()) detail += " (" + p.information + ")";
+  return With(kConfirmDeletePurchase, detail + " from \"" + item + "\" of \"" + category + "\".");
+}
+
+Confirmation ConfirmMonthDeletion(const std::string& month_key) {
+  return With(kConfirmDeleteMonth,
+              "\"" + month_key + "\": its purchases are taken out of every total and list.");
+}
+
+}  // namespace kestrune
