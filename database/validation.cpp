@@ -122,6 +122,26 @@ SumCheck CheckSum(double sum) {
   return sum <= kLargestSum ? SumCheck::kOk : SumCheck::kOutOfRange;
 }
 
+SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
+                       const char* not_positive) {
+  const TypedSum typed = ReadTypedSum(text, group_separator);
+  if (!typed.value) {
+    const std::string detail = typed.not_understood.empty()
+                                   ? std::string()
+                                   : "\"" + typed.not_understood + "\" is not part of a sum.";
+    return {0.0, Status::Error(not_positive, detail)};
+  }
+  switch (CheckSum(*typed.value)) {
+    case SumCheck::kOk:
+      return {*typed.value, Status::Ok()};
+    case SumCheck::kOutOfRange:
+      return {0.0, Status::Error(kSumOutOfRange)};
+    case SumCheck::kNotPositive:
+      break;
+  }
+  return {0.0, Status::Error(not_positive)};
+}
+
 std::string OneLineInformation(std::string information) {
   std::string line;
   for (std::size_t i = 0; i < information.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "database/expense_database.h"
 #include "database/status.h"
@@ -47,6 +48,16 @@ enum class SumCheck { kOk, kNotPositive, kOutOfRange };
 // it must be greater than 0 and stay so in the purchase line's "%5.2f" (NaN and 0.001 are
 // not positive), and be finite and at most kLargestSum, so no total can become "inf".
 SumCheck CheckSum(double sum);
+
+// A typed purchase sum read with ReadTypedSum and checked with CheckSum: the sum, or a refusal
+// whose message is `not_positive` (nothing typed, not a number, not greater than 0) or
+// kSumOutOfRange; when part of the text is no sum, the detail quotes that part.
+struct SumEntry {
+  double sum = 0.0;
+  Status status = Status::Ok();
+};
+SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
+                       const char* not_positive);
 
 // An information text made fit for its one line: line breaks become blanks.
 std::string OneLineInformation(std::string information);
