@@ -131,7 +131,7 @@ void CItemTreeView::FillTree(const std::string& folder_name) {
   if (selected) tree_->setCurrentItem(selected);
 }
 
-bool CItemTreeView::SelectNodeByText(const QString& text) {
+bool CItemTreeView::SelectNodeByText(const QString& text, const QString& parent_text) {
   // A name may stand under several parents (a category under every person); the one
   // under the current node's root is meant first.
   std::vector<QTreeWidgetItem*> nodes;
@@ -143,6 +143,9 @@ bool CItemTreeView::SelectNodeByText(const QString& text) {
   nodes.insert(nodes.end(), all.begin(), all.end());
   for (QTreeWidgetItem* node : nodes) {
     if (node->text(0) != text) continue;
+    if (!parent_text.isEmpty() && (!node->parent() || node->parent()->text(0) != parent_text)) {
+      continue;
+    }
     tree_->setCurrentItem(node);
     node->setExpanded(true);
     return true;
