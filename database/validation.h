@@ -9,7 +9,9 @@
 namespace kestrune {
 
 // The checks every way into the catalogue makes before it changes anything: the entry
-// dialogs and the command-line tool. A refusal carries the dialog's message.
+// dialogs and the command-line tool. A refusal carries the dialog's message and, as its detail,
+// what is wrong: the character that cannot be in a name, the item whose file a new item's file
+// would be, "Add a category first." when there is no category.
 //
 // Beyond "not empty and not in use", a name must be safe to use as (part of) a file name:
 // not only white space (blanks, tabs, \v, \f, \r), no line break, "/", "\" or NUL, not "." or "..",

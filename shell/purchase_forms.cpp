@@ -66,7 +66,9 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
   if (!SumAccepted(form, input, "Please type purchase summ.")) return StayOpen();
   const ViewState& state = form.state;
   if (!form.db.HasPersons() || !form.db.ItemExists(state.SelectedCat, state.SelectedItem)) {
-    form.prompts.ShowMessage("Impossible to add purchase.");
+    form.prompts.ShowMessage("Impossible to add purchase.", form.db.HasPersons()
+                                                                ? "Choose an item first."
+                                                                : "Add a person first.");
     return StayOpen();
   }
   const PurchaseRecord record = BuildPurchase(input);

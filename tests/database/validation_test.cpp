@@ -86,6 +86,18 @@ TEST_F(ValidationTest, TwoItemsNeverShareAFile) {
   EXPECT_EQ(Message(CheckCategoryEdit(db, "X", "Food Milk Shake")), "ok");
 }
 
+TEST_F(ValidationTest, ARefusalSaysWhatIsWrong) {
+  EXPECT_EQ(CheckNewCategory(db, "a/b").detail(), "The name may not hold \"/\".");
+  EXPECT_EQ(CheckNewItem(db, "Food", "a|b").detail(), "The name may not hold \"|\".");
+  EXPECT_EQ(CheckNewPerson(db, "for all").detail(), "\"for all\" stands for the whole household.");
+  EXPECT_EQ(CheckNewItem(db, "Food Milk", "Shake").detail(),
+            "Its file would be the file of the item \"Milk Shake\" in \"Food\".");
+  EXPECT_EQ(CheckItemEdit(db, "Food", "Bread", "Food", "Milk Shake").detail(),
+            "\"Food\" already holds an item \"Milk Shake\".");
+  ASSERT_TRUE(db.ClearDatabase().ok());
+  EXPECT_EQ(CheckNewItem(db, "", "Tea").detail(), "Add a category first.");
+}
+
 TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
   const std::pair<const char*, double> sums[] = {{" 12,50 ", 12.5},
                                                  {"12.5", 12.5},

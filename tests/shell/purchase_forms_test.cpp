@@ -81,6 +81,7 @@ TEST_F(PurchaseFormsTest, AddRefusesWithItsMessagesInOrder) {
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5", 3, "for all")).close);
   EXPECT_EQ(prompts.messages,
             (Strings{"Please type purchase summ.", "Impossible to add purchase."}));
+  EXPECT_EQ(prompts.details.back(), "Add a person first.");
   EXPECT_TRUE(Purchases().empty());
   EXPECT_EQ(Read("KSDBMonths.txt"), "");
 }
@@ -100,6 +101,7 @@ TEST_F(PurchaseFormsTest, AddNeedsASelectedItem) {
   state.SelectedItem = "NULL";
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
   EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
+  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
   EXPECT_FALSE(Exists("items/Food NULL.txt"));
 }
 
