@@ -15,9 +15,13 @@ struct Words {
   std::optional<std::string> information;
 };
 
-// Refuses a failed check, otherwise runs the change and reports its outcome.
+// Refuses a failed check (its message, then on the next line why), otherwise runs the change
+// and reports its outcome.
 int CheckedChange(const Status& check, const std::function<Status()>& change) {
-  if (!check.ok()) return Refuse(check.message());
+  if (!check.ok()) {
+    return Refuse(check.detail().empty() ? check.message()
+                                         : check.message() + "\n" + check.detail());
+  }
   return Reported(change());
 }
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -46,21 +45,10 @@ std::optional<PurchaseRecord> DateFields(const std::string& date) {
   return record;
 }
 
-// The typed sum when the whole text is a number ("1e999" reads as infinity), else nothing.
-std::optional<double> ParseSum(const std::string& text) {
-  double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ptr != text.data() + text.size()) return std::nullopt;
-  if (result.ec == std::errc::result_out_of_range) return std::strtod(text.c_str(), nullptr);
-  if (result.ec != std::errc()) return std::nullopt;
-  return value;
-}
-
-// The purchase dialog's rule and messages for the sum.
-int RefuseSum(const std::optional<double>& sum) {
-  const SumCheck check = sum ? CheckSum(*sum) : SumCheck::kNotPositive;
-  if (check == SumCheck::kOk) return kExitOk;
-  return Refuse(check == SumCheck::kOutOfRange ? kSumOutOfRange : "Please type purchase summ.");
+// A refusal's message, then on the next line the detail that says why when there is one.
+int RefuseWithDetail(const Status& status) {
+  if (status.detail().empty()) return Refuse(status.message());
+  return Refuse(status.message() + "\n" + status.detail());
 }
 
 int Record(ExpenseDatabase& db, const RecordArgs& args) {
@@ -70,14 +58,15 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
   if (args.person != kForAll) {
     if (const int refused = RequirePerson(db, args.person)) return refused;
   }
-  const std::optional<double> sum = ParseSum(args.sum);
-  if (const int refused = RefuseSum(sum)) return refused;
+  // The command line reads sums the same in every locale: "," and "." are both decimal marks.
+  const SumEntry sum = CheckTypedSum(args.sum, "", "Please type purchase summ.");
+  if (!sum.status.ok()) return RefuseWithDetail(sum.status);
   if (args.information.find_first_of("\r\n|") != std::string::npos) {
     return Refuse("Invalid purchase information: one line, without \"|\"");
   }
   record->person = args.person;
   record->information = args.information;
-  record->sum = FormatFileAmount(*sum);
+  record->sum = FormatFileAmount(sum.sum);
   return Reported(db.RecordPurchase(args.category, args.item, *record));
 }
 
@@ -114,7 +103,7 @@ void AddRecordCommand(CLI::App& app, CliRun& run) {
   sub->add_option("ITEM", args->item)->required();
   sub->add_option("DATE", args->date, "YYYY-MM-DD")->required();
   sub->add_option("PERSON", args->person, "a person of the catalogue or \"for all\"")->required();
-  sub->add_option("SUM", args->sum, "a decimal number greater than 0")->required();
+  sub->add_option("SUM", args->sum, "a number greater than 0, \"12.50\" or \"12,50\"")->required();
   sub->add_option("INFO", args->information, "a note on one line");
   sub->callback(
       [&run, args] { Act(run, [args](ExpenseDatabase& db) { return Record(db, *args); }); });

@@ -1,7 +1,9 @@
 #include "database/amounts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace kestrune {
 namespace {
@@ -22,7 +24,113 @@ std::string FormatFixed(double amount, std::size_t width) {
   return text;
 }
 
+// A typed sum cut into digit runs and the marks between them ('.', ',' or ' ' for any blank
+// or group separator); `runs` always holds one run more than `marks`.
+struct SumPieces {
+  std::vector<std::string> runs{1};
+  std::vector<std::size_t> at;  // where each mark starts in the text
+  std::vector<char> marks;
+  std::size_t end = 0;  // where the first character that belongs to no sum starts
+};
+
+std::size_t SpaceLength(std::string_view rest, std::string_view group) {
+  for (std::string_view space : {std::string_view(" "), std::string_view("\xC2\xA0"),
+                                 std::string_view("\xE2\x80\xAF"), group}) {
+    if (!space.empty() && rest.starts_with(space)) return space.size();
+  }
+  return 0;
+}
+
+SumPieces SplitSum(std::string_view body, std::string_view group) {
+  SumPieces pieces;
+  std::size_t at = 0;
+  while (at < body.size()) {
+    const char c = body[at];
+    if (c >= '0' && c <= '9') {
+      pieces.runs.back() += c;
+      ++at;
+      continue;
+    }
+    const bool mark = c == '.' || c == ',';
+    const std::size_t length = mark ? 1 : SpaceLength(body.substr(at), group);
+    if (length == 0) break;
+    pieces.at.push_back(at);
+    pieces.marks.push_back(mark ? c : ' ');
+    pieces.runs.emplace_back();
+    at += length;
+  }
+  pieces.end = at;
+  return pieces;
+}
+
+// The index of the decimal mark: the last "," or "." when it is the only one of its kind and not
+// the user's group separator before three digits; marks.size() when there is none.
+std::size_t DecimalMark(const SumPieces& pieces, std::string_view group) {
+  const std::vector<char>& marks = pieces.marks;
+  std::size_t last = marks.size();
+  for (std::size_t i = marks.size(); i-- > 0 && last == marks.size();) {
+    if (marks[i] != ' ') last = i;
+  }
+  if (last == marks.size()) return last;
+  const char kind = marks[last];
+  if (std::count(marks.begin(), marks.end(), kind) > 1) return marks.size();
+  const bool other = std::count(marks.begin(), marks.end(), kind == '.' ? ',' : '.') > 0;
+  if (!other && group == std::string_view(&kind, 1) && pieces.runs[last + 1].size() == 3) {
+    return marks.size();
+  }
+  return last;
+}
+
+// The first mark where no group separator can be, or marks.size(): groups hold three digits
+// (the first one to three), use one kind of mark, and stop at the decimal mark.
+std::size_t MisplacedMark(const SumPieces& pieces, std::size_t decimal) {
+  char group_mark = 0;
+  for (std::size_t i = 0; i < pieces.marks.size(); ++i) {
+    if (i == decimal) continue;
+    const char mark = pieces.marks[i];
+    const std::size_t first = pieces.runs[0].size();
+    if (i > decimal || pieces.runs[i + 1].size() != 3 || first == 0 || first > 3) return i;
+    if (mark != ' ' && group_mark != 0 && mark != group_mark) return i;
+    if (mark != ' ') group_mark = mark;
+  }
+  return pieces.marks.size();
+}
+
+// The digits before and after the decimal mark as one number; huge ones read as infinity.
+std::optional<double> SumValue(const SumPieces& pieces, std::size_t decimal) {
+  std::string number;
+  for (std::size_t i = 0; i < pieces.runs.size(); ++i) {
+    if (i == decimal + 1) number += '.';
+    number += pieces.runs[i];
+  }
+  if (number.empty() || number == ".") return std::nullopt;
+  if (number.front() == '.') number = "0" + number;
+  if (number.back() == '.') number.pop_back();
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) return HUGE_VAL;
+  return value;
+}
+
 }  // namespace
+
+TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator) {
+  while (!text.empty() && IsCBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsCBlank(text.front())) text.remove_prefix(1);
+  const bool negative = text.starts_with('-');
+  std::string_view body = text;
+  if (negative || text.starts_with('+')) body.remove_prefix(1);
+  const SumPieces pieces = SplitSum(body, group_separator);
+  if (pieces.end < body.size()) return {std::nullopt, std::string(body.substr(pieces.end))};
+  const std::size_t decimal = DecimalMark(pieces, group_separator);
+  const std::size_t misplaced = MisplacedMark(pieces, decimal);
+  if (misplaced < pieces.marks.size()) {
+    return {std::nullopt, std::string(body.substr(pieces.at[misplaced]))};
+  }
+  const std::optional<double> value = SumValue(pieces, decimal);
+  if (!value) return {std::nullopt, std::string(text)};
+  return {negative ? -*value : *value, {}};
+}
 
 double ParseAmount(std::string_view text) {
   std::size_t at = 0;

@@ -15,6 +15,20 @@ double ParseAmount(std::string_view text);
 // accepts as an amount line.
 std::optional<double> ReadWholeAmount(std::string_view text);
 
+// A sum as a person types it: the number, or the part of the text that was not understood.
+struct TypedSum {
+  std::optional<double> value;
+  std::string not_understood;  // empty when `value` is set or nothing was typed
+};
+
+// Reads a typed sum: blanks around it, an optional sign, digits with at most one decimal mark
+// "," or ".", and group separators where they are unambiguous ("1.234,50", "1,234.50",
+// "1 234,50"). `group_separator` is the user's own (it may be several bytes, such as a
+// no-break space); a single "," or "." followed by three digits is a group separator only
+// when it is that one, so "12,50" is 12.5 everywhere. Anything else is not a sum: "12abc"
+// gives "abc" as not understood, "1,2,3" gives ",2,3". No exponents, "inf" or "nan".
+TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator);
+
 // Whether a purchase may hold the sum: finite and at most 1,000,000,000 either way, the
 // largest sum the purchase dialog takes.
 bool IsSaneSum(double sum);

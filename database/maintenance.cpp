@@ -75,7 +75,8 @@ Status ExpenseDatabase::GatherAddItem(ChangeSet& changes, const std::string& cat
                                       const std::string& item, const std::string& information) {
   CategoryRecord& record = categories_[category];
   record.name = category;
-  record.items.push_back(ItemEntry{item, information});
+  // The category file lists the newest item first; the catalogue shows the file's order.
+  record.items.insert(record.items.begin(), ItemEntry{item, information});
   FileLines file = ReadLines(changes, CategoryFilePath(category));
   if (!file.status.ok()) return file.status;
   if (!file.existed) file.lines = SplitLines(NewCategoryFile(category, ""));

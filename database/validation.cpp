@@ -10,80 +10,127 @@ namespace {
 constexpr std::size_t kMaxFileName = 255;
 constexpr std::size_t kTxt = 4;  // ".txt"
 
-bool SafeForFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  // A name of white space alone shows as nothing in a list or a page.
-  if (name.find_first_not_of(" \t\v\f\r\n") == std::string::npos) return false;
-  if (name.find('\0') != std::string::npos) return false;
-  return name.find_first_of("\r\n/\\") == std::string::npos;
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
 }
 
-bool SafeItemOrPerson(const std::string& name) {
-  return SafeForFileName(name) && name.find('|') == std::string::npos;
+// Why `name` cannot be (part of) a file name, or nothing when it can.
+std::string FileNameFault(const std::string& name) {
+  if (name.empty()) return "The name is empty.";
+  if (name == "." || name == "..") return "\".\" and \"..\" are not names.";
+  // A name of white space alone shows as nothing in a list or a page.
+  if (name.find_first_not_of(" \t\v\f\r\n") == std::string::npos) return "The name is only blanks.";
+  if (name.find('\0') != std::string::npos) return "The name holds a NUL character.";
+  if (name.find_first_of("\r\n") != std::string::npos) return "The name holds a line break.";
+  const std::size_t slash = name.find_first_of("/\\");
+  if (slash != std::string::npos)
+    return "The name may not hold " + Quoted(name.substr(slash, 1)) + ".";
+  return {};
+}
+
+std::string ItemOrPersonFault(const std::string& name) {
+  std::string fault = FileNameFault(name);
+  if (fault.empty() && name.find('|') != std::string::npos) fault = "The name may not hold \"|\".";
+  return fault;
 }
 
 bool FitsFileName(const std::string& stem) {
   return stem.size() + kTxt <= kMaxFileName;
 }
 
+constexpr const char* kTooLong = "The name is too long for a file name.";
+
 std::string ItemStem(const std::string& category, const std::string& item) {
   return category + " " + item;
 }
 
-// True when another item than (skip_category, skip_item) already uses the file name `stem`.
-bool ItemFileTaken(const ExpenseDatabase& db, const std::string& stem,
-                   const std::string& skip_category, const std::string& skip_item) {
+// Why another item than (skip_category, skip_item) blocks the file name `stem`, or nothing.
+std::string ItemFileTaken(const ExpenseDatabase& db, const std::string& stem,
+                          const std::string& skip_category, const std::string& skip_item) {
   for (const std::string& category : db.GetCategoryNames()) {
     for (const std::string& item : db.GetItemNames(category)) {
       if (category == skip_category && item == skip_item) continue;
-      if (ItemStem(category, item) == stem) return true;
+      if (ItemStem(category, item) == stem) {
+        return "Its file would be the file of the item " + Quoted(item) + " in " +
+               Quoted(category) + ".";
+      }
     }
   }
-  return false;
+  return {};
 }
 
-bool CategoryNameUsable(const std::string& name) {
-  return SafeForFileName(name) && FitsFileName(name);
+std::string CategoryNameFault(const std::string& name) {
+  const std::string fault = FileNameFault(name);
+  return !fault.empty() || FitsFileName(name) ? fault : kTooLong;
 }
 
-// The items of `category` would all keep file names of their own under `new_name`.
-bool ItemsMovable(const ExpenseDatabase& db, const std::string& category,
-                  const std::string& new_name) {
+// Why the items of `category` could not all keep file names of their own under `new_name`.
+std::string ItemsUnmovable(const ExpenseDatabase& db, const std::string& category,
+                           const std::string& new_name) {
   for (const std::string& item : db.GetItemNames(category)) {
     const std::string stem = ItemStem(new_name, item);
-    if (!FitsFileName(stem) || ItemFileTaken(db, stem, category, item)) return false;
+    if (!FitsFileName(stem)) return "The name of its item " + Quoted(item) + " would be too long.";
+    const std::string taken = ItemFileTaken(db, stem, category, item);
+    if (!taken.empty()) return "Its item " + Quoted(item) + ": " + taken;
   }
-  return true;
+  return {};
+}
+
+// Why the item `name` cannot go into `category` (moving from skip_category/skip_item).
+std::string ItemFault(const ExpenseDatabase& db, const std::string& category,
+                      const std::string& name, const std::string& skip_category,
+                      const std::string& skip_item) {
+  if (!db.CategoryExists(category)) {
+    if (!db.HasCategories()) return "Add a category first.";
+    return category.empty() ? "Choose a category first."
+                            : "There is no category " + Quoted(category) + ".";
+  }
+  const std::string stem = ItemStem(category, name);
+  std::string fault = ItemOrPersonFault(name);
+  if (fault.empty() && !FitsFileName(stem)) fault = kTooLong;
+  if (fault.empty() && db.ItemExists(category, name)) {
+    fault = Quoted(category) + " already holds an item " + Quoted(name) + ".";
+  }
+  return fault.empty() ? ItemFileTaken(db, stem, skip_category, skip_item) : fault;
+}
+
+std::string PersonFault(const ExpenseDatabase& db, const std::string& name) {
+  const std::string fault = ItemOrPersonFault(name);
+  if (!fault.empty()) return fault;
+  if (!FitsFileName(name)) return kTooLong;
+  if (name == kForAll) return "\"for all\" stands for the whole household.";
+  return db.PersonExists(name) ? "There is a person " + Quoted(name) + " already." : "";
+}
+
+Status Verdict(const char* message, const std::string& fault) {
+  return fault.empty() ? Status::Ok() : Status::Error(message, fault);
 }
 
 }  // namespace
 
 Status CheckNewCategory(const ExpenseDatabase& db, const std::string& name) {
-  if (!CategoryNameUsable(name) || db.CategoryExists(name)) {
-    return Status::Error(kInvalidCategoryName);
+  std::string fault = CategoryNameFault(name);
+  if (fault.empty() && db.CategoryExists(name)) {
+    fault = "There is a category " + Quoted(name) + " already.";
   }
-  return Status::Ok();
+  return Verdict(kInvalidCategoryName, fault);
 }
 
 Status CheckCategoryEdit(const ExpenseDatabase& db, const std::string& old_name,
                          const std::string& new_name) {
   if (old_name.empty() || !db.CategoryExists(old_name)) return Status::Error(kNothingChosen);
   if (new_name == old_name) return Status::Ok();
-  if (!CategoryNameUsable(new_name) || db.CategoryExists(new_name) ||
-      !ItemsMovable(db, old_name, new_name)) {
-    return Status::Error(kInvalidCategoryName);
+  std::string fault = CategoryNameFault(new_name);
+  if (fault.empty() && db.CategoryExists(new_name)) {
+    fault = "There is a category " + Quoted(new_name) + " already.";
   }
-  return Status::Ok();
+  if (fault.empty()) fault = ItemsUnmovable(db, old_name, new_name);
+  return Verdict(kInvalidCategoryName, fault);
 }
 
 Status CheckNewItem(const ExpenseDatabase& db, const std::string& category,
                     const std::string& name) {
-  const std::string stem = ItemStem(category, name);
-  if (!db.CategoryExists(category) || !SafeItemOrPerson(name) || !FitsFileName(stem) ||
-      db.ItemExists(category, name) || ItemFileTaken(db, stem, "", "")) {
-    return Status::Error(kInvalidItemName);
-  }
-  return Status::Ok();
+  return Verdict(kInvalidItemName, ItemFault(db, category, name, "", ""));
 }
 
 Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
@@ -91,35 +138,43 @@ Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
                      const std::string& new_name) {
   if (!db.ItemExists(old_category, old_name)) return Status::Error(kInvalidItemEdit);
   if (new_category == old_category && new_name == old_name) return Status::Ok();
-  const std::string stem = ItemStem(new_category, new_name);
-  if (!db.CategoryExists(new_category) || !SafeItemOrPerson(new_name) || !FitsFileName(stem) ||
-      db.ItemExists(new_category, new_name) || ItemFileTaken(db, stem, old_category, old_name)) {
-    return Status::Error(kInvalidItemEdit);
-  }
-  return Status::Ok();
+  return Verdict(kInvalidItemEdit, ItemFault(db, new_category, new_name, old_category, old_name));
 }
 
 Status CheckNewPerson(const ExpenseDatabase& db, const std::string& name) {
-  if (!SafeItemOrPerson(name) || !FitsFileName(name) || name == kForAll || db.PersonExists(name)) {
-    return Status::Error(kInvalidPersonName);
-  }
-  return Status::Ok();
+  return Verdict(kInvalidPersonName, PersonFault(db, name));
 }
 
 Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
                        const std::string& new_name) {
   if (old_name.empty() || !db.PersonExists(old_name)) return Status::Error(kNothingChosen);
   if (new_name == old_name) return Status::Ok();
-  if (!SafeItemOrPerson(new_name) || !FitsFileName(new_name) || new_name == kForAll ||
-      db.PersonExists(new_name)) {
-    return Status::Error(kInvalidPersonName);
-  }
-  return Status::Ok();
+  return Verdict(kInvalidPersonName, PersonFault(db, new_name));
 }
 
 SumCheck CheckSum(double sum) {
   if (!(sum > 0.0) || FormatFileAmount(sum) == " 0.00") return SumCheck::kNotPositive;
   return sum <= kLargestSum ? SumCheck::kOk : SumCheck::kOutOfRange;
+}
+
+SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
+                       const char* not_positive) {
+  const TypedSum typed = ReadTypedSum(text, group_separator);
+  if (!typed.value) {
+    const std::string detail = typed.not_understood.empty()
+                                   ? std::string()
+                                   : "\"" + typed.not_understood + "\" is not part of a sum.";
+    return {0.0, Status::Error(not_positive, detail)};
+  }
+  switch (CheckSum(*typed.value)) {
+    case SumCheck::kOk:
+      return {*typed.value, Status::Ok()};
+    case SumCheck::kOutOfRange:
+      return {0.0, Status::Error(kSumOutOfRange)};
+    case SumCheck::kNotPositive:
+      break;
+  }
+  return {0.0, Status::Error(not_positive)};
 }
 
 std::string OneLineInformation(std::string information) {

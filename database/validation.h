@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "database/expense_database.h"
 #include "database/status.h"
@@ -8,7 +9,9 @@
 namespace kestrune {
 
 // The checks every way into the catalogue makes before it changes anything: the entry
-// dialogs and the command-line tool. A refusal carries the dialog's message.
+// dialogs and the command-line tool. A refusal carries the dialog's message and, as its detail,
+// what is wrong: the character that cannot be in a name, the item whose file a new item's file
+// would be, "Add a category first." when there is no category.
 //
 // Beyond "not empty and not in use", a name must be safe to use as (part of) a file name:
 // not only white space (blanks, tabs, \v, \f, \r), no line break, "/", "\" or NUL, not "." or "..",
@@ -47,6 +50,16 @@ enum class SumCheck { kOk, kNotPositive, kOutOfRange };
 // it must be greater than 0 and stay so in the purchase line's "%5.2f" (NaN and 0.001 are
 // not positive), and be finite and at most kLargestSum, so no total can become "inf".
 SumCheck CheckSum(double sum);
+
+// A typed purchase sum read with ReadTypedSum and checked with CheckSum: the sum, or a refusal
+// whose message is `not_positive` (nothing typed, not a number, not greater than 0) or
+// kSumOutOfRange; when part of the text is no sum, the detail quotes that part.
+struct SumEntry {
+  double sum = 0.0;
+  Status status = Status::Ok();
+};
+SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
+                       const char* not_positive);
 
 // An information text made fit for its one line: line breaks become blanks.
 std::string OneLineInformation(std::string information);

@@ -52,20 +52,27 @@ PurchaseToEdit ReadPurchaseToEdit(std::string_view record) {
                         .sum = ParseAmount(fields.sum)};
 }
 
-bool IsItemName(const ExpenseDatabase& db, std::string_view text) {
+// An item target; a damaged catalogue may hold a category name with "/", so every category
+// the target begins with is tried.
+bool ReadItemLink(const ExpenseDatabase& db, std::string_view text, PageLink& link) {
   for (const std::string& category : db.GetCategoryNames()) {
-    for (const std::string& item : db.GetItemNames(category)) {
-      if (item == text) return true;
-    }
+    if (!text.starts_with(category) || text.substr(category.size(), 1) != "/") continue;
+    const std::string item(text.substr(category.size() + 1));
+    if (!db.ItemExists(category, item)) continue;
+    link.command = PageCommand::kSelectName;
+    link.name = item;
+    link.category = category;
+    link.names_item = true;
+    return true;
   }
   return false;
 }
 
 PageLink ReadNameLink(const ExpenseDatabase& db, std::string_view text) {
   PageLink link;
-  link.names_item = IsItemName(db, text);
+  if (ReadItemLink(db, text, link)) return link;
   link.names_category = db.CategoryExists(std::string(text));
-  if (link.names_item || link.names_category) {
+  if (link.names_category) {
     link.command = PageCommand::kSelectName;
     link.name = text;
   }
@@ -73,6 +80,13 @@ PageLink ReadNameLink(const ExpenseDatabase& db, std::string_view text) {
 }
 
 }  // namespace
+
+std::string ItemLinkTarget(std::string_view category, std::string_view item) {
+  std::string target(category);
+  target += '/';
+  target += item;
+  return target;
+}
 
 PageLink ReadPageLink(const ExpenseDatabase& db, std::string_view target,
                       std::string_view data_folder) {

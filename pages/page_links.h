@@ -8,9 +8,11 @@
 namespace kestrune {
 
 // The links on a report page are commands. A link target is a bare command name, "Delete
-// purchase" or "Edit purchase" followed directly by a purchase line, or the name of a
-// category or an item. The browser resolves a target against the page file's folder, so
-// the view sees the data folder, "/" and the target text.
+// purchase" or "Edit purchase" followed directly by a purchase line, the name of a
+// category, or an item as its category, "/" and its name (ItemLinkTarget): two items may
+// share a name in different categories, and a link must open the one it shows. The browser resolves
+// a target against the page file's folder, so the view sees the data folder, "/" and the target
+// text.
 
 inline constexpr std::string_view kDeleteCategoryLink = "Delete expense category";
 inline constexpr std::string_view kDeleteItemLink = "Delete expense item";
@@ -62,9 +64,9 @@ struct PageLink {
   std::string record;
   // kEditPurchase: the record split into its fields.
   PurchaseToEdit purchase;
-  // kSelectName: the name, and whether an item and/or a category bears it (an item is
-  // selected first, then a category).
+  // kSelectName: the name, and whether it is an item (of `category`) or a category.
   std::string name;
+  std::string category;
   bool names_item = false;
   bool names_category = false;
 };
@@ -74,7 +76,11 @@ struct PageLink {
 // trailing "/". Commands are recognised in a fixed order, the first match wins: the ten
 // bare command names and the two purchase commands (matched on their prefix, so a name that
 // begins like one of them is taken as that command), then the category and item names of
-// `db`. Reads the catalogue only; changes nothing.
+// `db`: an item target names an item of the catalogue, any other target a category.
+// Reads the catalogue only; changes nothing.
+// The link target of an item: "CATEGORY/ITEM" (category names hold no "/").
+std::string ItemLinkTarget(std::string_view category, std::string_view item);
+
 PageLink ReadPageLink(const ExpenseDatabase& db, std::string_view target,
                       std::string_view data_folder);
 

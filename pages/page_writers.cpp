@@ -194,7 +194,7 @@ std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, i
   AddTableStart(page);
   AddHeaderRow(page, kItemListHeader);
   for (const std::string& item : db.GetItemNames(category)) {
-    AddListRowStart(page, item, item);
+    AddListRowStart(page, ItemLinkTarget(category, item), item);
     page.Piece("<img src=cnt.gif border=0>");
     page.Text(db.GetItemInfo(category, item));
     AddListRowEnd(page, db.ItemMonthTotal(key, category, item));
@@ -255,7 +255,7 @@ std::string ItemStatisticsPageText(ExpenseDatabase& db, int month_position) {
   AddHeaderRow(page, kItemTotalsHeader);
   for (const std::string& category : db.GetCategoryNames()) {
     for (const std::string& item : db.GetItemNames(category)) {
-      AddListRowStart(page, item, item);
+      AddListRowStart(page, ItemLinkTarget(category, item), item);
       AddTextOrEmptyCell(page, db.GetItemInfo(category, item));
       AddListRowEnd(page, db.ItemMonthTotal(key, category, item));
     }

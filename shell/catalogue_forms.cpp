@@ -8,13 +8,13 @@ namespace {
 
 // Shows a refusal; true when the input passed.
 bool Passed(FormContext& form, const Status& check) {
-  if (!check.ok()) form.prompts.ShowMessage(check.message());
+  if (!check.ok()) form.prompts.ShowRefusal(check);
   return check.ok();
 }
 
 // Shows a failed write; true when the change was made.
 bool Written(FormContext& form, const Status& change) {
-  if (!change.ok()) form.prompts.ShowMessage(change.message());
+  if (!change.ok()) form.prompts.ShowRefusal(change);
   return change.ok();
 }
 

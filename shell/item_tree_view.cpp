@@ -151,7 +151,7 @@ QSize CItemTreeView::sizeHint() const {
                QWidget::sizeHint().height());
 }
 
-bool CItemTreeView::SelectNodeByText(const QString& text) {
+bool CItemTreeView::SelectNodeByText(const QString& text, const QString& parent_text) {
   // A name may stand under several parents (a category under every person); the one
   // under the current node's root is meant first.
   std::vector<QTreeWidgetItem*> nodes;
@@ -163,6 +163,9 @@ bool CItemTreeView::SelectNodeByText(const QString& text) {
   nodes.insert(nodes.end(), all.begin(), all.end());
   for (QTreeWidgetItem* node : nodes) {
     if (node->text(0) != text) continue;
+    if (!parent_text.isEmpty() && (!node->parent() || node->parent()->text(0) != parent_text)) {
+      continue;
+    }
     tree_->setCurrentItem(node);
     node->setExpanded(true);
     return true;

@@ -39,8 +39,9 @@ class CItemTreeView final : public QWidget {
   // selection strings name; any other name leaves the tree as it is.
   void FillTree(const std::string& folder_name);
   // Selects and expands the first node bearing `text`, looking under the current node's
-  // root first, then through the whole tree in order; false when none bears it.
-  bool SelectNodeByText(const QString& text);
+  // root first, then through the whole tree in order; false when none bears it. With a
+  // `parent_text`, only a node under a parent bearing it counts (an item under its category).
+  bool SelectNodeByText(const QString& text, const QString& parent_text = {});
   QTreeWidget* tree() const { return tree_; }
   // As wide as the widest name needs, within fixed bounds: a long name does not push the
   // view aside.

@@ -62,7 +62,9 @@ void PageLinkHandler::RunDialog(const PageLink& link, FormContext& form) {
 
 void PageLinkHandler::SelectNamedNode(const PageLink& link) {
   const QString name = QString::fromStdString(link.name);
-  if (link.names_item) frame_.tree_pane()->SelectNodeByText(name);
+  if (link.names_item) {
+    frame_.tree_pane()->SelectNodeByText(name, QString::fromStdString(link.category));
+  }
   if (link.names_category) frame_.tree_pane()->SelectNodeByText(name);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/purchase_forms.h"
 
+#include <QLocale>
 #include <cstdio>
 
 #include "database/amounts.h"
@@ -10,6 +11,11 @@
 namespace kestrune {
 namespace {
 
+// The group separator of the user's locale, as typed sums may hold it ("1.234,50").
+std::string GroupSeparator() {
+  return QLocale().groupSeparator().toStdString();
+}
+
 std::string TwoDigits(int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d", value);
@@ -17,7 +23,7 @@ std::string TwoDigits(int value) {
 }
 
 bool Written(FormContext& form, const Status& change) {
-  if (!change.ok()) form.prompts.ShowMessage(change.message());
+  if (!change.ok()) form.prompts.ShowRefusal(change);
   return change.ok();
 }
 
@@ -30,12 +36,10 @@ void ShowMonth(FormContext& form, const std::string& month_key, bool added,
 }
 
 // Shows the refusal of a sum the shared rule refuses; `not_positive` is the dialog's own text.
-bool SumAccepted(FormContext& form, double sum, const char* not_positive) {
-  const SumCheck check = CheckSum(sum);
-  if (check != SumCheck::kOk) {
-    form.prompts.ShowMessage(check == SumCheck::kOutOfRange ? kSumOutOfRange : not_positive);
-  }
-  return check == SumCheck::kOk;
+bool SumAccepted(FormContext& form, const PurchaseInput& input, const char* not_positive) {
+  const SumEntry entry = CheckTypedSum(input.sum_text, GroupSeparator(), not_positive);
+  if (!entry.status.ok()) form.prompts.ShowRefusal(entry.status);
+  return entry.status.ok();
 }
 
 }  // namespace
@@ -55,14 +59,16 @@ PurchaseRecord BuildPurchase(const PurchaseInput& input) {
 }
 
 double SumOf(const PurchaseInput& input) {
-  return ParseAmount(input.sum_text);
+  return ReadTypedSum(input.sum_text, GroupSeparator()).value.value_or(0.0);
 }
 
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
-  if (!SumAccepted(form, SumOf(input), "Please type purchase summ.")) return StayOpen();
+  if (!SumAccepted(form, input, "Please type purchase summ.")) return StayOpen();
   const ViewState& state = form.state;
   if (!form.db.HasPersons() || !form.db.ItemExists(state.SelectedCat, state.SelectedItem)) {
-    form.prompts.ShowMessage("Impossible to add purchase.");
+    form.prompts.ShowMessage("Impossible to add purchase.", form.db.HasPersons()
+                                                                ? "Choose an item first."
+                                                                : "Add a person first.");
     return StayOpen();
   }
   const PurchaseRecord record = BuildPurchase(input);
@@ -79,7 +85,7 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
 
 FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
                                const PurchaseInput& input) {
-  if (!SumAccepted(form, SumOf(input), "Invalid purchase summ.")) return StayOpen();
+  if (!SumAccepted(form, input, "Invalid purchase summ.")) return StayOpen();
   const std::string category = form.state.SelectedCat;
   const std::string item = form.state.SelectedItem;
   const PurchaseRecord record = BuildPurchase(input);

@@ -18,6 +18,13 @@ void QtUserPrompts::ShowMessage(const std::string& text) {
   QMessageBox::warning(parent_, "Kestrune", QString::fromStdString(text));
 }
 
+void QtUserPrompts::ShowMessage(const std::string& text, const std::string& detail) {
+  QMessageBox box(QMessageBox::Warning, "Kestrune", QString::fromStdString(text), QMessageBox::Ok,
+                  parent_);
+  box.setInformativeText(QString::fromStdString(detail));
+  box.exec();
+}
+
 bool QtUserPrompts::AskYesNo(const std::string& text) {
   return QMessageBox::question(parent_, "Kestrune", QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;

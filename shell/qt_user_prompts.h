@@ -18,6 +18,7 @@ class QtUserPrompts final : public UserPrompts {
 
   PromptAnswer AskAboutMissingIndex(const std::string& text) override;
   void ShowMessage(const std::string& text) override;
+  void ShowMessage(const std::string& text, const std::string& detail) override;
   bool AskYesNo(const std::string& text) override;
   bool Confirm(const Confirmation& confirmation) override;
   int RunDialog(QDialog& dialog) override;

@@ -6,6 +6,7 @@ class QDialog;
 class QUrl;
 
 #include "database/database_prompt.h"
+#include "database/status.h"
 #include "shell/confirmations.h"
 
 namespace kestrune {
@@ -16,6 +17,16 @@ class UserPrompts : public DatabasePrompt {
  public:
   // A message with an OK button only.
   virtual void ShowMessage(const std::string& text) = 0;
+  // A message with an OK button and, smaller below it, the detail that says why.
+  virtual void ShowMessage(const std::string& text, const std::string& detail) = 0;
+  // A failed status's message, with its detail when it has one.
+  void ShowRefusal(const Status& status) {
+    if (status.detail().empty()) {
+      ShowMessage(status.message());
+    } else {
+      ShowMessage(status.message(), status.detail());
+    }
+  }
   // A question with Yes and No buttons; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
   // A confirmation before a deletion; true for Yes.

@@ -240,8 +240,8 @@ TEST_F(PersonStatisticsTest, APersonsCategoriesAndItemsAddTheShareOfForAll) {
   in.SelectedPersonMenuChild = "Food";
   const std::string items = Describe(Statistic::kPersonItems, in);
   EXPECT_EQ(items.substr(0, items.find('\n')), "title \"Item's statictics\"");
-  EXPECT_NE(items.find("label 0 \"Milk\"\nlabel 1 \"Bread\"\nlabel 9"), std::string::npos);
-  EXPECT_EQ(Series(Statistic::kPersonItems, in), "series \"all months\" 0:22 1:0\n");
+  EXPECT_NE(items.find("label 0 \"Bread\"\nlabel 1 \"Milk\"\nlabel 9"), std::string::npos);
+  EXPECT_EQ(Series(Statistic::kPersonItems, in), "series \"all months\" 0:0 1:22\n");
 
   StatisticsInput months = AllMonths();
   months.SelectedPerson = "Anna";
@@ -277,7 +277,7 @@ TEST_F(PersonStatisticsTest, PersonsOverCategoriesAndOfOneCategory) {
 
   const std::string items = Describe(Statistic::kCategoryItems, in);
   EXPECT_EQ(items.substr(0, items.find('\n')), "title \"Items statictics\"");
-  EXPECT_EQ(Series(Statistic::kCategoryItems, in), "series \"all months\" 0:42 1:0\n");
+  EXPECT_EQ(Series(Statistic::kCategoryItems, in), "series \"all months\" 0:0 1:42\n");
 
   EXPECT_EQ(Series(Statistic::kPersonsByMonths, AllMonths()),
             Lines({"series \"2004 June\" 0:3 1:203 2:3", "series \"2004 May\" 0:22 1:10 2:10"}));

@@ -39,7 +39,7 @@ class MaintenanceTest : public DatabaseTest {
   }
 };
 
-TEST_F(MaintenanceTest, FirstAndSecondItemGoToTheTopOfTheFileAndTheEndInMemory) {
+TEST_F(MaintenanceTest, ANewItemGoesToTheTopOfTheFileAndOfTheListBeforeAndAfterARestart) {
   ASSERT_TRUE(db.AddCategory("Food", "").ok());
   ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "1 l").ok());
   EXPECT_EQ(Read("categories/Food.txt"),
@@ -51,7 +51,7 @@ TEST_F(MaintenanceTest, FirstAndSecondItemGoToTheTopOfTheFileAndTheEndInMemory) 
             Lines({"Food", " ", "begin item list", "Bread|", "Milk|1 l", "end item list",
                    "begin all category expenses", "end all category expenses",
                    "begin persons expenses", "end persons expenses"}));
-  EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Milk", "Bread"}));
+  EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Bread", "Milk"}));
   Load();
   EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Bread", "Milk"}));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "database/amounts.h"
 #include "tests/support/database_fixture.h"
 
 namespace kestrune::testing {
@@ -83,6 +84,47 @@ TEST_F(ValidationTest, TwoItemsNeverShareAFile) {
   EXPECT_EQ(Message(CheckCategoryEdit(db, "Food Milk", "X Milk")), "Invalid category name");
   EXPECT_EQ(Message(CheckCategoryEdit(db, "X", "Food")), "Invalid category name");
   EXPECT_EQ(Message(CheckCategoryEdit(db, "X", "Food Milk Shake")), "ok");
+}
+
+TEST_F(ValidationTest, ARefusalSaysWhatIsWrong) {
+  EXPECT_EQ(CheckNewCategory(db, "a/b").detail(), "The name may not hold \"/\".");
+  EXPECT_EQ(CheckNewItem(db, "Food", "a|b").detail(), "The name may not hold \"|\".");
+  EXPECT_EQ(CheckNewPerson(db, "for all").detail(), "\"for all\" stands for the whole household.");
+  EXPECT_EQ(CheckNewItem(db, "Food Milk", "Shake").detail(),
+            "Its file would be the file of the item \"Milk Shake\" in \"Food\".");
+  EXPECT_EQ(CheckItemEdit(db, "Food", "Bread", "Food", "Milk Shake").detail(),
+            "\"Food\" already holds an item \"Milk Shake\".");
+  ASSERT_TRUE(db.ClearDatabase().ok());
+  EXPECT_EQ(CheckNewItem(db, "", "Tea").detail(), "Add a category first.");
+}
+
+TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
+  const std::pair<const char*, double> sums[] = {{" 12,50 ", 12.5},
+                                                 {"12.5", 12.5},
+                                                 {"1.234,50", 1234.5},
+                                                 {"1,234.50", 1234.5},
+                                                 {"1 234,50", 1234.5},
+                                                 {"1\xC2\xA0"
+                                                  "234",
+                                                  1234},
+                                                 {"1,234", 1.234},
+                                                 {"-4", -4},
+                                                 {",5", 0.5}};
+  for (const auto& [text, value] : sums) EXPECT_EQ(ReadTypedSum(text, "").value, value) << text;
+  EXPECT_EQ(ReadTypedSum("1,234", ",").value, 1234.0);
+  EXPECT_EQ(ReadTypedSum("1.234.567", ".").value, 1234567.0);
+  const std::pair<const char*, const char*> refused[] = {
+      {"12abc", "abc"},  {"1,2,3", ",2,3"},     {"2e9", "e9"}, {"nan", "nan"},
+      {"12, 50", " 50"}, {"1.234,5.6", ",5.6"}, {"-", "-"},    {"", ""}};
+  for (const auto& [text, rest] : refused) {
+    const TypedSum typed = ReadTypedSum(text, "");
+    EXPECT_FALSE(typed.value) << text;
+    EXPECT_EQ(typed.not_understood, rest) << text;
+  }
+  const Status status = CheckTypedSum("12abc", "", "Please type purchase summ.").status;
+  EXPECT_EQ(status.message(), "Please type purchase summ.");
+  EXPECT_EQ(status.detail(), "\"abc\" is not part of a sum.");
+  EXPECT_EQ(CheckTypedSum("2.000.000.000", ".", "x").status.message(), kSumOutOfRange);
 }
 
 TEST(OneLineInformation, LineBreaksBecomeBlanks) {

@@ -100,9 +100,10 @@ TEST_F(EscapingTest, ItemPageEscapesNamesTextsAndLinkTargets) {
 TEST_F(EscapingTest, ListPagesEscapeLinkTextAndEncodeLinkTargets) {
   EXPECT_EQ(CategoryPageText(db, kCategory, -1),
             ExpectedCategoryPageTop(kCategoryText, " ", "0.00 &lt;&amp;&gt;") +
-                ExpectedListRow(kItemHref, kItemText, kCnt + "x &lt; y &amp; &quot;z&quot;",
-                                "3.50 &lt;&amp;&gt;") +
-                ExpectedListRow("%20Tea%20", " Tea ", kCnt, "0.00 &lt;&amp;&gt;") + kExpectedTail);
+                ExpectedListRow(kCategoryHref + "%2F" + kItemHref, kItemText,
+                                kCnt + "x &lt; y &amp; &quot;z&quot;", "3.50 &lt;&amp;&gt;") +
+                ExpectedListRow(kCategoryHref + "%2F Tea%20", " Tea ", kCnt, "0.00 &lt;&amp;&gt;") +
+                kExpectedTail);
   EXPECT_EQ(PersonItemsPageText(db, kPerson, -1),
             ExpectedPersonPageTop("Jo &quot;#3&quot;", "&lt;b&gt;boss&lt;/b&gt;",
                                   "0.00 &lt;&amp;&gt;", "Item's statistics") +

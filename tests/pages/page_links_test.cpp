@@ -45,7 +45,8 @@ std::string Describe(const PageLink& link) {
     case PageCommand::kAddPerson:
       return "add person";
     case PageCommand::kSelectName:
-      return std::string("select [") + link.name + "]" + (link.names_item ? " item" : "") +
+      return std::string("select [") + link.name + "]" +
+             (link.names_item ? " item of [" + link.category + "]" : "") +
              (link.names_category ? " category" : "");
   }
   return "?";
@@ -97,7 +98,7 @@ class PageLinksTest : public DatabaseTest {
           CategoryFile("R&D <\"#1\" 50%>", {"A&B <\"#2?\" 5%>|"}));
     Write("categories/Add item.txt", CategoryFile("Add item", {}));
     Write("categories/Delete purchase stock.txt", CategoryFile("Delete purchase stock", {}));
-    Write("categories/Tea.txt", CategoryFile("Tea", {}));
+    Write("categories/Tea.txt", CategoryFile("Tea", {"Milk|"}));
     Write("categories/javascript:void(0).txt", CategoryFile("javascript:void(0)", {"file:x|"}));
     Write("items/Food Milk.txt",
           Lines({"begin purchase list", "2004|May|02|Anna|data:a/b\\c #1 ?x 5% & <i>| 3.50",
@@ -141,7 +142,7 @@ TEST_F(PageLinksTest, ThePageFileItsImagesAndOtherFoldersRunNothing) {
        std::vector<std::string>{kData + "/temp.tmp", kData + "/2.css", kData + "/cnt.gif", kData,
                                 kData + "/", kData + "Add item", std::string("/elsewhere/Add item"),
                                 std::string("/home/jo/kestrune/Add item"), kData + "/add item",
-                                kData + "/milk", kData + "/Food/Milk"}) {
+                                kData + "/milk", kData + "/Food/Milk/x"}) {
     EXPECT_EQ(ReadPageLink(db, target, kData).command, PageCommand::kNone) << target;
   }
 }
@@ -175,11 +176,14 @@ TEST_F(PageLinksTest, CommandsAreTestedBeforeNamesAndPurchaseCommandsOnTheirPref
   // Categories whose names read as commands are taken as those commands.
   EXPECT_EQ(Describe(Read("Add item")), "add item");
   EXPECT_EQ(Describe(Read("Delete purchase stock")), "delete purchase [ stock]");
-  // A name borne by an item and a category selects the item first, then the category.
-  EXPECT_EQ(Describe(Read("Tea")), "select [Tea] item category");
+  // An item is named with its category, as two categories may hold items of one name.
+  EXPECT_EQ(Describe(Read("Tea")), "select [Tea] category");
   EXPECT_EQ(Describe(Read("Food")), "select [Food] category");
-  EXPECT_EQ(Describe(Read("Milk")), "select [Milk] item");
-  EXPECT_EQ(Describe(Read(" Tea ")), "select [ Tea ] item");
+  EXPECT_EQ(Describe(Read("Tea/Milk")), "select [Milk] item of [Tea]");
+  EXPECT_EQ(Describe(Read("Food/ Tea ")), "select [ Tea ] item of [Food]");
+  for (const char* bare : {"Milk", " Tea ", "Tea/Tea", "Food/"}) {
+    EXPECT_EQ(Describe(Read(bare)), "none") << bare;
+  }
 }
 
 TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {
@@ -192,24 +196,28 @@ TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {
           "delete purchase [2004|May|01|for all||12.00]",
           "edit purchase [2004|May|01|for all||12.00]"}));
   EXPECT_EQ(LinksOf(db, CategoryPageText(db, "Food", -1)),
-            (std::vector<std::string>{"delete category", "delete category", "edit category",
-                                      "edit category", "add item", "add item", "select [Milk] item",
-                                      "select [ Tea ] item", "select [Tea] item category"}));
+            (std::vector<std::string>{
+                "delete category", "delete category", "edit category", "edit category", "add item",
+                "add item", "select [Milk] item of [Food]", "select [ Tea ] item of [Food]",
+                "select [Tea] item of [Food]"}));
   EXPECT_EQ(
       LinksOf(db, PersonPageText(db, "Anna", -1)),
       (std::vector<std::string>{"delete person", "delete person", "edit person", "edit person",
                                 "add item", "delete purchase [ stock]", "select [Food] category",
-                                "select [R&D <\"#1\" 50%>] category", "select [Tea] item category",
+                                "select [R&D <\"#1\" 50%>] category", "select [Tea] category",
                                 "select [javascript:void(0)] category"}));
-  EXPECT_EQ(LinksOf(db, PersonItemsPageText(db, "Anna", -1)),
-            (std::vector<std::string>{
-                "delete person", "delete person", "edit person", "edit person",
-                "select [Food] category", "select [Food] category", "select [Food] category",
-                "select [R&D <\"#1\" 50%>] category", "select [javascript:void(0)] category"}));
-  EXPECT_EQ(LinksOf(db, ItemStatisticsPageText(db, -1)),
-            (std::vector<std::string>{"select [Milk] item", "select [ Tea ] item",
-                                      "select [Tea] item category",
-                                      "select [A&B <\"#2?\" 5%>] item", "select [file:x] item"}));
+  EXPECT_EQ(
+      LinksOf(db, PersonItemsPageText(db, "Anna", -1)),
+      (std::vector<std::string>{"delete person", "delete person", "edit person", "edit person",
+                                "select [Food] category", "select [Food] category",
+                                "select [Food] category", "select [R&D <\"#1\" 50%>] category",
+                                "select [Tea] category", "select [javascript:void(0)] category"}));
+  EXPECT_EQ(
+      LinksOf(db, ItemStatisticsPageText(db, -1)),
+      (std::vector<std::string>{
+          "select [Milk] item of [Food]", "select [ Tea ] item of [Food]",
+          "select [Tea] item of [Food]", "select [A&B <\"#2?\" 5%>] item of [R&D <\"#1\" 50%>]",
+          "select [Milk] item of [Tea]", "select [file:x] item of [javascript:void(0)]"}));
 }
 
 }  // namespace

@@ -122,12 +122,12 @@ TEST_F(PageWritersTest, ItemPageOfAMonthWithoutItsPurchasesHasTheHeaderOnly) {
 TEST_F(PageWritersTest, CategoryPageListsItemsInListOrderWithTheirTotals) {
   EXPECT_EQ(CategoryPageText(db, "Food", -1),
             ExpectedCategoryPageTop("Food", "daily food", "29.50 EUR") +
-                ExpectedListRow("Milk", "Milk", kCnt + "1 l, organic", "25.50 EUR") +
-                ExpectedListRow("Bread", "Bread", kCnt, "4.00 EUR") + kExpectedTail);
+                ExpectedListRow("Food%2FMilk", "Milk", kCnt + "1 l, organic", "25.50 EUR") +
+                ExpectedListRow("Food%2FBread", "Bread", kCnt, "4.00 EUR") + kExpectedTail);
   EXPECT_EQ(CategoryPageText(db, "Food", 1),
             ExpectedCategoryPageTop("Food", "daily food", "10.00 EUR") +
-                ExpectedListRow("Milk", "Milk", kCnt + "1 l, organic", "10.00 EUR") +
-                ExpectedListRow("Bread", "Bread", kCnt, "0.00 EUR") + kExpectedTail);
+                ExpectedListRow("Food%2FMilk", "Milk", kCnt + "1 l, organic", "10.00 EUR") +
+                ExpectedListRow("Food%2FBread", "Bread", kCnt, "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, CategoryWithoutItemsShowsTheItemHeaderOnly) {
@@ -157,11 +157,13 @@ TEST_F(PageWritersTest, PersonItemsPageLinksEachItemToItsCategory) {
 
 TEST_F(PageWritersTest, ItemStatisticsPageShowsEveryItemAndNbspForNoInformation) {
   EXPECT_EQ(ItemStatisticsPageText(db, -1),
-            kExpectedStatisticsTop + ExpectedListRow("Milk", "Milk", "1 l, organic", "25.50 EUR") +
-                ExpectedListRow("Bread", "Bread", "&nbsp", "4.00 EUR") + kExpectedTail);
+            kExpectedStatisticsTop +
+                ExpectedListRow("Food%2FMilk", "Milk", "1 l, organic", "25.50 EUR") +
+                ExpectedListRow("Food%2FBread", "Bread", "&nbsp", "4.00 EUR") + kExpectedTail);
   EXPECT_EQ(ItemStatisticsPageText(db, 1),
-            kExpectedStatisticsTop + ExpectedListRow("Milk", "Milk", "1 l, organic", "10.00 EUR") +
-                ExpectedListRow("Bread", "Bread", "&nbsp", "0.00 EUR") + kExpectedTail);
+            kExpectedStatisticsTop +
+                ExpectedListRow("Food%2FMilk", "Milk", "1 l, organic", "10.00 EUR") +
+                ExpectedListRow("Food%2FBread", "Bread", "&nbsp", "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, WritersReplaceThePageFileWithTheirPage) {

@@ -50,6 +50,8 @@ TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
   // With no category chosen (an empty chooser) the item is refused, not filed under "".
   EXPECT_FALSE(SubmitNewItem(form, "", "Milk", "").close);
   EXPECT_FALSE(db.ItemExists("", "Milk"));
+  EXPECT_EQ(prompts.details,
+            (Strings{"\"Food\" already holds an item \"Bread\".", "Choose a category first."}));
 }
 
 TEST_F(CatalogueFormsTest, EditsWithNothingChosenSayErrorAndClose) {

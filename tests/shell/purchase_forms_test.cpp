@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #include "tests/shell/forms_fixture.h"
 
 namespace kestrune {
@@ -47,7 +49,7 @@ TEST_F(PurchaseFormsTest, TheRecordKeepsItsFormats) {
 }
 
 TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
-  const FormOutcome outcome = SubmitNewPurchase(form, Input("12.5"));
+  const FormOutcome outcome = SubmitNewPurchase(form, Input(" 12,50 "));
   EXPECT_TRUE(outcome.close);
   EXPECT_TRUE(outcome.afterwards.refill_months);
   EXPECT_EQ(outcome.afterwards.select_month, "2024 March");
@@ -64,11 +66,13 @@ TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
 }
 
 TEST_F(PurchaseFormsTest, AddRefusesWithItsMessagesInOrder) {
-  for (const char* sum : {"0", "-4", "abc", ""}) {
+  for (const char* sum : {"0", "-4", "abc", "", "12abc"}) {
     EXPECT_FALSE(SubmitNewPurchase(form, Input(sum)).close) << sum;
   }
-  EXPECT_EQ(prompts.messages, Strings(4, "Please type purchase summ."));
-  EXPECT_FALSE(SubmitNewPurchase(form, Input("2e9")).close);
+  EXPECT_EQ(prompts.messages, Strings(5, "Please type purchase summ."));
+  EXPECT_EQ(prompts.details,
+            (Strings{"\"abc\" is not part of a sum.", "\"abc\" is not part of a sum."}));
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("2000000000")).close);
   EXPECT_EQ(prompts.messages.back(), kSumOutOfRange);
   Check(db.DeletePerson("Anna"));
   Check(db.DeletePerson("Bob"));
@@ -77,14 +81,27 @@ TEST_F(PurchaseFormsTest, AddRefusesWithItsMessagesInOrder) {
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5", 3, "for all")).close);
   EXPECT_EQ(prompts.messages,
             (Strings{"Please type purchase summ.", "Impossible to add purchase."}));
+  EXPECT_EQ(prompts.details.back(), "Add a person first.");
   EXPECT_TRUE(Purchases().empty());
   EXPECT_EQ(Read("KSDBMonths.txt"), "");
+}
+
+TEST_F(PurchaseFormsTest, AThousandsSeparatorIsTheUsersOwn) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German));
+  const bool german = SubmitNewPurchase(form, Input("1.234")).close;
+  QLocale::setDefault(QLocale::c());
+  const bool c = SubmitNewPurchase(form, Input("1.234")).close;
+  QLocale::setDefault(before);
+  ASSERT_TRUE(german && c);
+  EXPECT_EQ(Purchases(), (Strings{"2024|March|05|Anna|| 1.23", "2024|March|05|Anna||1234.00"}));
 }
 
 TEST_F(PurchaseFormsTest, AddNeedsASelectedItem) {
   state.SelectedItem = "NULL";
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
   EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
+  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
   EXPECT_FALSE(Exists("items/Food NULL.txt"));
 }
 
@@ -108,8 +125,13 @@ TEST_F(PurchaseFormsTest, AnEditMayMoveThePurchaseToAnotherMonth) {
   EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread"), 0.0);
   EXPECT_DOUBLE_EQ(db.ItemMonthTotal("2024 April", "Food", "Bread"), 7.0);
   EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("0")).close);
-  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("inf")).close);
-  EXPECT_EQ(prompts.messages, (Strings{"Invalid purchase summ.", kSumOutOfRange}));
+  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("7,5x")).close);
+  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("1e99")).close);
+  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("1000000000,01")).close);
+  EXPECT_EQ(prompts.messages, (Strings{"Invalid purchase summ.", "Invalid purchase summ.",
+                                       "Invalid purchase summ.", kSumOutOfRange}));
+  EXPECT_EQ(prompts.details,
+            (Strings{"\"x\" is not part of a sum.", "\"e99\" is not part of a sum."}));
   EXPECT_EQ(Purchases(), Strings{"2024|April|05|Anna|| 7.00"});
 }
 

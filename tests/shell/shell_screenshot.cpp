@@ -27,6 +27,9 @@ class PicturingPrompts final : public kestrune::UserPrompts {
     return kestrune::PromptAnswer::kExit;
   }
   void ShowMessage(const std::string& text) override { std::cerr << text << "\n"; }
+  void ShowMessage(const std::string& text, const std::string& detail) override {
+    std::cerr << text << "\n" << detail << "\n";
+  }
   bool AskYesNo(const std::string&) override { return false; }
   bool Confirm(const kestrune::Confirmation& confirmation) override {
     kestrune::CConfirmationDialog dialog(confirmation, nullptr);

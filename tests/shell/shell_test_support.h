@@ -38,6 +38,10 @@ class ScriptedPrompts : public UserPrompts {
     return index_answer;
   }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowMessage(const std::string& text, const std::string& detail) override {
+    messages.push_back(text);
+    details.push_back(detail);
+  }
   bool AskYesNo(const std::string& text) override {
     asked.push_back(text);
     return NextAnswer();
@@ -64,6 +68,7 @@ class ScriptedPrompts : public UserPrompts {
   std::vector<std::string> asked;
   std::vector<std::string> details;  // what each confirmation named
   std::vector<std::string> messages;
+  std::vector<std::string> details;  // the detail under each message that has one
   std::deque<std::function<void(QDialog&)>> dialog_handlers;
   std::vector<std::string> dialogs;  // titles of the dialogs run
   std::vector<std::string> opened;   // URLs opened

@@ -50,11 +50,11 @@ TEST_F(TreeContentTest, CategoriesWithTheirItemsAndTheSelectedNode) {
   Fill();
   state.SelectedCat = "Food";
   state.SelectedItem = "NULL";
-  EXPECT_EQ(Tree(Folder::kCategories), "Food/0*+[Bread/4 Milk/4] Home/0+");
+  EXPECT_EQ(Tree(Folder::kCategories), "Food/0*+[Milk/4 Bread/4] Home/0+");
   state.SelectedItem = "Milk";
-  EXPECT_EQ(Tree(Folder::kCategories), "Food/0+[Bread/4 Milk/4*] Home/0+");
+  EXPECT_EQ(Tree(Folder::kCategories), "Food/0+[Milk/4* Bread/4] Home/0+");
   // Before the view has been shown, no item node is selected.
-  EXPECT_EQ(Tree(Folder::kCategories, false), "Food/0+[Bread/4 Milk/4] Home/0+");
+  EXPECT_EQ(Tree(Folder::kCategories, false), "Food/0+[Milk/4 Bread/4] Home/0+");
 }
 
 TEST_F(TreeContentTest, PersonsInNameOrderWithTheirStatisticsNodes) {
@@ -85,7 +85,7 @@ TEST_F(TreeContentTest, StatisticsFolderListsCategoriesItemsAndPersons) {
   state.SelectedStatisticMenuChild = "Bread";
   EXPECT_EQ(Tree(Folder::kStatistics),
             "Category's statistics/2+[Food/0 Home/0] "
-            "Item's statistics/2+[Food/0[Bread/4* Milk/4] Home/0] "
+            "Item's statistics/2+[Food/0[Milk/4 Bread/4*] Home/0] "
             "Person's statistics/1+[Anna/1 Bob/1] Statistics by months/3");
   state.SelectedStatisticType = "Person's statistics";
   state.SelectedStatisticMenu = "Anna";
