@@ -60,9 +60,11 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this category?",
                                                      "Are you sure to delete this person?",
                                                      "Are you sure to delete this purchase?"}));
+  // The Add item dialog was left without a name: its refusal says so, then each
+  // confirmation names its subject.
   EXPECT_EQ(prompts.details,
             (std::vector<std::string>{
-                "\"Home\" with its 1 item and their purchases.",
+                "The name is empty.", "\"Home\" with its 1 item and their purchases.",
                 "\"Bob\" and the 1 purchase recorded for them; purchases for all stay.",
                 "01 February 2024, Bob, 700.00 from \"Rent\" of \"Home\"."}));
   EXPECT_TRUE(main.db().PersonExists("Bob"));

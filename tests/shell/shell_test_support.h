@@ -66,9 +66,8 @@ class ScriptedPrompts : public UserPrompts {
   PromptAnswer index_answer = PromptAnswer::kCreateNewFile;
   std::deque<bool> answers;  // Yes/No answers in order; Yes when none is left
   std::vector<std::string> asked;
-  std::vector<std::string> details;  // what each confirmation named
   std::vector<std::string> messages;
-  std::vector<std::string> details;  // the detail under each message that has one
+  std::vector<std::string> details;  // the detail of each confirmation or message with one
   std::deque<std::function<void(QDialog&)>> dialog_handlers;
   std::vector<std::string> dialogs;  // titles of the dialogs run
   std::vector<std::string> opened;   // URLs opened
