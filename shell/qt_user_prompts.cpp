@@ -1,6 +1,7 @@
 #include "shell/qt_user_prompts.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -8,6 +9,21 @@
 #include "shell/database_error_dialog.h"
 
 namespace kestrune {
+namespace {
+
+// Messages quote names and notes as typed: a name such as "<b>x" is shown, never rendered.
+int RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+                  const std::string& detail, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, "Kestrune", QString::fromStdString(text), buttons, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setInformativeText(QString::fromStdString(detail));
+  for (QLabel* label : box.findChildren<QLabel*>()) {
+    if (label->objectName() == "qt_msgbox_informativelabel") label->setTextFormat(Qt::PlainText);
+  }
+  return box.exec();
+}
+
+}  // namespace
 
 PromptAnswer QtUserPrompts::AskAboutMissingIndex(const std::string& text) {
   CDatabaseErrorDialog dialog(QString::fromStdString(text), parent_);
@@ -15,19 +31,16 @@ PromptAnswer QtUserPrompts::AskAboutMissingIndex(const std::string& text) {
 }
 
 void QtUserPrompts::ShowMessage(const std::string& text) {
-  QMessageBox::warning(parent_, "Kestrune", QString::fromStdString(text));
+  ShowMessage(text, {});
 }
 
 void QtUserPrompts::ShowMessage(const std::string& text, const std::string& detail) {
-  QMessageBox box(QMessageBox::Warning, "Kestrune", QString::fromStdString(text), QMessageBox::Ok,
-                  parent_);
-  box.setInformativeText(QString::fromStdString(detail));
-  box.exec();
+  RunMessageBox(parent_, QMessageBox::Warning, text, detail, QMessageBox::Ok);
 }
 
 bool QtUserPrompts::AskYesNo(const std::string& text) {
-  return QMessageBox::question(parent_, "Kestrune", QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+  return RunMessageBox(parent_, QMessageBox::Question, text, {},
+                       QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
 }
 
 bool QtUserPrompts::Confirm(const Confirmation& confirmation) {

@@ -1,14 +1,17 @@
 // What the window makes of the household's own texts and keys: names that look like markup
 // or run long, pane widths, the purchase dialog's fields and the keyboard shortcuts.
+#include <QApplication>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/qt_user_prompts.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -107,6 +110,23 @@ TEST_F(WindowTextTest, CommonCommandsHaveKeysAndTheHelpPageListsEveryKey) {
     EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(info.shortcut))) << info.shortcut;
   }
   EXPECT_GE(keyed, 5);
+}
+
+// A message quoting a name shows the name's characters, never bold text.
+TEST(MessageBoxText, NamesInAMessageAndItsDetailArePlainText) {
+  QtUserPrompts prompts;
+  std::vector<std::pair<QString, Qt::TextFormat>> labels;
+  QTimer::singleShot(0, [&labels] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) labels.emplace_back(label->text(), label->textFormat());
+    }
+    box->close();
+  });
+  prompts.ShowMessage("Invalid item name", "\"<b>x<b>\" is in use.");
+  ASSERT_EQ(labels.size(), 2u);
+  for (const auto& [text, format] : labels) EXPECT_EQ(format, Qt::PlainText) << text.toStdString();
 }
 
 }  // namespace
