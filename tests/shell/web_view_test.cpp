@@ -250,6 +250,14 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST_F(WebViewTest, TheWelcomePageOfAnEmptyBookOpensTheDialogsOfItsSteps) {
+  Open();
+  ASSERT_TRUE(WaitForText("Welcome to Kestrune"));
+  ASSERT_TRUE(Follow("Add person"));
+  ASSERT_TRUE(Follow("Add expense category"));
+  EXPECT_EQ(prompts.dialogs.size(), 2u);
+}
+
 TEST_F(WebViewTest, APageIsPrintedAsTheBrowserShowsIt) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
