@@ -1,6 +1,7 @@
 #include "shell/purchase_dialog.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <algorithm>
 
 #include "database/records.h"
@@ -74,6 +75,13 @@ CPurchaseDialog::CPurchaseDialog(FormContext& form, std::string old_line, const 
 
 void CPurchaseDialog::createFields(const QString& heading) {
   addHeading(heading);
+  // The purchase goes to the item chosen in the tree; the dialog says which.
+  auto* item = new QLabel(QString::fromStdString(form_.state.SelectedItem + " (" +
+                                                 form_.state.SelectedCat + ")"),
+                          this);
+  item->setObjectName("item");
+  item->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+  addRow("Expense item:", item);
   date_ = new CDateField(this);
   date_->setObjectName("date");
   date_->setCalendarPopup(true);

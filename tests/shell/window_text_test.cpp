@@ -64,11 +64,12 @@ TEST_F(WindowTextTest, PaneWidthsTheUserLeavesComeBackNextTime) {
   EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
 }
 
-TEST_F(WindowTextTest, ThePurchaseDialogKeepsTheTypedMonthAndANoteOnOneLine) {
+TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteOnOneLine) {
   PrepareHousehold();
   Open();
   ASSERT_TRUE(SelectNode("Bread"));
   Then([](QDialog& d) {
+    EXPECT_EQ(d.findChild<QLabel*>("item")->text(), "Bread (Food)");
     auto* date = d.findChild<QDateEdit*>("date");
     date->setDate(QDate(2024, 1, 31));
     date->setCurrentSection(QDateTimeEdit::MonthSection);
