@@ -72,6 +72,11 @@ int Refuse(const std::string& message) {
   return kExitRefused;
 }
 
+int Refuse(const Status& check) {
+  if (check.detail().empty()) return Refuse(check.message());
+  return Refuse(check.message() + "\n" + check.detail());
+}
+
 int RequireCategory(const ExpenseDatabase& db, const std::string& category) {
   return db.CategoryExists(category) ? kExitOk : Refuse("Unknown category: " + category);
 }

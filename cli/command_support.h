@@ -36,6 +36,8 @@ int ReportWriteFailures(ExpenseDatabase& db, int status);
 
 // Prints the refusal to standard error; returns status 1.
 int Refuse(const std::string& message);
+// Refuse with a failed check's message and, on the next line, the detail that says why.
+int Refuse(const Status& check);
 
 // 0 when the catalogue holds the name, otherwise its refusal ("Unknown category: NAME",
 // "Unknown item: NAME in CATEGORY" after the category, "Unknown person: NAME"), status 1.

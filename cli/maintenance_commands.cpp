@@ -18,10 +18,7 @@ struct Words {
 // Refuses a failed check (its message, then on the next line why), otherwise runs the change
 // and reports its outcome.
 int CheckedChange(const Status& check, const std::function<Status()>& change) {
-  if (!check.ok()) {
-    return Refuse(check.detail().empty() ? check.message()
-                                         : check.message() + "\n" + check.detail());
-  }
+  if (!check.ok()) return Refuse(check);
   return Reported(change());
 }
 

@@ -45,12 +45,6 @@ std::optional<PurchaseRecord> DateFields(const std::string& date) {
   return record;
 }
 
-// A refusal's message, then on the next line the detail that says why when there is one.
-int RefuseWithDetail(const Status& status) {
-  if (status.detail().empty()) return Refuse(status.message());
-  return Refuse(status.message() + "\n" + status.detail());
-}
-
 int Record(ExpenseDatabase& db, const RecordArgs& args) {
   if (const int refused = RequireItem(db, args.category, args.item)) return refused;
   std::optional<PurchaseRecord> record = DateFields(args.date);
@@ -60,7 +54,7 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
   }
   // The command line reads sums the same in every locale: "," and "." are both decimal marks.
   const SumEntry sum = CheckTypedSum(args.sum, "", "Please type purchase summ.");
-  if (!sum.status.ok()) return RefuseWithDetail(sum.status);
+  if (!sum.status.ok()) return Refuse(sum.status);
   if (args.information.find_first_of("\r\n|") != std::string::npos) {
     return Refuse("Invalid purchase information: one line, without \"|\"");
   }

@@ -128,6 +128,14 @@ bool ExpenseDatabase::HasCategories() const {
   return !categories_.empty();
 }
 
+bool ExpenseDatabase::HasItems() const {
+  if (!HasCategories()) return false;
+  for (const auto& [name, category] : categories_) {
+    if (!category.items.empty()) return true;
+  }
+  return false;
+}
+
 std::string ExpenseDatabase::MonthKeyAt(int position) const {
   if (position < 0) return std::string(kAllMonths);
   return months_.at(static_cast<std::size_t>(position));

@@ -77,6 +77,8 @@ class ExpenseDatabase {
   // False when a category named "" or " " exists; otherwise whether any category exists.
   bool HasCategories() const;
   bool HasPersons() const { return !persons_.empty(); }
+  // Whether HasCategories and any category holds an item.
+  bool HasItems() const;
 
   const std::string& currency() const { return currency_; }
   void set_currency(std::string currency) { currency_ = std::move(currency); }

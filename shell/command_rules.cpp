@@ -42,18 +42,6 @@ std::optional<bool> CommandChecked(int command_id, const ViewState& state,
   }
 }
 
-namespace {
-
-bool HasItems(const ExpenseDatabase& db) {
-  if (!db.HasCategories()) return false;
-  for (const std::string& category : db.GetCategoryNames()) {
-    if (!db.GetItemNames(category).empty()) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 bool CommandAvailable(int command_id, const ExpenseDatabase& db) {
   switch (command_id) {
     case kCmdEditCategory:
@@ -63,7 +51,7 @@ bool CommandAvailable(int command_id, const ExpenseDatabase& db) {
     case kCmdEditItem:
     case kCmdDeleteItem:
     case kCmdAddPurchase:
-      return HasItems(db);
+      return db.HasItems();
     case kCmdEditPerson:
     case kCmdDeletePerson:
       return db.HasPersons();
