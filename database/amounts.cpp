@@ -96,13 +96,19 @@ std::size_t MisplacedMark(const SumPieces& pieces, std::size_t decimal) {
   return pieces.marks.size();
 }
 
-// The digits before and after the decimal mark as one number; huge ones read as infinity.
-std::optional<double> SumValue(const SumPieces& pieces, std::size_t decimal) {
+// The digits before and after the decimal mark, with "." between them.
+std::string DecimalText(const SumPieces& pieces, std::size_t decimal) {
   std::string number;
   for (std::size_t i = 0; i < pieces.runs.size(); ++i) {
     if (i == decimal + 1) number += '.';
     number += pieces.runs[i];
   }
+  return number;
+}
+
+// The digits before and after the decimal mark as one number; huge ones read as infinity.
+std::optional<double> SumValue(const SumPieces& pieces, std::size_t decimal) {
+  std::string number = DecimalText(pieces, decimal);
   if (number.empty() || number == ".") return std::nullopt;
   if (number.front() == '.') number = "0" + number;
   if (number.back() == '.') number.pop_back();
@@ -121,15 +127,18 @@ TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator) {
   std::string_view body = text;
   if (negative || text.starts_with('+')) body.remove_prefix(1);
   const SumPieces pieces = SplitSum(body, group_separator);
-  if (pieces.end < body.size()) return {std::nullopt, std::string(body.substr(pieces.end))};
+  if (pieces.end < body.size()) {
+    return {std::nullopt, std::nullopt, std::string(body.substr(pieces.end))};
+  }
   const std::size_t decimal = DecimalMark(pieces, group_separator);
   const std::size_t misplaced = MisplacedMark(pieces, decimal);
   if (misplaced < pieces.marks.size()) {
-    return {std::nullopt, std::string(body.substr(pieces.at[misplaced]))};
+    return {std::nullopt, std::nullopt, std::string(body.substr(pieces.at[misplaced]))};
   }
   const std::optional<double> value = SumValue(pieces, decimal);
-  if (!value) return {std::nullopt, std::string(text)};
-  return {negative ? -*value : *value, {}};
+  if (!value) return {std::nullopt, std::nullopt, std::string(text)};
+  const Cents cents = ParseCents(DecimalText(pieces, decimal));
+  return {negative ? -*value : *value, negative ? -cents : cents, {}};
 }
 
 double ParseAmount(std::string_view text) {
@@ -167,6 +176,135 @@ std::string FormatFileAmount(double amount) {
 
 std::string FormatShownAmount(double amount) {
   return FormatFixed(amount, 3);
+}
+
+}  // namespace kestrune
+
+namespace kestrune {
+namespace {
+
+// A decimal number's digits and where its point stands: "12.345" is {"12345", 2}.
+struct DecimalDigits {
+  std::string digits;
+  long long point = 0;
+};
+
+// The decimal number at the start of `text` (no sign, no blanks): how many characters it
+// takes, 0 when none. Takes an exponent only when digits follow the "e".
+std::size_t ScanDecimal(std::string_view text, DecimalDigits& out) {
+  std::size_t at = 0;
+  bool any = false;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, any = true) {
+    out.digits += text[at];
+  }
+  out.point = static_cast<long long>(out.digits.size());
+  if (at < text.size() && text[at] == '.') {
+    std::size_t frac = at + 1;
+    for (; frac < text.size() && text[frac] >= '0' && text[frac] <= '9'; ++frac, any = true) {
+      out.digits += text[frac];
+    }
+    if (any) at = frac;
+  }
+  if (!any) return 0;
+  std::size_t exp = at + 1;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    const bool minus = exp < text.size() && text[exp] == '-';
+    if (exp < text.size() && (text[exp] == '-' || text[exp] == '+')) ++exp;
+    long long shift = 0;
+    std::size_t digits_at = exp;
+    for (; exp < text.size() && text[exp] >= '0' && text[exp] <= '9'; ++exp) {
+      shift = std::min(shift * 10 + (text[exp] - '0'), 100000LL);
+    }
+    if (exp > digits_at) {
+      out.point += minus ? -shift : shift;
+      at = exp;
+    }
+  }
+  return at;
+}
+
+// The digits as cents, rounded half away from zero; kHugeCents when too large.
+Cents ToCents(const DecimalDigits& number) {
+  const long long whole = number.point + 2;  // digits that make the cents
+  Cents cents = 0;
+  for (long long i = 0; i < whole; ++i) {
+    const char digit = i < static_cast<long long>(number.digits.size()) && i >= 0
+                           ? number.digits[static_cast<std::size_t>(i)]
+                           : '0';
+    if (cents > kHugeCents / 10) return kHugeCents;
+    cents = cents * 10 + (digit - '0');
+  }
+  const bool round_up = whole >= 0 && whole < static_cast<long long>(number.digits.size()) &&
+                        number.digits[static_cast<std::size_t>(whole)] >= '5';
+  return std::min(cents + (round_up ? 1 : 0), kHugeCents);
+}
+
+struct SignedScan {
+  Cents cents = 0;
+  std::size_t end = 0;  // 0 when no number was found
+};
+
+SignedScan ScanCents(std::string_view text) {
+  std::size_t at = 0;
+  const bool minus = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++at;
+  DecimalDigits number;
+  const std::size_t taken = ScanDecimal(text.substr(at), number);
+  if (taken == 0) return {};
+  const Cents cents = ToCents(number);
+  return {minus ? -cents : cents, at + taken};
+}
+
+std::string FormatCents(Cents amount, std::size_t width) {
+  const bool minus = amount < 0;
+  const std::uint64_t magnitude =
+      minus ? ~static_cast<std::uint64_t>(amount) + 1 : static_cast<std::uint64_t>(amount);
+  std::string cents = std::to_string(magnitude % 100);
+  if (cents.size() < 2) cents.insert(0, "0");
+  std::string text = (minus ? "-" : "") + std::to_string(magnitude / 100) + "." + cents;
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+constexpr Cents kLargestSumCents = 100'000'000'000;  // 1,000,000,000.00
+
+}  // namespace
+
+Cents ParseCents(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsCBlank(text[at])) ++at;
+  return ScanCents(text.substr(at)).cents;
+}
+
+std::optional<Cents> ReadWholeCents(std::string_view text) {
+  while (!text.empty() && IsCBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsCBlank(text.front())) text.remove_prefix(1);
+  const SignedScan scan = ScanCents(text);
+  if (scan.end == 0 || scan.end != text.size()) return std::nullopt;
+  return scan.cents;
+}
+
+std::string FormatFileCents(Cents amount) {
+  return FormatCents(amount, 5);
+}
+
+std::string FormatShownCents(Cents amount) {
+  return FormatCents(amount, 3);
+}
+
+bool IsSaneSumCents(Cents sum) {
+  return sum <= kLargestSumCents && sum >= -kLargestSumCents;
+}
+
+bool IsSaneTotalCents(Cents total) {
+  return total <= kLargestSumCents * 10'000 && total >= -kLargestSumCents * 10'000;
+}
+
+Cents DivideRounded(Cents numerator, Cents denominator) {
+  const Cents quotient = numerator / denominator;
+  const Cents remainder = numerator % denominator;
+  const bool half_or_more = 2 * (remainder < 0 ? -remainder : remainder) >= denominator;
+  return quotient + (half_or_more ? (numerator < 0 ? -1 : 1) : 0);
 }
 
 }  // namespace kestrune

@@ -1,10 +1,48 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kestrune {
+
+// Money as the book keeps it: a whole number of cents, summed exactly.
+using Cents = std::int64_t;
+
+// Reads an amount line as the files' readers always have: leading blanks skipped, an
+// optional sign, the longest decimal number at the start ("12.5kg" is 12.50), anything that
+// is not a number reads as 0. The decimal text is taken exactly; digits past the cents
+// round once, half away from zero. A number too large for any sane total reads as
+// kHugeCents (with its sign), which no sanity check accepts. Independent of the locale.
+Cents ParseCents(std::string_view text);
+
+// The whole text (blanks around it allowed) as cents, or nothing when any of it is not part
+// of the number. What the integrity check accepts as an amount line.
+std::optional<Cents> ReadWholeCents(std::string_view text);
+
+// Far beyond every sane amount, yet safe to add a few of without overflow.
+inline constexpr Cents kHugeCents = Cents{1} << 60;
+
+// An amount as data files store it: "%5.2f" (350 -> " 3.50", 12345 -> "123.45").
+// Zero is written " 0.00", never "-0.00".
+std::string FormatFileCents(Cents amount);
+// An amount as pages and the command line show it: "%3.2f".
+std::string FormatShownCents(Cents amount);
+
+// Whether a purchase may hold the sum: at most 1,000,000,000 either way.
+bool IsSaneSumCents(Cents sum);
+// Whether a running total is sane: at most 10,000 of the largest sums either way.
+bool IsSaneTotalCents(Cents total);
+
+// `numerator` / `denominator` cents, rounded half away from zero: a share of a shared
+// amount. `denominator` must be positive.
+Cents DivideRounded(Cents numerator, Cents denominator);
+
+// The amount in currency units, for drawing only (chart scales and bar heights).
+inline double CentsToUnits(Cents amount) {
+  return static_cast<double>(amount) / 100.0;
+}
 
 // Reads an amount line as the C library's atof does: leading blanks skipped, the longest
 // number prefix taken, anything that is not a number reads as 0. Independent of the locale.
@@ -18,6 +56,7 @@ std::optional<double> ReadWholeAmount(std::string_view text);
 // A sum as a person types it: the number, or the part of the text that was not understood.
 struct TypedSum {
   std::optional<double> value;
+  std::optional<Cents> cents;  // the value rounded once to cents, half away from zero
   std::string not_understood;  // empty when `value` is set or nothing was typed
 };
 
