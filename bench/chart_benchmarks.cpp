@@ -9,20 +9,18 @@
 namespace kestrune::bench {
 namespace {
 
+using charts::ChartStyle;
 using charts::Statistic;
-using charts::StatisticsInput;
+using charts::StatisticsRequest;
 
-// Every month, all months' totals, and the largest item and its category selected.
-StatisticsInput InputFor(OpenedSet& set, int chart, int month_chart) {
-  StatisticsInput input;
-  input.Chart = chart;
-  input.month_Chart = month_chart;
-  input.Show = 1;
-  input.ShowAllMonths = true;
-  input.SelectedCat = set.category();
-  input.SelectedItem = set.item();
-  input.SelectedStatisticMenu = set.category();
-  return input;
+// Every month, all months' totals, and the largest item and its category.
+StatisticsRequest RequestFor(OpenedSet& set, Statistic statistic, ChartStyle style) {
+  StatisticsRequest request;
+  request.statistic = statistic;
+  request.style = style;
+  request.category = set.category();
+  request.item = set.item();
+  return request;
 }
 
 struct MeasuredStatistic {
@@ -47,24 +45,26 @@ constexpr MeasuredStatistic kStatistics[] = {
 
 struct MeasuredDrawing {
   const char* row;
-  bool by_months;
-  int setting;  // of `Chart` or of `month_Chart`
+  ChartStyle style;
 };
 
 // Totals styles draw every category, styles by months every category in every month.
 constexpr MeasuredDrawing kDrawings[] = {
-    {"draw_bar", false, 1},    {"draw_pie", false, 2},           {"draw_3d_bar", false, 3},
-    {"draw_3d_pie", false, 4}, {"draw_line", true, 1},           {"draw_stacked_bar", true, 2},
-    {"draw_3d_line", true, 3}, {"draw_3d_stacked_bar", true, 4},
+    {"draw_bar", ChartStyle::kBar},        {"draw_pie", ChartStyle::kPie},
+    {"draw_3d_bar", ChartStyle::kBar3d},   {"draw_3d_pie", ChartStyle::kPie3d},
+    {"draw_line", ChartStyle::kLine},      {"draw_stacked_bar", ChartStyle::kStackedBar},
+    {"draw_3d_line", ChartStyle::kLine3d}, {"draw_3d_stacked_bar", ChartStyle::kStackedBar3d},
 };
 
 constexpr charts::Size kImageSize{800, 600};
 
 void RegisterDrawing(OpenedSet& set, const RunSettings& settings, const MeasuredDrawing& drawing) {
   Register(drawing.row, set, settings, [drawing](benchmark::State& state, OpenedSet& s) {
-    const StatisticsInput input = InputFor(s, drawing.setting, drawing.setting);
-    std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(
-        s.db(), drawing.by_months ? Statistic::kCategoriesByMonths : Statistic::kCategories, input);
+    const Statistic statistic = charts::StyleSuits(drawing.style, Statistic::kCategories)
+                                    ? Statistic::kCategories
+                                    : Statistic::kCategoriesByMonths;
+    std::optional<charts::ChartCtrl> chart =
+        charts::BuildStatistic(s.db(), RequestFor(s, statistic, drawing.style));
     for (auto _ : state) {
       QImage image = render::RenderChartImage(*chart, kImageSize);
       benchmark::DoNotOptimize(image.constBits());
@@ -77,10 +77,10 @@ void RegisterDrawing(OpenedSet& set, const RunSettings& settings, const Measured
 void RegisterChartBenchmarks(OpenedSet& set, const RunSettings& settings) {
   for (const MeasuredStatistic& measured : kStatistics) {
     Register(measured.row, set, settings, [measured](benchmark::State& state, OpenedSet& s) {
-      const StatisticsInput input = InputFor(s, 1, 2);
+      const StatisticsRequest request =
+          RequestFor(s, measured.statistic, charts::DefaultStyle(measured.statistic));
       for (auto _ : state) {
-        std::optional<charts::ChartCtrl> chart =
-            charts::BuildStatistic(s.db(), measured.statistic, input);
+        std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(s.db(), request);
         benchmark::DoNotOptimize(chart);
       }
     });

@@ -69,10 +69,10 @@ void AddMonthSeries(ChartCtrl& chart, const std::vector<std::string>& months,
   }
 }
 
-std::vector<std::string> MonthsShown(const std::vector<std::string>& months, bool show_all,
-                                     int limit) {
-  if (show_all) return months;
-  const std::size_t count = static_cast<std::size_t>(std::max(limit, 0));
+std::vector<std::string> MonthsShown(const std::vector<std::string>& months,
+                                     std::optional<int> limit) {
+  if (!limit) return months;
+  const std::size_t count = static_cast<std::size_t>(std::max(*limit, 0));
   return std::vector<std::string>(
       months.begin(), months.begin() + static_cast<long>(std::min(count, months.size())));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,9 @@ void AddTotalsSeries(ChartCtrl& chart, std::string series_name, const std::vecto
 void AddMonthSeries(ChartCtrl& chart, const std::vector<std::string>& months,
                     const MonthValues& values);
 
-// The months a chart by months shows: all of `months` when `show_all`, otherwise the
+// The months a chart by months shows: all of `months` without a limit, otherwise the
 // `limit` first (newest) ones; none for a limit below 1.
-std::vector<std::string> MonthsShown(const std::vector<std::string>& months, bool show_all,
-                                     int limit);
+std::vector<std::string> MonthsShown(const std::vector<std::string>& months,
+                                     std::optional<int> limit);
 
 }  // namespace kestrune::charts

@@ -20,6 +20,12 @@ constexpr const char* kItemsTitle = "Items statictics";
 constexpr int kItemAloneSpareKey = 1;
 constexpr Colour kItemAloneColour = Rgb(0, 192, 0);
 
+// The chart's value of an amount the queries answer. Every query value the builders take
+// passes here.
+double ChartAmount(double amount) {
+  return amount;
+}
+
 // The entities of a statistic and their values for a month key. The values read the files
 // afresh at every call.
 struct Source {
@@ -93,7 +99,7 @@ Source Categories(ExpenseDatabase& db) {
   return {categories, [&db, categories](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
-              values.push_back(db.CategoryMonthTotal(key, category));
+              values.push_back(ChartAmount(db.CategoryMonthTotal(key, category)));
             }
             return values;
           }};
@@ -104,7 +110,7 @@ Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
   return {items, [&db, items, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
-              values.push_back(db.ItemMonthTotal(key, category, item));
+              values.push_back(ChartAmount(db.ItemMonthTotal(key, category, item)));
             }
             return values;
           }};
@@ -112,43 +118,41 @@ Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
 
 Source ItemAlone(ExpenseDatabase& db, const std::string& category, const std::string& item) {
   return {{item}, [&db, category, item](const std::string& key) {
-            return std::vector<double>{db.ItemMonthTotal(key, category, item)};
+            return std::vector<double>{ChartAmount(db.ItemMonthTotal(key, category, item))};
           }};
 }
 
 // The source of every statistic but kMonths, whose entities are the months themselves.
-Source SourceOf(ExpenseDatabase& db, Statistic statistic, const StatisticsInput& in) {
-  switch (statistic) {
+Source SourceOf(ExpenseDatabase& db, const StatisticsRequest& r) {
+  switch (r.statistic) {
     case Statistic::kItemPersons:
     case Statistic::kItemPersonsByMonths:
-      return PersonsOfItem(db, in.SelectedCat, in.SelectedItem);
-    case Statistic::kItemByMonths:
-      return ItemAlone(db, in.SelectedCat, in.SelectedItem);
-    case Statistic::kCategoryPersons:
-    case Statistic::kCategoryPersonsByMonths:
-      return PersonsOfCategory(db, in.SelectedStatisticMenu);
     case Statistic::kHouseholdItemPersons:
     case Statistic::kHouseholdItemPersonsByMonths:
-      return PersonsOfItem(db, in.SelectedStatisticMenu, in.SelectedStatisticMenuChild);
+      return PersonsOfItem(db, r.category, r.item);
+    case Statistic::kItemByMonths:
+      return ItemAlone(db, r.category, r.item);
+    case Statistic::kCategoryPersons:
+    case Statistic::kCategoryPersonsByMonths:
+      return PersonsOfCategory(db, r.category);
     case Statistic::kPersons:
     case Statistic::kPersonsByMonths:
       return PersonsOverall(db);
     case Statistic::kPersonCategories:
     case Statistic::kPersonCategoriesByMonths:
     case Statistic::kPersonCategoriesInMonth:
-      return CategoriesOfPerson(db, in.SelectedPerson);
     case Statistic::kHouseholdPersonCategories:
     case Statistic::kHouseholdPersonCategoriesByMonths:
-      return CategoriesOfPerson(db, in.SelectedStatisticMenu);
+      return CategoriesOfPerson(db, r.person);
     case Statistic::kPersonItems:
     case Statistic::kPersonItemsByMonths:
-      return ItemsOfPerson(db, in.SelectedPerson, in.SelectedPersonMenuChild);
+      return ItemsOfPerson(db, r.person, r.category);
     case Statistic::kCategories:
     case Statistic::kCategoriesByMonths:
       return Categories(db);
     case Statistic::kCategoryItems:
     case Statistic::kCategoryItemsByMonths:
-      return ItemsOfCategory(db, in.SelectedStatisticMenu);
+      return ItemsOfCategory(db, r.category);
     case Statistic::kMonths:
       break;
   }
@@ -173,17 +177,20 @@ const char* TotalsTitle(Statistic statistic) {
   }
 }
 
-// The month key of the month filter: the chooser's month with `Show` 2, else "all months".
-std::string FilteredMonthKey(const ExpenseDatabase& db, const StatisticsInput& in) {
-  const int position = in.month_chooser_position;
-  const int month_count = static_cast<int>(db.GetMonths().size());
-  if (in.Show != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
-  return db.MonthKeyAt(position);
+// The months a chart by months shows.
+std::vector<std::string> LimitedMonths(const ExpenseDatabase& db, const StatisticsRequest& r) {
+  return MonthsShown(db.GetMonths(), r.months_shown);
 }
 
-// The months a chart by months shows under the month limit.
-std::vector<std::string> LimitedMonths(const ExpenseDatabase& db, const StatisticsInput& in) {
-  return MonthsShown(db.GetMonths(), in.ShowAllMonths, in.MonthsNum);
+// The graph type of each style, in the order of ChartStyle.
+int GraphTypeOf(ChartStyle style) {
+  static constexpr int kTypes[] = {kBarChart,  kPieChart,        kBarChart3d,  kPieChart3d,
+                                   kLineGraph, kStackedBarChart, kLineGraph3d, kStackedBarChart3d};
+  return kTypes[static_cast<int>(style)];
+}
+
+bool IsByMonthsStyle(ChartStyle style) {
+  return static_cast<int>(style) >= 4;
 }
 
 ChartCtrl TotalsChart(int type, const char* title, const Source& source, const std::string& key) {
@@ -208,13 +215,15 @@ ChartCtrl ByMonthsChart(int type, Statistic statistic, const Source& source,
 }
 
 // All expenses by months: every month is labelled, only the months shown get a point.
-ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsInput& in) {
+ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsRequest& request) {
   const std::vector<std::string> months = db.GetMonths();
   const std::vector<std::string> categories = db.GetCategoryNames();
   std::vector<double> sums;
-  for (const std::string& month : LimitedMonths(db, in)) {
+  for (const std::string& month : LimitedMonths(db, request)) {
     double sum = 0.0;
-    for (const std::string& category : categories) sum += db.CategoryMonthTotal(month, category);
+    for (const std::string& category : categories) {
+      sum += ChartAmount(db.CategoryMonthTotal(month, category));
+    }
     sums.push_back(sum);
   }
   ChartCtrl chart = StartChart(type, kMonthsTitle, "", months);
@@ -243,35 +252,25 @@ bool IsByMonths(Statistic statistic) {
   }
 }
 
-std::optional<int> TotalsGraphType(int chart_setting) {
-  static constexpr int kTypes[] = {kBarChart, kPieChart, kBarChart3d, kPieChart3d};
-  if (chart_setting < 1 || chart_setting > 4) return std::nullopt;
-  return kTypes[chart_setting - 1];
+bool StyleSuits(ChartStyle style, Statistic statistic) {
+  return IsByMonthsStyle(style) == IsByMonths(statistic);
 }
 
-std::optional<int> MonthsGraphType(int month_chart_setting) {
-  static constexpr int kTypes[] = {kLineGraph, kStackedBarChart, kLineGraph3d, kStackedBarChart3d};
-  if (month_chart_setting < 1 || month_chart_setting > 4) return std::nullopt;
-  return kTypes[month_chart_setting - 1];
+ChartStyle DefaultStyle(Statistic statistic) {
+  return IsByMonths(statistic) ? ChartStyle::kStackedBar : ChartStyle::kBar;
 }
 
-std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic,
-                                        const StatisticsInput& input) {
-  const std::optional<int> type =
-      IsByMonths(statistic) ? MonthsGraphType(input.month_Chart) : TotalsGraphType(input.Chart);
-  if (!type) return std::nullopt;
+std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request) {
+  if (!StyleSuits(request.style, request.statistic)) return std::nullopt;
+  const int type = GraphTypeOf(request.style);
   // Charts by months ask each file once per month shown: parse it once.
   const ExpenseDatabase::ReadSession session(db);
-  if (statistic == Statistic::kMonths) return MonthsChart(*type, db, input);
-  const Source source = SourceOf(db, statistic, input);
-  if (IsByMonths(statistic)) {
-    return ByMonthsChart(*type, statistic, source, LimitedMonths(db, input));
+  if (request.statistic == Statistic::kMonths) return MonthsChart(type, db, request);
+  const Source source = SourceOf(db, request);
+  if (IsByMonths(request.statistic)) {
+    return ByMonthsChart(type, request.statistic, source, LimitedMonths(db, request));
   }
-  // The month under a person names its own month; the filter does not apply.
-  const std::string key = statistic == Statistic::kPersonCategoriesInMonth
-                              ? input.SelectedPersonMenuChild
-                              : FilteredMonthKey(db, input);
-  return TotalsChart(*type, TotalsTitle(statistic), source, key);
+  return TotalsChart(type, TotalsTitle(request.statistic), source, request.month_key);
 }
 
 }  // namespace kestrune::charts

@@ -18,8 +18,9 @@
 namespace kestrune::cli {
 namespace {
 
+using charts::ChartStyle;
 using charts::Statistic;
-using charts::StatisticsInput;
+using charts::StatisticsRequest;
 
 // What an argument names, so that it is checked before a query could create files for it.
 enum class Names { kCategory, kItem, kPerson, kMonth };
@@ -27,18 +28,13 @@ enum class Names { kCategory, kItem, kPerson, kMonth };
 struct Argument {
   const char* name;  // as the help shows it
   Names names;
-  std::string StatisticsInput::*field;  // the selection string the builder reads
+  std::string StatisticsRequest::*field;  // the request's name it gives
 };
 
-constexpr Argument kItemCategory{"CAT", Names::kCategory, &StatisticsInput::SelectedCat};
-constexpr Argument kItem{"ITEM", Names::kItem, &StatisticsInput::SelectedItem};
-constexpr Argument kMenuCategory{"CAT", Names::kCategory, &StatisticsInput::SelectedStatisticMenu};
-constexpr Argument kMenuItem{"ITEM", Names::kItem, &StatisticsInput::SelectedStatisticMenuChild};
-constexpr Argument kMenuPerson{"NAME", Names::kPerson, &StatisticsInput::SelectedStatisticMenu};
-constexpr Argument kPerson{"NAME", Names::kPerson, &StatisticsInput::SelectedPerson};
-constexpr Argument kPersonCategory{"CAT", Names::kCategory,
-                                   &StatisticsInput::SelectedPersonMenuChild};
-constexpr Argument kPersonMonth{"KEY", Names::kMonth, &StatisticsInput::SelectedPersonMenuChild};
+constexpr Argument kCategory{"CAT", Names::kCategory, &StatisticsRequest::category};
+constexpr Argument kItem{"ITEM", Names::kItem, &StatisticsRequest::item};
+constexpr Argument kPerson{"NAME", Names::kPerson, &StatisticsRequest::person};
+constexpr Argument kMonth{"KEY", Names::kMonth, &StatisticsRequest::month_key};
 
 // A statistic as the command line names it.
 struct StatisticCommand {
@@ -60,21 +56,19 @@ struct StatisticPair {
 
 std::vector<StatisticPair> StatisticPairs() {
   using S = Statistic;
-  const std::vector<Argument> item = {kItemCategory, kItem};
-  const std::vector<Argument> listed_item = {kMenuCategory, kMenuItem};
-  const std::vector<Argument> person_items = {kPerson, kPersonCategory};
-  const std::vector<Argument> person_month = {kPerson, kPersonMonth};
+  const std::vector<Argument> item = {kCategory, kItem};
+  const std::vector<Argument> person_items = {kPerson, kCategory};
+  const std::vector<Argument> person_month = {kPerson, kMonth};
   const std::vector<Argument> person = {kPerson};
-  const std::vector<Argument> listed_person = {kMenuPerson};
-  const std::vector<Argument> listed_category = {kMenuCategory};
+  const std::vector<Argument> category = {kCategory};
   const std::optional<Statistic> none;
   return {
       {"persons-of-item", item, "each person's share of an item", S::kItemPersons,
        S::kItemPersonsByMonths},
       {"item", item, "an item's totals in one green", none, S::kItemByMonths},
-      {"persons-of-category", listed_category, "each person's share of a category",
-       S::kCategoryPersons, S::kCategoryPersonsByMonths},
-      {"household-persons-of-item", listed_item,
+      {"persons-of-category", category, "each person's share of a category", S::kCategoryPersons,
+       S::kCategoryPersonsByMonths},
+      {"household-persons-of-item", item,
        "each person's share of an item, as the Statistics folder shows it",
        S::kHouseholdItemPersons, S::kHouseholdItemPersonsByMonths},
       {"persons", {}, "each person's share of every category", S::kPersons, S::kPersonsByMonths},
@@ -82,14 +76,14 @@ std::vector<StatisticPair> StatisticPairs() {
        S::kPersonCategoriesByMonths},
       {"categories-of-person-in-month", person_month,
        "a person's share of each category in one month", S::kPersonCategoriesInMonth, none},
-      {"household-categories-of-person", listed_person,
+      {"household-categories-of-person", person,
        "a person's share of each category, as the Statistics folder shows it",
        S::kHouseholdPersonCategories, S::kHouseholdPersonCategoriesByMonths},
       {"items-of-person", person_items, "a person's share of each item of a category",
        S::kPersonItems, S::kPersonItemsByMonths},
       {"categories", {}, "the total of each category", S::kCategories, S::kCategoriesByMonths},
-      {"items-of-category", listed_category, "the total of each item of a category",
-       S::kCategoryItems, S::kCategoryItemsByMonths},
+      {"items-of-category", category, "the total of each item of a category", S::kCategoryItems,
+       S::kCategoryItemsByMonths},
       {"months", {}, "all expenses of each month", S::kMonths, none},
   };
 }
@@ -108,21 +102,20 @@ std::vector<StatisticCommand> StatisticCommands() {
   return commands;
 }
 
-// A --style: the setting it stands for and whether it is a style of the by-months charts.
+// A --style and the chart style it names.
 struct Style {
   const char* name;
-  bool by_months;
-  int setting;
+  ChartStyle style;
 };
 
-constexpr std::array<Style, 8> kStyles = {{{"bar", false, 1},
-                                           {"pie", false, 2},
-                                           {"3dbar", false, 3},
-                                           {"3dpie", false, 4},
-                                           {"line", true, 1},
-                                           {"stacked", true, 2},
-                                           {"3dline", true, 3},
-                                           {"3dstacked", true, 4}}};
+constexpr std::array<Style, 8> kStyles = {{{"bar", ChartStyle::kBar},
+                                           {"pie", ChartStyle::kPie},
+                                           {"3dbar", ChartStyle::kBar3d},
+                                           {"3dpie", ChartStyle::kPie3d},
+                                           {"line", ChartStyle::kLine},
+                                           {"stacked", ChartStyle::kStackedBar},
+                                           {"3dline", ChartStyle::kLine3d},
+                                           {"3dstacked", ChartStyle::kStackedBar3d}}};
 
 struct ChartArgs {
   std::string style;
@@ -143,20 +136,21 @@ bool HasMonthLimit(Statistic statistic) {
   return charts::IsByMonths(statistic) || statistic == Statistic::kMonths;
 }
 
-// Sets the chart-type setting the statistic reads from --style (the program's defaults,
-// bar and stacked, without one).
-int ApplyStyle(const StatisticCommand& command, const std::string& style, StatisticsInput& in) {
+// Sets the request's style from --style (the program's defaults, bar and stacked, without
+// one).
+int ApplyStyle(const StatisticCommand& command, const std::string& style, StatisticsRequest& in) {
+  in.style = charts::DefaultStyle(command.statistic);
   if (style.empty()) return kExitOk;
   const auto found =
       std::find_if(kStyles.begin(), kStyles.end(), [&](const Style& s) { return style == s.name; });
   if (found == kStyles.end()) return Refuse("Unknown style: " + style);
   const bool by_months = charts::IsByMonths(command.statistic);
-  if (found->by_months != by_months) {
+  if (!charts::StyleSuits(found->style, command.statistic)) {
     return Refuse("The style " + style + " does not suit " + command.name +
                   (by_months ? ", a statistic by months: use line, stacked, 3dline or 3dstacked"
                              : ", a totals statistic: use bar, pie, 3dbar or 3dpie"));
   }
-  (by_months ? in.month_Chart : in.Chart) = found->setting;
+  in.style = found->style;
   return kExitOk;
 }
 
@@ -193,9 +187,9 @@ int CheckName(const ExpenseDatabase& db, Names names, const std::string& value,
   return kExitOk;
 }
 
-// Checks the statistic's arguments and puts them into the selection strings they stand for.
+// Checks the statistic's arguments and puts them into the request's names they give.
 int SelectNames(const ExpenseDatabase& db, const StatisticCommand& command,
-                const std::vector<std::string>& values, StatisticsInput& in) {
+                const std::vector<std::string>& values, StatisticsRequest& in) {
   std::string category;
   for (std::size_t i = 0; i < command.arguments.size(); ++i) {
     const Argument& argument = command.arguments[i];
@@ -206,17 +200,11 @@ int SelectNames(const ExpenseDatabase& db, const StatisticCommand& command,
   return kExitOk;
 }
 
-// --month: the month chooser's position of the key (all months without one).
-int ChooseMonth(const ExpenseDatabase& db, const std::string& month, StatisticsInput& in) {
-  in.Show = 1;
+// --month: the month of a totals statistic (all months without one).
+int ChooseMonth(const ExpenseDatabase& db, const std::string& month, StatisticsRequest& in) {
   if (month.empty() || month == kAllMonths) return kExitOk;
-  const std::vector<std::string> months = db.GetMonths();
-  const auto found = std::find(months.begin(), months.end(), month);
-  if (found == months.end()) {
-    return Refuse("Unknown month: " + month + " (kestrune-cli months lists them)");
-  }
-  in.Show = 2;
-  in.month_chooser_position = static_cast<int>(found - months.begin());
+  if (const int refused = CheckName(db, Names::kMonth, month, "")) return refused;
+  in.month_key = month;
   return kExitOk;
 }
 
@@ -249,19 +237,17 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
              const ChartArgs& args) {
   charts::Size size;
   if (const int status = CheckUsage(args, size)) return status;
-  StatisticsInput input;
+  StatisticsRequest input;
+  input.statistic = command.statistic;
   if (const int refused = ApplyStyle(command, args.style, input)) return refused;
   if (const int refused = CheckMonthOptions(command, args)) return refused;
-  if (args.last > 0) {
-    input.ShowAllMonths = false;
-    input.MonthsNum = args.last;
-  }
+  if (args.last > 0) input.months_shown = args.last;
   // The chart is handed out only once it was built without a failure.
   std::optional<charts::ChartCtrl> chart;
   const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, input)) return refused;
     if (const int refused = ChooseMonth(db, args.month, input)) return refused;
-    chart = charts::BuildStatistic(db, command.statistic, input);
+    chart = charts::BuildStatistic(db, input);
     return kExitOk;
   });
   return status == kExitOk ? HandOut(*chart, args, size) : status;

@@ -166,10 +166,10 @@ std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
   ExpenseDatabase& db = frame_.db();
   if (!SelectionKnown(*chart_, frame_.state(), db)) return std::nullopt;
   const int flag = chart_->pair == TogglePair::kNone ? 1 : toggle_flag(chart_->pair);
-  const charts::StatisticsInput input =
-      StatisticsInputFor(frame_.state(), frame_.month_chooser()->currentIndex());
-  std::optional<charts::ChartCtrl> chart =
-      charts::BuildStatistic(db, chart_->StatisticFor(flag), input);
+  const std::optional<charts::StatisticsRequest> request = StatisticsRequestFor(
+      chart_->StatisticFor(flag), frame_.state(), db, frame_.month_chooser()->currentIndex());
+  if (!request) return std::nullopt;
+  std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, *request);
   tellLater(db.TakeWriteFailures());
   return chart;
 }

@@ -1,5 +1,6 @@
 #include "shell/view_decision.h"
 
+#include "database/month_keys.h"
 #include "shell/tree_content.h"
 
 namespace kestrune {
@@ -120,6 +121,63 @@ bool StatisticNamesKnown(Statistic statistic, const ViewState& state, const Expe
   }
 }
 
+// The style a `Chart` (1 bar, 2 pie, 3 3D bar, 4 3D pie) or `month_Chart` setting (1 line,
+// 2 stacked bar, 3 3D line, 4 3D stacked bar) names.
+std::optional<charts::ChartStyle> StyleOf(int setting, bool by_months) {
+  if (setting < 1 || setting > 4) return std::nullopt;
+  return static_cast<charts::ChartStyle>(setting - 1 + (by_months ? 4 : 0));
+}
+
+// The statistic with the names the selection strings of its tree node hold.
+charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
+  charts::StatisticsRequest request;
+  request.statistic = statistic;
+  switch (statistic) {
+    case Statistic::kItemPersons:
+    case Statistic::kItemPersonsByMonths:
+    case Statistic::kItemByMonths:
+      request.category = state.SelectedCat;
+      request.item = state.SelectedItem;
+      break;
+    case Statistic::kHouseholdItemPersons:
+    case Statistic::kHouseholdItemPersonsByMonths:
+      request.item = state.SelectedStatisticMenuChild;
+      [[fallthrough]];
+    case Statistic::kCategoryPersons:
+    case Statistic::kCategoryPersonsByMonths:
+    case Statistic::kCategoryItems:
+    case Statistic::kCategoryItemsByMonths:
+      request.category = state.SelectedStatisticMenu;
+      break;
+    case Statistic::kHouseholdPersonCategories:
+    case Statistic::kHouseholdPersonCategoriesByMonths:
+      request.person = state.SelectedStatisticMenu;
+      break;
+    case Statistic::kPersonItems:
+    case Statistic::kPersonItemsByMonths:
+      request.category = state.SelectedPersonMenuChild;
+      [[fallthrough]];
+    case Statistic::kPersonCategories:
+    case Statistic::kPersonCategoriesByMonths:
+      request.person = state.SelectedPerson;
+      break;
+    case Statistic::kPersonCategoriesInMonth:
+      request.person = state.SelectedPerson;
+      request.month_key = state.SelectedPersonMenuChild;
+      break;
+    default:
+      break;  // the others read no names
+  }
+  return request;
+}
+
+// The month of the month filter: the chooser's month with `Show` 2, else all months.
+std::string FilteredMonth(const ViewState& state, const ExpenseDatabase& db, int position) {
+  const int month_count = static_cast<int>(db.GetMonths().size());
+  if (state.Show != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
+  return db.MonthKeyAt(position);
+}
+
 }  // namespace
 
 ViewDecision DecideView(int node_kind, int item_view, const std::optional<SelectedNode>& node) {
@@ -137,21 +195,21 @@ ViewDecision DecideView(int node_kind, int item_view, const std::optional<Select
   }
 }
 
-charts::StatisticsInput StatisticsInputFor(const ViewState& state, int month_chooser_position) {
-  charts::StatisticsInput input;
-  input.Chart = state.Chart;
-  input.month_Chart = state.month_Chart;
-  input.Show = state.Show;
-  input.month_chooser_position = month_chooser_position;
-  input.ShowAllMonths = state.ShowAllMonths;
-  input.MonthsNum = state.MonthsNum;
-  input.SelectedCat = state.SelectedCat;
-  input.SelectedItem = state.SelectedItem;
-  input.SelectedPerson = state.SelectedPerson;
-  input.SelectedPersonMenuChild = state.SelectedPersonMenuChild;
-  input.SelectedStatisticMenu = state.SelectedStatisticMenu;
-  input.SelectedStatisticMenuChild = state.SelectedStatisticMenuChild;
-  return input;
+std::optional<charts::StatisticsRequest> StatisticsRequestFor(Statistic statistic,
+                                                              const ViewState& state,
+                                                              const ExpenseDatabase& db,
+                                                              int month_chooser_position) {
+  const bool by_months = charts::IsByMonths(statistic);
+  const std::optional<charts::ChartStyle> style =
+      StyleOf(by_months ? state.month_Chart : state.Chart, by_months);
+  if (!style) return std::nullopt;
+  charts::StatisticsRequest request = NamesOf(statistic, state);
+  request.style = *style;
+  if (statistic != Statistic::kPersonCategoriesInMonth) {
+    request.month_key = FilteredMonth(state, db, month_chooser_position);
+  }
+  if (!state.ShowAllMonths) request.months_shown = state.MonthsNum;
+  return request;
 }
 
 bool SelectionKnown(const ViewDecision& decision, const ViewState& state,

@@ -42,9 +42,14 @@ struct SelectedNode {
 // node (none: the empty state).
 ViewDecision DecideView(int node_kind, int item_view, const std::optional<SelectedNode>& node);
 
-// What the statistics builders read of the view state; `month_chooser_position` is the
-// chooser's selected position (-1 for none).
-charts::StatisticsInput StatisticsInputFor(const ViewState& state, int month_chooser_position);
+// The request for `statistic` as the view state shows it: the style its `Chart` or
+// `month_Chart` setting names, the names its selection strings hold, with `Show` 2 the month
+// at the chooser's position (-1 for none; all months for a position outside the book's
+// months) and the month limit. Nothing for a chart setting other than 1 to 4.
+std::optional<charts::StatisticsRequest> StatisticsRequestFor(charts::Statistic statistic,
+                                                              const ViewState& state,
+                                                              const ExpenseDatabase& db,
+                                                              int month_chooser_position);
 
 // Whether the names the decision reads are in the catalogue. A page or chart of a name
 // that is not there would create a data file of that name; the view shows nothing instead.
