@@ -102,5 +102,45 @@ TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   EXPECT_FALSE(Exists("items/ .txt"));
 }
 
+// The request's names, month, style and months shown, "|"-separated; "none" without one.
+std::string Described(const std::optional<charts::StatisticsRequest>& r) {
+  if (!r) return "none";
+  return r->category + "|" + r->item + "|" + r->person + "|" + r->month_key + "|" +
+         std::to_string(static_cast<int>(r->style)) + "|" +
+         (r->months_shown ? std::to_string(*r->months_shown) : "all");
+}
+
+TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNode) {
+  Check(db.AddMonth("2024 March"));
+  Check(db.AddMonth("2024 April"));
+  state.SelectedCat = "Food";
+  state.SelectedItem = "Bread";
+  state.SelectedPerson = "Anna";
+  state.SelectedPersonMenuChild = "2024 March";
+  state.SelectedStatisticMenu = "Home";
+  state.SelectedStatisticMenuChild = "Lamp";
+  state.Chart = 3;
+  state.month_Chart = 1;
+  auto request = [&](Statistic statistic, int position = 1) {
+    return Described(StatisticsRequestFor(statistic, state, db, position));
+  };
+  EXPECT_EQ(request(Statistic::kItemPersons), "Food|Bread||2024 March|2|all");
+  EXPECT_EQ(request(Statistic::kHouseholdItemPersons, 0), "Home|Lamp||2024 April|2|all");
+  EXPECT_EQ(request(Statistic::kCategoryItems, 2), "Home|||all months|2|all");
+  EXPECT_EQ(request(Statistic::kHouseholdPersonCategories, -1), "||Home|all months|2|all");
+  EXPECT_EQ(request(Statistic::kPersonItems), "2024 March||Anna|2024 March|2|all");
+  state.Show = 1;
+  state.ShowAllMonths = false;
+  state.MonthsNum = 2;
+  EXPECT_EQ(request(Statistic::kPersons), "|||all months|2|2");
+  EXPECT_EQ(request(Statistic::kPersonCategoriesInMonth, 0), "||Anna|2024 March|2|2");
+  EXPECT_EQ(request(Statistic::kCategoriesByMonths), "|||all months|4|2");
+  state.month_Chart = 5;
+  EXPECT_EQ(request(Statistic::kCategoriesByMonths), "none");
+  EXPECT_EQ(request(Statistic::kCategories), "|||all months|2|2");
+  state.Chart = 0;
+  EXPECT_EQ(request(Statistic::kMonths), "none");
+}
+
 }  // namespace
 }  // namespace kestrune
