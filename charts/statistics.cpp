@@ -260,8 +260,26 @@ ChartStyle DefaultStyle(Statistic statistic) {
   return IsByMonths(statistic) ? ChartStyle::kStackedBar : ChartStyle::kBar;
 }
 
+bool NamesKnown(const ExpenseDatabase& db, const StatisticsRequest& request) {
+  switch (request.statistic) {
+    case Statistic::kItemPersons:
+    case Statistic::kItemPersonsByMonths:
+    case Statistic::kItemByMonths:
+    case Statistic::kHouseholdItemPersons:
+    case Statistic::kHouseholdItemPersonsByMonths:
+      return db.ItemExists(request.category, request.item);
+    case Statistic::kCategoryPersons:
+    case Statistic::kCategoryPersonsByMonths:
+      return db.CategoryExists(request.category);
+    default:
+      return true;
+  }
+}
+
 std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request) {
-  if (!StyleSuits(request.style, request.statistic)) return std::nullopt;
+  if (!StyleSuits(request.style, request.statistic) || !NamesKnown(db, request)) {
+    return std::nullopt;
+  }
   const int type = GraphTypeOf(request.style);
   // Charts by months ask each file once per month shown: parse it once.
   const ExpenseDatabase::ReadSession session(db);

@@ -138,8 +138,9 @@ bool HasMonthLimit(Statistic statistic) {
 
 // Sets the request's style from --style (the program's defaults, bar and stacked, without
 // one).
-int ApplyStyle(const StatisticCommand& command, const std::string& style, StatisticsRequest& in) {
-  in.style = charts::DefaultStyle(command.statistic);
+int ApplyStyle(const StatisticCommand& command, const std::string& style,
+               StatisticsRequest& request) {
+  request.style = charts::DefaultStyle(command.statistic);
   if (style.empty()) return kExitOk;
   const auto found =
       std::find_if(kStyles.begin(), kStyles.end(), [&](const Style& s) { return style == s.name; });
@@ -150,7 +151,7 @@ int ApplyStyle(const StatisticCommand& command, const std::string& style, Statis
                   (by_months ? ", a statistic by months: use line, stacked, 3dline or 3dstacked"
                              : ", a totals statistic: use bar, pie, 3dbar or 3dpie"));
   }
-  in.style = found->style;
+  request.style = found->style;
   return kExitOk;
 }
 
@@ -189,22 +190,22 @@ int CheckName(const ExpenseDatabase& db, Names names, const std::string& value,
 
 // Checks the statistic's arguments and puts them into the request's names they give.
 int SelectNames(const ExpenseDatabase& db, const StatisticCommand& command,
-                const std::vector<std::string>& values, StatisticsRequest& in) {
+                const std::vector<std::string>& values, StatisticsRequest& request) {
   std::string category;
   for (std::size_t i = 0; i < command.arguments.size(); ++i) {
     const Argument& argument = command.arguments[i];
     if (const int refused = CheckName(db, argument.names, values[i], category)) return refused;
     if (argument.names == Names::kCategory) category = values[i];
-    in.*argument.field = values[i];
+    request.*argument.field = values[i];
   }
   return kExitOk;
 }
 
 // --month: the month of a totals statistic (all months without one).
-int ChooseMonth(const ExpenseDatabase& db, const std::string& month, StatisticsRequest& in) {
+int ChooseMonth(const ExpenseDatabase& db, const std::string& month, StatisticsRequest& request) {
   if (month.empty() || month == kAllMonths) return kExitOk;
   if (const int refused = CheckName(db, Names::kMonth, month, "")) return refused;
-  in.month_key = month;
+  request.month_key = month;
   return kExitOk;
 }
 
@@ -237,17 +238,17 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
              const ChartArgs& args) {
   charts::Size size;
   if (const int status = CheckUsage(args, size)) return status;
-  StatisticsRequest input;
-  input.statistic = command.statistic;
-  if (const int refused = ApplyStyle(command, args.style, input)) return refused;
+  StatisticsRequest request;
+  request.statistic = command.statistic;
+  if (const int refused = ApplyStyle(command, args.style, request)) return refused;
   if (const int refused = CheckMonthOptions(command, args)) return refused;
-  if (args.last > 0) input.months_shown = args.last;
+  if (args.last > 0) request.months_shown = args.last;
   // The chart is handed out only once it was built without a failure.
   std::optional<charts::ChartCtrl> chart;
   const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
-    if (const int refused = SelectNames(db, command, values, input)) return refused;
-    if (const int refused = ChooseMonth(db, args.month, input)) return refused;
-    chart = charts::BuildStatistic(db, input);
+    if (const int refused = SelectNames(db, command, values, request)) return refused;
+    if (const int refused = ChooseMonth(db, args.month, request)) return refused;
+    chart = charts::BuildStatistic(db, request);
     return kExitOk;
   });
   return status == kExitOk ? HandOut(*chart, args, size) : status;

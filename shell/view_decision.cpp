@@ -103,24 +103,6 @@ ViewDecision DecideStatistics(const SelectedNode& node) {
   }
 }
 
-bool StatisticNamesKnown(Statistic statistic, const ViewState& state, const ExpenseDatabase& db) {
-  switch (statistic) {
-    case Statistic::kItemPersons:
-    case Statistic::kItemPersonsByMonths:
-    case Statistic::kItemByMonths:
-      return db.ItemExists(state.SelectedCat, state.SelectedItem);
-    case Statistic::kCategoryPersons:
-    case Statistic::kCategoryPersonsByMonths:
-      return db.CategoryExists(state.SelectedStatisticMenu);
-    case Statistic::kHouseholdItemPersons:
-    case Statistic::kHouseholdItemPersonsByMonths:
-      return db.ItemExists(state.SelectedStatisticMenu, state.SelectedStatisticMenuChild);
-    default:
-      // The others read only categories and items the catalogue lists.
-      return true;
-  }
-}
-
 // The style a `Chart` (1 bar, 2 pie, 3 3D bar, 4 3D pie) or `month_Chart` setting (1 line,
 // 2 stacked bar, 3 3D line, 4 3D stacked bar) names.
 std::optional<charts::ChartStyle> StyleOf(int setting, bool by_months) {
@@ -176,6 +158,10 @@ std::string FilteredMonth(const ViewState& state, const ExpenseDatabase& db, int
   const int month_count = static_cast<int>(db.GetMonths().size());
   if (state.Show != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
   return db.MonthKeyAt(position);
+}
+
+bool StatisticNamesKnown(Statistic statistic, const ViewState& state, const ExpenseDatabase& db) {
+  return charts::NamesKnown(db, NamesOf(statistic, state));
 }
 
 }  // namespace

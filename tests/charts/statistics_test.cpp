@@ -214,7 +214,7 @@ TEST_F(StatisticsTest, MonthsShownLimitsTheSeriesToTheNewest) {
   EXPECT_EQ(Values(chart.series().at(0)), (std::vector<int>{218, 42}));
 }
 
-TEST_F(StatisticsTest, EachStyleDrawsItsGraphTypeAndAnUnsuitedOneBuildsNothing) {
+TEST_F(StatisticsTest, EachStyleDrawsItsGraphTypeAndAnUnsuitedStyleOrUnknownNameBuildsNothing) {
   const int types[] = {kBarChart,  kPieChart,        kBarChart3d,  kPieChart3d,
                        kLineGraph, kStackedBarChart, kLineGraph3d, kStackedBarChart3d};
   for (int i = 0; i < 8; ++i) {
@@ -229,8 +229,18 @@ TEST_F(StatisticsTest, EachStyleDrawsItsGraphTypeAndAnUnsuitedOneBuildsNothing) 
   request.statistic = S::kItemByMonths;
   request.style = ChartStyle::kPie;
   EXPECT_FALSE(BuildStatistic(db, request).has_value());
+  // Nor does a name the catalogue lacks, which a query would make a file for.
+  request.style = ChartStyle::kLine;
+  request.item = "Sofa";
+  EXPECT_FALSE(BuildStatistic(db, request).has_value());
+  request.statistic = S::kCategoryPersons;
+  request.style = ChartStyle::kBar;
+  request.category = "Garden";
+  EXPECT_FALSE(BuildStatistic(db, request).has_value());
   // Nothing was read, so the Rug's file, left to its first reader, is still not there.
   EXPECT_FALSE(std::filesystem::exists(db.ItemFilePath("Home", "Rug")));
+  EXPECT_FALSE(std::filesystem::exists(db.ItemFilePath("Home", "Sofa")));
+  EXPECT_FALSE(std::filesystem::exists(db.CategoryFilePath("Garden")));
 }
 
 TEST(ChartScale, HugeAndNonFiniteAmountsKeepTheScaleAndItsLabelsSane) {
