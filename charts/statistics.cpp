@@ -182,7 +182,7 @@ std::vector<std::string> LimitedMonths(const ExpenseDatabase& db, const Statisti
   return MonthsShown(db.GetMonths(), r.months_shown);
 }
 
-// The graph type of each style, in the order of ChartStyle.
+// The graph type of each style (one of the eight), in the order of ChartStyle.
 int GraphTypeOf(ChartStyle style) {
   static constexpr int kTypes[] = {kBarChart,  kPieChart,        kBarChart3d,  kPieChart3d,
                                    kLineGraph, kStackedBarChart, kLineGraph3d, kStackedBarChart3d};
@@ -253,6 +253,9 @@ bool IsByMonths(Statistic statistic) {
 }
 
 bool StyleSuits(ChartStyle style, Statistic statistic) {
+  // A value cast from outside the eight styles suits nothing: it has no graph type.
+  const int index = static_cast<int>(style);
+  if (index < 0 || index > static_cast<int>(ChartStyle::kStackedBar3d)) return false;
   return IsByMonthsStyle(style) == IsByMonths(statistic);
 }
 

@@ -72,7 +72,8 @@ struct StatisticsRequest {
 // Whether the statistic has one series per month and is drawn in a style by months.
 bool IsByMonths(Statistic statistic);
 
-// Whether `style` is one of the statistic's styles (totals or by months).
+// Whether `style` is one of the statistic's styles (totals or by months); a value outside
+// the eight styles suits none.
 bool StyleSuits(ChartStyle style, Statistic statistic);
 
 // The style a first start shows: bar for totals statistics, stacked bar by months.
