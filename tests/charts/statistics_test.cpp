@@ -56,12 +56,14 @@ class StatisticsTest : public testing::DatabaseTest {
                     .ok());
   }
   static StatisticsRequest Request(Statistic statistic, std::string category = "",
-                                   std::string item = "", std::string person = "") {
+                                   std::string item = "", std::string person = "",
+                                   std::string month_key = "all months") {
     StatisticsRequest request;
     request.statistic = statistic;
     request.category = std::move(category);
     request.item = std::move(item);
     request.person = std::move(person);
+    request.month_key = std::move(month_key);
     request.style = DefaultStyle(statistic);
     return request;
   }
@@ -89,15 +91,11 @@ TEST_F(StatisticsTest, EachBarIsTheTotalItsQueryGivesForTheMonthAsked) {
     for (const char* category : {"Food", "Home", "Toys"}) {
       categories.push_back(Truncate(db.CategoryMonthTotal(key, category)));
     }
-    StatisticsRequest request = Request(S::kCategories);
-    request.month_key = key;
-    const ChartCtrl chart = Build(request);
+    const ChartCtrl chart = Build(Request(S::kCategories, "", "", "", key));
     EXPECT_EQ(chart.series().at(0).name(), key);
     EXPECT_EQ(Values(chart.series().at(0)), categories) << key;
 
-    request = Request(S::kCategoryItems, "Food");
-    request.month_key = key;
-    EXPECT_EQ(Values(request),
+    EXPECT_EQ(Values(Request(S::kCategoryItems, "Food", "", "", key)),
               (std::vector<int>{Truncate(db.ItemMonthTotal(key, "Food", "Bread")),
                                 Truncate(db.ItemMonthTotal(key, "Food", "Milk"))}));
   }
@@ -115,9 +113,8 @@ TEST_F(StatisticsTest, APersonsValueIncludesAnEqualShareOfForAll) {
             (std::vector<int>{22, 15, 10}));
   EXPECT_EQ(Values(Request(S::kHouseholdPersonCategories, "", "", "Anna")),
             (std::vector<int>{22, 3, 0}));
-  StatisticsRequest june = Request(S::kPersonCategoriesInMonth, "", "", "Bob");
-  june.month_key = "2004 June";
-  EXPECT_EQ(Values(june), (std::vector<int>{0, 203, 0}));
+  EXPECT_EQ(Values(Request(S::kPersonCategoriesInMonth, "", "", "Bob", "2004 June")),
+            (std::vector<int>{0, 203, 0}));
 }
 
 TEST_F(StatisticsTest, ByMonthsIsTheTotalsChartOfEachMonthNewestFirst) {
@@ -135,15 +132,12 @@ TEST_F(StatisticsTest, ByMonthsIsTheTotalsChartOfEachMonthNewestFirst) {
     const ChartCtrl chart = Build(Request(by_months, "Food", "Milk", "Cleo"));
     ASSERT_EQ(chart.series_count(), 3);
     for (const ChartSeries& series : chart.series()) {
-      StatisticsRequest month = Request(totals, "Food", "Milk", "Cleo");
-      month.month_key = series.name();
-      EXPECT_EQ(Values(series), Values(month)) << static_cast<int>(by_months) << series.name();
+      EXPECT_EQ(Values(series), Values(Request(totals, "Food", "Milk", "Cleo", series.name())))
+          << static_cast<int>(by_months) << series.name();
     }
     EXPECT_EQ(chart.series().front().name(), "2004 June");
   }
-  StatisticsRequest in_month = Request(S::kPersonCategoriesInMonth, "", "", "Cleo");
-  in_month.month_key = "2004 May";
-  EXPECT_EQ(Values(in_month),
+  EXPECT_EQ(Values(Request(S::kPersonCategoriesInMonth, "", "", "Cleo", "2004 May")),
             Values(Build(Request(S::kPersonCategoriesByMonths, "", "", "Cleo")).series().at(1)));
 }
 
