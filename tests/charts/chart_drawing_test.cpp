@@ -153,6 +153,7 @@ TEST(ChartLines, EachPointIsMarkedAtItsValueOnTheScale) {
 // A pie's slices as angles in degrees, counter-clockwise from the right.
 struct Slice {
   double from, sweep;
+  std::string brush;
 };
 
 double Angle(const Shape& pie, int x, int y) {
@@ -170,7 +171,7 @@ std::vector<Slice> TopSlices(const Shapes& graph) {
     if (pie.n[0] != left) continue;
     const double from = Angle(pie, pie.n[4], pie.n[5]), to = Angle(pie, pie.n[6], pie.n[7]);
     const double sweep = std::fmod(to - from + 360, 360);
-    slices.push_back({from, sweep < 1 ? 360 : sweep});
+    slices.push_back({from, sweep < 1 ? 360 : sweep, pie.brush});
   }
   return slices;
 }
@@ -186,8 +187,11 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
       const std::vector<Slice> slices = TopSlices(graph);
       const int total = std::accumulate(values.begin(), values.end(), 0);
       std::vector<double> shares;
-      for (int v : values) {
-        if (v > 0) shares.push_back(100.0 * v / total);
+      std::vector<std::string> colours;
+      for (size_t c = 0; c < values.size(); ++c) {
+        if (values[c] <= 0) continue;
+        shares.push_back(100.0 * values[c] / total);
+        colours.push_back(ColourText(chart.ColourAt(static_cast<int>(c))));
       }
       ASSERT_EQ(slices.size(), shares.size()) << type << " " << values[0];
       double turned = 0;
@@ -195,6 +199,7 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
         // Within a hundredth of the circle: the rim points are whole pixels.
         EXPECT_NEAR(slices[i].sweep, 3.6 * shares[i], 3.6) << type << " " << values[0] << " " << i;
         EXPECT_NEAR(std::fmod(slices[0].from + turned, 360), slices[i].from, 3.6);
+        EXPECT_EQ(slices[i].brush, colours[i]);
         turned += slices[i].sweep;
       }
       EXPECT_NEAR(turned, 360, 1);
