@@ -16,7 +16,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR)
 
+# The fuzz targets are built here, before the tests run, not inside them.
 test: build
+	@cmake --build $(BUILD_DIR) --target fuzz_targets
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 run: build

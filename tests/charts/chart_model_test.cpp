@@ -36,39 +36,6 @@ TEST(ChartScale, ZeroStepOrEmptyRangeIsRefusedAndKeepsTheScale) {
   EXPECT_EQ(chart.tick_count(), 10);
 }
 
-TEST(ChartRecords, LookupsGoByPositionWithEmptyDefaults) {
-  ChartCtrl chart(kBarChart);
-  EXPECT_FALSE(chart.has_labels());
-  chart.AddLabel(5, "Transport");
-  chart.AddLabel(1, "Café");  // four characters, five bytes
-  EXPECT_TRUE(chart.has_labels());
-  EXPECT_EQ(chart.labels().LabelAt(0), "Transport");  // position 0, whatever its key
-  EXPECT_EQ(chart.labels().LabelAt(1), "Café");
-  EXPECT_EQ(chart.labels().LabelAt(2), "");
-  EXPECT_EQ(chart.labels().LongestLength(), 9);
-  EXPECT_EQ(chart.longest_label_length(), 9);
-
-  chart.AddColour(7, Rgb(1, 2, 3));
-  EXPECT_EQ(chart.ColourAt(0), Rgb(1, 2, 3));
-  EXPECT_EQ(chart.ColourAt(1), kBlack);
-
-  ChartSeries series("2004 May");
-  EXPECT_EQ(series.FirstKey(), 0);
-  EXPECT_EQ(series.FirstValue(), 0);
-  series.AddPoint(3, 30);
-  series.AddPoint(1, 10);
-  series.AddPoint(3, 99);  // a later duplicate key is never found
-  EXPECT_EQ(series.ValueFor(3), 30);
-  EXPECT_EQ(series.ValueFor(2), 0);
-  EXPECT_EQ(series.FirstKey(), 3);
-  chart.AddSeries(series);
-  chart.AddSeries(testing::SeriesOf("short", {1}));
-  EXPECT_EQ(chart.category_count(), 3);  // the longest series so far
-
-  chart.SetYAxisTitle("Expenses");
-  EXPECT_EQ(chart.y_axis_title_length(), 8);
-}
-
 TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndShiftsTheCategoriesAfterIt) {
   ChartCtrl chart(kBarChart);
   chart.AddStandardColours(25);

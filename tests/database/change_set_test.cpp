@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "database/journal.h"
 #include "database/recovery.h"
 #include "tests/support/failing_file_system.h"
@@ -36,11 +38,12 @@ class CommitTest : public ::testing::Test {
     folder.Write("items/a.txt", "old a");
     folder.Write("items/b.txt", "old b");
     folder.Write("gone.txt", "old gone");
+    std::filesystem::remove(Path("c.txt"));
   }
   void Gather(ChangeSet& changes) {
-    changes.Write(Path("items/a.txt"), "new a");
-    changes.Write(Path("items/b.txt"), "new b");
-    changes.Write(Path("c.txt"), "new c");
+    changes.Write(Path("items/a.txt"), "new a" + round);
+    changes.Write(Path("items/b.txt"), "new b" + round);
+    changes.Write(Path("c.txt"), "new c" + round);
     changes.Remove(Path("gone.txt"));
   }
   std::string Path(const std::string& relative) const { return folder.path() + "/" + relative; }
@@ -49,7 +52,8 @@ class CommitTest : public ::testing::Test {
     const Strings files = {folder.Read("items/a.txt"), folder.Read("items/b.txt"),
                            folder.Read("c.txt"), folder.Read("gone.txt")};
     if (files == Strings{"old a", "old b", "<missing>", "old gone"}) return "old";
-    if (files == Strings{"new a", "new b", "new c", "<missing>"}) return "new";
+    if (files == Strings{"new a" + round, "new b" + round, "new c" + round, "<missing>"})
+      return "new";
     return files[0] + "/" + files[1] + "/" + files[2] + "/" + files[3];
   }
   // Every file, and the folders of the database folder itself.
@@ -67,6 +71,8 @@ class CommitTest : public ::testing::Test {
   }
 
   TempFolder folder;
+  // Told apart from the earlier rounds' new contents, so a lost write never reads as new.
+  std::string round;
 };
 
 TEST_F(CommitTest, ReadsSeeGatheredChangesAndNothingIsWrittenBeforeCommit) {
@@ -85,6 +91,7 @@ TEST_F(CommitTest, AFailureAtAnyStepLeavesTheOldStateOrTheNewOneAfterRecovery) {
   int reached_new = 0;
   for (int fail_after = 0; fail_after < 12; ++fail_after) {
     SetUp();
+    round = std::to_string(fail_after);
     FailingFileSystem failing;
     failing.fail_after = fail_after;
     ChangeSet changes(failing, folder.path());
@@ -122,15 +129,15 @@ TEST_F(CommitTest, RecoveryDiscardsADamagedJournalAndStrayTemporariesOnly) {
 TEST_F(CommitTest, RecoveryAppliesAValidJournalAgainAlsoOneOfAnEarlierVersion) {
   for (const char* journal : {".kestrune/journal", ".kestrune-journal"}) {
     SetUp();
-    folder.Write(journal, EncodeJournal({{"items/a.txt", "new a"},
-                                         {"items/b.txt", "new b"},
-                                         {"c.txt", "new c"},
+    round = journal;
+    folder.Write(journal, EncodeJournal({{"items/a.txt", "new a" + round},
+                                         {"items/b.txt", "new b" + round},
+                                         {"c.txt", "new c" + round},
                                          {"gone.txt", std::nullopt}}));
     PosixFileSystem fs;
     ASSERT_TRUE(RecoverDatabase(fs, folder.path()).ok());
     EXPECT_EQ(State(), "new") << journal;
     EXPECT_FALSE(folder.Exists(journal));
-    ASSERT_TRUE(fs.RemoveFile(Path("c.txt")).ok());
   }
 }
 

@@ -54,15 +54,6 @@ TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
             (Strings{"\"Food\" already holds an item \"Bread\".", "Choose a category first."}));
 }
 
-TEST_F(CatalogueFormsTest, EditsWithNothingChosenSayErrorAndClose) {
-  const FormOutcome category = SubmitCategoryEdit(form, "", "New", "");
-  EXPECT_TRUE(category.close);
-  EXPECT_FALSE(category.afterwards.reselect_folder);
-  EXPECT_TRUE(SubmitPersonEdit(form, "", "New", "").close);
-  EXPECT_EQ(prompts.messages, (Strings{"Error", "Error"}));
-  EXPECT_TRUE(db.GetCategoryNames().empty());
-}
-
 TEST_F(CatalogueFormsTest, EditPersonRefusesTheHouseholdsName) {
   Check(db.AddPerson("Anna", ""));
   EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
@@ -118,15 +109,20 @@ TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {
   EXPECT_FALSE(Exists("categories/Food.txt"));
 }
 
-TEST_F(CatalogueFormsTest, NothingToDeleteIsSaidAndTheDialogCloses) {
+TEST_F(CatalogueFormsTest, WithNothingChosenTheFormsSaySoAndClose) {
+  const FormOutcome category = SubmitCategoryEdit(form, "", "New", "");
+  EXPECT_TRUE(category.close);
+  EXPECT_FALSE(category.afterwards.reselect_folder);
+  EXPECT_TRUE(SubmitPersonEdit(form, "", "New", "").close);
   Check(db.AddCategory("Empty", ""));
   EXPECT_TRUE(SubmitItemDeletion(form, 0, -1).close);
   EXPECT_TRUE(SubmitPersonDeletion(form, -1).close);
   Check(db.DeleteCategory("Empty"));
   EXPECT_TRUE(SubmitCategoryDeletion(form, -1).close);
-  EXPECT_EQ(prompts.messages,
-            (Strings{"No item to delete.", "No person to delete.", "No category to delete."}));
+  EXPECT_EQ(prompts.messages, (Strings{"Error", "Error", "No item to delete.",
+                                       "No person to delete.", "No category to delete."}));
   EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_TRUE(db.GetCategoryNames().empty());
 }
 
 }  // namespace

@@ -200,7 +200,8 @@ TEST_F(DialogsTest, HelpInstallsItsPageAndOpensIt) {
   EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
-TEST(QuestionDialogs, ConfirmationAnswersYesOnEnterAndNoOnEscape) {
+// A confirmation says Yes on Enter and No on Escape; the data base error exits on Enter.
+TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
   CConfirmationDialog enter(kConfirmDeletePerson, nullptr);
   enter.open();
   QTest::keyClick(&enter, Qt::Key_Return);
@@ -210,13 +211,10 @@ TEST(QuestionDialogs, ConfirmationAnswersYesOnEnterAndNoOnEscape) {
   escape.open();
   QTest::keyClick(&escape, Qt::Key_Escape);
   EXPECT_EQ(escape.result(), QDialog::Rejected);
-}
-
-TEST(QuestionDialogs, DataBaseErrorClosesWithExitOnEnter) {
-  CDatabaseErrorDialog enter("Can't open data base file.", nullptr);
-  enter.open();
-  QTest::keyClick(&enter, Qt::Key_Return);
-  EXPECT_EQ(enter.result(), QDialog::Rejected);
+  CDatabaseErrorDialog error("Can't open data base file.", nullptr);
+  error.open();
+  QTest::keyClick(&error, Qt::Key_Return);
+  EXPECT_EQ(error.result(), QDialog::Rejected);
   CDatabaseErrorDialog create("Can't open data base file.", nullptr);
   create.open();
   create.findChild<QPushButton*>("create")->click();

