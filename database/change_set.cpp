@@ -1,6 +1,8 @@
 #include "database/change_set.h"
 
 #include <cassert>
+#include <cerrno>
+#include <cstring>
 
 #include "database/database_folder.h"
 #include "database/database_lock.h"
@@ -16,9 +18,25 @@ ChangeSet::Change* ChangeSet::Find(const std::string& path) {
   return nullptr;
 }
 
+Status ChangeSet::Read(const std::string& path, std::string& content) {
+  const Change* change = Find(path);
+  if (change == nullptr) return fs_.Read(path, content);
+  if (!change->content)
+    return Status::NotFound("Can't read " + path + ": " + std::strerror(ENOENT));
+  content = *change->content;
+  return Status::Ok();
+}
+
 std::optional<std::string> ChangeSet::Read(const std::string& path) {
-  if (const Change* change = Find(path)) return change->content;
-  return fs_.ReadFile(path);
+  std::string content;
+  if (!Read(path, content).ok()) return std::nullopt;
+  return content;
+}
+
+std::string ChangeSet::ReadFailure(const std::string& path) {
+  std::string content;
+  const Status read = Read(path, content);
+  return read.ok() ? "Can't read " + path : read.message();
 }
 
 bool ChangeSet::Exists(const std::string& path) {
@@ -101,8 +119,8 @@ Status ChangeSet::Apply(const std::vector<std::string>& temps) {
   }
   if (applied.ok()) applied = fs_.RemoveFile(JournalPath());
   if (applied.ok()) return applied;
-  return Status::Error(applied.message() +
-                       " (the change is kept and will be completed at the next start)");
+  return applied.WithMessage(applied.message() +
+                             " (the change is kept and will be completed at the next start)");
 }
 
 std::string ChangeSet::JournalPath() const {

@@ -20,10 +20,13 @@ class ChangeSet {
   ChangeSet(const ChangeSet&) = delete;
   ChangeSet& operator=(const ChangeSet&) = delete;
 
-  // The file as this change set would leave it; nothing when absent or unreadable.
+  // Reads the file as this change set would leave it, with FileSystem::Read's codes: a file
+  // the set removes is NotFound ("Can't read PATH: No such file or directory").
+  [[nodiscard]] Status Read(const std::string& path, std::string& content);
+  // Read without its status: nothing when absent or unreadable.
   std::optional<std::string> Read(const std::string& path);
-  // Why the file on disk cannot be read: "Can't read PATH: REASON".
-  std::string ReadFailure(const std::string& path) { return fs_.ReadFailure(path); }
+  // The message of a failed Read, found by reading again: "Can't read PATH: REASON".
+  std::string ReadFailure(const std::string& path);
   // Whether the file exists as this change set would leave it.
   bool Exists(const std::string& path);
   // Gathers a whole-file replacement (creating the file when absent).

@@ -5,8 +5,6 @@
 
 namespace kestrune {
 
-ExpenseDatabase::ExpenseDatabase() : fs_(own_fs_) {}
-
 ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs) {}
 
 std::string ExpenseDatabase::CategoryIndexPath() const {

@@ -30,9 +30,7 @@ enum class [[nodiscard]] LoadOutcome{kLoaded, kExit};
 // Not thread-safe: one thread owns it.
 class ExpenseDatabase {
  public:
-  // Works on the real disk.
-  ExpenseDatabase();
-  // Works through `fs`, which must outlive the database.
+  // Works through `fs`, which must outlive the database; every read and write goes there.
   explicit ExpenseDatabase(FileSystem& fs);
   ExpenseDatabase(const ExpenseDatabase&) = delete;
   ExpenseDatabase& operator=(const ExpenseDatabase&) = delete;
@@ -272,7 +270,6 @@ class ExpenseDatabase {
   Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                       SectionMarks totals, const std::string& month_key);
 
-  PosixFileSystem own_fs_;
   FileSystem& fs_;
   std::string currency_;
   std::string folder_;
