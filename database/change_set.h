@@ -40,7 +40,8 @@ class ChangeSet {
   // counts as made), then the files are renamed and removed and the journal deleted. A
   // failure before that point leaves every file as it was; after it, the journal completes
   // the change (now or at the next start). A single change needs no journal. Holds the
-  // exclusive ChangeLock meanwhile, waiting up to kChangeWait for readers, then failing.
+  // exclusive ChangeLock meanwhile, waiting up to kChangeWait for readers, then failing. A
+  // rename or removal that is made but whose folder cannot be flushed fails too, saying so.
   [[nodiscard]] Status Commit();
 
  private:
@@ -50,6 +51,10 @@ class ChangeSet {
   };
   Change* Find(const std::string& path);
   Status CommitOne(const Change& change);
+  // The failure told with what became of the change: made but not yet safe from a crash, or
+  // kept in the journal for the next start.
+  static Status MadeNotDurable(const Status& failure);
+  static Status Kept(const Status& failure);
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);

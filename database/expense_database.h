@@ -87,8 +87,8 @@ class ExpenseDatabase {
   // A file that exists but cannot be read is left alone (never replaced by a skeleton).
   // Such files, and repairs that cannot be written, are kept for TakeWriteFailures. ---
 
-  // The month key at a months-index position; "all months" for any negative position.
-  // Assumes position < number of months.
+  // The month key at a months-index position; "all months" for any negative position, the
+  // empty text (no month) past the last one.
   std::string MonthKeyAt(int position) const;
   // The total of the month key ("all months" for the grand total); 0 when absent.
   double CategoryMonthTotal(const std::string& month_key, const std::string& category);

@@ -92,6 +92,31 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
+  PrepareHousehold();
+  Open();
+  ASSERT_TRUE(SelectNode("Bread"));
+  const std::vector<std::string> files = {"items/Food Bread.txt", "categories/Food.txt",
+                                          "KSDBMonths.txt"};
+  auto book = [&] {
+    std::string bytes;
+    for (const std::string& file : files) bytes += work.Read("data/BASE/" + file);
+    return bytes;
+  };
+  const std::string before = book();
+  disk.fail_after = disk.changes;
+  Then([](QDialog& d) {
+    Field<QDateEdit>(d, "date")->setDate(QDate(2024, 4, 2));
+    Type(d, "sum", "3.50");
+    Press(d);
+  });
+  Run(kCmdAddPurchase);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_TRUE(prompts.messages[0].starts_with("Can't write " + base()));
+  EXPECT_NE(prompts.messages[0].find("No space left on device"), std::string::npos);
+  EXPECT_EQ(book(), before);
+}
+
 TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
   PrepareHousehold();
   Open();
