@@ -19,7 +19,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   kestrune::QtSettingsStore store(QString::fromLocal8Bit(argv[2]));
   kestrune::QtUserPrompts prompts;
-  kestrune::CMainFrame frame(store, prompts, argv[1]);
+  kestrune::PosixFileSystem disk;
+  const kestrune::SystemClock clock;
+  kestrune::CMainFrame frame(store, prompts, argv[1], disk, clock);
   if (!frame.started()) return frame.exit_status();
   QObject::connect(&frame.view()->browser(), &kestrune::CWebBrowser::loadFinished,
                    [&application](bool ok) {

@@ -55,8 +55,10 @@ int RunInit(CliRun& run) {
     std::cerr << created.message() << "\n";
     return kExitDatabase;
   }
-  std::cout << "Database in " << std::filesystem::absolute(folder).lexically_normal().string()
-            << "\n";
+  // A working folder gone from beneath the process has no absolute name: the path as given.
+  std::error_code error;
+  const std::filesystem::path shown = std::filesystem::absolute(folder, error);
+  std::cout << "Database in " << (error ? folder : shown.lexically_normal().string()) << "\n";
   return kExitOk;
 }
 

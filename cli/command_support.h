@@ -53,7 +53,8 @@ int Reported(const Status& status);
 template <typename Body>
 int WithDatabase(const std::string& workdir, Access access, Body body) {
   CommandLocks locks;
-  ExpenseDatabase db;
+  PosixFileSystem disk;
+  ExpenseDatabase db(disk);
   if (const int status = OpenDatabase(workdir, access, locks, db); status != kExitOk) {
     return status;
   }

@@ -1,8 +1,8 @@
 #include "database/backups.h"
 
 #include <algorithm>
+#include <charconv>
 #include <ctime>
-#include <filesystem>
 #include <vector>
 
 #include "database/database_folder.h"
@@ -10,68 +10,85 @@
 namespace kestrune {
 namespace {
 
-namespace fs = std::filesystem;
-
 // The program's own files: the work folder, and the lock, journal and temporary files that
 // earlier versions kept in the database folder itself. Entity files, whatever their names,
 // lie deeper.
-bool IsOwnFile(const fs::path& path, bool top) {
-  return top && path.filename().string().starts_with(kWorkFolderName);
+bool IsOwnFile(const std::string& name, bool top) {
+  return top && name.starts_with(kWorkFolderName);
 }
 
-// Copies regular files and folders; a FIFO or a device is never opened.
-void CopyFolder(const fs::path& from, const fs::path& to, bool top, std::error_code& error) {
-  fs::create_directories(to, error);
-  for (const auto& entry : fs::directory_iterator(from, error)) {
-    if (error) return;
-    if (IsOwnFile(entry.path(), top)) continue;
-    if (entry.is_directory()) {
-      CopyFolder(entry.path(), to / entry.path().filename(), false, error);
-    } else if (entry.is_regular_file()) {
-      fs::copy_file(entry.path(), to / entry.path().filename(), error);
-    }
-    if (error) return;
+// Only regular files are copied: a FIFO, a device or a link to a folder is passed over, as
+// is a file that went away meanwhile.
+Status CopyFile(FileSystem& fs, const std::string& from, const std::string& to) {
+  std::string bytes;
+  const Status read = fs.Read(from, bytes);
+  if (read.IsInvalidArgument() || read.IsNotFound()) return Status::Ok();
+  if (!read.ok()) return read;
+  return fs.CreateFile(to, bytes);
+}
+
+// Copies the folder's files and folders, each new file flushed, then its folder.
+Status CopyFolder(FileSystem& fs, const std::string& from, const std::string& to, bool top) {
+  if (Status made = fs.MakeFolders(to); !made.ok()) return made;
+  for (const std::string& name : fs.ListFolder(from)) {
+    if (IsOwnFile(name, top)) continue;
+    const std::string source = from + "/" + name;
+    const std::string target = to + "/" + name;
+    const Status copied =
+        fs.IsFolder(source) ? CopyFolder(fs, source, target, false) : CopyFile(fs, source, target);
+    if (!copied.ok()) return copied;
   }
+  return fs.SyncFolder(to);
 }
 
-// Backups of one second are told apart by a suffix: STAMP, STAMP-2, STAMP-3, ...
+Status RemoveTree(FileSystem& fs, const std::string& folder) {
+  for (const std::string& name : fs.ListFolder(folder)) {
+    const std::string path = folder + "/" + name;
+    const Status removed = fs.IsFolder(path) ? RemoveTree(fs, path) : fs.RemoveFile(path);
+    if (!removed.ok()) return removed;
+  }
+  return fs.RemoveFolder(folder);
+}
+
+// Backups of one second are told apart by a suffix: STAMP, STAMP-2, STAMP-3, ... A name whose
+// suffix is no such number (or too large for one) is its own second.
 std::pair<std::string, int> AgeOf(const std::string& name) {
   const auto dash = name.rfind('-');
-  const bool numbered = dash != std::string::npos && dash + 1 < name.size() &&
-                        name.find_first_not_of("0123456789", dash + 1) == std::string::npos &&
-                        name.find('_') < dash;
-  if (!numbered) return {name, 1};
-  return {name.substr(0, dash), std::stoi(name.substr(dash + 1))};
+  if (dash == std::string::npos || name.find('_') > dash) return {name, 1};
+  int number = 0;
+  const char* end = name.data() + name.size();
+  const auto [stop, error] = std::from_chars(name.data() + dash + 1, end, number);
+  if (error != std::errc() || stop != end || name[dash + 1] == '-') return {name, 1};
+  return {name.substr(0, dash), number};
 }
 
-std::vector<fs::path> BackupsOldestFirst(const fs::path& backups) {
-  std::vector<fs::path> all;
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(backups, error)) {
-    if (entry.is_directory()) all.push_back(entry.path());
+std::vector<std::string> BackupsOldestFirst(FileSystem& fs, const std::string& backups) {
+  std::vector<std::string> all;
+  for (const std::string& name : fs.ListFolder(backups)) {
+    if (fs.IsFolder(backups + "/" + name)) all.push_back(name);
   }
-  std::sort(all.begin(), all.end(), [](const fs::path& a, const fs::path& b) {
-    return AgeOf(a.filename().string()) < AgeOf(b.filename().string());
-  });
+  std::sort(all.begin(), all.end(),
+            [](const std::string& a, const std::string& b) { return AgeOf(a) < AgeOf(b); });
   return all;
 }
 
 // The stamp itself, or the stamp with the next number after the newest backup of that second.
-fs::path NewBackupFolder(const fs::path& backups, const std::string& stamp) {
+std::string NewBackupFolder(FileSystem& fs, const std::string& backups, const std::string& stamp) {
   int newest = 0;
-  for (const fs::path& backup : BackupsOldestFirst(backups)) {
-    const auto [second, number] = AgeOf(backup.filename().string());
+  for (const std::string& backup : BackupsOldestFirst(fs, backups)) {
+    const auto [second, number] = AgeOf(backup);
     if (second == stamp) newest = std::max(newest, number);
   }
-  return backups / (newest == 0 ? stamp : stamp + "-" + std::to_string(newest + 1));
+  return backups + "/" + (newest == 0 ? stamp : stamp + "-" + std::to_string(newest + 1));
 }
 
-void KeepNewest(const fs::path& backups, int keep) {
-  const std::vector<fs::path> all = BackupsOldestFirst(backups);
-  std::error_code error;
-  for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < all.size(); ++i) {
-    fs::remove_all(all[i], error);
+Status KeepNewest(FileSystem& fs, const std::string& backups, int keep) {
+  const std::vector<std::string> all = BackupsOldestFirst(fs, backups);
+  Status pruned = Status::Ok();
+  for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < all.size() && pruned.ok(); ++i) {
+    pruned = RemoveTree(fs, backups + "/" + all[i]);
   }
+  return pruned.ok() ? fs.SyncFolder(backups) : pruned;
 }
 
 }  // namespace
@@ -85,20 +102,18 @@ std::string BackupStamp(std::chrono::system_clock::time_point when) {
   return text;
 }
 
-Status BackUpDatabase(const std::string& database_folder, const std::string& backups_folder,
-                      const std::string& stamp, int keep, std::string* made) {
-  const fs::path target = NewBackupFolder(backups_folder, stamp);
-  std::error_code error;
-  CopyFolder(database_folder, target, true, error);
-  if (error) {
-    std::error_code ignored;
-    fs::remove_all(target, ignored);
-    return Status::Error("Can't back up the database to " + target.string() + ": " +
-                         error.message());
+Status BackUpDatabase(FileSystem& fs, const std::string& database_folder,
+                      const std::string& backups_folder, const std::string& stamp, int keep,
+                      std::string* made) {
+  const std::string target = NewBackupFolder(fs, backups_folder, stamp);
+  Status copied = CopyFolder(fs, database_folder, target, true);
+  if (copied.ok()) copied = fs.SyncFolder(backups_folder);
+  if (!copied.ok()) {
+    [[maybe_unused]] const Status removed = RemoveTree(fs, target);
+    return copied.WithMessage("Can't back up the database to " + target + ": " + copied.message());
   }
-  KeepNewest(backups_folder, keep);
-  if (made != nullptr) *made = target.string();
-  return Status::Ok();
+  if (made != nullptr) *made = target;
+  return KeepNewest(fs, backups_folder, keep);
 }
 
 }  // namespace kestrune

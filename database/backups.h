@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "database/status.h"
+#include "database/file_system.h"
 
 namespace kestrune {
 
@@ -11,10 +11,12 @@ namespace kestrune {
 std::string BackupStamp(std::chrono::system_clock::time_point when);
 
 // Copies the data files of the database folder (the indexes and the three sub-folders, not
-// the work folder with the lock, journal and temporary files) into BACKUPS/STAMP (STAMP-2, -3, ...
-// when that is taken), sets `made` to that folder, then deletes the oldest backups beyond the
-// newest `keep`. A backup that cannot be made is removed again and reported.
-[[nodiscard]] Status BackUpDatabase(const std::string& database_folder,
+// the work folder with the lock, journal and temporary files; only regular files) through
+// `fs` into BACKUPS/STAMP (STAMP-2, -3, ... when that is taken), every file and folder flushed,
+// sets `made` to that folder, then deletes the oldest backups beyond the newest `keep`. A
+// backup that cannot be made is removed again and reported ("Can't back up the database to
+// FOLDER: REASON"); a failed deletion of an old one is reported after `made` is set.
+[[nodiscard]] Status BackUpDatabase(FileSystem& fs, const std::string& database_folder,
                                     const std::string& backups_folder, const std::string& stamp,
                                     int keep, std::string* made = nullptr);
 

@@ -1,6 +1,8 @@
 #include "database/change_set.h"
 
 #include <cassert>
+#include <cerrno>
+#include <cstring>
 
 #include "database/database_folder.h"
 #include "database/database_lock.h"
@@ -16,9 +18,25 @@ ChangeSet::Change* ChangeSet::Find(const std::string& path) {
   return nullptr;
 }
 
+Status ChangeSet::Read(const std::string& path, std::string& content) {
+  const Change* change = Find(path);
+  if (change == nullptr) return fs_.Read(path, content);
+  if (!change->content)
+    return Status::NotFound("Can't read " + path + ": " + std::strerror(ENOENT));
+  content = *change->content;
+  return Status::Ok();
+}
+
 std::optional<std::string> ChangeSet::Read(const std::string& path) {
-  if (const Change* change = Find(path)) return change->content;
-  return fs_.ReadFile(path);
+  std::string content;
+  if (!Read(path, content).ok()) return std::nullopt;
+  return content;
+}
+
+std::string ChangeSet::ReadFailure(const std::string& path) {
+  std::string content;
+  const Status read = Read(path, content);
+  return read.ok() ? "Can't read " + path : read.message();
 }
 
 bool ChangeSet::Exists(const std::string& path) {
@@ -43,8 +61,28 @@ void ChangeSet::Remove(const std::string& path) {
 }
 
 Status ChangeSet::CommitOne(const Change& change) {
-  return change.content ? fs_.WriteFile(change.path, *change.content, WorkFolderOf(folder_))
-                        : fs_.RemoveFile(change.path);
+  if (!change.content) {
+    const Status removed = fs_.RemoveFile(change.path);
+    return removed.ok() || fs_.Exists(change.path) ? removed : MadeNotDurable(removed);
+  }
+  std::string temp;
+  Status written = fs_.WriteTemporary(change.path, WorkFolderOf(folder_), *change.content, temp);
+  if (written.ok()) written = fs_.Rename(temp, change.path);
+  if (written.ok() || temp.empty()) return written;
+  // A rename whose folder could not be flushed has been made all the same.
+  if (!fs_.Exists(temp)) return MadeNotDurable(written);
+  [[maybe_unused]] const Status removed = fs_.RemoveFile(temp);
+  return written;
+}
+
+Status ChangeSet::MadeNotDurable(const Status& failure) {
+  return failure.WithMessage(failure.message() +
+                             " (the change is made, but a crash may still undo it)");
+}
+
+Status ChangeSet::Kept(const Status& failure) {
+  return failure.WithMessage(failure.message() +
+                             " (the change is kept and will be completed at the next start)");
 }
 
 Status ChangeSet::Commit() {
@@ -65,6 +103,9 @@ Status ChangeSet::Commit() {
     if (status.ok()) status = WriteJournal();
     if (!status.ok()) {
       RemoveTemporaries(temps);
+      // A journal renamed into place but not flushed would still complete the change.
+      const std::string journal = JournalPath();
+      if (fs_.Exists(journal) && !fs_.RemoveFile(journal).ok()) return Kept(status);
       return status;
     }
     status = Apply(temps);
@@ -100,9 +141,7 @@ Status ChangeSet::Apply(const std::vector<std::string>& temps) {
     applied = change.content ? fs_.Rename(temps[i], change.path) : fs_.RemoveFile(change.path);
   }
   if (applied.ok()) applied = fs_.RemoveFile(JournalPath());
-  if (applied.ok()) return applied;
-  return Status::Error(applied.message() +
-                       " (the change is kept and will be completed at the next start)");
+  return applied.ok() ? applied : Kept(applied);
 }
 
 std::string ChangeSet::JournalPath() const {

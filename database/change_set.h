@@ -20,10 +20,13 @@ class ChangeSet {
   ChangeSet(const ChangeSet&) = delete;
   ChangeSet& operator=(const ChangeSet&) = delete;
 
-  // The file as this change set would leave it; nothing when absent or unreadable.
+  // Reads the file as this change set would leave it, with FileSystem::Read's codes: a file
+  // the set removes is NotFound ("Can't read PATH: No such file or directory").
+  [[nodiscard]] Status Read(const std::string& path, std::string& content);
+  // Read without its status: nothing when absent or unreadable.
   std::optional<std::string> Read(const std::string& path);
-  // Why the file on disk cannot be read: "Can't read PATH: REASON".
-  std::string ReadFailure(const std::string& path) { return fs_.ReadFailure(path); }
+  // The message of a failed Read, found by reading again: "Can't read PATH: REASON".
+  std::string ReadFailure(const std::string& path);
   // Whether the file exists as this change set would leave it.
   bool Exists(const std::string& path);
   // Gathers a whole-file replacement (creating the file when absent).
@@ -37,7 +40,8 @@ class ChangeSet {
   // counts as made), then the files are renamed and removed and the journal deleted. A
   // failure before that point leaves every file as it was; after it, the journal completes
   // the change (now or at the next start). A single change needs no journal. Holds the
-  // exclusive ChangeLock meanwhile, waiting up to kChangeWait for readers, then failing.
+  // exclusive ChangeLock meanwhile, waiting up to kChangeWait for readers, then failing. A
+  // rename or removal that is made but whose folder cannot be flushed fails too, saying so.
   [[nodiscard]] Status Commit();
 
  private:
@@ -47,6 +51,10 @@ class ChangeSet {
   };
   Change* Find(const std::string& path);
   Status CommitOne(const Change& change);
+  // The failure told with what became of the change: made but not yet safe from a crash, or
+  // kept in the journal for the next start.
+  static Status MadeNotDurable(const Status& failure);
+  static Status Kept(const Status& failure);
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);

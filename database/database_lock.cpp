@@ -36,9 +36,9 @@ Status InUse(int fd, const std::string& database_folder) {
   } else {
     holder = HolderOf(fd);
   }
-  return Status::Error("The expense book in " + database_folder + " is in use by another Kestrune" +
-                       (holder.empty() ? std::string() : " (process " + holder + ")") +
-                       ". Close it first.");
+  return Status::IOError(
+      "The expense book in " + database_folder + " is in use by another Kestrune" +
+      (holder.empty() ? std::string() : " (process " + holder + ")") + ". Close it first.");
 }
 
 // The pid only makes a refusal clearer: the lock is held whether or not it is written.
@@ -130,7 +130,7 @@ Status ChangeLock::Acquire(const std::string& database_folder, LockKind kind,
     const int fd = OpenLockFile(work, "change", error);
     if (fd < 0) {
       if (MayOnlyRead(errno) || errno == ENOENT) return Status::Ok();
-      return Status::Error("Can't open " + work + "/change: " + error);
+      return Status::IOError("Can't open " + work + "/change: " + error);
     }
     fd_ = fd;
     ++change_locks_held;
@@ -138,8 +138,8 @@ Status ChangeLock::Acquire(const std::string& database_folder, LockKind kind,
   if (FlockWithin(fd_, kind, wait)) return Status::Ok();
   Release();
   const std::string other = kind == LockKind::kShared ? "changing" : "reading";
-  return Status::Error("The expense book in " + database_folder + " is busy: another Kestrune is " +
-                       other + " it. Try again in a moment.");
+  return Status::IOError("The expense book in " + database_folder +
+                         " is busy: another Kestrune is " + other + " it. Try again in a moment.");
 }
 
 DatabaseLock::~DatabaseLock() {
@@ -153,7 +153,7 @@ Status DatabaseLock::Acquire(const std::string& database_folder, LockKind kind) 
   const int fd = OpenLockFile(work, "lock", error);
   if (fd < 0) {
     if (kind == LockKind::kShared && (MayOnlyRead(errno) || errno == ENOENT)) return Status::Ok();
-    return Status::Error("Can't open " + work + "/lock: " + error);
+    return Status::IOError("Can't open " + work + "/lock: " + error);
   }
   if (::flock(fd, FlockOf(kind)) != 0) {
     Status refused = InUse(fd, database_folder);

@@ -5,8 +5,6 @@
 
 namespace kestrune {
 
-ExpenseDatabase::ExpenseDatabase() : fs_(own_fs_) {}
-
 ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs) {}
 
 std::string ExpenseDatabase::CategoryIndexPath() const {
@@ -138,7 +136,9 @@ bool ExpenseDatabase::HasItems() const {
 
 std::string ExpenseDatabase::MonthKeyAt(int position) const {
   if (position < 0) return std::string(kAllMonths);
-  return months_.at(static_cast<std::size_t>(position));
+  // A position the months no longer reach (a stale choice) names no month: nothing is found.
+  if (position >= static_cast<int>(months_.size())) return {};
+  return months_[static_cast<std::size_t>(position)];
 }
 
 int ExpenseDatabase::MonthNumber(const std::string& month_name) {

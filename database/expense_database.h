@@ -30,9 +30,7 @@ enum class [[nodiscard]] LoadOutcome{kLoaded, kExit};
 // Not thread-safe: one thread owns it.
 class ExpenseDatabase {
  public:
-  // Works on the real disk.
-  ExpenseDatabase();
-  // Works through `fs`, which must outlive the database.
+  // Works through `fs`, which must outlive the database; every read and write goes there.
   explicit ExpenseDatabase(FileSystem& fs);
   ExpenseDatabase(const ExpenseDatabase&) = delete;
   ExpenseDatabase& operator=(const ExpenseDatabase&) = delete;
@@ -89,8 +87,8 @@ class ExpenseDatabase {
   // A file that exists but cannot be read is left alone (never replaced by a skeleton).
   // Such files, and repairs that cannot be written, are kept for TakeWriteFailures. ---
 
-  // The month key at a months-index position; "all months" for any negative position.
-  // Assumes position < number of months.
+  // The month key at a months-index position; "all months" for any negative position, the
+  // empty text (no month) past the last one.
   std::string MonthKeyAt(int position) const;
   // The total of the month key ("all months" for the grand total); 0 when absent.
   double CategoryMonthTotal(const std::string& month_key, const std::string& category);
@@ -272,7 +270,6 @@ class ExpenseDatabase {
   Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                       SectionMarks totals, const std::string& month_key);
 
-  PosixFileSystem own_fs_;
   FileSystem& fs_;
   std::string currency_;
   std::string folder_;

@@ -13,7 +13,17 @@ namespace kestrune {
 namespace {
 
 Status Failure(const std::string& what, const std::string& path, int error) {
-  return Status::Error(what + " " + path + ": " + std::strerror(error));
+  return Status::IOError(what + " " + path + ": " + std::strerror(error));
+}
+
+// The code of a file that could not be opened for reading.
+Status ReadRefusal(const std::string& path, const std::string& reason, int error) {
+  std::string message = "Can't read " + path + ": " + reason;
+  if (error == ENOENT || error == ENOTDIR) return Status::NotFound(std::move(message));
+  if (error == EINVAL || error == ELOOP || error == EISDIR || error == ENXIO) {
+    return Status::InvalidArgument(std::move(message));
+  }
+  return Status::IOError(std::move(message));
 }
 
 Status WriteAll(int fd, const std::string& content, const std::string& path) {
@@ -98,7 +108,7 @@ Status FileSystem::WriteFile(const std::string& path, const std::string& content
 Status PosixFileSystem::Read(const std::string& path, std::string& content) {
   std::string error;
   const int fd = OpenRegularFile(path, O_RDONLY, error);
-  if (fd < 0) return Status::Error("Can't read " + path + ": " + error);
+  if (fd < 0) return ReadRefusal(path, error, errno);
   const int failed = ReadAll(fd, content);
   ::close(fd);
   return failed == 0 ? Status::Ok() : Failure("Can't read", path, failed);
@@ -107,6 +117,11 @@ Status PosixFileSystem::Read(const std::string& path, std::string& content) {
 bool PosixFileSystem::Exists(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0;
+}
+
+bool PosixFileSystem::IsFolder(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
@@ -124,7 +139,7 @@ std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
 Status PosixFileSystem::MakeFolders(const std::string& path) {
   std::error_code error;
   std::filesystem::create_directories(path, error);
-  if (error) return Status::Error("Can't create folder " + path + ": " + error.message());
+  if (error) return Status::IOError("Can't create folder " + path + ": " + error.message());
   return Status::Ok();
 }
 
@@ -135,31 +150,44 @@ Status PosixFileSystem::WriteTemporary(const std::string& path, const std::strin
   if (fd < 0 && errno == ENOENT && temp_folder != FolderOf(path) &&
       (::mkdir(temp_folder.c_str(), 0755) == 0 || errno == EEXIST)) {
     // The new folder must outlast a crash: a journal may be put in it.
-    SyncFolder(FolderOf(temp_folder));
+    if (Status synced = SyncFolder(FolderOf(temp_folder)); !synced.ok()) return synced;
     fd = MakeTemporary(temp_folder, temp);
   }
   if (fd < 0) return Failure("Can't write", path, errno);
   temp_path = temp;
+  return Fill(fd, path, content);
+}
+
+Status PosixFileSystem::Fill(int fd, const std::string& path, const std::string& content) const {
   Status written = WriteAll(fd, content, path);
   if (written.ok() && durable_ && ::fsync(fd) != 0) written = Failure("Can't write", path, errno);
-  ::fchmod(fd, 0644);
+  // A file left unreadable to the family's other programs would be a fault too.
+  if (written.ok() && ::fchmod(fd, 0644) != 0) written = Failure("Can't write", path, errno);
   if (::close(fd) != 0 && written.ok()) written = Failure("Can't write", path, errno);
   return written;
 }
 
-void PosixFileSystem::SyncFolder(const std::string& folder) const {
-  if (!durable_) return;
+Status PosixFileSystem::CreateFile(const std::string& path, const std::string& content) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return Failure("Can't write", path, errno);
+  return Fill(fd, path, content);
+}
+
+Status PosixFileSystem::SyncFolder(const std::string& folder) {
+  if (!durable_) return Status::Ok();
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
+  if (fd < 0) return Failure("Can't flush folder", folder, errno);
+  const int synced = ::fsync(fd) == 0 ? 0 : errno;
   ::close(fd);
+  return synced == 0 ? Status::Ok() : Failure("Can't flush folder", folder, synced);
 }
 
 Status PosixFileSystem::Rename(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return Failure("Can't write", to, errno);
-  SyncFolder(FolderOf(to));
-  if (FolderOf(from) != FolderOf(to)) SyncFolder(FolderOf(from));
-  return Status::Ok();
+  // Until its folder is flushed the rename may be lost in a crash: the change is not made.
+  Status durable = SyncFolder(FolderOf(to));
+  if (durable.ok() && FolderOf(from) != FolderOf(to)) durable = SyncFolder(FolderOf(from));
+  return durable;
 }
 
 Status PosixFileSystem::RemoveFile(const std::string& path) {
@@ -167,7 +195,11 @@ Status PosixFileSystem::RemoveFile(const std::string& path) {
     if (errno == ENOENT) return Status::Ok();
     return Failure("Can't remove", path, errno);
   }
-  SyncFolder(FolderOf(path));
+  return SyncFolder(FolderOf(path));
+}
+
+Status PosixFileSystem::RemoveFolder(const std::string& path) {
+  if (::rmdir(path.c_str()) != 0 && errno != ENOENT) return Failure("Can't remove", path, errno);
   return Status::Ok();
 }
 

@@ -14,57 +14,76 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Reads the whole file into `content`. Fails ("Can't read PATH: REASON") when it is absent,
-  // cannot be read, or is not a regular file: a folder or a FIFO is refused, never waited on.
+  // Reads the whole file into `content`. Fails with "Can't read PATH: REASON": NotFound when
+  // it is absent, InvalidArgument when it is not a regular file (a folder or a FIFO is
+  // refused, never waited on), IOError when the disk cannot give its bytes.
   [[nodiscard]] virtual Status Read(const std::string& path, std::string& content) = 0;
   virtual bool Exists(const std::string& path) = 0;
+  // Whether the path is a folder itself (a link to one is not).
+  virtual bool IsFolder(const std::string& path) = 0;
   // The names in a folder (not "." or ".."); empty when it cannot be read.
   virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
   // Creates the folder and any missing parents.
-  virtual Status MakeFolders(const std::string& path) = 0;
+  [[nodiscard]] virtual Status MakeFolders(const std::string& path) = 0;
 
   // Writes `content` to a new temporary file (".kestrune-tmp-...") in `temp_folder`, flushed to
   // disk, and sets `temp_path` to it. A `temp_folder` other than the file's own folder is made
   // when it is missing (not its parents). The file `path` itself is not touched; a failure
   // names it.
-  virtual Status WriteTemporary(const std::string& path, const std::string& temp_folder,
-                                const std::string& content, std::string& temp_path) = 0;
-  // Renames `from` over `to` and makes the rename itself durable in both folders.
-  virtual Status Rename(const std::string& from, const std::string& to) = 0;
+  [[nodiscard]] virtual Status WriteTemporary(const std::string& path,
+                                              const std::string& temp_folder,
+                                              const std::string& content,
+                                              std::string& temp_path) = 0;
+  // Renames `from` over `to` and makes the rename itself durable in both folders; a rename
+  // that could not be made durable fails.
+  [[nodiscard]] virtual Status Rename(const std::string& from, const std::string& to) = 0;
   // Deletes the file durably. A file that is already absent counts as removed.
-  virtual Status RemoveFile(const std::string& path) = 0;
+  [[nodiscard]] virtual Status RemoveFile(const std::string& path) = 0;
+  // Deletes an empty folder; an absent one counts as removed. The parent is not flushed.
+  [[nodiscard]] virtual Status RemoveFolder(const std::string& path) = 0;
+  // Writes a file that must not exist yet, flushed to disk; its folder's entry is made
+  // durable only by a later SyncFolder (many new files, one flush of their folder).
+  [[nodiscard]] virtual Status CreateFile(const std::string& path, const std::string& content) = 0;
+  // Makes the entries of the folder (new, renamed or removed files) durable.
+  [[nodiscard]] virtual Status SyncFolder(const std::string& path) = 0;
 
-  // The whole content of the file, or nothing when Read fails.
+  // Read without its status: the content, or nothing when Read fails. Prefer Read, which
+  // tells why in the same call.
   std::optional<std::string> ReadFile(const std::string& path);
-  // Why the file cannot be read, for a message: "Can't read PATH: REASON".
+  // The message of a failed Read, found by reading again: "Can't read PATH: REASON".
   std::string ReadFailure(const std::string& path);
 
   // Replaces the file through a temporary file in `temp_folder` (by default the file's own
   // folder; it must be on the same file system), flushed and renamed over the old one: a
   // crash or a full disk never leaves a half-written file.
-  Status WriteFile(const std::string& path, const std::string& content,
-                   const std::string& temp_folder = {});
+  [[nodiscard]] Status WriteFile(const std::string& path, const std::string& content,
+                                 const std::string& temp_folder = {});
 };
 
 // The prefix of every temporary file.
 inline constexpr const char* kTemporaryPrefix = ".kestrune-tmp-";
 
 // The real disk. `durable` false skips the flushes (for measuring what they cost).
-class PosixFileSystem final : public FileSystem {
+class PosixFileSystem : public FileSystem {
  public:
   explicit PosixFileSystem(bool durable = true) : durable_(durable) {}
 
   Status Read(const std::string& path, std::string& content) override;
   bool Exists(const std::string& path) override;
+  bool IsFolder(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
   Status MakeFolders(const std::string& path) override;
   Status WriteTemporary(const std::string& path, const std::string& temp_folder,
                         const std::string& content, std::string& temp_path) override;
   Status Rename(const std::string& from, const std::string& to) override;
   Status RemoveFile(const std::string& path) override;
+  Status RemoveFolder(const std::string& path) override;
+  Status CreateFile(const std::string& path, const std::string& content) override;
+  Status SyncFolder(const std::string& path) override;
 
  private:
-  void SyncFolder(const std::string& folder) const;
+  // Writes, flushes and sets the mode of a new file; closes `fd`.
+  Status Fill(int fd, const std::string& path, const std::string& content) const;
   bool durable_;
 };
 
@@ -73,7 +92,8 @@ std::string FolderOf(const std::string& path);
 
 // Opens a file of the book for reading without ever waiting (a FIFO opens at once) and
 // refuses anything that is not a regular file. Returns the descriptor, or -1 with `error`
-// set to the reason ("not a regular file" or the system's text).
+// set to the reason ("not a regular file" or the system's text) and errno to the cause
+// (EINVAL or ELOOP for what is no regular file).
 int OpenRegularFile(const std::string& path, int flags, std::string& error);
 
 }  // namespace kestrune

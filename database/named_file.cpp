@@ -43,7 +43,7 @@ Status ReplaceKeepingMode(FileSystem& fs, const std::string& target, const std::
   Status written = fs.WriteTemporary(target, {}, bytes, temp);
   if (written.ok() && stdfs::exists(old)) {
     stdfs::permissions(temp, old.permissions(), error);
-    if (error) written = Status::Error("Can't write " + target + ": " + error.message());
+    if (error) written = Status::IOError("Can't write " + target + ": " + error.message());
   }
   if (written.ok()) written = fs.Rename(temp, target);
   if (!written.ok() && !temp.empty()) {

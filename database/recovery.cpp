@@ -60,8 +60,8 @@ std::string PendingJournal(FileSystem& fs, const std::string& database_folder) {
 }
 
 Status Unfinished(const std::string& journal, const Status& reason) {
-  return Status::Error("An earlier change is not finished: " + journal + " (" + reason.message() +
-                       ")");
+  return reason.WithMessage("An earlier change is not finished: " + journal + " (" +
+                            reason.message() + ")");
 }
 
 Status FinishPendingChange(FileSystem& fs, const std::string& database_folder) {

@@ -42,7 +42,7 @@ void CCheckDatabaseDialog::showReport() {
 }
 
 void CCheckDatabaseDialog::repair() {
-  prompts_.ShowMessage(check_.Repair(std::chrono::system_clock::now()));
+  prompts_.ShowMessage(check_.Repair());
   repaired_ = true;
   showReport();
 }

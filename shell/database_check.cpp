@@ -13,9 +13,9 @@ std::string DatabaseCheck::Text() const {
   return text;
 }
 
-std::string DatabaseCheck::Repair(std::chrono::system_clock::time_point now) {
+std::string DatabaseCheck::Repair() {
   std::string copy;
-  const Status status = RepairAfterBackup(db_, fs_, backups_, now, copy);
+  const Status status = RepairAfterBackup(db_, fs_, backups_, clock_.Now(), copy);
   Run();
   if (!status.ok() && !copy.empty()) {
     return status.message() + "\nThe book as it was is in " + copy + ".";

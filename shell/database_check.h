@@ -1,8 +1,8 @@
 #pragma once
 
-#include <chrono>
 #include <string>
 
+#include "database/clock.h"
 #include "database/expense_database.h"
 #include "database/file_system.h"
 #include "database/integrity_check.h"
@@ -13,8 +13,9 @@ namespace kestrune {
 // and the repair that first copies the book to a dated backup.
 class DatabaseCheck {
  public:
-  DatabaseCheck(ExpenseDatabase& db, FileSystem& fs, std::string backups_folder)
-      : db_(db), fs_(fs), backups_(std::move(backups_folder)) {}
+  // `fs` and `clock` (which stamps the backups) must outlive it.
+  DatabaseCheck(ExpenseDatabase& db, FileSystem& fs, const Clock& clock, std::string backups_folder)
+      : db_(db), fs_(fs), clock_(clock), backups_(std::move(backups_folder)) {}
 
   // Checks the book again; the report is kept for Text() and CanRepair().
   void Run();
@@ -25,11 +26,12 @@ class DatabaseCheck {
   // Backs the book up into the backups folder (keeping the newest five), rewrites the
   // totals to the recomputed values, and checks again. Returns what to tell the user: also
   // the damaged or unreadable files that were left as they were.
-  std::string Repair(std::chrono::system_clock::time_point now);
+  std::string Repair();
 
  private:
   ExpenseDatabase& db_;
   FileSystem& fs_;
+  const Clock& clock_;
   std::string backups_;
   IntegrityReport report_;
 };

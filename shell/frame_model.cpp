@@ -24,15 +24,14 @@ FrameModel::StartResult Refused(UserPrompts& prompts, const Status& status) {
 }  // namespace
 
 FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& prompts) {
-  PosixFileSystem fs;
-  if (!DatabaseFolderExists(fs, paths_.DatabaseDir)) {
-    if (Status created = CreateEmptyDatabase(fs, paths_.DatabaseDir); !created.ok()) {
+  if (!DatabaseFolderExists(fs_, paths_.DatabaseDir)) {
+    if (Status created = CreateEmptyDatabase(fs_, paths_.DatabaseDir); !created.ok()) {
       return Refused(prompts, created);
     }
   }
   Status ready = lock_.Acquire(paths_.DatabaseDir);
   // A change cut short by a crash is finished or discarded before anything is read.
-  if (ready.ok()) ready = RecoverDatabase(fs, paths_.DatabaseDir);
+  if (ready.ok()) ready = RecoverDatabase(fs_, paths_.DatabaseDir);
   if (!ready.ok()) return Refused(prompts, ready);
   BackUp(prompts);
   LoadSettings(store, state_);
@@ -44,7 +43,7 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
   db_.set_currency(state_.Currency);
   ApplyEmptinessRules();
   state_.NodeKind = 1;
-  if (Status installed = InstallPageAssets(fs, paths_.DataDir); !installed.ok()) {
+  if (Status installed = InstallPageAssets(fs_, paths_.DataDir); !installed.ok()) {
     prompts.ShowMessage(installed.message());
   }
   // Under the lock no page is being written: a temporary left in data/ is from a killed one.
@@ -55,10 +54,10 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
 }
 
 // Every start keeps a copy of the book as it was, the newest five of them.
-void FrameModel::BackUp(UserPrompts& prompts) const {
-  const std::string stamp = BackupStamp(std::chrono::system_clock::now());
+void FrameModel::BackUp(UserPrompts& prompts) {
+  const std::string stamp = BackupStamp(clock_.Now());
   Status copied =
-      BackUpDatabase(paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
+      BackUpDatabase(fs_, paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
   if (!copied.ok()) prompts.ShowMessage(copied.message());
 }
 

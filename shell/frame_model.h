@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "database/clock.h"
 #include "database/database_lock.h"
 #include "database/expense_database.h"
 #include "shell/settings_store.h"
@@ -12,10 +13,12 @@
 namespace kestrune {
 
 // What the main frame owns beside its windows: the paths of the working folder, the lock
-// that keeps other writers out of the database, the database itself and the view state.
+// that keeps other writers out of the database, the database itself and the view state. The
+// disk and the clock are its caller's, and must outlive it.
 class FrameModel {
  public:
-  explicit FrameModel(const std::string& working_folder) : paths_(PathsOf(working_folder)) {}
+  FrameModel(const std::string& working_folder, FileSystem& fs, const Clock& clock)
+      : paths_(PathsOf(working_folder)), fs_(fs), clock_(clock), db_(fs) {}
   FrameModel(const FrameModel&) = delete;
   FrameModel& operator=(const FrameModel&) = delete;
 
@@ -40,12 +43,16 @@ class FrameModel {
   ViewState& state() { return state_; }
   const ViewState& state() const { return state_; }
   const ShellPaths& paths() const { return paths_; }
+  FileSystem& fs() { return fs_; }
+  const Clock& clock() const { return clock_; }
 
  private:
   void ApplyEmptinessRules();
-  void BackUp(UserPrompts& prompts) const;
+  void BackUp(UserPrompts& prompts);
 
   ShellPaths paths_;
+  FileSystem& fs_;
+  const Clock& clock_;
   DatabaseLock lock_;
   ExpenseDatabase db_;
   ViewState state_;

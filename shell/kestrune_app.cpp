@@ -37,7 +37,7 @@ int CKestruneApp::Run() {
   const std::string working_folder = ParseWorkingFolder();
   QtSettingsStore store;
   QtUserPrompts prompts;
-  CMainFrame frame(store, prompts, working_folder);
+  CMainFrame frame(store, prompts, working_folder, fs_, clock_);
   if (!frame.started()) return frame.exit_status();
   prompts.set_parent(&frame);
   frame.show();

@@ -3,13 +3,18 @@
 #include <QApplication>
 #include <string>
 
+#include "database/clock.h"
+#include "database/file_system.h"
+
 namespace kestrune {
 
 // The application: finds the working folder from the command line and the environment,
-// builds the main frame on it and runs the event loop.
+// builds the main frame on it (working through `fs`, stamping with `clock`, both of which
+// must outlive it) and runs the event loop.
 class CKestruneApp {
  public:
-  explicit CKestruneApp(QApplication& application) : application_(application) {}
+  CKestruneApp(QApplication& application, FileSystem& fs, const Clock& clock)
+      : application_(application), fs_(fs), clock_(clock) {}
   CKestruneApp(const CKestruneApp&) = delete;
   CKestruneApp& operator=(const CKestruneApp&) = delete;
 
@@ -21,6 +26,8 @@ class CKestruneApp {
   std::string ParseWorkingFolder();
 
   QApplication& application_;
+  FileSystem& fs_;
+  const Clock& clock_;
 };
 
 }  // namespace kestrune

@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   kestrune::PrepareWebEngine();
   QApplication application(argc, argv);
-  return kestrune::CKestruneApp(application).Run();
+  kestrune::PosixFileSystem disk;
+  const kestrune::SystemClock clock;
+  return kestrune::CKestruneApp(application, disk, clock).Run();
 }

@@ -14,8 +14,8 @@
 namespace kestrune {
 
 CMainFrame::CMainFrame(SettingsStore& store, UserPrompts& prompts,
-                       const std::string& working_folder)
-    : store_(store), prompts_(prompts), model_(working_folder) {
+                       const std::string& working_folder, FileSystem& fs, const Clock& clock)
+    : store_(store), prompts_(prompts), model_(working_folder, fs, clock) {
   const FrameModel::StartResult start = model_.Start(store_, prompts_);
   exit_status_ = start.exit_status;
   if (!start.ready) return;

@@ -32,9 +32,10 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   Q_OBJECT
 
  public:
-  // Starts the database in `working_folder` (see FrameModel::Start) and, when that
-  // succeeded, builds the window; see started().
-  CMainFrame(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder);
+  // Starts the database in `working_folder` through `fs` (see FrameModel::Start) and, when
+  // that succeeded, builds the window; see started(). `fs` and `clock` must outlive it.
+  CMainFrame(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
+             FileSystem& fs, const Clock& clock);
   ~CMainFrame() override;
 
   bool started() const { return started_; }

@@ -69,8 +69,7 @@ bool CMainFrame::runDialogCommand(int id) {
 }
 
 void CMainFrame::runCheckDatabase() {
-  PosixFileSystem fs;
-  DatabaseCheck check(db(), fs, model_.paths().DataDir + "/backups");
+  DatabaseCheck check(db(), model_.fs(), model_.clock(), model_.paths().DataDir + "/backups");
   CCheckDatabaseDialog dialog(check, prompts_, this);
   prompts_.RunDialog(dialog);
   if (!dialog.repaired()) return;

@@ -85,7 +85,7 @@ TEST(BookGeneratorTest, WrittenBookLoadsAndAddsUp) {
   PosixFileSystem fs(/*durable=*/false);
   const std::string base = work.path() + "/data/BASE";
   Check(WriteBook(fs, base, GenerateBook(shape)));
-  ExpenseDatabase db;
+  ExpenseDatabase db(fs);
   RecordingPrompt prompt(PromptAnswer::kExit);
   ASSERT_EQ(db.LoadDatabase(base, prompt), LoadOutcome::kLoaded);
   EXPECT_TRUE(prompt.asked.empty());

@@ -280,7 +280,8 @@ TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
     work.Write("data/BASE/KSDBPersons.txt", "");
     work.Write("data/BASE/KSDBMonths.txt", "");
     work.Write("data/BASE/categories/C.txt", content);
-    ExpenseDatabase db;
+    PosixFileSystem disk;
+    ExpenseDatabase db(disk);
     RecordingPrompt prompt(PromptAnswer::kExit);
     ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
     const std::optional<CategoryRecord> want = ParseCategoryFile(SplitLines(content));

@@ -1,10 +1,14 @@
-// The line reader, the atomic writer, change sets, amounts and month keys.
+// The line reader and writer, what each failure of the disk tells a caller, backups and month
+// keys.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include "database/amounts.h"
+#include "database/backups.h"
+#include "database/change_set.h"
 #include "database/file_system.h"
 #include "database/month_keys.h"
 #include "database/text_lines.h"
+#include "tests/support/failing_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace kestrune {
@@ -12,11 +16,10 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(LineReader, AcceptsBothLineEndsWithOrWithoutAFinalOne) {
+TEST(Lines, ReadEitherLineEndAndWriteEachFilesOwn) {
   EXPECT_EQ(SplitLines("a\nb"), (Strings{"a", "b"}));
   EXPECT_EQ(SplitLines("a\nb\n"), (Strings{"a", "b"}));
-  EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Strings{"a", "b"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Strings{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (Strings{"a", "", "b"}));
   EXPECT_EQ(SplitLines(""), Strings{});
   EXPECT_EQ(SplitLines("\n"), Strings{""});
   // A byte-order mark some editors write first is no part of the first line.
@@ -24,80 +27,71 @@ TEST(LineReader, AcceptsBothLineEndsWithOrWithoutAFinalOne) {
                        "Food\r\nMilk"),
             (Strings{"Food", "Milk"}));
   EXPECT_EQ(SplitLines("\xEF\xBB\xBF"), Strings{});
-}
-
-TEST(LineWriter, IndexesHaveNoFinalLineEndEntityFilesEndEveryLine) {
+  // Indexes have no final line end; entity files end every line.
   EXPECT_EQ(JoinLines({"Food", "Drinks"}), "Food\nDrinks");
   EXPECT_EQ(JoinEndedLines({"Food", "Drinks"}), "Food\nDrinks\n");
-  EXPECT_EQ(JoinLines({}), "");
 }
 
-TEST(Amounts, ReadLikeAtof) {
-  EXPECT_DOUBLE_EQ(ParseAmount(" 3.50"), 3.5);
-  EXPECT_DOUBLE_EQ(ParseAmount("12.50"), 12.5);
-  EXPECT_DOUBLE_EQ(ParseAmount("\t-7.25"), -7.25);
-  EXPECT_DOUBLE_EQ(ParseAmount("+4"), 4.0);
-  EXPECT_DOUBLE_EQ(ParseAmount("12.5 kg"), 12.5);
-  EXPECT_DOUBLE_EQ(ParseAmount("end all item expenses"), 0.0);
-  EXPECT_DOUBLE_EQ(ParseAmount(""), 0.0);
-}
-
-TEST(Amounts, FileAndShownFormats) {
-  EXPECT_EQ(FormatFileAmount(3.5), " 3.50");
-  EXPECT_EQ(FormatFileAmount(12.5), "12.50");
-  EXPECT_EQ(FormatFileAmount(123.45), "123.45");
-  EXPECT_EQ(FormatFileAmount(0.0), " 0.00");
-  EXPECT_EQ(FormatFileAmount(-3.5), "-3.50");
-  EXPECT_EQ(FormatFileAmount(0.1 + 0.2 - 0.3 - 1e-9), " 0.00");
-  EXPECT_EQ(FormatShownAmount(0.0), "0.00");
-  EXPECT_EQ(FormatShownAmount(1234567.891), "1234567.89");
-}
-
-TEST(Amounts, CentsSurviveLargeRunningTotals) {
-  double total = 131072.00;
-  for (int i = 0; i < 1000; ++i) total = ParseAmount(FormatFileAmount(total)) + 0.01;
-  EXPECT_EQ(FormatFileAmount(total), "131082.00");
-}
-
-TEST(MonthKeys, NumbersAndNames) {
-  EXPECT_EQ(MonthNumber("January"), 1);
+TEST(MonthKeys, NamesNumbersAndNewestFirst) {
   EXPECT_EQ(MonthNumber("December"), 12);
   EXPECT_EQ(MonthNumber("january"), 0);
   EXPECT_EQ(MonthName(9), "September");
   EXPECT_TRUE(IsMonthKey("2004 January"));
-  EXPECT_FALSE(IsMonthKey("2004 Januar"));
-  EXPECT_FALSE(IsMonthKey("04 January"));
-  EXPECT_FALSE(IsMonthKey("all months"));
-}
-
-TEST(MonthKeys, SortNewestFirst) {
-  Strings months = {"2003 December", "2004 February", "2004 January"};
-  SortMonthsNewestFirst(months);
-  EXPECT_EQ(months, (Strings{"2004 February", "2004 January", "2003 December"}));
-
-  months = {"2001 March", "2010 January", "2001 November", "2010 January", "2005 July"};
+  for (const char* key : {"2004 Januar", "04 January", "all months"}) EXPECT_FALSE(IsMonthKey(key));
+  Strings months = {"2001 March", "2010 January", "2001 November", "2010 January", "2005 July"};
   SortMonthsNewestFirst(months);
   EXPECT_EQ(months,
             (Strings{"2010 January", "2010 January", "2005 July", "2001 November", "2001 March"}));
 }
 
-TEST(AtomicWriter, ReplacesWholeFileAndLeavesNoTemporaryFile) {
+TEST(FilePrimitives, EachFailureTellsItsCode) {
   testing::TempFolder folder;
-  PosixFileSystem fs;
-  const std::string path = folder.path() + "/KSDBMonths.txt";
-  ASSERT_TRUE(fs.WriteFile(path, "2004 January\n2003 May\n").ok());
-  ASSERT_TRUE(fs.WriteFile(path, "2004 January\n").ok());
-  EXPECT_EQ(folder.Read("KSDBMonths.txt"), "2004 January\n");
-  EXPECT_EQ(folder.List(""), Strings{"KSDBMonths.txt"});
+  testing::FailingFileSystem fs;
+  const std::string base = folder.path();
+  folder.Write(".kestrune/change", "");
+  ASSERT_EQ(::mkfifo((base + "/pipe.txt").c_str(), 0644), 0);
+  std::string content;
+  EXPECT_TRUE(fs.Read(base + "/absent.txt", content).IsNotFound());
+  EXPECT_TRUE(fs.Read(base + "/.kestrune", content).IsInvalidArgument());
+  // A FIFO without a writer would hold an open for reading; it is refused at once.
+  const Status fifo = fs.Read(base + "/pipe.txt", content);
+  EXPECT_TRUE(fifo.IsInvalidArgument());
+  EXPECT_EQ(fifo.message(), "Can't read " + base + "/pipe.txt: not a regular file");
+  const Status no_folder = fs.WriteFile(base + "/items/Food Milk.txt", "x");
+  EXPECT_TRUE(no_folder.IsIOError());
+  EXPECT_NE(no_folder.message().find("items/Food Milk.txt"), std::string::npos);
+  // A rename whose folder cannot be flushed fails the commit, which says the change is made.
+  fs.folder_syncs_fail = true;
+  ChangeSet changes(fs, base);
+  changes.Write(base + "/KSDBMonths.txt", "2004 January\n");
+  const Status committed = changes.Commit();
+  EXPECT_TRUE(committed.IsIOError());
+  EXPECT_EQ(committed.message(), "Can't flush folder " + base +
+                                     ": Input/output error (the change is made, but a crash may "
+                                     "still undo it)");
+  // Through the change set, a file it removes reads as absent.
+  changes.Remove(base + "/KSDBMonths.txt");
+  EXPECT_TRUE(changes.Read(base + "/KSDBMonths.txt", content).IsNotFound());
 }
 
-TEST(AtomicWriter, WriteIntoMissingFolderIsReportedAndWritesNothing) {
-  testing::TempFolder folder;
-  PosixFileSystem fs;
-  Status status = fs.WriteFile(folder.path() + "/items/Food Milk.txt", "x");
-  EXPECT_FALSE(status.ok());
-  EXPECT_NE(status.message().find("Food Milk.txt"), std::string::npos);
-  EXPECT_EQ(folder.List(""), Strings{});
+TEST(Backups, CopyRegularFilesOnlyAndLeaveNoHalfCopyOnAFullDisk) {
+  testing::TempFolder work;
+  testing::FailingFileSystem fs;
+  const std::string base = work.path() + "/BASE";
+  const std::string backups = work.path() + "/backups";
+  work.Write("BASE/items/Food Milk.txt", "milk");
+  work.Write("BASE/.kestrune/lock", "");
+  ASSERT_EQ(::mkfifo((base + "/pipe.txt").c_str(), 0644), 0);
+  // A number too large to be a backup's suffix is just another name.
+  work.Write("backups/2026-12-06_120000-99999999999/KSDBMonths.txt", "");
+  std::string made;
+  ASSERT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5, &made).ok());
+  EXPECT_EQ(made, backups + "/2026-12-06_120000");
+  EXPECT_EQ(work.List("backups/2026-12-06_120000"), Strings{"items"});
+  EXPECT_EQ(work.Read("backups/2026-12-06_120000/items/Food Milk.txt"), "milk");
+  fs.fail_after = fs.changes;
+  EXPECT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5).IsIOError());
+  EXPECT_EQ(work.List("backups").size(), 2u);
 }
 
 }  // namespace

@@ -172,7 +172,7 @@ TEST_F(IntegrityTest, BackupsCopyTheDataFilesAndKeepTheNewestFive) {
   const std::string backups = work.path() + "/data/backups";
   std::string made;
   for (int i = 0; i < 7; ++i) {
-    ASSERT_TRUE(BackUpDatabase(base(), backups, "2026-12-06_120000", 5, &made).ok());
+    ASSERT_TRUE(BackUpDatabase(fs, base(), backups, "2026-12-06_120000", 5, &made).ok());
   }
   EXPECT_EQ(made, backups + "/2026-12-06_120000-7");
   EXPECT_EQ(work.List("data/backups"),

@@ -92,6 +92,30 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
+  PrepareHousehold();
+  Open();
+  ASSERT_TRUE(SelectNode("Bread"));
+  auto book = [&] {
+    std::string all;
+    for (const char* file : {"items/Food Bread.txt", "categories/Food.txt", "KSDBMonths.txt"}) {
+      all += work.Read(std::string("data/BASE/") + file);
+    }
+    return all;
+  };
+  const std::string before = book();
+  disk.fail_after = disk.changes;
+  Then([](QDialog& d) {
+    Type(d, "sum", "3.50");
+    Press(d);
+  });
+  Run(kCmdAddPurchase);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_TRUE(prompts.messages[0].starts_with("Can't write " + base())) << prompts.messages[0];
+  EXPECT_TRUE(prompts.messages[0].ends_with(": No space left on device"));
+  EXPECT_EQ(book(), before);
+}
+
 TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
   PrepareHousehold();
   Open();

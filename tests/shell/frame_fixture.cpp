@@ -39,7 +39,7 @@ FrameTest::~FrameTest() {
 void FrameTest::Prepare(const std::function<void(ExpenseDatabase&)>& fill) {
   PosixFileSystem fs;
   Check(CreateEmptyDatabase(fs, base()));
-  ExpenseDatabase db;
+  ExpenseDatabase db(fs);
   ScriptedPrompts quiet;
   if (db.LoadDatabase(base(), quiet) != LoadOutcome::kLoaded) {
     ADD_FAILURE() << "the new database did not load";
@@ -65,7 +65,7 @@ void FrameTest::PrepareHousehold() {
 }
 
 CMainFrame& FrameTest::Open() {
-  frame = std::make_unique<CMainFrame>(*store, prompts, work.path());
+  frame = std::make_unique<CMainFrame>(*store, prompts, work.path(), disk, clock);
   EXPECT_TRUE(frame->started());
   frame->show();
   Settle();

@@ -11,6 +11,7 @@
 #include "shell/main_frame.h"
 #include "shell/qt_settings_store.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/failing_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace kestrune::testing {
@@ -42,6 +43,9 @@ class FrameTest : public ::testing::Test {
   std::string Setting(const std::string& key) const;
 
   TempFolder work;
+  // The frame's disk (the real one unless a test makes it fail) and its clock.
+  FailingFileSystem disk;
+  FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 31}};
   ScriptedPrompts prompts;
   std::unique_ptr<QtSettingsStore> store;
   std::unique_ptr<CMainFrame> frame;

@@ -206,7 +206,7 @@ TEST_F(FrameTest, AnEmptyMonthChooserLeavesTheStoredMonth) {
 TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {
   Open();
   ScriptedPrompts second_prompts;
-  CMainFrame second(*store, second_prompts, work.path());
+  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
   EXPECT_FALSE(second.started());
   EXPECT_EQ(second.exit_status(), 1);
   ASSERT_EQ(second_prompts.messages.size(), 1u);
@@ -235,7 +235,7 @@ TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSaving) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");
   prompts.index_answer = PromptAnswer::kExit;
-  CMainFrame refused(*store, prompts, work.path());
+  CMainFrame refused(*store, prompts, work.path(), disk, clock);
   EXPECT_FALSE(refused.started());
   EXPECT_EQ(refused.exit_status(), 255);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open person's data base file."});

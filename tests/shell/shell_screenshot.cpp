@@ -81,7 +81,9 @@ int main(int argc, char** argv) {
   }
   kestrune::QtSettingsStore store(args[1] + "/screenshot-settings.ini");
   PicturingPrompts prompts(QString(args[2]).remove(".png"));
-  kestrune::CMainFrame frame(store, prompts, args[1].toStdString());
+  kestrune::PosixFileSystem disk;
+  const kestrune::SystemClock clock;
+  kestrune::CMainFrame frame(store, prompts, args[1].toStdString(), disk, clock);
   if (!frame.started()) return frame.exit_status();
   frame.resize(1100, 700);
   frame.show();
