@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tree_content.h"
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {
