@@ -68,7 +68,7 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   EXPECT_TRUE(main.db().PersonExists("Bob"));
 }
 
-TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
+TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
   PrepareHousehold();
   CMainFrame& main = Open();
   EXPECT_EQ(ShowButtonText(main), "Show month");
@@ -84,10 +84,7 @@ TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
   main.RunCommand(kCmdShowMonth);
   EXPECT_TRUE(main.month_chooser()->isEnabled());
   EXPECT_EQ(main.state().Show, 2);
-}
-
-TEST_F(FrameTest, OptionCommandsSetTheirOptionAndCheckMark) {
-  CMainFrame& main = Open();
+  // The option commands set their option and move the check mark within their group.
   EXPECT_TRUE(IsChecked(main, kCmdBarChart) && IsChecked(main, kCmdStatusBar) &&
               IsChecked(main, kCmdOfficeXpLook));
   for (int id : {kCmdPie3dChart, kCmdStackedBar3dChart, kCmdViewItemStatistics}) {
