@@ -94,13 +94,5 @@ TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFo
   }
 }
 
-TEST_F(ApplyTreeSelectionTest, OnlySelectingAPersonFoldsThePersons) {
-  AddBread();
-  ViewState state = StateOfKind(3);
-  EXPECT_TRUE(ApplyTreeSelection(state, Node("Anna", kPersonImage), db).collapse_persons);
-  EXPECT_FALSE(ApplyTreeSelection(state, Node("Item's statistics", kStatisticsImage, "Anna", 1), db)
-                   .collapse_persons);
-}
-
 }  // namespace
 }  // namespace kestrune
