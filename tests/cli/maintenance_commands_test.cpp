@@ -61,6 +61,10 @@ TEST_F(MaintenanceCommands, InformationIsKeptOnOneLineAndUnchangedWhenLeftOut) {
 
 TEST_F(MaintenanceCommands, DeletesAskNothing) {
   Ok({"record", "Food", "Milk Shake", "2004-05-01", "Anna", "2"});
+  Ok({"record", "Food", "Milk Shake", "2004-05-02", "for all", "3"});
+  Ok({"delete-all-purchases"});
+  EXPECT_EQ(Ok({"months"}), "");
+  Ok({"record", "Food", "Milk Shake", "2004-05-01", "Anna", "2"});
   Ok({"delete-person", "Anna"});
   EXPECT_EQ(Ok({"persons"}), "");
   EXPECT_EQ(Ok({"total", "Food"}), "0.00\n");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {
@@ -78,21 +78,6 @@ TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_FALSE(SubmitItemEdit(form, "Food", "Bread", "Food", "Milk", "").close);
   EXPECT_EQ(prompts.messages, Strings{"Invalid item name. Change item name or category."});
-}
-
-TEST_F(CatalogueFormsTest, NoInAConfirmationClosesWithoutDeleting) {
-  Check(db.AddCategory("Food", ""));
-  Check(db.AddItemToCategory("Food", "Bread", ""));
-  Check(db.AddPerson("Anna", ""));
-  prompts.answers = {false, false, false};
-  EXPECT_TRUE(SubmitCategoryDeletion(form, 0).close);
-  EXPECT_TRUE(SubmitItemDeletion(form, 0, 0).close);
-  EXPECT_TRUE(SubmitPersonDeletion(form, 0).close);
-  EXPECT_EQ(prompts.asked,
-            (Strings{"Are you sure to delete this category?", "Are you sure to delete this item?",
-                     "Are you sure to delete this person?"}));
-  EXPECT_TRUE(db.ItemExists("Food", "Bread"));
-  EXPECT_TRUE(db.PersonExists("Anna"));
 }
 
 TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {

@@ -8,34 +8,7 @@
 namespace kestrune {
 namespace {
 
-// For every value of each setting, its group's one command with the check mark.
-TEST(CommandChecked, EachGroupChecksTheCommandOfItsSetting) {
-  const struct {
-    int ViewState::*setting;
-    std::vector<int> group;
-  } groups[] = {
-      {&ViewState::Show, {kCmdShowAll, kCmdShowMonth}},
-      {&ViewState::Chart, {kCmdBarChart, kCmdPieChart, kCmdBar3dChart, kCmdPie3dChart}},
-      {&ViewState::month_Chart,
-       {kCmdLineGraph, kCmdStackedBarChart, kCmdLine3dGraph, kCmdStackedBar3dChart}},
-      {&ViewState::ItemView, {kCmdViewItemList, kCmdViewItemPersons, kCmdViewItemStatistics}},
-      {&ViewState::StatisticView,
-       {kCmdViewCategoryStatistics, kCmdViewItemStatisticsFolder, kCmdViewPersonStatistics,
-        kCmdViewMonthStatistics}},
-  };
-  for (const auto& g : groups) {
-    for (size_t i = 0; i < g.group.size(); ++i) {
-      ViewState state;
-      state.*g.setting = static_cast<int>(i) + 1;
-      std::vector<int> checked;
-      for (int id : g.group) {
-        if (CommandChecked(id, state, {}).value_or(false)) checked.push_back(id);
-      }
-      EXPECT_EQ(checked, std::vector<int>{g.group[i]});
-    }
-  }
-}
-
+// The frame's menus show a mark exactly where the command table declares one.
 TEST(CommandChecked, WindowFlagsAndCommandsWithoutAMark) {
   const ViewState state;
   EXPECT_EQ(CommandChecked(kCmdStatusBar, state, {false, true}), false);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QToolButton>
 #include <filesystem>
 
 #include "shell/command_ids.h"
@@ -70,7 +68,7 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   EXPECT_TRUE(main.db().PersonExists("Bob"));
 }
 
-TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
+TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
   PrepareHousehold();
   CMainFrame& main = Open();
   EXPECT_EQ(ShowButtonText(main), "Show month");
@@ -86,10 +84,7 @@ TEST_F(FrameTest, ShowAllAndShowMonthSwitchTheFilterButtonAndChooser) {
   main.RunCommand(kCmdShowMonth);
   EXPECT_TRUE(main.month_chooser()->isEnabled());
   EXPECT_EQ(main.state().Show, 2);
-}
-
-TEST_F(FrameTest, OptionCommandsSetTheirOptionAndCheckMark) {
-  CMainFrame& main = Open();
+  // The option commands set their option and move the check mark within their group.
   EXPECT_TRUE(IsChecked(main, kCmdBarChart) && IsChecked(main, kCmdStatusBar) &&
               IsChecked(main, kCmdOfficeXpLook));
   for (int id : {kCmdPie3dChart, kCmdStackedBar3dChart, kCmdViewItemStatistics}) {
@@ -107,43 +102,12 @@ TEST_F(FrameTest, OptionCommandsSetTheirOptionAndCheckMark) {
   EXPECT_FALSE(IsChecked(main, kCmdStatusBar) || IsChecked(main, kCmdOfficeXpLook));
 }
 
-TEST_F(FrameTest, StatisticsCommandsOpenTheStatisticsFolderAtTheirRoot) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
-  main.RunCommand(kCmdViewPersonStatistics);
-  Settle();
-  EXPECT_EQ(main.folder_bar()->current_folder(), 2);
-  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Person's statistics");
-  EXPECT_TRUE(IsChecked(main, kCmdViewPersonStatistics));
-  EXPECT_FALSE(IsChecked(main, kCmdViewCategoryStatistics));
-  EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
-}
-
-TEST_F(FrameTest, ClearDataBaseEmptiesEverySelectionAndTheChooser) {
+TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySelection) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "NULL");
   store->Write("Status", "SelectedPerson", "Anna");
   store->Write("Status", "SelectedStatisticType", "Category's statistics");
-  CMainFrame& main = Open();
-  main.RunCommand(kCmdClearDatabase);
-  Settle();
-  const ViewState& s = main.state();
-  EXPECT_EQ(s.SelectedCat + s.SelectedItem + s.SelectedPerson + s.SelectedPersonMenu +
-                s.SelectedPersonMenuChild + s.SelectedStatisticType + s.SelectedStatisticMenu +
-                s.SelectedStatisticMenuChild,
-            "");
-  EXPECT_EQ(main.month_chooser()->count(), 0);
-  EXPECT_EQ(main.folder_bar()->EntryCount(0), 0);
-  EXPECT_EQ(main.folder_bar()->EntryCount(1), 0);
-  EXPECT_EQ(TreeOutline(), "");
-  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "");
-  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
-  EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(FrameTest, DeleteAllPurchasesEmptiesTheChooserAndRefillsTheTree) {
-  PrepareHousehold();
   CMainFrame& main = Open();
   main.folder_bar()->SelectFolder(1);
   Settle();
@@ -155,22 +119,18 @@ TEST_F(FrameTest, DeleteAllPurchasesEmptiesTheChooserAndRefillsTheTree) {
   EXPECT_EQ(TreeOutline().find("2024"), std::string::npos);  // no month nodes left
   EXPECT_NE(TreeOutline().find("Anna"), std::string::npos);
   EXPECT_EQ(main.db().GetCategoryNames().size(), 2u);
-}
-
-TEST_F(FrameTest, CommandsShowTheirTextsAndTheDropDownButtonsTheirMenus) {
-  CMainFrame& main = Open();
-  EXPECT_EQ(main.actions().Of(kCmdStackedBar3dChart).front()->statusTip(),
-            "View statistics by months as 3D stacked bar chart");
-  EXPECT_EQ(main.actions().Of(kCmdOfficeXpLook).front()->toolTip(), "Toggle XP Look");
-  EXPECT_EQ(main.actions().Of(kCmdEditPerson).back()->text(), "Edit person information");
-  EXPECT_EQ(main.actions().Of(kCmdEditPerson).front()->text(), "&Edit person");
-  QAction* show = main.actions().Of(kCmdShowDropDown).front();
-  auto* button = qobject_cast<QToolButton*>(main.main_toolbar()->widgetForAction(show));
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
-  ASSERT_NE(button->menu(), nullptr);
-  EXPECT_EQ(button->menu()->actions().size(), 2);
-  EXPECT_EQ(button->menu()->actions()[0]->text(), "all");
+  main.RunCommand(kCmdClearDatabase);
+  Settle();
+  const ViewState& s = main.state();
+  EXPECT_EQ(s.SelectedCat + s.SelectedItem + s.SelectedPerson + s.SelectedPersonMenu +
+                s.SelectedPersonMenuChild + s.SelectedStatisticType + s.SelectedStatisticMenu +
+                s.SelectedStatisticMenuChild,
+            "");
+  EXPECT_EQ(main.folder_bar()->EntryCount(0), 0);
+  EXPECT_EQ(main.folder_bar()->EntryCount(1), 0);
+  EXPECT_EQ(TreeOutline(), "");
+  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "");
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
@@ -185,8 +145,14 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
   EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the stacked bar of month_Chart 2
 
-  main.RunCommand(kCmdViewCategoryStatistics);  // the household's categories: pair B too
+  // A statistics command opens the Statistics folder at its root: the household's
+  // categories, pair B too.
+  main.RunCommand(kCmdViewCategoryStatistics);
   Settle();
+  EXPECT_EQ(main.folder_bar()->current_folder(), 2);
+  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Category's statistics");
+  EXPECT_TRUE(IsChecked(main, kCmdViewCategoryStatistics));
+  EXPECT_FALSE(IsChecked(main, kCmdViewPersonStatistics));
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kB));
   EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
   main.RunCommand(kCmdToggleB1);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {

@@ -62,7 +62,7 @@ TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
   EXPECT_EQ(main.folder_bar()->EntryText(0, 1), "Home");
 }
 
-TEST_F(FrameTest, SelectingNodesSetsTheViewState) {
+TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   PrepareHousehold();
   CMainFrame& main = Open();
   ASSERT_TRUE(SelectNode("Rent"));
@@ -74,35 +74,24 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewState) {
   main.folder_bar()->SelectFolder(1);
   Settle();
   EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
+  QTreeWidget* tree = main.tree_pane()->tree();
   ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
   EXPECT_EQ(main.state().SelectedPerson, "Anna");
   EXPECT_EQ(main.state().SelectedPersonMenuChild, "2024 March");
   EXPECT_EQ(main.caption_bar()->text(), "2024 March");
+  ASSERT_TRUE(SelectNode("Bob"));  // selecting a person folds the others
+  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
+  EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
+  main.ReselectFolder();  // a refill expands the selected person only
+  Settle();
+  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
+  EXPECT_EQ(tree->currentItem()->text(0), "Bob");
 
   main.folder_bar()->SelectFolder(2);
   Settle();
   EXPECT_EQ(VisibleItemButtons(), kStatisticsButtons);
   ASSERT_TRUE(SelectNode("Statistics by months"));
   EXPECT_EQ(main.state().StatisticView, 4);
-}
-
-TEST_F(FrameTest, SelectingAPersonFoldsTheOthers) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
-  main.folder_bar()->SelectFolder(1);
-  Settle();
-  QTreeWidget* tree = main.tree_pane()->tree();
-  ASSERT_TRUE(SelectNode("Anna"));
-  EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
-  ASSERT_TRUE(SelectNode("Bob"));
-  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
-  EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
-  // A refill expands the selected person only.
-  main.ReselectFolder();
-  Settle();
-  EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
-  EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
-  EXPECT_EQ(tree->currentItem()->text(0), "Bob");
 }
 
 // After every change and folder switch the caption, the tree's highlight and the view name
@@ -151,21 +140,13 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   expect_shown("Welcome", "Add person", "cleared");
 }
 
-TEST_F(FrameTest, FolderBarEntriesSelectTheirNodesAndReselectingRefillsTheTree) {
+TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
   PrepareHousehold();
   CMainFrame& main = Open();
   emit main.folder_bar()->entryClicked("Home");
   Settle();
   EXPECT_EQ(main.state().SelectedCat, "Home");
-  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
-  main.ReselectFolder();
-  Settle();
-  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
-}
-
-TEST_F(FrameTest, RemovingAFolderShortcutAsksFirst) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
+  // Removing a shortcut or a folder asks first.
   prompts.answers = {false};
   main.folder_bar()->RemoveEntryIfApproved(0, 0);
   EXPECT_EQ(main.folder_bar()->EntryCount(0), 2);
@@ -176,6 +157,10 @@ TEST_F(FrameTest, RemovingAFolderShortcutAsksFirst) {
   main.folder_bar()->HideFolderIfApproved(1);
   EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
   EXPECT_FALSE(main.folder_bar()->folder_hidden(1));
+  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
+  main.ReselectFolder();
+  Settle();
+  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
 }
 
 TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
@@ -231,32 +216,24 @@ TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSaving) {
+TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");
   prompts.index_answer = PromptAnswer::kExit;
-  CMainFrame refused(*store, prompts, work.path(), disk, clock);
-  EXPECT_FALSE(refused.started());
-  EXPECT_EQ(refused.exit_status(), 255);
+  {
+    CMainFrame refused(*store, prompts, work.path(), disk, clock);
+    EXPECT_FALSE(refused.started());
+    EXPECT_EQ(refused.exit_status(), 255);
+  }
   EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open person's data base file."});
   store->Flush();
   EXPECT_EQ(Setting("Config/Show"), "<absent>");
-}
-
-TEST_F(FrameTest, AMissingIndexCanBeCreatedEmpty) {
-  Prepare([](ExpenseDatabase&) {});
-  std::filesystem::remove(base() + "/KSDBMonths.txt");
+  // Answered "Create new file", the index is made empty and the program starts.
+  prompts.index_answer = PromptAnswer::kCreateNewFile;
+  prompts.asked.clear();
   Open();
-  EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open data base file."});
-  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
-}
-
-TEST_F(FrameTest, TheTreePaneHidesAndComesBack) {
-  CMainFrame& main = Open();
-  emit main.tree_pane()->closeRequested();
-  EXPECT_TRUE(main.tree_pane()->isHidden());
-  emit main.caption_bar()->restoreTreeRequested();
-  EXPECT_FALSE(main.tree_pane()->isHidden());
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open person's data base file."});
+  EXPECT_EQ(work.Read("data/BASE/KSDBPersons.txt"), "");
 }
 
 TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {
@@ -37,13 +37,19 @@ class TreeContentTest : public testing::FormsTest {
   }
 };
 
-TEST_F(TreeContentTest, EmptyCatalogueShowsOnlyTheFourStatisticsRoots) {
+TEST_F(TreeContentTest, AnEmptyCatalogueShowsTheStatisticsRootsAndGoneNamesSelectNothing) {
   EXPECT_EQ(Tree(Folder::kCategories), "");
   EXPECT_EQ(Tree(Folder::kPersons), "");
   EXPECT_EQ(Tree(Folder::kStatistics),
             "Category's statistics/2+ Item's statistics/2+ Person's statistics/1+ "
             "Statistics by months/3");
   EXPECT_TRUE(FolderEntries(Folder::kPersons, db).empty());
+  // Names that no longer exist select nothing.
+  Fill();
+  state.SelectedCat = state.SelectedPerson = "Gone";
+  state.SelectedItem = state.SelectedPersonMenu = "NULL";
+  EXPECT_EQ(Tree(Folder::kCategories).find('*'), std::string::npos);
+  EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
 }
 
 TEST_F(TreeContentTest, CategoriesWithTheirItemsAndTheSelectedNode) {
@@ -93,16 +99,6 @@ TEST_F(TreeContentTest, StatisticsFolderListsCategoriesItemsAndPersons) {
   const std::string statistics = Tree(Folder::kStatistics);
   EXPECT_NE(statistics.find("[Anna/1* Bob/1]"), std::string::npos);
   EXPECT_EQ(std::count(statistics.begin(), statistics.end(), '*'), 1);
-}
-
-TEST_F(TreeContentTest, NamesThatNoLongerExistSelectNothing) {
-  Fill();
-  state.SelectedCat = "Gone";
-  state.SelectedItem = "NULL";
-  state.SelectedPerson = "Gone";
-  state.SelectedPersonMenu = "NULL";
-  EXPECT_EQ(Tree(Folder::kCategories).find('*'), std::string::npos);
-  EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
 }
 
 }  // namespace

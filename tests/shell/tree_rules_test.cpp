@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tree_content.h"
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {
@@ -46,28 +46,20 @@ TEST(StoreTreeSelection, EachFolderRecordsItsOwnStringsOnly) {
     std::string want;
   } cases[] = {
       {1, Node("Food", kCategoryImage), "Food,NULL|-,-,-|-,-,-"},
-      {2, Node("Food", kCategoryImage), "Food,NULL|-,-,-|-,-,-"},
       {1, Node("Bread", kItemImage, "Bakery", kCategoryImage), "Bakery,Bread|-,-,-|-,-,-"},
       {3, Node("Anna", kPersonImage), "-,-|Anna,NULL,NULL|-,-,-"},
-      {3, Node(kItemStats, kStatisticsImage, "Bob", kPersonImage),
-       "-,-|Bob,Item's statistics,NULL|-,-,-"},
       {3, Node("Food", kCategoryImage, kItemStats, kStatisticsImage, "Bob"),
        "-,-|Bob,Item's statistics,Food|-,-,-"},
-      {3, Node("Statistics by months", kMonthsImage, "Anna", kPersonImage),
-       "-,-|Anna,Statistics by months,NULL|-,-,-"},
       {3, Node("2024 March", kMonthsImage, "Statistics by months", kMonthsImage, "Bob"),
        "-,-|Bob,Statistics by months,2024 March|-,-,-"},
       {3, Node("Bread", kItemImage, "Food", kCategoryImage), "-,-|-,-,-|-,-,-"},
       {3, Node("x", kSpareImage), "-,-|-,-,-|-,-,-"},
-      {4, Node(kItemStats, kStatisticsImage), "-,-|-,-,-|Item's statistics,NULL,NULL"},
       {4, Node("Food", kCategoryImage, "Category's statistics", kStatisticsImage),
        "-,-|-,-,-|Category's statistics,Food,NULL"},
       {4, Node("Bread", kItemImage, "Food", kCategoryImage, kItemStats),
        "-,-|-,-,-|Item's statistics,Food,Bread"},
-      {4, Node("Person's statistics", kPersonImage), "-,-|-,-,-|Person's statistics,NULL,NULL"},
       {4, Node("Anna", kPersonImage, "Person's statistics", kPersonImage),
        "-,-|-,-,-|Person's statistics,Anna,NULL"},
-      {4, Node("Statistics by months", kMonthsImage), "-,-|-,-,-|Statistics by months,NULL,NULL"},
       {4, Node("2024 May", kMonthsImage, "Somewhere", kMonthsImage),
        "-,-|-,-,-|Somewhere,2024 May,NULL"},
       {7, Node("Food", kCategoryImage), "-,-|-,-,-|-,-,-"},
@@ -90,11 +82,9 @@ TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFo
     int want;
   } cases[] = {
       {4, Node("Food", kCategoryImage, "Category's statistics", kStatisticsImage), 1},
-      {4, Node("Bread", kItemImage, "Food", kCategoryImage, "Item's statistics"), 2},
       {4, Node("Anna", kPersonImage, "Person's statistics", kPersonImage), 3},
       {4, Node("Statistics by months", kMonthsImage), 4},
       {3, Node("Food", kCategoryImage, "Item's statistics", kStatisticsImage, "Anna"), 0},
-      {1, Node("Category's statistics", kCategoryImage), 0},
   };
   for (const auto& c : cases) {
     ViewState state = StateOfKind(c.kind);
@@ -102,14 +92,6 @@ TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFo
     ApplyTreeSelection(state, c.node, db);
     EXPECT_EQ(state.StatisticView, c.want) << c.kind << " " << c.node.text;
   }
-}
-
-TEST_F(ApplyTreeSelectionTest, OnlySelectingAPersonFoldsThePersons) {
-  AddBread();
-  ViewState state = StateOfKind(3);
-  EXPECT_TRUE(ApplyTreeSelection(state, Node("Anna", kPersonImage), db).collapse_persons);
-  EXPECT_FALSE(ApplyTreeSelection(state, Node("Item's statistics", kStatisticsImage, "Anna", 1), db)
-                   .collapse_persons);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tree_content.h"
-#include "tests/shell/forms_fixture.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
 namespace {
@@ -15,11 +15,6 @@ ViewDecision Decide(int kind, int image, std::string text, std::string parent = 
   return DecideView(kind, 1, SelectedNode{image, std::move(text), std::move(parent)});
 }
 
-void ExpectPage(const ViewDecision& decision, PageKind page) {
-  EXPECT_EQ(decision.kind, Kind::kPage);
-  EXPECT_EQ(decision.page, page);
-}
-
 void ExpectChart(const ViewDecision& decision, TogglePair pair, Statistic totals,
                  Statistic by_months) {
   ASSERT_EQ(decision.kind, Kind::kChart);
@@ -28,51 +23,51 @@ void ExpectChart(const ViewDecision& decision, TogglePair pair, Statistic totals
   EXPECT_EQ(decision.StatisticFor(0), by_months);
 }
 
-TEST(DecideView, CategoriesFolder) {
-  ExpectPage(DecideView(1, 1, std::nullopt), PageKind::kCategory);
-  ExpectPage(DecideView(2, 1, std::nullopt), PageKind::kItem);
+class ViewDecisionTest : public testing::FormsTest {
+ protected:
+  // Decides the view of every node of the folder's tree, as a click on it would.
+  void ExpectEveryNodeShown(const std::vector<TreeNode>& nodes, int kind,
+                            const std::string& parent = "") {
+    for (const TreeNode& node : nodes) {
+      const ViewDecision decision = Decide(kind, node.image, node.text, parent);
+      EXPECT_NE(decision.kind, Kind::kNothing) << node.text << " under " << parent;
+      if (decision.kind == Kind::kChart && decision.pair != TogglePair::kNone) {
+        EXPECT_NE(decision.StatisticFor(0), decision.StatisticFor(1)) << node.text;
+      }
+      ExpectEveryNodeShown(node.children, kind, node.text);
+    }
+  }
+};
+
+// Whatever node a user clicks shows a page or a chart, and a chart with a toggle pair
+// offers two different statistics.
+TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChart) {
+  AddBread();
+  Check(db.AddCategory("Home", ""));
+  Check(db.AddMonth("2024 March"));
+  ExpectEveryNodeShown(TreeContent(Folder::kPersons, db, state, true), 3);
+  ExpectEveryNodeShown(TreeContent(Folder::kStatistics, db, state, true), 4);
+  for (const auto& [kind, page] : {std::pair(1, PageKind::kCategory), {2, PageKind::kItem}}) {
+    EXPECT_EQ(DecideView(kind, 1, std::nullopt).kind, Kind::kPage);
+    EXPECT_EQ(DecideView(kind, 1, std::nullopt).page, page);
+  }
   ExpectChart(DecideView(2, 2, std::nullopt), TogglePair::kA, Statistic::kItemPersons,
               Statistic::kItemPersonsByMonths);
-  ExpectChart(DecideView(2, 3, std::nullopt), TogglePair::kNone, Statistic::kItemByMonths,
-              Statistic::kItemByMonths);
-  EXPECT_EQ(DecideView(2, 4, std::nullopt).kind, Kind::kNothing);
-}
-
-TEST(DecideView, PersonsFolder) {
-  ExpectPage(Decide(3, kPersonImage, "Anna"), PageKind::kPerson);
-  ExpectChart(Decide(3, kStatisticsImage, "Category's statistics", "Anna"), TogglePair::kB,
-              Statistic::kPersonCategories, Statistic::kPersonCategoriesByMonths);
-  ExpectPage(Decide(3, kStatisticsImage, "Item's statistics", "Anna"), PageKind::kPersonItems);
-  ExpectChart(Decide(3, kCategoryImage, "Food", "Item's statistics"), TogglePair::kC,
-              Statistic::kPersonItems, Statistic::kPersonItemsByMonths);
-  ExpectChart(Decide(3, kMonthsImage, "Statistics by months", "Anna"), TogglePair::kNone,
-              Statistic::kPersonCategoriesByMonths, Statistic::kPersonCategoriesByMonths);
-  ExpectChart(Decide(3, kMonthsImage, "2024 March", "Statistics by months"), TogglePair::kNone,
-              Statistic::kPersonCategoriesInMonth, Statistic::kPersonCategoriesInMonth);
-  EXPECT_EQ(Decide(3, kItemImage, "Bread").kind, Kind::kNothing);
-  EXPECT_EQ(DecideView(3, 1, std::nullopt).kind, Kind::kNothing);
-}
-
-TEST(DecideView, StatisticsFolder) {
-  ExpectChart(Decide(4, kStatisticsImage, "Category's statistics"), TogglePair::kB,
-              Statistic::kCategories, Statistic::kCategoriesByMonths);
-  ExpectPage(Decide(4, kStatisticsImage, "Item's statistics"), PageKind::kItemStatistics);
-  ExpectChart(Decide(4, kPersonImage, "Person's statistics"), TogglePair::kA, Statistic::kPersons,
-              Statistic::kPersonsByMonths);
-  ExpectChart(Decide(4, kMonthsImage, "Statistics by months"), TogglePair::kNone,
-              Statistic::kMonths, Statistic::kMonths);
+  // The same name means another statistic under another parent.
   ExpectChart(Decide(4, kCategoryImage, "Food", "Category's statistics"), TogglePair::kC,
               Statistic::kCategoryItems, Statistic::kCategoryItemsByMonths);
   ExpectChart(Decide(4, kCategoryImage, "Food", "Item's statistics"), TogglePair::kC,
               Statistic::kCategoryPersons, Statistic::kCategoryPersonsByMonths);
-  ExpectChart(Decide(4, kItemImage, "Bread", "Food"), TogglePair::kA,
-              Statistic::kHouseholdItemPersons, Statistic::kHouseholdItemPersonsByMonths);
+  ExpectChart(Decide(3, kCategoryImage, "Food", "Item's statistics"), TogglePair::kC,
+              Statistic::kPersonItems, Statistic::kPersonItemsByMonths);
   ExpectChart(Decide(4, kPersonImage, "Anna", "Person's statistics"), TogglePair::kB,
               Statistic::kHouseholdPersonCategories, Statistic::kHouseholdPersonCategoriesByMonths);
 }
 
 TEST(DecideView, NoRowApplies) {
+  EXPECT_EQ(DecideView(2, 4, std::nullopt).kind, Kind::kNothing);
   EXPECT_EQ(DecideView(4, 1, std::nullopt).kind, Kind::kNothing);
+  EXPECT_EQ(Decide(3, kItemImage, "Bread").kind, Kind::kNothing);
   EXPECT_EQ(Decide(4, kStatisticsImage, "Something else").kind, Kind::kNothing);
   EXPECT_EQ(Decide(4, kCategoryImage, "Food", "Elsewhere").kind, Kind::kNothing);
   EXPECT_EQ(Decide(4, kSpareImage, "x").kind, Kind::kNothing);

@@ -98,7 +98,7 @@ Widget* Field(QDialog& dialog, const char* name) {
   return widget;
 }
 
-TEST_F(WebViewTest, PagesAndChartsTakeTurnsInTheView) {
+TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "Bread");
@@ -122,56 +122,8 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsInTheView) {
   main.RunCommand(kCmdViewItemList);
   ASSERT_TRUE(WaitForText("rye"));
   EXPECT_FALSE(main.view()->pair_present(TogglePair::kA));
-}
 
-TEST_F(WebViewTest, AMonthChangeWritesThePageAgain) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Home");
-  store->Write("Status", "SelectedItem", "NULL");
-  CMainFrame& main = Open();
-  ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
-  EXPECT_TRUE(WaitForText("All category expenses: 0.00"));
-  main.month_chooser()->setCurrentIndex(1);  // 2024 February
-  EXPECT_TRUE(WaitForText("All category expenses: 700.00"));
-}
-
-TEST_F(WebViewTest, AnItemLinkOnACategoryPageSelectsTheItem) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
-  CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForText("Item list"));
-  ClickLink("Milk");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "Milk"; }, kLoadTimeoutMs));
-  EXPECT_EQ(main.state().NodeKind, 2);
-  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
-  EXPECT_TRUE(WaitForText("Purchase list"));
-  EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
-  main.folder_bar()->SelectFolder(1);
-  Settle();
-  ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
-  ASSERT_TRUE(WaitForText("All person expenses"));
-  ClickLink("Home");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedPersonMenuChild == "Home"; },
-                              kLoadTimeoutMs));
-  EXPECT_EQ(main.state().SelectedPerson, "Bob");  // under the person shown, not the first
-  EXPECT_EQ(main.state().SelectedPersonMenu, "Item's statistics");
-  Settle();
-  EXPECT_FALSE(main.view()->browser_shown());
-  EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
-}
-
-TEST_F(WebViewTest, TheLinksOfAnItemPageRunTheirCommands) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "Bread");
-  CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForText("rye"));
+  // The item page's links run their commands.
   ASSERT_TRUE(Follow("Edit purchase", [](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Edit purchase");
     EXPECT_EQ(Field<QLineEdit>(d, "sum")->text(), "3.5");
@@ -207,6 +159,40 @@ TEST_F(WebViewTest, TheLinksOfAnItemPageRunTheirCommands) {
   EXPECT_EQ(main.state().NodeKind, 1);
   EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this purchase?",
                                                      "Are you sure to delete this item?"}));
+}
+
+TEST_F(WebViewTest, AMonthChangeRewritesThePageAndAnItemLinkSelectsTheItem) {
+  PrepareHousehold();
+  store->Write("Status", "SelectedCat", "Food");
+  store->Write("Status", "SelectedItem", "NULL");
+  CMainFrame& main = Open();
+  ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
+  ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
+  main.month_chooser()->setCurrentIndex(1);  // 2024 February: the page is written again
+  ASSERT_TRUE(WaitForText("All category expenses: 0.00"));
+  ClickLink("Milk");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "Milk"; }, kLoadTimeoutMs));
+  EXPECT_EQ(main.state().NodeKind, 2);
+  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
+  EXPECT_TRUE(WaitForText("Purchase list"));
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
+  PrepareHousehold();
+  CMainFrame& main = Open();
+  main.folder_bar()->SelectFolder(1);
+  Settle();
+  ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
+  ASSERT_TRUE(WaitForText("All person expenses"));
+  ClickLink("Home");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedPersonMenuChild == "Home"; },
+                              kLoadTimeoutMs));
+  EXPECT_EQ(main.state().SelectedPerson, "Bob");  // under the person shown, not the first
+  EXPECT_EQ(main.state().SelectedPersonMenu, "Item's statistics");
+  Settle();
+  EXPECT_FALSE(main.view()->browser_shown());
+  EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
 }
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
@@ -250,20 +236,12 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(WebViewTest, TheWelcomePageOfAnEmptyBookOpensTheDialogsOfItsSteps) {
-  Open();
+TEST_F(WebViewTest, TheWelcomePageOpensTheDialogsOfItsStepsAndIsPrintedAsShown) {
+  CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("Welcome to Kestrune"));
   ASSERT_TRUE(Follow("Add person"));
   ASSERT_TRUE(Follow("Add expense category"));
   EXPECT_EQ(prompts.dialogs.size(), 2u);
-}
-
-TEST_F(WebViewTest, APageIsPrintedAsTheBrowserShowsIt) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
-  CMainFrame& main = Open();
-  ASSERT_TRUE(WaitForText("Item list"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   const std::string pdf = work.path() + "/page.pdf";

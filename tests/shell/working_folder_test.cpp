@@ -20,13 +20,5 @@ TEST(WorkingFolder, OptionFirstThenADatabaseHereThenTheUsersDataFolder) {
   EXPECT_EQ(ChooseWorkingFolder(inputs), "/srv/family");
 }
 
-TEST(WorkingFolder, PathsFollowTheWorkingFolder) {
-  const ShellPaths paths = PathsOf("/srv/family");
-  EXPECT_EQ(paths.DataDir, "/srv/family/data");
-  EXPECT_EQ(paths.PageFilePath, "/srv/family/data/temp.tmp");
-  EXPECT_EQ(paths.DatabaseDir, "/srv/family/data/BASE");
-  EXPECT_EQ(PathsOf("/").DataDir, "/data");
-}
-
 }  // namespace
 }  // namespace kestrune

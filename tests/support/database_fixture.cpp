@@ -34,9 +34,11 @@ void DatabaseTest::WriteEmptyIndexes() const {
   }
 }
 
-void DatabaseTest::Load() {
+bool DatabaseTest::Load() {
   RecordingPrompt prompt(PromptAnswer::kCreateNewFile);
-  ASSERT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
+  const bool loaded = db.LoadDatabase(base(), prompt) == LoadOutcome::kLoaded;
+  EXPECT_TRUE(loaded) << "the database in " << base() << " did not load";
+  return loaded;
 }
 
 std::string DatabaseTest::CategoryFile(const std::string& name,

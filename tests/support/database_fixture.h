@@ -37,8 +37,9 @@ class DatabaseTest : public ::testing::Test {
   bool Exists(const std::string& relative) const;
   // The three index files, empty.
   void WriteEmptyIndexes() const;
-  // Loads `db` (answering "Create new file" to any prompt); fails the test on "Exit".
-  void Load();
+  // Loads `db`, answering "Create new file" to any prompt. A failed load is recorded and
+  // returns false: a caller that cannot go on without the book writes ASSERT_TRUE(Load()).
+  bool Load();
   // A category file with the given item lines and sections.
   static std::string CategoryFile(const std::string& name, const std::vector<std::string>& items,
                                   const std::vector<std::string>& totals = {},

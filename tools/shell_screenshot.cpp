@@ -1,5 +1,5 @@
 // Takes pictures of the main window for looking at it without a display:
-//   shell_screenshot WORKDIR OUT.png [STEP...]
+//   kestrune-shell-screenshot WORKDIR OUT.png [STEP...]
 // Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
 // tree node bearing TEXT), "command:ID" (run a command), "size:WxH" or "wait:MS". A dialog a
 // command opens is pictured beside OUT as OUT-dialog-N.png and closed unchanged; messages
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QStringList args = QApplication::arguments();
   if (args.size() < 3) {
-    std::cerr << "usage: shell_screenshot WORKDIR OUT.png [STEP...]\n";
+    std::cerr << "usage: kestrune-shell-screenshot WORKDIR OUT.png [STEP...]\n";
     return 2;
   }
   kestrune::QtSettingsStore store(args[1] + "/screenshot-settings.ini");
