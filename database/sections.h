@@ -78,7 +78,7 @@ std::string AppendEmptySection(const std::string& content, SectionMarks section)
 
 // What a scan found: the value and whether the section's begin line was there at all.
 struct MonthTotalScan {
-  double amount = 0.0;
+  Cents amount = 0;
   bool section_found = false;
 };
 // The amount after the last line equal to `key` inside the section; the line after a
