@@ -20,6 +20,11 @@ constexpr const char* kItemsTitle = "Items statictics";
 constexpr int kItemAloneSpareKey = 1;
 constexpr Colour kItemAloneColour = Rgb(0, 192, 0);
 
+// A query's amount for drawing; a file that cannot be read draws as 0.
+double Units(const Result<Cents>& amount) {
+  return CentsToUnits(amount.value);
+}
+
 // The entities of a statistic and their values for a month key. The values read the files
 // afresh at every call.
 struct Source {
@@ -31,7 +36,7 @@ Source PersonsOfItem(ExpenseDatabase& db, const std::string& category, const std
   const std::vector<std::string> persons = db.GetPersonNames();
   return {persons, [&db, persons, category, item](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            db.ItemPersonTotals(key, category, item, totals);
+            static_cast<void>(db.ItemPersonTotals(key, category, item, totals));
             return SharesOf(totals, persons);
           }};
 }
@@ -40,7 +45,7 @@ Source PersonsOfCategory(ExpenseDatabase& db, const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
   return {persons, [&db, persons, category](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            db.CategoryPersonTotals(key, category, totals);
+            static_cast<void>(db.CategoryPersonTotals(key, category, totals));
             return SharesOf(totals, persons);
           }};
 }
@@ -52,7 +57,7 @@ Source PersonsOverall(ExpenseDatabase& db) {
             std::vector<double> sums(persons.size(), 0.0);
             for (const std::string& category : db.GetCategoryNames()) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.CategoryPersonTotals(key, category, totals);
+              static_cast<void>(db.CategoryPersonTotals(key, category, totals));
               const std::vector<double> shares = SharesOf(totals, persons);
               for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += shares[i];
             }
@@ -67,7 +72,7 @@ Source CategoriesOfPerson(ExpenseDatabase& db, const std::string& person) {
             std::vector<double> values;
             for (const std::string& category : categories) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.CategoryPersonTotals(key, category, totals);
+              static_cast<void>(db.CategoryPersonTotals(key, category, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
@@ -81,7 +86,7 @@ Source ItemsOfPerson(ExpenseDatabase& db, const std::string& person, const std::
             std::vector<double> values;
             for (const std::string& item : items) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.ItemPersonTotals(key, category, item, totals);
+              static_cast<void>(db.ItemPersonTotals(key, category, item, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
@@ -93,7 +98,7 @@ Source Categories(ExpenseDatabase& db) {
   return {categories, [&db, categories](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
-              values.push_back(db.CategoryMonthTotal(key, category));
+              values.push_back(Units(db.CategoryMonthTotal(key, category)));
             }
             return values;
           }};
@@ -104,7 +109,7 @@ Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
   return {items, [&db, items, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
-              values.push_back(db.ItemMonthTotal(key, category, item));
+              values.push_back(Units(db.ItemMonthTotal(key, category, item)));
             }
             return values;
           }};
@@ -112,7 +117,7 @@ Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
 
 Source ItemAlone(ExpenseDatabase& db, const std::string& category, const std::string& item) {
   return {{item}, [&db, category, item](const std::string& key) {
-            return std::vector<double>{db.ItemMonthTotal(key, category, item)};
+            return std::vector<double>{Units(db.ItemMonthTotal(key, category, item))};
           }};
 }
 
@@ -214,7 +219,7 @@ ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsInput& in) 
   std::vector<double> sums;
   for (const std::string& month : LimitedMonths(db, in)) {
     double sum = 0.0;
-    for (const std::string& category : categories) sum += db.CategoryMonthTotal(month, category);
+    for (const std::string& category : categories) sum += Units(db.CategoryMonthTotal(month, category));
     sums.push_back(sum);
   }
   ChartCtrl chart = StartChart(type, kMonthsTitle, "", months);

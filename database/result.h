@@ -22,4 +22,28 @@ Result<T> Failed(Status status) {
   return Result<T>{T{}, std::move(status)};
 }
 
+// The first failure among the many reads of one answer (a page, a chart): each read's value
+// is taken as it is, and the answer as a whole fails with the first read that failed.
+class FirstFailure {
+ public:
+  template <typename T>
+  T Take(Result<T> result) {
+    Keep(result.status);
+    return std::move(result.value);
+  }
+  void Keep(const Status& status) {
+    if (first_.ok() && !status.ok()) first_ = status;
+  }
+  const Status& status() const { return first_; }
+  // `value` when every read succeeded, otherwise the first failure.
+  template <typename T>
+  Result<T> Finish(T value) const {
+    if (!first_.ok()) return Failed<T>(first_);
+    return Result<T>{std::move(value)};
+  }
+
+ private:
+  Status first_ = Status::Ok();
+};
+
 }  // namespace kestrune
