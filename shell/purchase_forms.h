@@ -23,9 +23,9 @@ struct PurchaseInput {
 // sum in "%5.2f".
 PurchaseRecord BuildPurchase(const PurchaseInput& input);
 
-// The sum typed, read by ReadTypedSum with the user's locale's group separator (text that is
-// no sum is 0).
-double SumOf(const PurchaseInput& input);
+// The sum typed in cents, read by ReadTypedSum with the user's locale's group separator (text
+// that is no sum is 0).
+Cents SumOf(const PurchaseInput& input);
 
 // "Add purchase": for the selected item. A sum CheckTypedSum refuses gives "Please type
 // purchase summ." (with what was not understood below it), one out of range kSumOutOfRange, a
