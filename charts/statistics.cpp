@@ -20,9 +20,9 @@ constexpr const char* kItemsTitle = "Items statictics";
 constexpr int kItemAloneSpareKey = 1;
 constexpr Colour kItemAloneColour = Rgb(0, 192, 0);
 
-// A query's amount for drawing; a file that cannot be read draws as 0.
-double Units(const Result<Cents>& amount) {
-  return CentsToUnits(amount.value);
+// A query's amount for drawing; the first file that cannot be read fails the chart.
+double Units(FirstFailure& reads, Result<Cents> amount) {
+  return CentsToUnits(reads.Take(std::move(amount)));
 }
 
 // The entities of a statistic and their values for a month key. The values read the files
@@ -32,32 +32,32 @@ struct Source {
   MonthValues values;
 };
 
-Source PersonsOfItem(ExpenseDatabase& db, const std::string& category, const std::string& item) {
+Source PersonsOfItem(ExpenseDatabase& db, FirstFailure& reads, const std::string& category, const std::string& item) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons, category, item](const std::string& key) {
+  return {persons, [&db, &reads, persons, category, item](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            static_cast<void>(db.ItemPersonTotals(key, category, item, totals));
+            reads.Keep(db.ItemPersonTotals(key, category, item, totals));
             return SharesOf(totals, persons);
           }};
 }
 
-Source PersonsOfCategory(ExpenseDatabase& db, const std::string& category) {
+Source PersonsOfCategory(ExpenseDatabase& db, FirstFailure& reads, const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons, category](const std::string& key) {
+  return {persons, [&db, &reads, persons, category](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            static_cast<void>(db.CategoryPersonTotals(key, category, totals));
+            reads.Keep(db.CategoryPersonTotals(key, category, totals));
             return SharesOf(totals, persons);
           }};
 }
 
 // Each person's shares summed over every category.
-Source PersonsOverall(ExpenseDatabase& db) {
+Source PersonsOverall(ExpenseDatabase& db, FirstFailure& reads) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons](const std::string& key) {
+  return {persons, [&db, &reads, persons](const std::string& key) {
             std::vector<double> sums(persons.size(), 0.0);
             for (const std::string& category : db.GetCategoryNames()) {
               PersonTotals totals = EveryoneAtZero(persons);
-              static_cast<void>(db.CategoryPersonTotals(key, category, totals));
+              reads.Keep(db.CategoryPersonTotals(key, category, totals));
               const std::vector<double> shares = SharesOf(totals, persons);
               for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += shares[i];
             }
@@ -65,95 +65,95 @@ Source PersonsOverall(ExpenseDatabase& db) {
           }};
 }
 
-Source CategoriesOfPerson(ExpenseDatabase& db, const std::string& person) {
+Source CategoriesOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person) {
   const std::vector<std::string> persons = db.GetPersonNames();
   const std::vector<std::string> categories = db.GetCategoryNames();
-  return {categories, [&db, persons, categories, person](const std::string& key) {
+  return {categories, [&db, &reads, persons, categories, person](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
               PersonTotals totals = EveryoneAtZero(persons);
-              static_cast<void>(db.CategoryPersonTotals(key, category, totals));
+              reads.Keep(db.CategoryPersonTotals(key, category, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
           }};
 }
 
-Source ItemsOfPerson(ExpenseDatabase& db, const std::string& person, const std::string& category) {
+Source ItemsOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person, const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
   const std::vector<std::string> items = db.GetItemNames(category);
-  return {items, [&db, persons, items, person, category](const std::string& key) {
+  return {items, [&db, &reads, persons, items, person, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
               PersonTotals totals = EveryoneAtZero(persons);
-              static_cast<void>(db.ItemPersonTotals(key, category, item, totals));
+              reads.Keep(db.ItemPersonTotals(key, category, item, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
           }};
 }
 
-Source Categories(ExpenseDatabase& db) {
+Source Categories(ExpenseDatabase& db, FirstFailure& reads) {
   const std::vector<std::string> categories = db.GetCategoryNames();
-  return {categories, [&db, categories](const std::string& key) {
+  return {categories, [&db, &reads, categories](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
-              values.push_back(Units(db.CategoryMonthTotal(key, category)));
+              values.push_back(Units(reads, db.CategoryMonthTotal(key, category)));
             }
             return values;
           }};
 }
 
-Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
+Source ItemsOfCategory(ExpenseDatabase& db, FirstFailure& reads, const std::string& category) {
   const std::vector<std::string> items = db.GetItemNames(category);
-  return {items, [&db, items, category](const std::string& key) {
+  return {items, [&db, &reads, items, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
-              values.push_back(Units(db.ItemMonthTotal(key, category, item)));
+              values.push_back(Units(reads, db.ItemMonthTotal(key, category, item)));
             }
             return values;
           }};
 }
 
-Source ItemAlone(ExpenseDatabase& db, const std::string& category, const std::string& item) {
-  return {{item}, [&db, category, item](const std::string& key) {
-            return std::vector<double>{Units(db.ItemMonthTotal(key, category, item))};
+Source ItemAlone(ExpenseDatabase& db, FirstFailure& reads, const std::string& category, const std::string& item) {
+  return {{item}, [&db, &reads, category, item](const std::string& key) {
+            return std::vector<double>{Units(reads, db.ItemMonthTotal(key, category, item))};
           }};
 }
 
 // The source of every statistic but kMonths, whose entities are the months themselves.
-Source SourceOf(ExpenseDatabase& db, Statistic statistic, const StatisticsInput& in) {
+Source SourceOf(ExpenseDatabase& db, FirstFailure& reads, Statistic statistic, const StatisticsInput& in) {
   switch (statistic) {
     case Statistic::kItemPersons:
     case Statistic::kItemPersonsByMonths:
-      return PersonsOfItem(db, in.SelectedCat, in.SelectedItem);
+      return PersonsOfItem(db, reads, in.SelectedCat, in.SelectedItem);
     case Statistic::kItemByMonths:
-      return ItemAlone(db, in.SelectedCat, in.SelectedItem);
+      return ItemAlone(db, reads, in.SelectedCat, in.SelectedItem);
     case Statistic::kCategoryPersons:
     case Statistic::kCategoryPersonsByMonths:
-      return PersonsOfCategory(db, in.SelectedStatisticMenu);
+      return PersonsOfCategory(db, reads, in.SelectedStatisticMenu);
     case Statistic::kHouseholdItemPersons:
     case Statistic::kHouseholdItemPersonsByMonths:
-      return PersonsOfItem(db, in.SelectedStatisticMenu, in.SelectedStatisticMenuChild);
+      return PersonsOfItem(db, reads, in.SelectedStatisticMenu, in.SelectedStatisticMenuChild);
     case Statistic::kPersons:
     case Statistic::kPersonsByMonths:
-      return PersonsOverall(db);
+      return PersonsOverall(db, reads);
     case Statistic::kPersonCategories:
     case Statistic::kPersonCategoriesByMonths:
     case Statistic::kPersonCategoriesInMonth:
-      return CategoriesOfPerson(db, in.SelectedPerson);
+      return CategoriesOfPerson(db, reads, in.SelectedPerson);
     case Statistic::kHouseholdPersonCategories:
     case Statistic::kHouseholdPersonCategoriesByMonths:
-      return CategoriesOfPerson(db, in.SelectedStatisticMenu);
+      return CategoriesOfPerson(db, reads, in.SelectedStatisticMenu);
     case Statistic::kPersonItems:
     case Statistic::kPersonItemsByMonths:
-      return ItemsOfPerson(db, in.SelectedPerson, in.SelectedPersonMenuChild);
+      return ItemsOfPerson(db, reads, in.SelectedPerson, in.SelectedPersonMenuChild);
     case Statistic::kCategories:
     case Statistic::kCategoriesByMonths:
-      return Categories(db);
+      return Categories(db, reads);
     case Statistic::kCategoryItems:
     case Statistic::kCategoryItemsByMonths:
-      return ItemsOfCategory(db, in.SelectedStatisticMenu);
+      return ItemsOfCategory(db, reads, in.SelectedStatisticMenu);
     case Statistic::kMonths:
       break;
   }
@@ -213,13 +213,14 @@ ChartCtrl ByMonthsChart(int type, Statistic statistic, const Source& source,
 }
 
 // All expenses by months: every month is labelled, only the months shown get a point.
-ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsInput& in) {
+ChartCtrl MonthsChart(int type, ExpenseDatabase& db, FirstFailure& reads,
+                      const StatisticsInput& in) {
   const std::vector<std::string> months = db.GetMonths();
   const std::vector<std::string> categories = db.GetCategoryNames();
   std::vector<double> sums;
   for (const std::string& month : LimitedMonths(db, in)) {
     double sum = 0.0;
-    for (const std::string& category : categories) sum += Units(db.CategoryMonthTotal(month, category));
+    for (const std::string& category : categories) sum += Units(reads, db.CategoryMonthTotal(month, category));
     sums.push_back(sum);
   }
   ChartCtrl chart = StartChart(type, kMonthsTitle, "", months);
@@ -261,22 +262,27 @@ std::optional<int> MonthsGraphType(int month_chart_setting) {
 }
 
 std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic,
-                                        const StatisticsInput& input) {
+                                        const StatisticsInput& input, Status* failure) {
   const std::optional<int> type =
       IsByMonths(statistic) ? MonthsGraphType(input.month_Chart) : TotalsGraphType(input.Chart);
   if (!type) return std::nullopt;
   // Charts by months ask each file once per month shown: parse it once.
   const ExpenseDatabase::ReadSession session(db);
-  if (statistic == Statistic::kMonths) return MonthsChart(*type, db, input);
-  const Source source = SourceOf(db, statistic, input);
-  if (IsByMonths(statistic)) {
-    return ByMonthsChart(*type, statistic, source, LimitedMonths(db, input));
+  FirstFailure reads;
+  std::optional<ChartCtrl> chart;
+  if (statistic == Statistic::kMonths) {
+    chart = MonthsChart(*type, db, reads, input);
+  } else if (const Source source = SourceOf(db, reads, statistic, input); IsByMonths(statistic)) {
+    chart = ByMonthsChart(*type, statistic, source, LimitedMonths(db, input));
+  } else {
+    // The month under a person names its own month; the filter does not apply.
+    const std::string key = statistic == Statistic::kPersonCategoriesInMonth
+                                ? input.SelectedPersonMenuChild
+                                : FilteredMonthKey(db, input);
+    chart = TotalsChart(*type, TotalsTitle(statistic), source, key);
   }
-  // The month under a person names its own month; the filter does not apply.
-  const std::string key = statistic == Statistic::kPersonCategoriesInMonth
-                              ? input.SelectedPersonMenuChild
-                              : FilteredMonthKey(db, input);
-  return TotalsChart(*type, TotalsTitle(statistic), source, key);
+  if (failure != nullptr) *failure = reads.status();
+  return chart;
 }
 
 }  // namespace kestrune::charts

@@ -67,10 +67,10 @@ std::optional<int> MonthsGraphType(int month_chart_setting);
 
 // Builds the statistic from the catalogue and the data files, with the selection, filter and
 // limit of `input`. Nothing when the statistic's chart-type setting is not 1 to 4: no chart
-// is made and no file is read. The names selected are assumed to exist: the queries would
-// create files for unknown ones. A month chooser position outside the months array counts as
-// no month chosen (all months).
+// is made and no file is read. The names selected are assumed to exist (unknown ones read as
+// empty). A month chooser position outside the months array counts as no month chosen (all
+// months). `failure` (optional) gets the first data file that could not be read, or ok.
 std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, Statistic statistic,
-                                        const StatisticsInput& input);
+                                        const StatisticsInput& input, Status* failure = nullptr);
 
 }  // namespace kestrune::charts

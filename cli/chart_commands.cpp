@@ -261,8 +261,9 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
   const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, input)) return refused;
     if (const int refused = ChooseMonth(db, args.month, input)) return refused;
-    chart = charts::BuildStatistic(db, command.statistic, input);
-    return kExitOk;
+    Status read = Status::Ok();
+    chart = charts::BuildStatistic(db, command.statistic, input, &read);
+    return Reported(read);
   });
   return status == kExitOk ? HandOut(*chart, args, size) : status;
 }

@@ -173,7 +173,11 @@ std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
   const int flag = chart_->pair == TogglePair::kNone ? 1 : toggle_flag(chart_->pair);
   const charts::StatisticsInput input =
       StatisticsInputFor(frame_.state(), frame_.month_chooser()->currentIndex());
-  return charts::BuildStatistic(db, chart_->StatisticFor(flag), input);
+  Status read = Status::Ok();
+  std::optional<charts::ChartCtrl> chart =
+      charts::BuildStatistic(db, chart_->StatisticFor(flag), input, &read);
+  if (!read.ok()) tellLater({read.message()});
+  return chart;
 }
 
 void CKestruneView::paintEvent(QPaintEvent* event) {
