@@ -34,7 +34,7 @@ class SharesTest : public DatabaseTest {
 TEST_F(SharesTest, OnePersonCarriesAllOfWhatWasBoughtForAll) {
   WritePersons("Anna");
   Load();
-  EXPECT_EQ(PersonPageText(db, "Anna", -1),
+  EXPECT_EQ(PersonPageText(db, "Anna", -1).value,
             ExpectedPersonPageTop("Anna", " ", "10.00 ", "Expenses") +
                 ExpectedListRow("Food", "Food", kCnt + " ", "10.00 ") + kExpectedTail);
 }
@@ -42,10 +42,10 @@ TEST_F(SharesTest, OnePersonCarriesAllOfWhatWasBoughtForAll) {
 TEST_F(SharesTest, TwoPersonsCarryHalfEach) {
   WritePersons("Anna\nBob");
   Load();
-  EXPECT_EQ(PersonPageText(db, "Bob", -1),
+  EXPECT_EQ(PersonPageText(db, "Bob", -1).value,
             ExpectedPersonPageTop("Bob", " ", "5.00 ", "Expenses") +
                 ExpectedListRow("Food", "Food", kCnt + " ", "5.00 ") + kExpectedTail);
-  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1),
+  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1).value,
             ExpectedPersonPageTop("Anna", " ", "5.00 ", "Item's statistics") +
                 ExpectedListRow("Food", "Milk", "Food", "5.00 ") + kExpectedTail);
 }
@@ -53,7 +53,7 @@ TEST_F(SharesTest, TwoPersonsCarryHalfEach) {
 TEST_F(SharesTest, WithNoPersonsThereIsNoShareToAdd) {
   // No person can be selected then; a page asked for anyway must not divide by zero.
   Load();
-  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1),
+  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1).value,
             ExpectedPersonPageTop("Anna", "", "0.00 ", "Item's statistics") +
                 ExpectedListRow("Food", "Milk", "Food", "0.00 ") + kExpectedTail);
 }
@@ -90,7 +90,7 @@ TEST_F(EscapingTest, ItemPageEscapesNamesTextsAndLinkTargets) {
   const std::string person = "Jo &quot;#3&quot;";
   const std::string line_href =
       "2004|May|02|Jo &quot;%233&quot;|a%2Fb%5Cc %231 %3Fx 5%25 &lt;i&gt;| 3.50";
-  EXPECT_EQ(ItemPageText(db, kCategory, kItem, -1),
+  EXPECT_EQ(ItemPageText(db, kCategory, kItem, -1).value,
             ExpectedItemPageTop(kItemText, "x &lt; y &amp; &quot;z&quot;", "3.50 &lt;&amp;&gt;") +
                 ExpectedPurchaseRow("02  May  2004", "a/b\\c #1 ?x 5% &lt;i&gt;",
                                     " 3.50 &lt;&amp;&gt;", person, line_href) +
@@ -98,13 +98,13 @@ TEST_F(EscapingTest, ItemPageEscapesNamesTextsAndLinkTargets) {
 }
 
 TEST_F(EscapingTest, ListPagesEscapeLinkTextAndEncodeLinkTargets) {
-  EXPECT_EQ(CategoryPageText(db, kCategory, -1),
+  EXPECT_EQ(CategoryPageText(db, kCategory, -1).value,
             ExpectedCategoryPageTop(kCategoryText, " ", "0.00 &lt;&amp;&gt;") +
                 ExpectedListRow(kCategoryHref + "%2F" + kItemHref, kItemText,
                                 kCnt + "x &lt; y &amp; &quot;z&quot;", "3.50 &lt;&amp;&gt;") +
                 ExpectedListRow(kCategoryHref + "%2F Tea%20", " Tea ", kCnt, "0.00 &lt;&amp;&gt;") +
                 kExpectedTail);
-  EXPECT_EQ(PersonItemsPageText(db, kPerson, -1),
+  EXPECT_EQ(PersonItemsPageText(db, kPerson, -1).value,
             ExpectedPersonPageTop("Jo &quot;#3&quot;", "&lt;b&gt;boss&lt;/b&gt;",
                                   "0.00 &lt;&amp;&gt;", "Item's statistics") +
                 ExpectedListRow(kCategoryHref, kItemText, kCategoryText, "0.00 &lt;&amp;&gt;") +

@@ -106,61 +106,61 @@ const std::string kMilkJanuary5 =
                         "2004|January|05|Anna|two bottles| 3.50");
 
 TEST_F(PageWritersTest, ItemPageListsPurchasesByMonthAndDayWhateverTheYear) {
-  EXPECT_EQ(ItemPageText(db, "Food", "Milk", -1),
+  EXPECT_EQ(ItemPageText(db, "Food", "Milk", -1).value,
             ExpectedItemPageTop("Milk", "1 l, organic", "25.50 EUR") + kMilkDecember +
                 kMilkJanuary20 + kMilkJanuary5 + kExpectedTail);
-  EXPECT_EQ(ItemPageText(db, "Food", "Milk", 0),
+  EXPECT_EQ(ItemPageText(db, "Food", "Milk", 0).value,
             ExpectedItemPageTop("Milk", "1 l, organic", "15.50 EUR") + kMilkJanuary20 +
                 kMilkJanuary5 + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, ItemPageOfAMonthWithoutItsPurchasesHasTheHeaderOnly) {
-  EXPECT_EQ(ItemPageText(db, "Food", "Bread", 1),
+  EXPECT_EQ(ItemPageText(db, "Food", "Bread", 1).value,
             ExpectedItemPageTop("Bread", "", "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, CategoryPageListsItemsInListOrderWithTheirTotals) {
-  EXPECT_EQ(CategoryPageText(db, "Food", -1),
+  EXPECT_EQ(CategoryPageText(db, "Food", -1).value,
             ExpectedCategoryPageTop("Food", "daily food", "29.50 EUR") +
                 ExpectedListRow("Food%2FMilk", "Milk", kCnt + "1 l, organic", "25.50 EUR") +
                 ExpectedListRow("Food%2FBread", "Bread", kCnt, "4.00 EUR") + kExpectedTail);
-  EXPECT_EQ(CategoryPageText(db, "Food", 1),
+  EXPECT_EQ(CategoryPageText(db, "Food", 1).value,
             ExpectedCategoryPageTop("Food", "daily food", "10.00 EUR") +
                 ExpectedListRow("Food%2FMilk", "Milk", kCnt + "1 l, organic", "10.00 EUR") +
                 ExpectedListRow("Food%2FBread", "Bread", kCnt, "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, CategoryWithoutItemsShowsTheItemHeaderOnly) {
-  EXPECT_EQ(CategoryPageText(db, "Home", -1),
+  EXPECT_EQ(CategoryPageText(db, "Home", -1).value,
             ExpectedCategoryPageTop("Home", " ", "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, PersonPageAddsAnEqualShareOfWhatWasBoughtForAll) {
   // Anna: 3.50 of her own and half of 14.00 bought for all.
-  EXPECT_EQ(PersonPageText(db, "Anna", -1),
+  EXPECT_EQ(PersonPageText(db, "Anna", -1).value,
             ExpectedPersonPageTop("Anna", " mother", "10.50 EUR", "Expenses") +
                 ExpectedListRow("Food", "Food", kCnt + "daily food", "10.50 EUR") +
                 ExpectedListRow("Home", "Home", kCnt + " ", "0.00 EUR") + kExpectedTail);
   // Bob in January 2004: 12.00 and half of 4.00.
-  EXPECT_EQ(PersonPageText(db, "Bob", 0),
+  EXPECT_EQ(PersonPageText(db, "Bob", 0).value,
             ExpectedPersonPageTop("Bob", " ", "14.00 EUR", "Expenses") +
                 ExpectedListRow("Food", "Food", kCnt + "daily food", "14.00 EUR") +
                 ExpectedListRow("Home", "Home", kCnt + " ", "0.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, PersonItemsPageLinksEachItemToItsCategory) {
-  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1),
+  EXPECT_EQ(PersonItemsPageText(db, "Anna", -1).value,
             ExpectedPersonPageTop("Anna", " mother", "10.50 EUR", "Item's statistics") +
                 ExpectedListRow("Food", "Milk", "Food", "8.50 EUR") +
                 ExpectedListRow("Food", "Bread", "Food", "2.00 EUR") + kExpectedTail);
 }
 
 TEST_F(PageWritersTest, ItemStatisticsPageShowsEveryItemAndNbspForNoInformation) {
-  EXPECT_EQ(ItemStatisticsPageText(db, -1),
+  EXPECT_EQ(ItemStatisticsPageText(db, -1).value,
             kExpectedStatisticsTop +
                 ExpectedListRow("Food%2FMilk", "Milk", "1 l, organic", "25.50 EUR") +
                 ExpectedListRow("Food%2FBread", "Bread", "&nbsp", "4.00 EUR") + kExpectedTail);
-  EXPECT_EQ(ItemStatisticsPageText(db, 1),
+  EXPECT_EQ(ItemStatisticsPageText(db, 1).value,
             kExpectedStatisticsTop +
                 ExpectedListRow("Food%2FMilk", "Milk", "1 l, organic", "10.00 EUR") +
                 ExpectedListRow("Food%2FBread", "Bread", "&nbsp", "0.00 EUR") + kExpectedTail);
@@ -171,13 +171,13 @@ TEST_F(PageWritersTest, WritersReplaceThePageFileWithTheirPage) {
   const std::string page_file = work.path() + "/data/temp.tmp";
   ASSERT_TRUE(WriteItemPage(db, disk, page_file, "Food", "Milk", -1).ok());
   ASSERT_TRUE(WriteCategoryPage(db, disk, page_file, "Home", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), CategoryPageText(db, "Home", -1));
+  EXPECT_EQ(work.Read("data/temp.tmp"), CategoryPageText(db, "Home", -1).value);
   ASSERT_TRUE(WritePersonPage(db, disk, page_file, "Anna", 0).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonPageText(db, "Anna", 0));
+  EXPECT_EQ(work.Read("data/temp.tmp"), PersonPageText(db, "Anna", 0).value);
   ASSERT_TRUE(WritePersonItemsPage(db, disk, page_file, "Bob", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonItemsPageText(db, "Bob", -1));
+  EXPECT_EQ(work.Read("data/temp.tmp"), PersonItemsPageText(db, "Bob", -1).value);
   ASSERT_TRUE(WriteItemStatisticsPage(db, disk, page_file, 1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), ItemStatisticsPageText(db, 1));
+  EXPECT_EQ(work.Read("data/temp.tmp"), ItemStatisticsPageText(db, 1).value);
 }
 
 TEST_F(PageWritersTest, APageFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
