@@ -125,6 +125,9 @@ TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
   EXPECT_EQ(status.message(), "Please type purchase summ.");
   EXPECT_EQ(status.detail(), "\"abc\" is not part of a sum.");
   EXPECT_EQ(CheckTypedSum("2.000.000.000", ".", "x").status.message(), kSumOutOfRange);
+  // A typed sum rounds to the cent once, before it is checked.
+  EXPECT_EQ(CheckTypedSum("0,004", "", "x").status.message(), "x");
+  EXPECT_EQ(CheckTypedSum("1000000000,004", "", "x").sum, kLargestSum);
 }
 
 TEST(OneLineInformation, LineBreaksBecomeBlanks) {
