@@ -32,7 +32,8 @@ struct Source {
   MonthValues values;
 };
 
-Source PersonsOfItem(ExpenseDatabase& db, FirstFailure& reads, const std::string& category, const std::string& item) {
+Source PersonsOfItem(ExpenseDatabase& db, FirstFailure& reads, const std::string& category,
+                     const std::string& item) {
   const std::vector<std::string> persons = db.GetPersonNames();
   return {persons, [&db, &reads, persons, category, item](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
@@ -79,7 +80,8 @@ Source CategoriesOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::s
           }};
 }
 
-Source ItemsOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person, const std::string& category) {
+Source ItemsOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person,
+                     const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
   const std::vector<std::string> items = db.GetItemNames(category);
   return {items, [&db, &reads, persons, items, person, category](const std::string& key) {
@@ -115,14 +117,16 @@ Source ItemsOfCategory(ExpenseDatabase& db, FirstFailure& reads, const std::stri
           }};
 }
 
-Source ItemAlone(ExpenseDatabase& db, FirstFailure& reads, const std::string& category, const std::string& item) {
+Source ItemAlone(ExpenseDatabase& db, FirstFailure& reads, const std::string& category,
+                 const std::string& item) {
   return {{item}, [&db, &reads, category, item](const std::string& key) {
             return std::vector<double>{Units(reads, db.ItemMonthTotal(key, category, item))};
           }};
 }
 
 // The source of every statistic but kMonths, whose entities are the months themselves.
-Source SourceOf(ExpenseDatabase& db, FirstFailure& reads, Statistic statistic, const StatisticsInput& in) {
+Source SourceOf(ExpenseDatabase& db, FirstFailure& reads, Statistic statistic,
+                const StatisticsInput& in) {
   switch (statistic) {
     case Statistic::kItemPersons:
     case Statistic::kItemPersonsByMonths:
@@ -220,7 +224,8 @@ ChartCtrl MonthsChart(int type, ExpenseDatabase& db, FirstFailure& reads,
   std::vector<double> sums;
   for (const std::string& month : LimitedMonths(db, in)) {
     double sum = 0.0;
-    for (const std::string& category : categories) sum += Units(reads, db.CategoryMonthTotal(month, category));
+    for (const std::string& category : categories)
+      sum += Units(reads, db.CategoryMonthTotal(month, category));
     sums.push_back(sum);
   }
   ChartCtrl chart = StartChart(type, kMonthsTitle, "", months);

@@ -68,7 +68,7 @@ int OpenDatabase(const std::string& workdir, Access access, CommandLocks& locks,
     return kExitDatabase;
   }
   const Status ready = access != Access::kChange ? LockToRead(fs, folder, locks)
-                                               : LockToChange(fs, folder, locks.book);
+                                                 : LockToChange(fs, folder, locks.book);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
   const LoadResult loaded = db.LoadDatabase(folder, prompt);

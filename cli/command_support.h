@@ -10,8 +10,8 @@ namespace kestrune::cli {
 
 // What a command does to the book.
 enum class Access {
-  kChange,  // the book's exclusive lock; a book the user may only read is refused
-  kRead,    // the shared change lock (see ChangeLock), or none on a book the user may only read
+  kChange,    // the book's exclusive lock; a book the user may only read is refused
+  kRead,      // the shared change lock (see ChangeLock), or none on a book the user may only read
   kReadAsIs,  // as kRead, but the book is never repaired first (the check reports it as it is)
 };
 

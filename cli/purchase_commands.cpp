@@ -68,8 +68,8 @@ int DeletePurchase(ExpenseDatabase& db, const std::string& category, const std::
                    const std::string& line) {
   if (const int refused = RequireItem(db, category, item)) return refused;
   std::vector<PurchaseRecord> purchases;
-  if (const int failed = Reported(db.ItemPurchases(std::string(kAllMonths), category, item,
-                                                   purchases))) {
+  if (const int failed =
+          Reported(db.ItemPurchases(std::string(kAllMonths), category, item, purchases))) {
     return failed;
   }
   const PurchaseRecord wanted = ParsePurchaseLine(line);

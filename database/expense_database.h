@@ -121,8 +121,7 @@ class ExpenseDatabase {
   // Assumes position < number of months.
   std::string MonthKeyAt(int position) const;
   // The total of the month key ("all months" for the grand total); 0 when absent.
-  Result<Cents> CategoryMonthTotal(const std::string& month_key,
-                                   const std::string& category) const;
+  Result<Cents> CategoryMonthTotal(const std::string& month_key, const std::string& category) const;
   Result<Cents> ItemMonthTotal(const std::string& month_key, const std::string& category,
                                const std::string& item) const;
   // Fills the amounts of the persons already in `totals` from the month's block.
@@ -200,7 +199,7 @@ class ExpenseDatabase {
   // Lists the person and writes the person file: name, then a blank and the information.
   Status AddPerson(const std::string& name, const std::string& information);
   // Puts the item at the top of the category file's item list (at the end in memory). The
-  // item file is left to the first reader or writer.
+  // item file is left to the repair or the first writer.
   Status AddItemToCategory(const std::string& category, const std::string& item,
                            const std::string& information);
   // Changes the information; a new name also moves the category file and every item file.
@@ -240,8 +239,7 @@ class ExpenseDatabase {
   Result<std::optional<std::string>> ReadIfPresent(const std::string& path) const;
   // The totals of a category or item file, kept while a read session is open; null when
   // the file is absent.
-  Result<std::shared_ptr<TotalsFile>> TotalsOf(const std::string& path,
-                                               SectionMarks totals) const;
+  Result<std::shared_ptr<TotalsFile>> TotalsOf(const std::string& path, SectionMarks totals) const;
   // Gathers the repair of one category or item file into `changes`; whether it needs one.
   bool GatherRepair(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                     SectionMarks totals) const;

@@ -33,7 +33,6 @@ bool UsableIndexLine(const std::string& line) {
 
 }  // namespace
 
-
 LoadResult ExpenseDatabase::LoadDatabase(const std::string& database_folder,
                                          DatabasePrompt& prompt) {
   folder_ = database_folder;
@@ -80,7 +79,8 @@ void ExpenseDatabase::LoadCategoryFile(const std::string& index_line,
   const auto content = ReadIfPresent(CategoryFilePath(index_line));
   if (!content.ok()) failures.push_back(content.status.message());
   if (!content.value) return;
-  if (std::optional<CategoryRecord> record = ParseCategoryFile(CategoryHeaderLines(*content.value))) {
+  if (std::optional<CategoryRecord> record =
+          ParseCategoryFile(CategoryHeaderLines(*content.value))) {
     categories_[record->name] = std::move(*record);
   }
 }

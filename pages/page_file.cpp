@@ -43,8 +43,8 @@ Status WritePersonItemsPage(const ExpenseDatabase& db, FileSystem& fs, const std
   return WriteBuiltPage(fs, page_path, PersonItemsPageText(db, person, month_position));
 }
 
-Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
-                               int month_position) {
+Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs,
+                               const std::string& page_path, int month_position) {
   return WriteBuiltPage(fs, page_path, ItemStatisticsPageText(db, month_position));
 }
 

@@ -89,9 +89,8 @@ PersonTotals OwnAndForAll(const std::string& person) {
   return {{person, 0}, {kForAll, 0}};
 }
 
-Cents CategoryShare(const ExpenseDatabase& db, const std::string& key,
-                    const std::string& category, const std::string& person,
-                    FirstFailure& reads) {
+Cents CategoryShare(const ExpenseDatabase& db, const std::string& key, const std::string& category,
+                    const std::string& person, FirstFailure& reads) {
   PersonTotals totals = OwnAndForAll(person);
   reads.Keep(db.CategoryPersonTotals(key, category, totals));
   return Share(totals, person, db.GetPersonNames().size());
@@ -173,8 +172,8 @@ void AddTextOrEmptyCell(PageText& page, const std::string& text) {
 
 }  // namespace
 
-Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category, const std::string& item,
-                         int month_position) {
+Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category,
+                                 const std::string& item, int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   FirstFailure reads;
@@ -193,7 +192,8 @@ Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& c
   return reads.Finish(page.str());
 }
 
-Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category, int month_position) {
+Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category,
+                                     int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   FirstFailure reads;
@@ -214,7 +214,8 @@ Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::strin
   return reads.Finish(page.str());
 }
 
-Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person, int month_position) {
+Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person,
+                                   int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   FirstFailure reads;
@@ -235,7 +236,7 @@ Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string&
 }
 
 Result<std::string> PersonItemsPageText(const ExpenseDatabase& db, const std::string& person,
-                                int month_position) {
+                                        int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
   FirstFailure reads;

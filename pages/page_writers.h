@@ -26,14 +26,17 @@ namespace kestrune {
 
 // One item with its purchases, sorted by month number and day, largest first (the year is
 // not compared, so December of any year comes before January).
-Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category, const std::string& item,
-                         int month_position);
+Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category,
+                                 const std::string& item, int month_position);
 // One category with its items and their totals.
-Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category, int month_position);
+Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category,
+                                     int month_position);
 // One person with what they spent per category.
-Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person, int month_position);
+Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person,
+                                   int month_position);
 // One person with what they spent per item; each row links to the item's category.
-Result<std::string> PersonItemsPageText(const ExpenseDatabase& db, const std::string& person, int month_position);
+Result<std::string> PersonItemsPageText(const ExpenseDatabase& db, const std::string& person,
+                                        int month_position);
 // Every item of every category with its total.
 Result<std::string> ItemStatisticsPageText(const ExpenseDatabase& db, int month_position);
 
@@ -59,7 +62,7 @@ Status WritePersonPage(const ExpenseDatabase& db, FileSystem& fs, const std::str
                        const std::string& person, int month_position);
 Status WritePersonItemsPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                             const std::string& person, int month_position);
-Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
-                               int month_position);
+Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs,
+                               const std::string& page_path, int month_position);
 
 }  // namespace kestrune

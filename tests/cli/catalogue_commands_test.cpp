@@ -85,9 +85,10 @@ TEST_F(CatalogueCommands, AReaderRepairsOnlyAsTheOneWriterAndTheCheckNever) {
   const ProcessResult alone = Cli({"months"});
   EXPECT_EQ(alone.err, "");
   EXPECT_EQ(Read("items/Food Milk.txt"), NewItemTotalsFile());
-  EXPECT_EQ(Read("categories/Car.txt"), car + "\nbegin all category expenses\n"
-                                              "end all category expenses\n"
-                                              "begin persons expenses\nend persons expenses");
+  EXPECT_EQ(Read("categories/Car.txt"), car +
+                                            "\nbegin all category expenses\n"
+                                            "end all category expenses\n"
+                                            "begin persons expenses\nend persons expenses");
 }
 
 TEST_F(CatalogueCommands, ListsInCatalogueOrder) {

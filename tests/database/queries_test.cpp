@@ -114,8 +114,9 @@ class IncompleteBookTest : public QueriesTest {
   void SetUp() override {
     QueriesTest::SetUp();
     Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nBread|\nJam|\nend item list");
-    Write("items/Food Bread.txt", "begin all item expenses\nall months\n 2.00\n"
-                                  "end all item expenses");
+    Write("items/Food Bread.txt",
+          "begin all item expenses\nall months\n 2.00\n"
+          "end all item expenses");
     Write("items/Food Jam.txt", "begin all item expenses\nend all item expenses");
     fs.unreadable.insert(base() + "/items/Food Jam.txt");
     ASSERT_EQ(book.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
