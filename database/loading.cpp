@@ -1,7 +1,5 @@
 // Loading the catalogue from the index, category and person files, and the repair that
 // follows it.
-#include <algorithm>
-
 #include "database/catalogue_files.h"
 #include "database/database_folder.h"
 #include "database/expense_database.h"
@@ -24,6 +22,16 @@ std::vector<std::string> CategoryHeaderLines(std::string_view content) {
     if ((at == 2 && line != kBeginItemList) || (at > 2 && line == kEndItemList)) break;
   }
   return lines;
+}
+
+// Whether any line of `content` is `wanted`. Read without splitting: an item file may hold a
+// long purchase list.
+bool HasLine(std::string_view content, std::string_view wanted) {
+  LineReader reader(content);
+  for (std::string_view line; reader.Next(line);) {
+    if (line == wanted) return true;
+  }
+  return false;
 }
 
 // An index line with "/" would name a file outside its folder; it names nothing.
@@ -124,11 +132,8 @@ bool ExpenseDatabase::GatherRepair(ChangeSet& changes, const std::string& path,
     return true;
   }
   std::string repaired = *content.value;
-  const std::vector<std::string> lines = SplitLines(repaired);
   for (const SectionMarks& section : {totals, kPersonTotals}) {
-    if (std::find(lines.begin(), lines.end(), section.begin) == lines.end()) {
-      repaired = AppendEmptySection(repaired, section);
-    }
+    if (!HasLine(*content.value, section.begin)) repaired = AppendEmptySection(repaired, section);
   }
   if (repaired == *content.value) return false;
   changes.Write(path, std::move(repaired));
