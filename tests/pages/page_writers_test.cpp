@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/pages/expected_pieces.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
@@ -166,29 +168,22 @@ TEST_F(PageWritersTest, ItemStatisticsPageShowsEveryItemAndNbspForNoInformation)
                 ExpectedListRow("Food%2FBread", "Bread", "&nbsp", "0.00 EUR") + kExpectedTail);
 }
 
-TEST_F(PageWritersTest, WritersReplaceThePageFileWithTheirPage) {
-  PosixFileSystem disk;
+// A page is written whole, or not at all: a data file that cannot be read or a full disk is
+// reported and the old page stays.
+TEST_F(PageWritersTest, AWriterReplacesThePageFileOrSaysWhyAndLeavesTheOldOne) {
+  FailingFileSystem page_disk;
   const std::string page_file = work.path() + "/data/temp.tmp";
-  ASSERT_TRUE(WriteItemPage(db, disk, page_file, "Food", "Milk", -1).ok());
-  ASSERT_TRUE(WriteCategoryPage(db, disk, page_file, "Home", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), CategoryPageText(db, "Home", -1).value);
-  ASSERT_TRUE(WritePersonPage(db, disk, page_file, "Anna", 0).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonPageText(db, "Anna", 0).value);
-  ASSERT_TRUE(WritePersonItemsPage(db, disk, page_file, "Bob", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonItemsPageText(db, "Bob", -1).value);
-  ASSERT_TRUE(WriteItemStatisticsPage(db, disk, page_file, 1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), ItemStatisticsPageText(db, 1).value);
-}
-
-TEST_F(PageWritersTest, APageFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
-  work.Write("data/temp.tmp", "old page");
-  FailingFileSystem full_disk;
-  full_disk.fail_after = 0;
-  const Status status =
-      WriteItemPage(db, full_disk, work.path() + "/data/temp.tmp", "Food", "Milk", -1);
-  EXPECT_FALSE(status.ok());
-  EXPECT_EQ(status.message(), "Ups! Cant open data file");
-  EXPECT_EQ(work.Read("data/temp.tmp"), "old page");
+  ASSERT_TRUE(WritePersonItemsPage(db, page_disk, page_file, "Bob", -1).ok());
+  const std::string written = work.Read("data/temp.tmp");
+  EXPECT_EQ(written, PersonItemsPageText(db, "Bob", -1).value);
+  std::filesystem::remove(base() + "/items/Food Milk.txt");
+  std::filesystem::create_directory(base() + "/items/Food Milk.txt");
+  const Status unread = WriteCategoryPage(db, page_disk, page_file, "Food", -1);
+  EXPECT_NE(unread.message().find("items/Food Milk.txt"), std::string::npos) << unread.message();
+  page_disk.fail_after = 0;
+  EXPECT_EQ(WriteCategoryPage(db, page_disk, page_file, "Home", -1).message(),
+            "Ups! Cant open data file");
+  EXPECT_EQ(work.Read("data/temp.tmp"), written);
 }
 
 }  // namespace
