@@ -9,7 +9,8 @@
 namespace kestrune::charts {
 
 // What a person spent in the statistics: the person's own amount plus an equal share of
-// what was bought "for all" (that amount divided by the number of persons).
+// what was bought "for all" (that amount divided by the number of persons, rounded to the
+// cent as the pages round it). Shares are in currency units, for drawing.
 
 // Every person and "for all" at 0: the map a person-totals query fills.
 PersonTotals EveryoneAtZero(const std::vector<std::string>& persons);

@@ -20,10 +20,9 @@ constexpr const char* kItemsTitle = "Items statictics";
 constexpr int kItemAloneSpareKey = 1;
 constexpr Colour kItemAloneColour = Rgb(0, 192, 0);
 
-// The chart's value of an amount the queries answer. Every query value the builders take
-// passes here.
-double ChartAmount(double amount) {
-  return amount;
+// A query's amount for drawing; the first file that cannot be read fails the chart.
+double Units(FirstFailure& reads, Result<Cents> amount) {
+  return CentsToUnits(reads.Take(std::move(amount)));
 }
 
 // The entities of a statistic and their values for a month key. The values read the files
@@ -33,32 +32,33 @@ struct Source {
   MonthValues values;
 };
 
-Source PersonsOfItem(ExpenseDatabase& db, const std::string& category, const std::string& item) {
+Source PersonsOfItem(ExpenseDatabase& db, FirstFailure& reads, const std::string& category,
+                     const std::string& item) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons, category, item](const std::string& key) {
+  return {persons, [&db, &reads, persons, category, item](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            db.ItemPersonTotals(key, category, item, totals);
+            reads.Keep(db.ItemPersonTotals(key, category, item, totals));
             return SharesOf(totals, persons);
           }};
 }
 
-Source PersonsOfCategory(ExpenseDatabase& db, const std::string& category) {
+Source PersonsOfCategory(ExpenseDatabase& db, FirstFailure& reads, const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons, category](const std::string& key) {
+  return {persons, [&db, &reads, persons, category](const std::string& key) {
             PersonTotals totals = EveryoneAtZero(persons);
-            db.CategoryPersonTotals(key, category, totals);
+            reads.Keep(db.CategoryPersonTotals(key, category, totals));
             return SharesOf(totals, persons);
           }};
 }
 
 // Each person's shares summed over every category.
-Source PersonsOverall(ExpenseDatabase& db) {
+Source PersonsOverall(ExpenseDatabase& db, FirstFailure& reads) {
   const std::vector<std::string> persons = db.GetPersonNames();
-  return {persons, [&db, persons](const std::string& key) {
+  return {persons, [&db, &reads, persons](const std::string& key) {
             std::vector<double> sums(persons.size(), 0.0);
             for (const std::string& category : db.GetCategoryNames()) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.CategoryPersonTotals(key, category, totals);
+              reads.Keep(db.CategoryPersonTotals(key, category, totals));
               const std::vector<double> shares = SharesOf(totals, persons);
               for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += shares[i];
             }
@@ -66,93 +66,95 @@ Source PersonsOverall(ExpenseDatabase& db) {
           }};
 }
 
-Source CategoriesOfPerson(ExpenseDatabase& db, const std::string& person) {
+Source CategoriesOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person) {
   const std::vector<std::string> persons = db.GetPersonNames();
   const std::vector<std::string> categories = db.GetCategoryNames();
-  return {categories, [&db, persons, categories, person](const std::string& key) {
+  return {categories, [&db, &reads, persons, categories, person](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.CategoryPersonTotals(key, category, totals);
+              reads.Keep(db.CategoryPersonTotals(key, category, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
           }};
 }
 
-Source ItemsOfPerson(ExpenseDatabase& db, const std::string& person, const std::string& category) {
+Source ItemsOfPerson(ExpenseDatabase& db, FirstFailure& reads, const std::string& person,
+                     const std::string& category) {
   const std::vector<std::string> persons = db.GetPersonNames();
   const std::vector<std::string> items = db.GetItemNames(category);
-  return {items, [&db, persons, items, person, category](const std::string& key) {
+  return {items, [&db, &reads, persons, items, person, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
               PersonTotals totals = EveryoneAtZero(persons);
-              db.ItemPersonTotals(key, category, item, totals);
+              reads.Keep(db.ItemPersonTotals(key, category, item, totals));
               values.push_back(ShareOf(totals, person, persons.size()));
             }
             return values;
           }};
 }
 
-Source Categories(ExpenseDatabase& db) {
+Source Categories(ExpenseDatabase& db, FirstFailure& reads) {
   const std::vector<std::string> categories = db.GetCategoryNames();
-  return {categories, [&db, categories](const std::string& key) {
+  return {categories, [&db, &reads, categories](const std::string& key) {
             std::vector<double> values;
             for (const std::string& category : categories) {
-              values.push_back(ChartAmount(db.CategoryMonthTotal(key, category)));
+              values.push_back(Units(reads, db.CategoryMonthTotal(key, category)));
             }
             return values;
           }};
 }
 
-Source ItemsOfCategory(ExpenseDatabase& db, const std::string& category) {
+Source ItemsOfCategory(ExpenseDatabase& db, FirstFailure& reads, const std::string& category) {
   const std::vector<std::string> items = db.GetItemNames(category);
-  return {items, [&db, items, category](const std::string& key) {
+  return {items, [&db, &reads, items, category](const std::string& key) {
             std::vector<double> values;
             for (const std::string& item : items) {
-              values.push_back(ChartAmount(db.ItemMonthTotal(key, category, item)));
+              values.push_back(Units(reads, db.ItemMonthTotal(key, category, item)));
             }
             return values;
           }};
 }
 
-Source ItemAlone(ExpenseDatabase& db, const std::string& category, const std::string& item) {
-  return {{item}, [&db, category, item](const std::string& key) {
-            return std::vector<double>{ChartAmount(db.ItemMonthTotal(key, category, item))};
+Source ItemAlone(ExpenseDatabase& db, FirstFailure& reads, const std::string& category,
+                 const std::string& item) {
+  return {{item}, [&db, &reads, category, item](const std::string& key) {
+            return std::vector<double>{Units(reads, db.ItemMonthTotal(key, category, item))};
           }};
 }
 
 // The source of every statistic but kMonths, whose entities are the months themselves.
-Source SourceOf(ExpenseDatabase& db, const StatisticsRequest& r) {
+Source SourceOf(ExpenseDatabase& db, FirstFailure& reads, const StatisticsRequest& r) {
   switch (r.statistic) {
     case Statistic::kItemPersons:
     case Statistic::kItemPersonsByMonths:
     case Statistic::kHouseholdItemPersons:
     case Statistic::kHouseholdItemPersonsByMonths:
-      return PersonsOfItem(db, r.category, r.item);
+      return PersonsOfItem(db, reads, r.category, r.item);
     case Statistic::kItemByMonths:
-      return ItemAlone(db, r.category, r.item);
+      return ItemAlone(db, reads, r.category, r.item);
     case Statistic::kCategoryPersons:
     case Statistic::kCategoryPersonsByMonths:
-      return PersonsOfCategory(db, r.category);
+      return PersonsOfCategory(db, reads, r.category);
     case Statistic::kPersons:
     case Statistic::kPersonsByMonths:
-      return PersonsOverall(db);
+      return PersonsOverall(db, reads);
     case Statistic::kPersonCategories:
     case Statistic::kPersonCategoriesByMonths:
     case Statistic::kPersonCategoriesInMonth:
     case Statistic::kHouseholdPersonCategories:
     case Statistic::kHouseholdPersonCategoriesByMonths:
-      return CategoriesOfPerson(db, r.person);
+      return CategoriesOfPerson(db, reads, r.person);
     case Statistic::kPersonItems:
     case Statistic::kPersonItemsByMonths:
-      return ItemsOfPerson(db, r.person, r.category);
+      return ItemsOfPerson(db, reads, r.person, r.category);
     case Statistic::kCategories:
     case Statistic::kCategoriesByMonths:
-      return Categories(db);
+      return Categories(db, reads);
     case Statistic::kCategoryItems:
     case Statistic::kCategoryItemsByMonths:
-      return ItemsOfCategory(db, r.category);
+      return ItemsOfCategory(db, reads, r.category);
     case Statistic::kMonths:
       break;
   }
@@ -215,14 +217,15 @@ ChartCtrl ByMonthsChart(int type, Statistic statistic, const Source& source,
 }
 
 // All expenses by months: every month is labelled, only the months shown get a point.
-ChartCtrl MonthsChart(int type, ExpenseDatabase& db, const StatisticsRequest& request) {
+ChartCtrl MonthsChart(int type, ExpenseDatabase& db, FirstFailure& reads,
+                      const StatisticsRequest& request) {
   const std::vector<std::string> months = db.GetMonths();
   const std::vector<std::string> categories = db.GetCategoryNames();
   std::vector<double> sums;
   for (const std::string& month : LimitedMonths(db, request)) {
     double sum = 0.0;
     for (const std::string& category : categories) {
-      sum += ChartAmount(db.CategoryMonthTotal(month, category));
+      sum += Units(reads, db.CategoryMonthTotal(month, category));
     }
     sums.push_back(sum);
   }
@@ -279,19 +282,25 @@ bool NamesKnown(const ExpenseDatabase& db, const StatisticsRequest& request) {
   }
 }
 
-std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request) {
+std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request,
+                                        Status* failure) {
   if (!StyleSuits(request.style, request.statistic) || !NamesKnown(db, request)) {
     return std::nullopt;
   }
   const int type = GraphTypeOf(request.style);
   // Charts by months ask each file once per month shown: parse it once.
   const ExpenseDatabase::ReadSession session(db);
-  if (request.statistic == Statistic::kMonths) return MonthsChart(type, db, request);
-  const Source source = SourceOf(db, request);
-  if (IsByMonths(request.statistic)) {
-    return ByMonthsChart(type, request.statistic, source, LimitedMonths(db, request));
+  FirstFailure reads;
+  std::optional<ChartCtrl> chart;
+  if (request.statistic == Statistic::kMonths) {
+    chart = MonthsChart(type, db, reads, request);
+  } else if (const Source source = SourceOf(db, reads, request); IsByMonths(request.statistic)) {
+    chart = ByMonthsChart(type, request.statistic, source, LimitedMonths(db, request));
+  } else {
+    chart = TotalsChart(type, TotalsTitle(request.statistic), source, request.month_key);
   }
-  return TotalsChart(type, TotalsTitle(request.statistic), source, request.month_key);
+  if (failure != nullptr) *failure = reads.status();
+  return chart;
 }
 
 }  // namespace kestrune::charts

@@ -15,7 +15,9 @@ bool NamesKnown(const ExpenseDatabase& db, const StatisticsRequest& request);
 
 // Builds the requested statistic from the catalogue and the data files. Nothing when the
 // style is not one of the statistic's styles or its names are not known: no chart is made
-// and no file is read or created.
-std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request);
+// and no file is read or created. `failure` (optional) gets the first data file that could
+// not be read, or ok.
+std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsRequest& request,
+                                        Status* failure = nullptr);
 
 }  // namespace kestrune::charts

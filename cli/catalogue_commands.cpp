@@ -38,7 +38,7 @@ void ListCommand(CliRun& run, List list) {
   };
 }
 
-// Checks what a query names before it reads (a query would create files for unknown names).
+// Checks what a query names before it reads: an unknown name is refused, not read as empty.
 int CheckQuery(const ExpenseDatabase& db, const QueryArgs& args, bool item_required) {
   if (args.month != kAllMonths && !IsMonthKey(args.month)) {
     return Refuse("Invalid month: " + args.month + " (a key like 2004 January, or all months)");
@@ -65,11 +65,11 @@ int RunInit(CliRun& run) {
 int RunTotal(CliRun& run, const QueryArgs& args) {
   return QueryDatabase(run.workdir, [&](ExpenseDatabase& db, std::string& out) {
     if (const int refused = CheckQuery(db, args, false)) return refused;
-    const double total = args.item.empty()
-                             ? db.CategoryMonthTotal(args.month, args.category)
-                             : db.ItemMonthTotal(args.month, args.category, args.item);
-    out = FormatShownAmount(total) + "\n";
-    return kExitOk;
+    const Result<Cents> total = args.item.empty()
+                                    ? db.CategoryMonthTotal(args.month, args.category)
+                                    : db.ItemMonthTotal(args.month, args.category, args.item);
+    out = FormatShownCents(total.value) + "\n";
+    return Reported(total.status);
   });
 }
 
@@ -79,16 +79,14 @@ int RunPersonTotals(CliRun& run, const QueryArgs& args) {
     PersonTotals totals;
     std::vector<std::string> persons = db.GetPersonNames();
     persons.push_back(kForAll);
-    for (const std::string& person : persons) totals[person] = 0.0;
-    if (args.item.empty()) {
-      db.CategoryPersonTotals(args.month, args.category, totals);
-    } else {
-      db.ItemPersonTotals(args.month, args.category, args.item, totals);
-    }
+    for (const std::string& person : persons) totals[person] = 0;
+    const Status read = args.item.empty()
+                            ? db.CategoryPersonTotals(args.month, args.category, totals)
+                            : db.ItemPersonTotals(args.month, args.category, args.item, totals);
     for (const std::string& person : persons) {
-      out += person + "\t" + FormatShownAmount(totals[person]) + "\n";
+      out += person + "\t" + FormatShownCents(totals[person]) + "\n";
     }
-    return kExitOk;
+    return Reported(read);
   });
 }
 
@@ -96,9 +94,9 @@ int RunPurchases(CliRun& run, const QueryArgs& args) {
   return QueryDatabase(run.workdir, [&](ExpenseDatabase& db, std::string& out) {
     if (const int refused = CheckQuery(db, args, true)) return refused;
     std::vector<PurchaseRecord> purchases;
-    db.ItemPurchases(args.month, args.category, args.item, purchases);
+    const Status read = db.ItemPurchases(args.month, args.category, args.item, purchases);
     for (const PurchaseRecord& purchase : purchases) out += FormatPurchaseLine(purchase) + "\n";
-    return kExitOk;
+    return Reported(read);
   });
 }
 

@@ -248,8 +248,9 @@ int RunChart(CliRun& run, const StatisticCommand& command, const std::vector<std
   const int status = WithDatabase(run.workdir, Access::kRead, [&](ExpenseDatabase& db) {
     if (const int refused = SelectNames(db, command, values, request)) return refused;
     if (const int refused = ChooseMonth(db, args.month, request)) return refused;
-    chart = charts::BuildStatistic(db, request);
-    return kExitOk;
+    Status read = Status::Ok();
+    chart = charts::BuildStatistic(db, request, &read);
+    return Reported(read);
   });
   return status == kExitOk ? HandOut(*chart, args, size) : status;
 }

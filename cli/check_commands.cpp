@@ -40,7 +40,7 @@ void AddCheckCommands(CLI::App& app, CliRun& run) {
                   "rewrite differing totals to the recomputed values (after a backup)");
   check->callback([&run, repair] {
     run.action = [repair](CliRun& r) {
-      const Access access = *repair ? Access::kChange : Access::kRead;
+      const Access access = *repair ? Access::kChange : Access::kReadAsIs;
       return WithDatabase(r.workdir, access,
                           [&](ExpenseDatabase& db) { return Check(db, r.workdir, *repair); });
     };

@@ -18,14 +18,14 @@ inline int PrintOutput(const std::string& out) {
 }
 
 // Runs a query: `body(db, out)` on the database of `workdir` puts its whole answer into
-// `out`, which is printed only when the command succeeded, repairs the reading needed
-// included. A failing query prints nothing on standard output. It shares the book with other
-// readers (see Access::kRead).
+// `out`, which is printed only when the command succeeded. A failing query (a file that
+// cannot be read, a repair that cannot be written) prints nothing on standard output. It
+// shares the book with other readers (see Access::kRead).
 template <typename Body>
 int QueryDatabase(const std::string& workdir, Body body) {
   std::string out;
-  const int status = WithDatabase(workdir, Access::kRead,
-                                  [&](ExpenseDatabase& db) { return body(db, out); });
+  const int status =
+      WithDatabase(workdir, Access::kRead, [&](ExpenseDatabase& db) { return body(db, out); });
   return status == kExitOk ? PrintOutput(out) : status;
 }
 

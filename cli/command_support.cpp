@@ -9,6 +9,9 @@
 namespace kestrune::cli {
 namespace {
 
+constexpr const char* kNotRepaired =
+    "The book is in use or read-only: missing files and sections read as empty.";
+
 // A script cannot answer a dialog: the text is printed and the command gives up.
 class PrintingPrompt final : public DatabasePrompt {
  public:
@@ -35,6 +38,19 @@ Status LockToRead(FileSystem& fs, const std::string& folder, CommandLocks& locks
   return Status::Ok();
 }
 
+// A reader repairs only as the one writer, taken at once, and alone: the change lock turns
+// exclusive, so no other reader sees the repair half made.
+int RepairToRead(ExpenseDatabase& db, const std::string& folder, CommandLocks& locks) {
+  if (db.RepairsNeeded().empty()) return kExitOk;
+  Status writer = locks.book.Acquire(folder, LockKind::kExclusive);
+  if (writer.ok()) writer = locks.changes.Acquire(folder, LockKind::kExclusive);
+  if (!writer.ok()) {
+    std::cerr << kNotRepaired << "\n";
+    return kExitOk;
+  }
+  return Reported(db.RepairBook());
+}
+
 Status LockToChange(FileSystem& fs, const std::string& folder, DatabaseLock& lock) {
   Status ready = lock.Acquire(folder, LockKind::kExclusive);
   if (ready.ok()) ready = RecoverDatabase(fs, folder);
@@ -51,20 +67,14 @@ int OpenDatabase(const std::string& workdir, Access access, CommandLocks& locks,
     std::cerr << "No database in " << folder << " (kestrune-cli init creates one)\n";
     return kExitDatabase;
   }
-  const Status ready = access == Access::kRead ? LockToRead(fs, folder, locks)
-                                               : LockToChange(fs, folder, locks.book);
+  const Status ready = access != Access::kChange ? LockToRead(fs, folder, locks)
+                                                 : LockToChange(fs, folder, locks.book);
   if (!ready.ok()) return Reported(ready);
   PrintingPrompt prompt;
-  if (db.LoadDatabase(folder, prompt) == LoadOutcome::kExit) {
-    return ReportWriteFailures(db, kExitDatabase);
-  }
-  return ReportWriteFailures(db, kExitOk);
-}
-
-int ReportWriteFailures(ExpenseDatabase& db, int status) {
-  const std::vector<std::string> failures = db.TakeWriteFailures();
-  for (const std::string& failure : failures) std::cerr << failure << "\n";
-  return failures.empty() ? status : kExitDatabase;
+  const LoadResult loaded = db.LoadDatabase(folder, prompt);
+  for (const std::string& failure : loaded.failures) std::cerr << failure << "\n";
+  if (loaded == LoadOutcome::kExit || !loaded.failures.empty()) return kExitDatabase;
+  return access == Access::kRead ? RepairToRead(db, folder, locks) : kExitOk;
 }
 
 int Refuse(const std::string& message) {

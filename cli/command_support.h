@@ -10,8 +10,9 @@ namespace kestrune::cli {
 
 // What a command does to the book.
 enum class Access {
-  kChange,  // the book's exclusive lock; a book the user may only read is refused
-  kRead,    // the shared change lock (see ChangeLock), or none on a book the user may only read
+  kChange,    // the book's exclusive lock; a book the user may only read is refused
+  kRead,      // the shared change lock (see ChangeLock), or none on a book the user may only read
+  kReadAsIs,  // as kRead, but the book is never repaired first (the check reports it as it is)
 };
 
 // The locks one command holds until it ends.
@@ -25,14 +26,14 @@ struct CommandLocks {
 // book's lock for that; where it cannot, the unfinished change is named and the command
 // refused), and loads the catalogue. A reader waits up to kChangeWait for a change in flight;
 // a book held by another writer, a missing database folder or index file is not waited or
-// prompted for: the message goes to standard error and the command ends with status 3.
+// prompted for: the message goes to standard error and the command ends with status 3, as it
+// does when a listed file cannot be read. A kRead reader then repairs the book
+// (ExpenseDatabase::RepairBook) when it can take the book's lock at once; otherwise, when
+// something needed repair, it says so once on standard error and reads the missing parts as
+// empty. A repair that cannot be written ends the command with status 3.
 // Returns 0 when the database is loaded, otherwise the exit status.
 [[nodiscard]] int OpenDatabase(const std::string& workdir, Access access, CommandLocks& locks,
                                ExpenseDatabase& db);
-
-// Prints the repairs the database could not write to standard error. Returns `status`, or
-// 3 when something could not be written.
-int ReportWriteFailures(ExpenseDatabase& db, int status);
 
 // Prints the refusal to standard error; returns status 1.
 int Refuse(const std::string& message);
@@ -58,7 +59,7 @@ int WithDatabase(const std::string& workdir, Access access, Body body) {
   if (const int status = OpenDatabase(workdir, access, locks, db); status != kExitOk) {
     return status;
   }
-  return ReportWriteFailures(db, body(db));
+  return body(db);
 }
 
 // The same for a command that changes the book.

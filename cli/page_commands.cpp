@@ -37,7 +37,7 @@ int MonthPosition(const ExpenseDatabase& db, const std::string& month, int& posi
   return kExitOk;
 }
 
-// Refuses names the catalogue does not hold (a page of them would create files for them).
+// Refuses names the catalogue does not hold: a page of them would show nothing.
 int CheckNames(const ExpenseDatabase& db, const PageArgs& args) {
   switch (args.kind) {
     case PageKind::kCategory:
@@ -53,7 +53,7 @@ int CheckNames(const ExpenseDatabase& db, const PageArgs& args) {
   return kExitOk;
 }
 
-std::string BuildPage(ExpenseDatabase& db, const PageArgs& args, int position) {
+Result<std::string> BuildPage(const ExpenseDatabase& db, const PageArgs& args, int position) {
   switch (args.kind) {
     case PageKind::kCategory:
       return CategoryPageText(db, args.first, position);
@@ -96,8 +96,9 @@ int RunPage(CliRun& run, const PageArgs& args) {
     if (const int refused = MonthPosition(db, args.month, position)) return refused;
     if (const int refused = CheckNames(db, args)) return refused;
     if (args.currency) db.set_currency(*args.currency);
-    page = BuildPage(db, args, position);
-    return kExitOk;
+    Result<std::string> built = BuildPage(db, args, position);
+    page = std::move(built.value);
+    return Reported(built.status);
   });
   if (status != kExitOk) return status;
   if (args.output == "-") return PrintOutput(page);

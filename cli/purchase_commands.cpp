@@ -60,7 +60,7 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
   }
   record->person = args.person;
   record->information = args.information;
-  record->sum = FormatFileAmount(sum.sum);
+  record->sum = FormatFileCents(sum.sum);
   return Reported(db.RecordPurchase(args.category, args.item, *record));
 }
 
@@ -68,7 +68,10 @@ int DeletePurchase(ExpenseDatabase& db, const std::string& category, const std::
                    const std::string& line) {
   if (const int refused = RequireItem(db, category, item)) return refused;
   std::vector<PurchaseRecord> purchases;
-  db.ItemPurchases(std::string(kAllMonths), category, item, purchases);
+  if (const int failed =
+          Reported(db.ItemPurchases(std::string(kAllMonths), category, item, purchases))) {
+    return failed;
+  }
   const PurchaseRecord wanted = ParsePurchaseLine(line);
   if (std::find(purchases.begin(), purchases.end(), wanted) == purchases.end()) {
     return Refuse("No such purchase: " + line);

@@ -106,18 +106,6 @@ std::string DecimalText(const SumPieces& pieces, std::size_t decimal) {
   return number;
 }
 
-// The digits before and after the decimal mark as one number; huge ones read as infinity.
-std::optional<double> SumValue(const SumPieces& pieces, std::size_t decimal) {
-  std::string number = DecimalText(pieces, decimal);
-  if (number.empty() || number == ".") return std::nullopt;
-  if (number.front() == '.') number = "0" + number;
-  if (number.back() == '.') number.pop_back();
-  double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec == std::errc::result_out_of_range) return HUGE_VAL;
-  return value;
-}
-
 }  // namespace
 
 TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator) {
@@ -128,17 +116,18 @@ TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator) {
   if (negative || text.starts_with('+')) body.remove_prefix(1);
   const SumPieces pieces = SplitSum(body, group_separator);
   if (pieces.end < body.size()) {
-    return {std::nullopt, std::nullopt, std::string(body.substr(pieces.end))};
+    return {std::nullopt, std::string(body.substr(pieces.end))};
   }
   const std::size_t decimal = DecimalMark(pieces, group_separator);
   const std::size_t misplaced = MisplacedMark(pieces, decimal);
   if (misplaced < pieces.marks.size()) {
-    return {std::nullopt, std::nullopt, std::string(body.substr(pieces.at[misplaced]))};
+    return {std::nullopt, std::string(body.substr(pieces.at[misplaced]))};
   }
-  const std::optional<double> value = SumValue(pieces, decimal);
-  if (!value) return {std::nullopt, std::nullopt, std::string(text)};
-  const Cents cents = ParseCents(DecimalText(pieces, decimal));
-  return {negative ? -*value : *value, negative ? -cents : cents, {}};
+  // The digits before and after the decimal mark as one number.
+  const std::string number = DecimalText(pieces, decimal);
+  if (number.empty() || number == ".") return {std::nullopt, std::string(text)};
+  const Cents cents = ParseCents(number);
+  return {negative ? -cents : cents, {}};
 }
 
 double ParseAmount(std::string_view text) {

@@ -55,9 +55,8 @@ std::optional<double> ReadWholeAmount(std::string_view text);
 
 // A sum as a person types it: the number, or the part of the text that was not understood.
 struct TypedSum {
-  std::optional<double> value;
-  std::optional<Cents> cents;  // the value rounded once to cents, half away from zero
-  std::string not_understood;  // empty when `value` is set or nothing was typed
+  std::optional<Cents> cents;  // the number rounded once to cents, half away from zero
+  std::string not_understood;  // empty when `cents` is set or nothing was typed
 };
 
 // Reads a typed sum: blanks around it, an optional sign, digits with at most one decimal mark

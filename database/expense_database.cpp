@@ -1,6 +1,5 @@
 #include "database/expense_database.h"
 
-#include "database/database_folder.h"
 #include "database/month_keys.h"
 
 namespace kestrune {
@@ -143,25 +142,6 @@ std::string ExpenseDatabase::MonthKeyAt(int position) const {
 
 int ExpenseDatabase::MonthNumber(const std::string& month_name) {
   return kestrune::MonthNumber(month_name);
-}
-
-std::vector<std::string> ExpenseDatabase::TakeWriteFailures() {
-  return std::exchange(write_failures_, {});
-}
-
-void ExpenseDatabase::WriteRepair(const std::string& path, const std::string& content) {
-  // What a read session kept of the file is no longer what the file holds.
-  session_files_.erase(path);
-  Status written = fs_.WriteFile(path, content, WorkFolderOf(folder_));
-  if (!written.ok()) write_failures_.push_back(written.message());
-}
-
-void ExpenseDatabase::CreateIfAbsent(const std::string& path, const std::string& skeleton) {
-  if (fs_.Exists(path)) {
-    write_failures_.push_back(fs_.ReadFailure(path));
-    return;
-  }
-  WriteRepair(path, skeleton);
 }
 
 }  // namespace kestrune

@@ -12,6 +12,7 @@
 #include "database/expense_tables.h"
 #include "database/file_system.h"
 #include "database/records.h"
+#include "database/result.h"
 #include "database/sections.h"
 #include "database/totals_file.h"
 
@@ -20,6 +21,20 @@ namespace kestrune {
 // What became of loading: the catalogue is in memory, or the user chose "Exit" at a
 // "Data base error" prompt and the program must end (with status 255) without saving.
 enum class [[nodiscard]] LoadOutcome{kLoaded, kExit};
+
+// What loading did, and the messages of the files it could not read ("Can't read PATH:
+// REASON") or, for a missing index, create. Compares equal to its outcome.
+struct [[nodiscard]] LoadResult {
+  LoadOutcome outcome = LoadOutcome::kLoaded;
+  std::vector<std::string> failures;
+
+  bool operator==(LoadOutcome other) const { return outcome == other; }
+};
+
+// What RepairBook wrote: each file created or given its missing sections, by path.
+struct RepairReport {
+  std::vector<std::string> repaired;
+};
 
 // The household's expense book: the catalogue of categories, items and persons held in
 // memory and kept in step with the files of the database folder, and the queries that read
@@ -49,8 +64,21 @@ class ExpenseDatabase {
   // stops at once. No file is written for an index line without one (the integrity check
   // reports it): such a category does not appear, such a person does, with empty
   // information; a line with "/" names nothing. Months are sorted newest first. An index that
-  // exists but cannot be read ends loading with kExit too, the reason in TakeWriteFailures.
-  LoadOutcome LoadDatabase(const std::string& database_folder, DatabasePrompt& prompt);
+  // exists but cannot be read ends loading with kExit too. Files that cannot be read are
+  // named in the result.
+  LoadResult LoadDatabase(const std::string& database_folder, DatabasePrompt& prompt);
+
+  // --- Repair: what the queries read as empty, made real on disk. ---
+
+  // The paths RepairBook would write; nothing is written.
+  std::vector<std::string> RepairsNeeded() const;
+  // Run after loading, by the one writer: creates each catalogued category's missing file
+  // (its skeleton) and each catalogued item's missing file (NewItemTotalsFile), and appends
+  // the empty totals or person totals section a category or item file lacks. All of it is
+  // one change; `report` (optional) names the files written. A file that exists but cannot
+  // be read is left as it is (the queries report it). Nothing is written when nothing is
+  // missing.
+  [[nodiscard]] Status RepairBook(RepairReport* report = nullptr);
 
   // --- Lookups (read-only) ---
   std::vector<std::string> GetCategoryNames() const;
@@ -82,42 +110,44 @@ class ExpenseDatabase {
   void set_currency(std::string currency) { currency_ = std::move(currency); }
   const std::string& database_folder() const { return folder_; }
 
-  // --- Queries: each reads its file afresh. A category or item file that cannot be opened
-  // is created from its skeleton; a file lacking the wanted section gets it appended, empty.
-  // A file that exists but cannot be read is left alone (never replaced by a skeleton).
-  // Such files, and repairs that cannot be written, are kept for TakeWriteFailures. ---
+  // --- Queries: each reads its file afresh and writes nothing. A category or item file
+  // that is absent, or lacks the wanted section, reads as empty (0, no persons, no
+  // purchases). A file that exists but cannot be read fails the query with its message
+  // ("Can't read PATH: REASON"); the value is then empty. ---
 
   // The month key at a months-index position; "all months" for any negative position, the
   // empty text (no month) past the last one.
   std::string MonthKeyAt(int position) const;
   // The total of the month key ("all months" for the grand total); 0 when absent.
-  double CategoryMonthTotal(const std::string& month_key, const std::string& category);
-  double ItemMonthTotal(const std::string& month_key, const std::string& category,
-                        const std::string& item);
+  Result<Cents> CategoryMonthTotal(const std::string& month_key, const std::string& category) const;
+  Result<Cents> ItemMonthTotal(const std::string& month_key, const std::string& category,
+                               const std::string& item) const;
   // Fills the amounts of the persons already in `totals` from the month's block.
-  void CategoryPersonTotals(const std::string& month_key, const std::string& category,
-                            PersonTotals& totals);
-  void ItemPersonTotals(const std::string& month_key, const std::string& category,
-                        const std::string& item, PersonTotals& totals);
+  [[nodiscard]] Status CategoryPersonTotals(const std::string& month_key,
+                                            const std::string& category,
+                                            PersonTotals& totals) const;
+  [[nodiscard]] Status ItemPersonTotals(const std::string& month_key, const std::string& category,
+                                        const std::string& item, PersonTotals& totals) const;
   // Appends the item's purchases of the month (all of them for "all months"), in file order.
-  void ItemPurchases(const std::string& month_key, const std::string& category,
-                     const std::string& item, std::vector<PurchaseRecord>& purchases);
+  [[nodiscard]] Status ItemPurchases(const std::string& month_key, const std::string& category,
+                                     const std::string& item,
+                                     std::vector<PurchaseRecord>& purchases) const;
   // 1 for "January" ... 12 for "December"; 0 otherwise.
   static int MonthNumber(const std::string& month_name);
 
   // While a ReadSession is open, the totals queries read each category or item file once and
-  // answer later queries on it from memory; a repair they write makes the next query read
-  // the file again. Open one around one page or one chart build, while no file changes
-  // beneath it. Sessions nest; memory is freed when the outermost one closes.
+  // answer later queries on it from memory. Open one around one page or one chart build,
+  // while no file changes beneath it. Sessions nest; memory is freed when the outermost one
+  // closes.
   class ReadSession {
    public:
-    explicit ReadSession(ExpenseDatabase& db) : db_(db) { ++db_.read_sessions_; }
+    explicit ReadSession(const ExpenseDatabase& db) : db_(db) { ++db_.read_sessions_; }
     ~ReadSession();
     ReadSession(const ReadSession&) = delete;
     ReadSession& operator=(const ReadSession&) = delete;
 
    private:
-    ExpenseDatabase& db_;
+    const ExpenseDatabase& db_;
   };
 
   // --- Purchases and months. Each operation gathers all its file changes and commits them
@@ -167,7 +197,7 @@ class ExpenseDatabase {
   // Lists the person and writes the person file: name, then a blank and the information.
   Status AddPerson(const std::string& name, const std::string& information);
   // Puts the item at the top of the category file's item list (at the end in memory). The
-  // item file is left to the first reader or writer.
+  // item file is left to the repair or the first writer.
   Status AddItemToCategory(const std::string& category, const std::string& item,
                            const std::string& information);
   // Changes the information; a new name also moves the category file and every item file.
@@ -189,33 +219,30 @@ class ExpenseDatabase {
   // purchases and the months index stay.
   Status DeletePerson(const std::string& name);
 
-  // The messages of files that could not be read (while loading or in a query) and of
-  // repairs that could not be written since the last call; clears them.
-  std::vector<std::string> TakeWriteFailures();
-
  private:
-  bool LoadCategories(DatabasePrompt& prompt);
-  bool LoadPersons(DatabasePrompt& prompt);
-  bool LoadMonths(DatabasePrompt& prompt);
-  // The index's lines; on a missing index asks `prompt`. Nothing when the user chose Exit.
+  // Each adds the messages of the files it could not read to `failures`; false when
+  // loading must end.
+  bool LoadCategories(DatabasePrompt& prompt, std::vector<std::string>& failures);
+  bool LoadPersons(DatabasePrompt& prompt, std::vector<std::string>& failures);
+  bool LoadMonths(DatabasePrompt& prompt, std::vector<std::string>& failures);
+  // The index's lines; on a missing index asks `prompt` ("Create new file" writes it empty).
+  // Nothing when the user chose Exit, the index cannot be read or not be created.
   std::optional<std::vector<std::string>> ReadIndex(const std::string& path,
                                                     const char* missing_text,
-                                                    DatabasePrompt& prompt);
-  void LoadCategoryFile(const std::string& index_line);
-  void LoadPersonFile(const std::string& index_line);
-  // The text of a file an index lists; nothing when it is missing or cannot be read (which
-  // is kept for TakeWriteFailures). Nothing is written.
-  std::optional<std::string> ReadListedFile(const std::string& path);
-  // The totals of a category or item file, kept while a read session is open; nothing when
-  // the file cannot be read.
-  std::shared_ptr<TotalsFile> TotalsOf(const std::string& path, SectionMarks totals);
-  // Appends the empty section to the file when its begin line was not found.
-  void AppendSectionIfMissing(const std::string& path, const std::string& content, bool found,
-                              SectionMarks section);
-  void WriteRepair(const std::string& path, const std::string& content);
-  // Writes the skeleton of a file that does not exist; a file that exists but could not be
-  // read is only reported.
-  void CreateIfAbsent(const std::string& path, const std::string& skeleton);
+                                                    DatabasePrompt& prompt,
+                                                    std::vector<std::string>& failures);
+  void LoadCategoryFile(const std::string& index_line, std::vector<std::string>& failures);
+  void LoadPersonFile(const std::string& index_line, std::vector<std::string>& failures);
+  // The text of a file; nothing when it is absent (ok) or cannot be read (the failure).
+  Result<std::optional<std::string>> ReadIfPresent(const std::string& path) const;
+  // The totals of a category or item file, kept while a read session is open; null when
+  // the file is absent.
+  Result<std::shared_ptr<TotalsFile>> TotalsOf(const std::string& path, SectionMarks totals) const;
+  // Gathers the repair of one category or item file into `changes`; whether it needs one.
+  bool GatherRepair(ChangeSet& changes, const std::string& path, const std::string& skeleton,
+                    SectionMarks totals) const;
+  // Gathers the repairs of every catalogued category and item file; the paths repaired.
+  std::vector<std::string> GatherRepairs(ChangeSet& changes) const;
   const CategoryRecord* FindCategory(const std::string& name) const;
   // A file's lines as `changes` would leave them. `existed` is false for an absent file; the
   // status fails for a file that exists but cannot be read (it must not be rewritten).
@@ -276,9 +303,8 @@ class ExpenseDatabase {
   std::map<std::string, CategoryRecord> categories_;
   std::map<std::string, PersonRecord> persons_;
   std::vector<std::string> months_;
-  std::vector<std::string> write_failures_;
-  int read_sessions_ = 0;
-  std::map<std::string, std::shared_ptr<TotalsFile>> session_files_;
+  mutable int read_sessions_ = 0;
+  mutable std::map<std::string, std::shared_ptr<TotalsFile>> session_files_;
 };
 
 }  // namespace kestrune

@@ -25,7 +25,7 @@ Status ExpenseDatabase::TakeMonthOut(ChangeSet& changes, const std::string& path
   if (!file.status.ok()) return file.status;
   if (!file.existed) file.lines = SplitLines(skeleton);
   EnsureSections(file.lines, {totals, kPersonTotals});
-  const double total = ScanMonthTotal(file.lines, totals, month_key).amount;
+  const double total = CentsToUnits(ScanMonthTotal(file.lines, totals, month_key).amount);
   PersonTotals persons = EveryoneAtZero();
   ScanPersonTotals(file.lines, month_key, persons);
   changes.Write(path, JoinEndedLines(DropMonth(file.lines, totals, month_key, total, persons)));

@@ -1,6 +1,5 @@
 // Read-only queries over the expense sections; each reads its file afresh, unless a read
-// session keeps it.
-#include "database/catalogue_files.h"
+// session keeps it. Nothing here writes.
 #include "database/expense_database.h"
 #include "database/text_lines.h"
 
@@ -10,84 +9,73 @@ ExpenseDatabase::ReadSession::~ReadSession() {
   if (--db_.read_sessions_ == 0) db_.session_files_.clear();
 }
 
-std::shared_ptr<TotalsFile> ExpenseDatabase::TotalsOf(const std::string& path,
-                                                      SectionMarks totals) {
+Result<std::optional<std::string>> ExpenseDatabase::ReadIfPresent(const std::string& path) const {
+  std::string content;
+  Status read = fs_.Read(path, content);
+  if (read.ok()) return {std::move(content)};
+  // A file that is there but cannot be read is reported, never taken for empty.
+  if (fs_.Exists(path)) return Failed<std::optional<std::string>>(std::move(read));
+  return {std::nullopt};
+}
+
+Result<std::shared_ptr<TotalsFile>> ExpenseDatabase::TotalsOf(const std::string& path,
+                                                              SectionMarks totals) const {
   if (const auto kept = session_files_.find(path); kept != session_files_.end()) {
-    return kept->second;
+    return {kept->second};
   }
-  std::optional<std::string> content = fs_.ReadFile(path);
-  if (!content) return nullptr;
-  auto file = std::make_shared<TotalsFile>(std::move(*content), totals);
+  Result<std::optional<std::string>> content = ReadIfPresent(path);
+  if (!content.ok()) return Failed<std::shared_ptr<TotalsFile>>(std::move(content.status));
+  if (!content.value) return {nullptr};
+  auto file = std::make_shared<TotalsFile>(std::move(*content.value), totals);
   if (read_sessions_ > 0) session_files_[path] = file;
-  return file;
+  return {file};
 }
 
-void ExpenseDatabase::AppendSectionIfMissing(const std::string& path, const std::string& content,
-                                             bool found, SectionMarks section) {
-  if (!found) WriteRepair(path, AppendEmptySection(content, section));
+namespace {
+
+Result<Cents> MonthTotalOf(Result<std::shared_ptr<TotalsFile>> file, const std::string& key) {
+  if (!file.ok() || !file.value) return {0, std::move(file.status)};
+  return {file.value->MonthTotal(key).amount};
 }
 
-double ExpenseDatabase::CategoryMonthTotal(const std::string& month_key,
-                                           const std::string& category) {
-  const std::string path = CategoryFilePath(category);
-  const std::shared_ptr<TotalsFile> file = TotalsOf(path, kCategoryTotals);
-  if (!file) {
-    CreateIfAbsent(path, NewCategoryFile(category, ""));
-    return 0.0;
+Status FillPersons(Result<std::shared_ptr<TotalsFile>> file, const std::string& key,
+                   PersonTotals& totals) {
+  if (file.ok() && file.value) file.value->FillPersonTotals(key, totals);
+  return std::move(file.status);
+}
+
+}  // namespace
+
+Result<Cents> ExpenseDatabase::CategoryMonthTotal(const std::string& month_key,
+                                                  const std::string& category) const {
+  return MonthTotalOf(TotalsOf(CategoryFilePath(category), kCategoryTotals), month_key);
+}
+
+Result<Cents> ExpenseDatabase::ItemMonthTotal(const std::string& month_key,
+                                              const std::string& category,
+                                              const std::string& item) const {
+  return MonthTotalOf(TotalsOf(ItemFilePath(category, item), kItemTotals), month_key);
+}
+
+Status ExpenseDatabase::CategoryPersonTotals(const std::string& month_key,
+                                             const std::string& category,
+                                             PersonTotals& totals) const {
+  return FillPersons(TotalsOf(CategoryFilePath(category), kCategoryTotals), month_key, totals);
+}
+
+Status ExpenseDatabase::ItemPersonTotals(const std::string& month_key, const std::string& category,
+                                         const std::string& item, PersonTotals& totals) const {
+  return FillPersons(TotalsOf(ItemFilePath(category, item), kItemTotals), month_key, totals);
+}
+
+Status ExpenseDatabase::ItemPurchases(const std::string& month_key, const std::string& category,
+                                      const std::string& item,
+                                      std::vector<PurchaseRecord>& purchases) const {
+  Result<std::optional<std::string>> content = ReadIfPresent(ItemFilePath(category, item));
+  if (content.ok() && content.value) {
+    ScanPurchases(SplitLines(*content.value), month_key, purchases);
   }
-  const MonthTotalScan scan = file->MonthTotal(month_key);
-  AppendSectionIfMissing(path, file->content(), scan.section_found, kCategoryTotals);
-  return scan.amount;
-}
-
-double ExpenseDatabase::ItemMonthTotal(const std::string& month_key, const std::string& category,
-                                       const std::string& item) {
-  const std::string path = ItemFilePath(category, item);
-  const std::shared_ptr<TotalsFile> file = TotalsOf(path, kItemTotals);
-  if (!file) {
-    CreateIfAbsent(path, NewItemTotalsFile());
-    return 0.0;
-  }
-  const MonthTotalScan scan = file->MonthTotal(month_key);
-  AppendSectionIfMissing(path, file->content(), scan.section_found, kItemTotals);
-  return scan.amount;
-}
-
-void ExpenseDatabase::CategoryPersonTotals(const std::string& month_key,
-                                           const std::string& category, PersonTotals& totals) {
-  const std::string path = CategoryFilePath(category);
-  const std::shared_ptr<TotalsFile> file = TotalsOf(path, kCategoryTotals);
-  if (!file) {
-    CreateIfAbsent(path, NewCategoryFile(category, ""));
-    return;
-  }
-  const bool found = file->FillPersonTotals(month_key, totals);
-  AppendSectionIfMissing(path, file->content(), found, kPersonTotals);
-}
-
-void ExpenseDatabase::ItemPersonTotals(const std::string& month_key, const std::string& category,
-                                       const std::string& item, PersonTotals& totals) {
-  const std::string path = ItemFilePath(category, item);
-  const std::shared_ptr<TotalsFile> file = TotalsOf(path, kItemTotals);
-  if (!file) {
-    CreateIfAbsent(path, NewItemTotalsFile());
-    return;
-  }
-  const bool found = file->FillPersonTotals(month_key, totals);
-  AppendSectionIfMissing(path, file->content(), found, kPersonTotals);
-}
-
-void ExpenseDatabase::ItemPurchases(const std::string& month_key, const std::string& category,
-                                    const std::string& item,
-                                    std::vector<PurchaseRecord>& purchases) {
-  const std::string path = ItemFilePath(category, item);
-  const std::optional<std::string> content = fs_.ReadFile(path);
-  if (!content) {
-    CreateIfAbsent(path, NewItemFile());
-    return;
-  }
-  const bool found = ScanPurchases(SplitLines(*content), month_key, purchases);
-  AppendSectionIfMissing(path, *content, found, kPurchaseList);
+  return std::move(content.status);
 }
 
 }  // namespace kestrune

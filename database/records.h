@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "database/amounts.h"
+
 namespace kestrune {
 
 // The pseudo-person of purchases made for the whole household.
@@ -38,6 +40,6 @@ struct PurchaseRecord {
 };
 
 // Person name -> amount. Callers put in the persons they want, each with 0; a query fills them.
-using PersonTotals = std::map<std::string, double>;
+using PersonTotals = std::map<std::string, Cents>;
 
 }  // namespace kestrune

@@ -149,7 +149,7 @@ std::vector<std::string> DropMonth(const std::vector<std::string>& lines, Sectio
         AmountFollows(lines, i, kEndPersonTotals)) {
       const auto found = month_persons.find(line.substr(kPersonPrefix.size()));
       out.push_back(line);
-      const double taken = found == month_persons.end() ? 0.0 : found->second;
+      const double taken = found == month_persons.end() ? 0.0 : CentsToUnits(found->second);
       out.push_back(found == month_persons.end() ? lines[i + 1] : Shifted(lines[i + 1], -taken));
       ++i;
       continue;

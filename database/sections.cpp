@@ -215,7 +215,7 @@ MonthTotalScan ScanMonthTotal(const std::vector<std::string>& lines, SectionMark
   bool take_next = false;
   for (const std::string& line : lines) {
     if (take_next) {
-      scan.amount = ParseAmount(line);
+      scan.amount = ParseCents(line);
       take_next = false;
     }
     if (line == section.begin) scan.section_found = true;
@@ -233,7 +233,7 @@ bool ScanPersonTotals(const std::vector<std::string>& lines, std::string_view ke
   for (const std::string& line : lines) {
     if (take_next) {
       if (auto found = totals.find(person); found != totals.end()) {
-        found->second = ParseAmount(line);
+        found->second = ParseCents(line);
       }
       take_next = false;
     }

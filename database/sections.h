@@ -55,7 +55,7 @@ struct SectionFault {
 // against what the writers make: the totals section ("all months" or month keys, each followed
 // by an amount line), the person totals (blocks of a "month: KEY" line and "person: NAME"
 // lines, each followed by an amount line) and, in item files only, the purchase list. A
-// section may be absent, or appended after the others as the readers do, but never doubled,
+// section may be absent, or appended after the others as the repair does, but never doubled,
 // opened inside another or left without its end, and no end stands without its begin; outside
 // the sections only blank lines stand. Every amount must be a number and a sane total (see
 // amounts.h), every purchase line hold six fields, a month key and a sane sum. Returns the
@@ -69,7 +69,7 @@ std::optional<SectionFault> FindSectionFault(const std::vector<std::string>& lin
 // for a key or an amount.)
 bool AmountFollows(const std::vector<std::string>& lines, std::size_t at, const char* end);
 
-// The item file a totals query creates: the item totals and person totals sections.
+// The item file the repair creates: the item totals and person totals sections.
 std::string NewItemTotalsFile();
 // The item file with all six empty section lines.
 std::string NewItemFile();
@@ -78,7 +78,7 @@ std::string AppendEmptySection(const std::string& content, SectionMarks section)
 
 // What a scan found: the value and whether the section's begin line was there at all.
 struct MonthTotalScan {
-  double amount = 0.0;
+  Cents amount = 0;
   bool section_found = false;
 };
 // The amount after the last line equal to `key` inside the section; the line after a

@@ -51,7 +51,7 @@ class TotalsIndex::Builder {
 
   void TakeAmount(std::string_view line) {
     if (!wanted_key_ && !wanted_person_) return;
-    const double amount = ParseAmount(line);
+    const Cents amount = ParseCents(line);
     if (wanted_key_) index_.month_amounts_.insert_or_assign(std::string(*wanted_key_), amount);
     if (wanted_person_) {
       // The asking line was no "month: " line, so the block is still the one it stood in.

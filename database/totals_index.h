@@ -41,7 +41,7 @@ class TotalsIndex {
     std::optional<std::string_view> only;
   };
   // One "person: " line of a block: the name and the amount on the line after it.
-  using PersonAmount = std::pair<std::string, double>;
+  using PersonAmount = std::pair<std::string, Cents>;
   class Builder;
 
   TotalsIndex(std::string_view content, SectionMarks totals, const Focus& focus);
@@ -49,7 +49,7 @@ class TotalsIndex {
   bool totals_found_ = false;
   bool persons_found_ = false;
   // Each line of the totals section -> the amount after its last occurrence.
-  std::map<std::string, double, std::less<>> month_amounts_;
+  std::map<std::string, Cents, std::less<>> month_amounts_;
   // Each month block's key -> its persons' amounts in file order (a later one wins).
   std::map<std::string, std::vector<PersonAmount>, std::less<>> blocks_;
 };

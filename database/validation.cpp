@@ -152,29 +152,29 @@ Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
   return Verdict(kInvalidPersonName, PersonFault(db, new_name));
 }
 
-SumCheck CheckSum(double sum) {
-  if (!(sum > 0.0) || FormatFileAmount(sum) == " 0.00") return SumCheck::kNotPositive;
+SumCheck CheckSum(Cents sum) {
+  if (sum <= 0) return SumCheck::kNotPositive;
   return sum <= kLargestSum ? SumCheck::kOk : SumCheck::kOutOfRange;
 }
 
 SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
                        const char* not_positive) {
   const TypedSum typed = ReadTypedSum(text, group_separator);
-  if (!typed.value) {
+  if (!typed.cents) {
     const std::string detail = typed.not_understood.empty()
                                    ? std::string()
                                    : "\"" + typed.not_understood + "\" is not part of a sum.";
-    return {0.0, Status::Error(not_positive, detail)};
+    return {0, Status::Error(not_positive, detail)};
   }
-  switch (CheckSum(*typed.value)) {
+  switch (CheckSum(*typed.cents)) {
     case SumCheck::kOk:
-      return {*typed.value, Status::Ok()};
+      return {*typed.cents, Status::Ok()};
     case SumCheck::kOutOfRange:
-      return {0.0, Status::Error(kSumOutOfRange)};
+      return {0, Status::Error(kSumOutOfRange)};
     case SumCheck::kNotPositive:
       break;
   }
-  return {0.0, Status::Error(not_positive)};
+  return {0, Status::Error(not_positive)};
 }
 
 std::string OneLineInformation(std::string information) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "database/amounts.h"
 #include "database/expense_database.h"
 #include "database/status.h"
 
@@ -40,22 +41,21 @@ Status CheckNewPerson(const ExpenseDatabase& db, const std::string& name);
 Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
                        const std::string& new_name);
 
-// The largest sum a purchase may have, and the message for a sum beyond it.
-inline constexpr double kLargestSum = 1e9;
+// The largest sum a purchase may have (1,000,000,000.00), and the message for a sum beyond it.
+inline constexpr Cents kLargestSum = 100'000'000'000;
 inline constexpr const char* kSumOutOfRange = "Please enter a number between 0 and 1000000000.";
 
 enum class SumCheck { kOk, kNotPositive, kOutOfRange };
 
-// The rule for a typed purchase sum, shared by the purchase dialogs and the command line:
-// it must be greater than 0 and stay so in the purchase line's "%5.2f" (NaN and 0.001 are
-// not positive), and be finite and at most kLargestSum, so no total can become "inf".
-SumCheck CheckSum(double sum);
+// The rule for a typed purchase sum (rounded to cents once, so 0.001 is 0), shared by the
+// purchase dialogs and the command line: greater than 0 and at most kLargestSum.
+SumCheck CheckSum(Cents sum);
 
 // A typed purchase sum read with ReadTypedSum and checked with CheckSum: the sum, or a refusal
 // whose message is `not_positive` (nothing typed, not a number, not greater than 0) or
 // kSumOutOfRange; when part of the text is no sum, the detail quotes that part.
 struct SumEntry {
-  double sum = 0.0;
+  Cents sum = 0;
   Status status = Status::Ok();
 };
 SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,

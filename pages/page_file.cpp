@@ -14,29 +14,38 @@ Status WritePageFile(FileSystem& fs, const std::string& page_path, const std::st
   return Status::Error(kPageFileError);
 }
 
-Status WriteItemPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+namespace {
+
+Status WriteBuiltPage(FileSystem& fs, const std::string& page_path,
+                      const Result<std::string>& page) {
+  return page.ok() ? WritePageFile(fs, page_path, page.value) : page.status;
+}
+
+}  // namespace
+
+Status WriteItemPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                      const std::string& category, const std::string& item, int month_position) {
-  return WritePageFile(fs, page_path, ItemPageText(db, category, item, month_position));
+  return WriteBuiltPage(fs, page_path, ItemPageText(db, category, item, month_position));
 }
 
-Status WriteCategoryPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WriteCategoryPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                          const std::string& category, int month_position) {
-  return WritePageFile(fs, page_path, CategoryPageText(db, category, month_position));
+  return WriteBuiltPage(fs, page_path, CategoryPageText(db, category, month_position));
 }
 
-Status WritePersonPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WritePersonPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                        const std::string& person, int month_position) {
-  return WritePageFile(fs, page_path, PersonPageText(db, person, month_position));
+  return WriteBuiltPage(fs, page_path, PersonPageText(db, person, month_position));
 }
 
-Status WritePersonItemsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WritePersonItemsPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                             const std::string& person, int month_position) {
-  return WritePageFile(fs, page_path, PersonItemsPageText(db, person, month_position));
+  return WriteBuiltPage(fs, page_path, PersonItemsPageText(db, person, month_position));
 }
 
-Status WriteItemStatisticsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
-                               int month_position) {
-  return WritePageFile(fs, page_path, ItemStatisticsPageText(db, month_position));
+Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs,
+                               const std::string& page_path, int month_position) {
+  return WriteBuiltPage(fs, page_path, ItemStatisticsPageText(db, month_position));
 }
 
 }  // namespace kestrune

@@ -49,7 +49,7 @@ PurchaseToEdit ReadPurchaseToEdit(std::string_view record) {
                         .day = WholeNumber(fields.day),
                         .person = fields.person,
                         .information = fields.information,
-                        .sum = ParseAmount(fields.sum)};
+                        .sum = ParseCents(fields.sum)};
 }
 
 // An item target; a damaged catalogue may hold a category name with "/", so every category

@@ -54,7 +54,7 @@ struct PurchaseToEdit {
   int day = 0;
   std::string person;
   std::string information;
-  double sum = 0.0;
+  Cents sum = 0;
 };
 
 // A recognised link.

@@ -93,7 +93,7 @@ void AddSecondStyleBlock(PageText& page) {
 }
 
 void AddInformationBox(PageText& page, const InformationBox& box, std::string_view information,
-                       double total) {
+                       Cents total) {
   page.Piece("<table width=99% align=center><tr><td><fieldset>");
   page.Piece(box.legend);
   page.Piece("<table align=center width=99%><tr><td>");
@@ -153,7 +153,7 @@ void AddListRowStart(PageText& page, std::string_view target, std::string_view l
   AddCellStart(page, "56%");
 }
 
-void AddListRowEnd(PageText& page, double amount) {
+void AddListRowEnd(PageText& page, Cents amount) {
   page.Piece("</TD>");
   AddCellStart(page, "15%");
   page.Amount(amount);

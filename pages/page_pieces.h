@@ -43,7 +43,7 @@ struct InformationBox {
 
 // The entity's information text (escaped) and its total, then the list frame's opener.
 void AddInformationBox(PageText& page, const InformationBox& box, std::string_view information,
-                       double total);
+                       Cents total);
 
 // A spacer and the opener of the list table.
 void AddTableStart(PageText& page);
@@ -68,7 +68,7 @@ void AddCellStart(PageText& page, std::string_view width);
 void AddListRowStart(PageText& page, std::string_view target, std::string_view link_text);
 
 // Ends the middle cell and the row with the amount cell.
-void AddListRowEnd(PageText& page, double amount);
+void AddListRowEnd(PageText& page, Cents amount);
 
 // Closes the list frame and the document.
 void AddPageTail(PageText& page);

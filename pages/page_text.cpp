@@ -13,8 +13,8 @@ void PageText::Href(std::string_view target) {
   text_ += EncodeHref(target);
 }
 
-void PageText::Amount(double amount) {
-  AmountText(FormatShownAmount(amount));
+void PageText::Amount(Cents amount) {
+  AmountText(FormatShownCents(amount));
 }
 
 void PageText::AmountText(std::string_view stored) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "database/amounts.h"
+
 namespace kestrune {
 
 // A page being put together in memory, piece after piece with nothing in between. Fixed
@@ -21,7 +23,7 @@ class PageText {
   // Appends a link target for between the quotes of an href (see EncodeHref).
   void Href(std::string_view target);
   // Appends an amount as pages show it: "%3.2f", one blank and the currency text.
-  void Amount(double amount);
+  void Amount(Cents amount);
   // Appends a stored amount text as it is, one blank and the currency text.
   void AmountText(std::string_view stored);
 

@@ -77,43 +77,51 @@ constexpr std::string_view kStatisticsFrame =
 // Stands in a middle cell whose text is empty (without its semicolon, as it always was).
 constexpr std::string_view kEmptyCell = "&nbsp";
 
-// The person's own amount and an equal share of the household's. With no persons there is
-// nobody to share among, and nobody whose page could show it.
-double Share(const PersonTotals& totals, const std::string& person, std::size_t persons) {
-  const double own = totals.at(person);
+// The person's own amount and an equal share of the household's, rounded to the cent. With
+// no persons there is nobody to share among, and nobody whose page could show it.
+Cents Share(const PersonTotals& totals, const std::string& person, std::size_t persons) {
+  const Cents own = totals.at(person);
   if (persons == 0) return own;
-  return own + totals.at(kForAll) / static_cast<double>(persons);
+  return own + DivideRounded(totals.at(kForAll), static_cast<Cents>(persons));
 }
 
-double CategoryShare(ExpenseDatabase& db, const std::string& key, const std::string& category,
-                     const std::string& person) {
-  PersonTotals totals{{person, 0.0}, {kForAll, 0.0}};
-  db.CategoryPersonTotals(key, category, totals);
+PersonTotals OwnAndForAll(const std::string& person) {
+  return {{person, 0}, {kForAll, 0}};
+}
+
+Cents CategoryShare(const ExpenseDatabase& db, const std::string& key, const std::string& category,
+                    const std::string& person, FirstFailure& reads) {
+  PersonTotals totals = OwnAndForAll(person);
+  reads.Keep(db.CategoryPersonTotals(key, category, totals));
   return Share(totals, person, db.GetPersonNames().size());
 }
 
-double ItemShare(ExpenseDatabase& db, const std::string& key, const std::string& category,
-                 const std::string& item, const std::string& person) {
-  PersonTotals totals{{person, 0.0}, {kForAll, 0.0}};
-  db.ItemPersonTotals(key, category, item, totals);
+Cents ItemShare(const ExpenseDatabase& db, const std::string& key, const std::string& category,
+                const std::string& item, const std::string& person, FirstFailure& reads) {
+  PersonTotals totals = OwnAndForAll(person);
+  reads.Keep(db.ItemPersonTotals(key, category, item, totals));
   return Share(totals, person, db.GetPersonNames().size());
 }
 
-double PersonTotal(ExpenseDatabase& db, const std::string& key, const std::string& person) {
-  double total = 0.0;
+// The household's amounts are added up before the share is taken, so the total rounds once.
+Cents PersonTotal(const ExpenseDatabase& db, const std::string& key, const std::string& person,
+                  FirstFailure& reads) {
+  PersonTotals sums = OwnAndForAll(person);
   for (const std::string& category : db.GetCategoryNames()) {
-    total += CategoryShare(db, key, category, person);
+    PersonTotals totals = OwnAndForAll(person);
+    reads.Keep(db.CategoryPersonTotals(key, category, totals));
+    for (auto& [name, amount] : sums) amount += totals.at(name);
   }
-  return total;
+  return Share(sums, person, db.GetPersonNames().size());
 }
 
 // The exchange sort the item page has always used: by month number, then day, largest
 // first, the year not compared. Equal dates keep the order the exchanges leave them in.
 void SortByMonthAndDay(std::vector<PurchaseRecord>& purchases) {
-  std::vector<std::pair<int, double>> keys;
+  std::vector<std::pair<int, Cents>> keys;
   keys.reserve(purchases.size());
   for (const PurchaseRecord& purchase : purchases) {
-    keys.emplace_back(MonthNumber(purchase.month), ParseAmount(purchase.day));
+    keys.emplace_back(MonthNumber(purchase.month), ParseCents(purchase.day));
   }
   ExchangeSort(purchases, keys);
 }
@@ -147,7 +155,7 @@ void AddPurchaseRow(PageText& page, const PurchaseRecord& purchase) {
 
 // The page head, the action bar, the second style block and the information box.
 void AddEntityFrame(PageText& page, const ActionBar& bar, const std::string& name,
-                    const InformationBox& box, const std::string& information, double total) {
+                    const InformationBox& box, const std::string& information, Cents total) {
   AddPageHead(page);
   AddActionBar(page, bar, name);
   AddSecondStyleBlock(page);
@@ -164,31 +172,34 @@ void AddTextOrEmptyCell(PageText& page, const std::string& text) {
 
 }  // namespace
 
-std::string ItemPageText(ExpenseDatabase& db, const std::string& category, const std::string& item,
-                         int month_position) {
+Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category,
+                                 const std::string& item, int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
+  FirstFailure reads;
   PageText page(db.currency());
   AddEntityFrame(page, kItemBar, item, kItemBox, db.GetItemInfo(category, item),
-                 db.ItemMonthTotal(key, category, item));
+                 reads.Take(db.ItemMonthTotal(key, category, item)));
   page.Piece(kBarSpacer);
   page.Piece(kAddPurchaseBar);
   AddTableStart(page);
   AddHeaderRow(page, kPurchaseHeader);
   std::vector<PurchaseRecord> purchases;
-  db.ItemPurchases(key, category, item, purchases);
+  reads.Keep(db.ItemPurchases(key, category, item, purchases));
   SortByMonthAndDay(purchases);
   for (const PurchaseRecord& purchase : purchases) AddPurchaseRow(page, purchase);
   AddPageTail(page);
-  return page.str();
+  return reads.Finish(page.str());
 }
 
-std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, int month_position) {
+Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category,
+                                     int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
+  FirstFailure reads;
   PageText page(db.currency());
   AddEntityFrame(page, kCategoryBar, category, kCategoryBox, db.GetCategoryInfo(category),
-                 db.CategoryMonthTotal(key, category));
+                 reads.Take(db.CategoryMonthTotal(key, category)));
   page.Piece(kBarSpacer);
   page.Piece(kAddItemBar);
   AddTableStart(page);
@@ -197,18 +208,20 @@ std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, i
     AddListRowStart(page, ItemLinkTarget(category, item), item);
     page.Piece("<img src=cnt.gif border=0>");
     page.Text(db.GetItemInfo(category, item));
-    AddListRowEnd(page, db.ItemMonthTotal(key, category, item));
+    AddListRowEnd(page, reads.Take(db.ItemMonthTotal(key, category, item)));
   }
   AddPageTail(page);
-  return page.str();
+  return reads.Finish(page.str());
 }
 
-std::string PersonPageText(ExpenseDatabase& db, const std::string& person, int month_position) {
+Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person,
+                                   int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
+  FirstFailure reads;
   PageText page(db.currency());
   AddEntityFrame(page, kPersonBar, person, kPersonBox, db.GetPersonInfo(person),
-                 PersonTotal(db, key, person));
+                 PersonTotal(db, key, person, reads));
   AddTableStart(page);
   AddTableStart(page);
   AddHeaderRow(page, kCategoryListHeader);
@@ -216,19 +229,20 @@ std::string PersonPageText(ExpenseDatabase& db, const std::string& person, int m
     AddListRowStart(page, category, category);
     page.Piece("<img src=cnt.gif border=0>");
     page.Text(db.GetCategoryInfo(category));
-    AddListRowEnd(page, CategoryShare(db, key, category, person));
+    AddListRowEnd(page, CategoryShare(db, key, category, person, reads));
   }
   AddPageTail(page);
-  return page.str();
+  return reads.Finish(page.str());
 }
 
-std::string PersonItemsPageText(ExpenseDatabase& db, const std::string& person,
-                                int month_position) {
+Result<std::string> PersonItemsPageText(const ExpenseDatabase& db, const std::string& person,
+                                        int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
+  FirstFailure reads;
   PageText page(db.currency());
   AddEntityFrame(page, kPersonBar, person, kPersonItemsBox, db.GetPersonInfo(person),
-                 PersonTotal(db, key, person));
+                 PersonTotal(db, key, person, reads));
   AddTableStart(page);
   AddTableStart(page);
   AddHeaderRow(page, kItemTotalsHeader);
@@ -237,16 +251,17 @@ std::string PersonItemsPageText(ExpenseDatabase& db, const std::string& person,
       // The row names the item but links to its category, whose chart the tree shows.
       AddListRowStart(page, category, item);
       AddTextOrEmptyCell(page, category);
-      AddListRowEnd(page, ItemShare(db, key, category, item, person));
+      AddListRowEnd(page, ItemShare(db, key, category, item, person, reads));
     }
   }
   AddPageTail(page);
-  return page.str();
+  return reads.Finish(page.str());
 }
 
-std::string ItemStatisticsPageText(ExpenseDatabase& db, int month_position) {
+Result<std::string> ItemStatisticsPageText(const ExpenseDatabase& db, int month_position) {
   const ExpenseDatabase::ReadSession session(db);
   const std::string key = db.MonthKeyAt(month_position);
+  FirstFailure reads;
   PageText page(db.currency());
   AddPageHead(page);
   page.Piece(kStatisticsFrame);
@@ -257,11 +272,11 @@ std::string ItemStatisticsPageText(ExpenseDatabase& db, int month_position) {
     for (const std::string& item : db.GetItemNames(category)) {
       AddListRowStart(page, ItemLinkTarget(category, item), item);
       AddTextOrEmptyCell(page, db.GetItemInfo(category, item));
-      AddListRowEnd(page, db.ItemMonthTotal(key, category, item));
+      AddListRowEnd(page, reads.Take(db.ItemMonthTotal(key, category, item)));
     }
   }
   AddPageTail(page);
-  return page.str();
+  return reads.Finish(page.str());
 }
 
 }  // namespace kestrune

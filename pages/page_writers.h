@@ -4,6 +4,7 @@
 
 #include "database/expense_database.h"
 #include "database/file_system.h"
+#include "database/result.h"
 #include "database/status.h"
 
 namespace kestrune {
@@ -15,24 +16,29 @@ namespace kestrune {
 //
 // `month_position` is a position in the months array, -1 for all months; it must be below
 // the number of months. Building a page reads the catalogue and the data files through the
-// queries of `db`, which create missing item and category files or sections as they always
-// do (failures of those repairs wait in db.TakeWriteFailures()); nothing else changes.
+// queries of `db` and writes nothing; a file that cannot be read fails the page with the
+// first such failure.
 //
 // Amounts a person spent add to the person's own amount an equal share of what was bought
-// "for all": that amount divided by the number of persons (no share when there are none).
+// "for all": that amount divided by the number of persons, rounded half away from zero to
+// the cent (no share when there are none). A person's total shares the sum of the
+// household's amounts, so it rounds once.
 
 // One item with its purchases, sorted by month number and day, largest first (the year is
 // not compared, so December of any year comes before January).
-std::string ItemPageText(ExpenseDatabase& db, const std::string& category, const std::string& item,
-                         int month_position);
+Result<std::string> ItemPageText(const ExpenseDatabase& db, const std::string& category,
+                                 const std::string& item, int month_position);
 // One category with its items and their totals.
-std::string CategoryPageText(ExpenseDatabase& db, const std::string& category, int month_position);
+Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::string& category,
+                                     int month_position);
 // One person with what they spent per category.
-std::string PersonPageText(ExpenseDatabase& db, const std::string& person, int month_position);
+Result<std::string> PersonPageText(const ExpenseDatabase& db, const std::string& person,
+                                   int month_position);
 // One person with what they spent per item; each row links to the item's category.
-std::string PersonItemsPageText(ExpenseDatabase& db, const std::string& person, int month_position);
+Result<std::string> PersonItemsPageText(const ExpenseDatabase& db, const std::string& person,
+                                        int month_position);
 // Every item of every category with its total.
-std::string ItemStatisticsPageText(ExpenseDatabase& db, int month_position);
+Result<std::string> ItemStatisticsPageText(const ExpenseDatabase& db, int month_position);
 
 // The message of a page file that cannot be written.
 inline constexpr const char* kPageFileError = "Ups! Cant open data file";
@@ -46,16 +52,17 @@ Status WritePageFile(FileSystem& fs, const std::string& page_path, const std::st
 // returns kPageFileError followed by ": " and the reason, and leaves what was there.
 Status WriteNamedPageFile(FileSystem& fs, const std::string& path, const std::string& page);
 
-// The writers: each builds its page and writes it with WritePageFile.
-Status WriteItemPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+// The writers: each builds its page and writes it with WritePageFile; a page that cannot be
+// built returns its failure and writes nothing.
+Status WriteItemPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                      const std::string& category, const std::string& item, int month_position);
-Status WriteCategoryPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WriteCategoryPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                          const std::string& category, int month_position);
-Status WritePersonPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WritePersonPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                        const std::string& person, int month_position);
-Status WritePersonItemsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
+Status WritePersonItemsPage(const ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
                             const std::string& person, int month_position);
-Status WriteItemStatisticsPage(ExpenseDatabase& db, FileSystem& fs, const std::string& page_path,
-                               int month_position);
+Status WriteItemStatisticsPage(const ExpenseDatabase& db, FileSystem& fs,
+                               const std::string& page_path, int month_position);
 
 }  // namespace kestrune

@@ -15,13 +15,14 @@ std::string Counted(size_t count, const char* one) {
   return std::to_string(count) + " " + one + (count == 1 ? "" : "s");
 }
 
-size_t PurchasesOf(ExpenseDatabase& db, const std::string& person) {
+// A file that cannot be read counts nothing here; the deletion itself refuses it by name.
+size_t PurchasesOf(const ExpenseDatabase& db, const std::string& person) {
   size_t count = 0;
   if (!db.HasCategories()) return count;
   for (const std::string& category : db.GetCategoryNames()) {
     for (const std::string& item : db.GetItemNames(category)) {
       std::vector<PurchaseRecord> purchases;
-      db.ItemPurchases(db.MonthKeyAt(-1), category, item, purchases);
+      if (!db.ItemPurchases(db.MonthKeyAt(-1), category, item, purchases).ok()) continue;
       for (const PurchaseRecord& purchase : purchases) count += purchase.person == person;
     }
   }
@@ -41,7 +42,7 @@ Confirmation ConfirmItemDeletion(const std::string& category, const std::string&
               "\"" + item + "\" of \"" + category + "\" with all its purchases.");
 }
 
-Confirmation ConfirmPersonDeletion(ExpenseDatabase& db, const std::string& person) {
+Confirmation ConfirmPersonDeletion(const ExpenseDatabase& db, const std::string& person) {
   return With(kConfirmDeletePerson, "\"" + person + "\" and the " +
                                         Counted(PurchasesOf(db, person), "purchase") +
                                         " recorded for them; purchases for all stay.");

@@ -30,7 +30,7 @@ inline const Confirmation kConfirmDeleteMonth{"Delete month", "Are you sure to d
 // lists through the database's queries (which repair missing files as they always do).
 Confirmation ConfirmCategoryDeletion(const ExpenseDatabase& db, const std::string& category);
 Confirmation ConfirmItemDeletion(const std::string& category, const std::string& item);
-Confirmation ConfirmPersonDeletion(ExpenseDatabase& db, const std::string& person);
+Confirmation ConfirmPersonDeletion(const ExpenseDatabase& db, const std::string& person);
 // `line` is a stored purchase line ("year|month|day|person|information|sum").
 Confirmation ConfirmPurchaseDeletion(const std::string& category, const std::string& item,
                                      const std::string& line);

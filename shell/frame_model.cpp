@@ -35,11 +35,11 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
   if (!ready.ok()) return Refused(prompts, ready);
   BackUp(prompts);
   LoadSettings(store, state_);
-  if (db_.LoadDatabase(paths_.DatabaseDir, prompts) == LoadOutcome::kExit) {
-    TellFailures(prompts, db_.TakeWriteFailures());
-    return {false, kExitAtDatabaseError};
-  }
-  TellFailures(prompts, db_.TakeWriteFailures());
+  const LoadResult loaded = db_.LoadDatabase(paths_.DatabaseDir, prompts);
+  TellFailures(prompts, loaded.failures);
+  if (loaded == LoadOutcome::kExit) return {false, kExitAtDatabaseError};
+  // Under the writer's lock: what the queries read as empty is made real, once.
+  if (Status repaired = db_.RepairBook(); !repaired.ok()) prompts.ShowRefusal(repaired);
   db_.set_currency(state_.Currency);
   ApplyEmptinessRules();
   state_.NodeKind = 1;

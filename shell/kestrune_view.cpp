@@ -139,24 +139,29 @@ bool CKestruneView::writePage(const ViewDecision& decision) {
   const ViewState& state = frame_.state();
   const std::string& path = frame_.model().paths().PageFilePath;
   const int month = frame_.MonthPosition();
+  welcome_shown_ = decision.kind == ViewDecision::Kind::kNothing && ShowsWelcome(db);
+  Result<std::string> text;
+  if (decision.kind == ViewDecision::Kind::kNothing) {
+    text.value = welcome_shown_ ? WelcomePageText(db) : kEmptyPage;
+  } else if (page == PageKind::kCategory) {
+    text = CategoryPageText(db, state.SelectedCat, month);
+  } else if (page == PageKind::kItem) {
+    text = ItemPageText(db, state.SelectedCat, state.SelectedItem, month);
+  } else if (page == PageKind::kPerson) {
+    text = PersonPageText(db, state.SelectedPerson, month);
+  } else if (page == PageKind::kPersonItems) {
+    text = PersonItemsPageText(db, state.SelectedPerson, month);
+  } else {
+    text = ItemStatisticsPageText(db, month);
+  }
+  // A data file that cannot be read is named, and the view shows an empty page meanwhile.
+  if (!text.ok()) {
+    tellLater({text.status.message()});
+    text.value = kEmptyPage;
+  }
   // The page file is written anew at every paint: it is replaced atomically but not flushed.
   PosixFileSystem fs(false);
-  Status written = Status::Ok();
-  welcome_shown_ = decision.kind == ViewDecision::Kind::kNothing && ShowsWelcome(db);
-  if (decision.kind == ViewDecision::Kind::kNothing) {
-    written = WritePageFile(fs, path, welcome_shown_ ? WelcomePageText(db) : kEmptyPage);
-  } else if (page == PageKind::kCategory) {
-    written = WriteCategoryPage(db, fs, path, state.SelectedCat, month);
-  } else if (page == PageKind::kItem) {
-    written = WriteItemPage(db, fs, path, state.SelectedCat, state.SelectedItem, month);
-  } else if (page == PageKind::kPerson) {
-    written = WritePersonPage(db, fs, path, state.SelectedPerson, month);
-  } else if (page == PageKind::kPersonItems) {
-    written = WritePersonItemsPage(db, fs, path, state.SelectedPerson, month);
-  } else {
-    written = WriteItemStatisticsPage(db, fs, path, month);
-  }
-  tellLater(db.TakeWriteFailures());
+  const Status written = WritePageFile(fs, path, text.value);
   if (!written.ok()) frame_.Abandon(written.message());
   return written.ok();
 }
@@ -169,8 +174,9 @@ std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
   const std::optional<charts::StatisticsRequest> request = StatisticsRequestFor(
       chart_->StatisticFor(flag), frame_.state(), db, frame_.month_chooser()->currentIndex());
   if (!request) return std::nullopt;
-  std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, *request);
-  tellLater(db.TakeWriteFailures());
+  Status read = Status::Ok();
+  std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, *request, &read);
+  if (!read.ok()) tellLater({read.message()});
   return chart;
 }
 

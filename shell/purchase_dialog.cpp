@@ -68,7 +68,7 @@ CPurchaseDialog::CPurchaseDialog(FormContext& form, std::string old_line, const 
   date_->setDate(date.isValid() ? date : QDate::currentDate());
   person_->setCurrentIndex(person_->findText(QString::fromStdString(old.person)));
   SetText(information_, old.information);
-  sum_->setText(QString::number(old.sum, 'g', 12));
+  sum_->setText(QString::number(CentsToUnits(old.sum), 'g', 12));
   addMainButton("Update information",
                 [this] { return SubmitPurchaseEdit(form_, old_line_, input()); });
 }

@@ -54,12 +54,12 @@ PurchaseRecord BuildPurchase(const PurchaseInput& input) {
   for (char& c : record.information) {
     if (c == '|') c = '/';
   }
-  record.sum = FormatFileAmount(SumOf(input));
+  record.sum = FormatFileCents(SumOf(input));
   return record;
 }
 
-double SumOf(const PurchaseInput& input) {
-  return ReadTypedSum(input.sum_text, GroupSeparator()).value.value_or(0.0);
+Cents SumOf(const PurchaseInput& input) {
+  return ReadTypedSum(input.sum_text, GroupSeparator()).cents.value_or(0);
 }
 
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {

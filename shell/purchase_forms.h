@@ -23,15 +23,15 @@ struct PurchaseInput {
 // sum in "%5.2f".
 PurchaseRecord BuildPurchase(const PurchaseInput& input);
 
-// The sum typed, read by ReadTypedSum with the user's locale's group separator (text that is
-// no sum is 0).
-double SumOf(const PurchaseInput& input);
+// The sum typed in cents, read by ReadTypedSum with the user's locale's group separator (text
+// that is no sum is 0).
+Cents SumOf(const PurchaseInput& input);
 
 // "Add purchase": for the selected item. A sum CheckTypedSum refuses gives "Please type
 // purchase summ." (with what was not understood below it), one out of range kSumOutOfRange, a
 // catalogue without persons (or no item selected) "Impossible to add purchase." with "Add a
-// person first." (or "Choose an item first.") below it; the dialog stays open. Otherwise the month is entered, the purchase recorded, and the month chooser shows its
-// month.
+// person first." (or "Choose an item first.") below it; the dialog stays open. Otherwise the month
+// is entered, the purchase recorded, and the month chooser shows its month.
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input);
 
 // "Update information" of the purchase `old_line` of the selected item: a sum CheckTypedSum

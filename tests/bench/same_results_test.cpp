@@ -44,7 +44,7 @@ std::string RandomFile(std::mt19937& random) {
 }
 
 PersonTotals Prefilled() {
-  return {{"Anna", -1.0}, {"Bob", -2.0}, {"for all", -3.0}, {"", -4.0}};
+  return {{"Anna", -1}, {"Bob", -2}, {"for all", -3}, {"", -4}};
 }
 
 // Compares every way of asking the totals of `content` with the scans, for every key.
@@ -185,23 +185,24 @@ std::string AskEverything(ExpenseDatabase& db) {
   std::string answers;
   for (const std::string key : {"all months", "2004 January", "2004 February"}) {
     for (const std::string& category : db.GetCategoryNames()) {
-      answers += FormatFileAmount(db.CategoryMonthTotal(key, category));
+      const Result<Cents> total = db.CategoryMonthTotal(key, category);
+      answers += FormatFileCents(total.value) + total.status.message();
       PersonTotals totals = Prefilled();
-      db.CategoryPersonTotals(key, category, totals);
-      for (const auto& [person, amount] : totals) answers += person + FormatFileAmount(amount);
+      answers += db.CategoryPersonTotals(key, category, totals).message();
+      for (const auto& [person, amount] : totals) answers += person + FormatFileCents(amount);
       for (const std::string& item : db.GetItemNames(category)) {
-        answers += FormatFileAmount(db.ItemMonthTotal(key, category, item));
+        const Result<Cents> item_total = db.ItemMonthTotal(key, category, item);
+        answers += FormatFileCents(item_total.value) + item_total.status.message();
         std::vector<PurchaseRecord> purchases;
-        db.ItemPurchases(key, category, item, purchases);
+        answers += db.ItemPurchases(key, category, item, purchases).message();
         answers += std::to_string(purchases.size());
         PersonTotals item_totals = Prefilled();
-        db.ItemPersonTotals(key, category, item, item_totals);
+        answers += db.ItemPersonTotals(key, category, item, item_totals).message();
         for (const auto& [person, amount] : item_totals)
-          answers += person + FormatFileAmount(amount);
+          answers += person + FormatFileCents(amount);
       }
     }
   }
-  for (const std::string& failure : db.TakeWriteFailures()) answers += failure + "\n";
   return answers;
 }
 
@@ -247,18 +248,18 @@ TEST(SameResultsTest, AReadSessionReadsEachFileOnce) {
   ASSERT_EQ(db.LoadDatabase(work.path() + "/data/BASE", prompt), LoadOutcome::kLoaded);
   {
     const ExpenseDatabase::ReadSession session(db);
-    EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+    EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 500);
     // From here on a second read of the file would find nothing.
     fs.unreadable.insert(db.ItemFilePath("Food", "Bread"));
     for (int month = 0; month < 12; ++month) {
       PersonTotals totals = Prefilled();
-      db.ItemPersonTotals("2004 January", "Food", "Bread", totals);
-      EXPECT_EQ(totals["Anna"], 5.0);
-      EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+      EXPECT_TRUE(db.ItemPersonTotals("2004 January", "Food", "Bread", totals).ok());
+      EXPECT_EQ(totals["Anna"], 500);
+      EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 500);
     }
   }
   // Once the session is closed, each query reads again.
-  EXPECT_NE(db.ItemMonthTotal("all months", "Food", "Bread"), 5.0);
+  EXPECT_FALSE(db.ItemMonthTotal("all months", "Food", "Bread").ok());
 }
 
 // Loading splits a category file only up to its item list's end; what it loads is what

@@ -265,7 +265,7 @@ TEST(ChartScale, HugeAndNonFiniteAmountsKeepTheScaleAndItsLabelsSane) {
 }
 
 TEST(PersonShares, ForAllIsSharedOnlyWhenThereArePersons) {
-  const PersonTotals totals{{"Anna", 5.0}, {"Bob", 0.0}, {kForAll, 30.0}};
+  const PersonTotals totals{{"Anna", 500}, {"Bob", 0}, {kForAll, 3000}};
   EXPECT_EQ(SharesOf(totals, {"Anna", "Bob"}), (std::vector<double>{20.0, 15.0}));
   EXPECT_DOUBLE_EQ(ShareOf(totals, "Anna", 0), 5.0);  // nobody to share among
   EXPECT_DOUBLE_EQ(ShareOf(totals, "Zoe", 2), 15.0);  // a name not asked for counts as 0

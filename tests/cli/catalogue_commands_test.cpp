@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "database/database_lock.h"
+#include "database/sections.h"
 #include "tests/support/cli_fixture.h"
 
 namespace kestrune::testing {
@@ -65,6 +66,30 @@ TEST_F(CatalogueCommands, ReadersWorkBesideTheWriterAndWaitForAChangeInFlight) {
   ASSERT_EQ(held, 'y');
   EXPECT_EQ(Ok({"categories"}), "Car\nFood\nTea\n");
   waitpid(child, nullptr, 0);
+}
+
+// Milk has no file and Car's lacks its sections: beside a writer a reader reads them as
+// empty and says so once, the check leaves them, and a reader alone repairs them.
+TEST_F(CatalogueCommands, AReaderRepairsOnlyAsTheOneWriterAndTheCheckNever) {
+  const std::string car = Read("categories/Car.txt");
+  {
+    DatabaseLock writer;
+    ASSERT_TRUE(writer.Acquire(work.path() + "/data/BASE").ok());
+    const ProcessResult beside = Cli({"person-totals", "Food", "Milk"});
+    EXPECT_EQ(beside.out, "Anna\t0.00\nBob\t0.00\nfor all\t0.00\n");
+    EXPECT_EQ(beside.err,
+              "The book is in use or read-only: missing files and sections read as empty.\n");
+  }
+  Cli({"check"});
+  EXPECT_FALSE(work.Exists("data/BASE/items/Food Milk.txt"));
+  EXPECT_EQ(Read("categories/Car.txt"), car);
+  const ProcessResult alone = Cli({"months"});
+  EXPECT_EQ(alone.err, "");
+  EXPECT_EQ(Read("items/Food Milk.txt"), NewItemTotalsFile());
+  EXPECT_EQ(Read("categories/Car.txt"), car +
+                                            "\nbegin all category expenses\n"
+                                            "end all category expenses\n"
+                                            "begin persons expenses\nend persons expenses");
 }
 
 TEST_F(CatalogueCommands, UnknownNamesBadKeysAndBadUsageAreRefusedWithoutTouchingFiles) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/database_fixture.h"
+#include "tests/support/failing_file_system.h"
 
 namespace kestrune::testing {
 namespace {
@@ -86,6 +87,29 @@ TEST_F(LoadingTest, MissingIndexesArePromptedInOrderAndCreatedEmpty) {
   }
 }
 
+TEST_F(LoadingTest, UnreadableFilesAreNamedInTheResultAndNeverReplaced) {
+  WriteEmptyIndexes();
+  Write("KSDBCategories.txt", "Car");
+  Write("categories/Car.txt", CategoryFile("Car", {}));
+  Write("KSDBPersons.txt", "Anna");
+  Write("persons/Anna.txt", "Anna\n mother");
+  FailingFileSystem fs;
+  fs.unreadable = {base() + "/categories/Car.txt", base() + "/persons/Anna.txt"};
+  ExpenseDatabase book(fs);
+  RecordingPrompt prompt(PromptAnswer::kCreateNewFile);
+  const LoadResult loaded = book.LoadDatabase(base(), prompt);
+  EXPECT_EQ(loaded, LoadOutcome::kLoaded);
+  EXPECT_EQ(loaded.failures, (Strings{"Can't read " + base() + "/categories/Car.txt: unreadable",
+                                      "Can't read " + base() + "/persons/Anna.txt: unreadable"}));
+  EXPECT_EQ(book.GetCategoryNames(), Strings{});
+  EXPECT_EQ(book.GetPersonNames(), Strings{"Anna"});
+  fs.unreadable.insert(book.PersonIndexPath());
+  const LoadResult stopped = book.LoadDatabase(base(), prompt);
+  EXPECT_EQ(stopped, LoadOutcome::kExit);
+  EXPECT_EQ(stopped.failures.back(), "Can't read " + book.PersonIndexPath() + ": unreadable");
+  EXPECT_EQ(Read("KSDBPersons.txt"), "Anna");
+}
+
 TEST_F(LoadingTest, ExitAtTheFirstPromptStopsBeforePersonsAndMonths) {
   Write("KSDBPersons.txt", "Anna");
   RecordingPrompt prompt(PromptAnswer::kExit);
@@ -103,6 +127,7 @@ TEST_F(LoadingTest, LookupsByPosition) {
   Write("KSDBPersons.txt", "Anna\nBob");
   Write("persons/Anna.txt", "Anna\n ");
   Write("persons/Bob.txt", "Bob\n ");
+  Write("KSDBMonths.txt", "2003 December\n2004 February\n2004 January\n");
   Load();
   EXPECT_EQ(db.GetCategoryNameAt(0), "Car");
   EXPECT_EQ(db.GetCategoryNameAt(2), "");
@@ -120,6 +145,9 @@ TEST_F(LoadingTest, LookupsByPosition) {
   EXPECT_FALSE(db.ItemExists("Car", "Milk"));
   EXPECT_TRUE(db.HasCategories());
   EXPECT_TRUE(db.HasPersons());
+  EXPECT_EQ(db.MonthKeyAt(0), "2004 February");
+  EXPECT_EQ(db.MonthKeyAt(2), "2003 December");
+  EXPECT_EQ(db.MonthKeyAt(-5), "all months");
 }
 
 TEST_F(LoadingTest, ABlankCategoryMakesTheCatalogueCountAsEmpty) {
@@ -132,16 +160,6 @@ TEST_F(LoadingTest, ABlankCategoryMakesTheCatalogueCountAsEmpty) {
   Write("categories/Blank.txt", CategoryFile(" ", {}));
   Load();
   EXPECT_FALSE(db.HasCategories());
-}
-
-TEST_F(LoadingTest, MonthKeysByPosition) {
-  WriteEmptyIndexes();
-  Write("KSDBMonths.txt", "2003 December\n2004 February\n2004 January\n");
-  Load();
-  EXPECT_EQ(db.MonthKeyAt(0), "2004 February");
-  EXPECT_EQ(db.MonthKeyAt(2), "2003 December");
-  EXPECT_EQ(db.MonthKeyAt(-1), "all months");
-  EXPECT_EQ(db.MonthKeyAt(-5), "all months");
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(MaintenanceTest, RenamingACategoryMovesEveryItemFileWithItsTotals) {
   EXPECT_TRUE(Read("categories/Meals.txt").starts_with("Meals\ndaily\nbegin item list\n"));
   EXPECT_EQ(Read("KSDBCategories.txt"), "Meals");
   EXPECT_EQ(db.GetCategoryNames(), Strings{"Meals"});
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Meals"), 17.5);
+  EXPECT_EQ(db.CategoryMonthTotal("all months", "Meals").value, 1750);
   EXPECT_EQ(CheckTotals(db), Strings{});
 }
 
@@ -94,8 +94,8 @@ TEST_F(MaintenanceTest, EditingOnlyTheItemInformationMovesItsLineAndKeepsTotals)
   ASSERT_TRUE(db.EditItem("Food", "Milk", "Food", "Milk", "2 l").ok());
   const std::string category = Read("categories/Food.txt");
   EXPECT_TRUE(category.starts_with("Food\n \nbegin item list\nMilk|2 l\nBread|\nend item list\n"));
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 15.5);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 17.5);
+  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Milk").value, 1550);
+  EXPECT_EQ(db.CategoryMonthTotal("all months", "Food").value, 1750);
   EXPECT_EQ(CheckTotals(db), Strings{});
 }
 
@@ -194,7 +194,7 @@ TEST_F(MaintenanceTest, DeletingAPersonTakesTheirPurchasesOutAndKeepsForAll) {
                    "person: for all", " 3.00", "month: 2004 January", "person: for all", " 3.00",
                    "end persons expenses", "begin purchase list", "2004|January|06|for all|b| 3.00",
                    "end purchase list"}));
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 5.0);
+  EXPECT_EQ(db.CategoryMonthTotal("all months", "Food").value, 500);
   EXPECT_EQ(Read("KSDBPersons.txt"), "Bob");
   EXPECT_FALSE(Exists("persons/Anna.txt"));
   EXPECT_EQ(CheckTotals(db), Strings{});

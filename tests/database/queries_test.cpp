@@ -1,10 +1,13 @@
-// Totals and purchases read from the expense sections, and the repairs the queries make.
+// Totals and purchases read from the expense sections without writing, and the one repair
+// step that makes real what the queries read as empty.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "database/sections.h"
 #include "tests/support/database_fixture.h"
+#include "tests/support/failing_file_system.h"
 
 namespace kestrune::testing {
 namespace {
@@ -23,23 +26,29 @@ class QueriesTest : public DatabaseTest {
   void WriteFood(const Strings& totals, const Strings& persons = {}) {
     Write("categories/Food.txt", CategoryFile("Food", {"Milk|"}, totals, persons));
   }
-  PersonTotals Everyone() const { return {{"Anna", 0.0}, {"Bob", 0.0}, {"for all", 0.0}}; }
+  PersonTotals Everyone() const { return {{"Anna", 0}, {"Bob", 0}, {"for all", 0}}; }
+  // Every file of the book with its bytes (the work folder's locks and temporaries aside).
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(base())) {
+      const std::string path = entry.path().string().substr(base().size() + 1);
+      if (!path.starts_with(".kestrune")) files[path] = entry.is_regular_file() ? Read(path) : "";
+    }
+    return files;
+  }
 };
 
 TEST_F(QueriesTest, MonthTotalsTakeTheLineAfterTheLastMatchingKeyInsideTheSection) {
-  Write("categories/Food.txt",
-        Lines({"Food", " ", "2004 May", "99.00", "begin all category expenses", "all months",
-               "30.00", "2004 January", "12.50", "2004 January", "17.50", "2004 March",
-               "end all category expenses", "2004 June", " 1.00", "begin persons expenses",
-               "end persons expenses"}));
+  Write(
+      "categories/Food.txt",
+      Lines({"Food", " ", "2004 May", "99.00", "begin all category expenses", "all months", "30.00",
+             "2004 January", "12.50", "2004 January", "17.50", "end all category expenses",
+             "2004 June", " 1.00", "begin persons expenses", "end persons expenses"}));
   Load();
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("all months", "Food"), 30.0);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("2004 January", "Food"), 17.5);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("2004 March", "Food"), 0.0);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("2004 May", "Food"), 0.0);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("2004 June", "Food"), 0.0);
-  EXPECT_DOUBLE_EQ(db.CategoryMonthTotal("2005 June", "Food"), 0.0);
-  EXPECT_TRUE(db.TakeWriteFailures().empty());
+  EXPECT_EQ(db.CategoryMonthTotal("2004 January", "Food").value, 1750);
+  for (const char* outside : {"2004 May", "2004 June"}) {
+    EXPECT_EQ(db.CategoryMonthTotal(outside, "Food").value, 0) << outside;
+  }
 }
 
 TEST_F(QueriesTest, PersonTotalsReadOnlyTheWantedBlockAndOnlyMappedPersons) {
@@ -48,14 +57,14 @@ TEST_F(QueriesTest, PersonTotalsReadOnlyTheWantedBlockAndOnlyMappedPersons) {
            " 6.00", "month: 2004 January", "person: Anna", " 2.50", "person: Bob", " 1.00"});
   Load();
   PersonTotals all = Everyone();
-  db.CategoryPersonTotals("all months", "Food", all);
-  EXPECT_EQ(all, (PersonTotals{{"Anna", 12.5}, {"Bob", 0.0}, {"for all", 6.0}}));
-  PersonTotals january = {{"Anna", 0.0}, {"Bob", 7.0}};
-  db.CategoryPersonTotals("2004 January", "Food", january);
-  EXPECT_EQ(january, (PersonTotals{{"Anna", 2.5}, {"Bob", 1.0}}));
-  PersonTotals february = {{"Anna", 3.0}};
-  db.CategoryPersonTotals("2004 February", "Food", february);
-  EXPECT_EQ(february, (PersonTotals{{"Anna", 3.0}}));
+  EXPECT_TRUE(db.CategoryPersonTotals("all months", "Food", all).ok());
+  EXPECT_EQ(all, (PersonTotals{{"Anna", 1250}, {"Bob", 0}, {"for all", 600}}));
+  PersonTotals january = {{"Anna", 0}, {"Bob", 700}};
+  EXPECT_TRUE(db.CategoryPersonTotals("2004 January", "Food", january).ok());
+  EXPECT_EQ(january, (PersonTotals{{"Anna", 250}, {"Bob", 100}}));
+  PersonTotals february = {{"Anna", 300}};
+  EXPECT_TRUE(db.CategoryPersonTotals("2004 February", "Food", february).ok());
+  EXPECT_EQ(february, (PersonTotals{{"Anna", 300}}));
 }
 
 TEST_F(QueriesTest, ItemTotalsAndPurchasesByMonth) {
@@ -68,23 +77,18 @@ TEST_F(QueriesTest, ItemTotalsAndPurchasesByMonth) {
              "2004|January|05|Anna|bread|12.50", "2003|December|31|Bob|| 3.50",
              "1999|May|01|Bob|not in the index| 1.00", "end purchase list"}));
   Load();
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 17.0);
+  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Milk").value, 1700);
   PersonTotals totals = Everyone();
-  db.ItemPersonTotals("all months", "Food", "Milk", totals);
-  EXPECT_EQ(totals, (PersonTotals{{"Anna", 12.5}, {"Bob", 4.5}, {"for all", 0.0}}));
+  EXPECT_TRUE(db.ItemPersonTotals("all months", "Food", "Milk", totals).ok());
+  EXPECT_EQ(totals, (PersonTotals{{"Anna", 1250}, {"Bob", 450}, {"for all", 0}}));
 
   std::vector<PurchaseRecord> all;
-  db.ItemPurchases("all months", "Food", "Milk", all);
+  EXPECT_TRUE(db.ItemPurchases("all months", "Food", "Milk", all).ok());
   ASSERT_EQ(all.size(), 3u);
   EXPECT_EQ(all[1], (PurchaseRecord{"2003", "December", "31", "Bob", "", " 3.50"}));
   EXPECT_EQ(all[2].information, "not in the index");
-
-  std::vector<PurchaseRecord> january;
-  db.ItemPurchases("2004 January", "Food", "Milk", january);
-  ASSERT_EQ(january.size(), 1u);
-  EXPECT_EQ(FormatPurchaseLine(january[0]), "2004|January|05|Anna|bread|12.50");
-  std::vector<PurchaseRecord> none;
-  db.ItemPurchases("January 2004", "Food", "Milk", none);
+  std::vector<PurchaseRecord> none;  // a key not written as the files write it
+  EXPECT_TRUE(db.ItemPurchases("January 2004", "Food", "Milk", none).ok());
   EXPECT_TRUE(none.empty());
 }
 
@@ -94,53 +98,65 @@ TEST_F(QueriesTest, PurchaseLinesSplitAtTheFirstFiveBars) {
   EXPECT_EQ(ParsePurchaseLine("2004|May"), (PurchaseRecord{"2004", "May", "", "", "", ""}));
 }
 
-TEST_F(QueriesTest, MissingFilesAreCreatedFromTheirSkeletons) {
-  WriteFood({});
-  Load();
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 0.0);
-  EXPECT_EQ(Read("items/Food Milk.txt"),
-            "begin all item expenses\nend all item expenses\n"
-            "begin persons expenses\nend persons expenses");
-  std::vector<PurchaseRecord> purchases;
-  db.ItemPurchases("all months", "Food", "Bread", purchases);
-  EXPECT_EQ(Read("items/Food Bread.txt"),
-            "begin all item expenses\nend all item expenses\nbegin persons expenses\n"
-            "end persons expenses\nbegin purchase list\nend purchase list");
+// Food's file lacks its sections, Milk has no file, Bread's lacks the person totals and
+// Jam's cannot be read.
+class IncompleteBookTest : public QueriesTest {
+ protected:
+  void SetUp() override {
+    QueriesTest::SetUp();
+    Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nBread|\nJam|\nend item list");
+    Write("items/Food Bread.txt",
+          "begin all item expenses\nall months\n 2.00\n"
+          "end all item expenses");
+    Write("items/Food Jam.txt", "begin all item expenses\nend all item expenses");
+    fs.unreadable.insert(base() + "/items/Food Jam.txt");
+    ASSERT_EQ(book.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
+  }
+  FailingFileSystem fs;
+  ExpenseDatabase book{fs};
+  RecordingPrompt prompt{PromptAnswer::kExit};
+};
 
-  std::filesystem::remove(base() + "/categories/Food.txt");
+TEST_F(IncompleteBookTest, QueriesReadMissingPartsAsEmptyReportUnreadableFilesAndWriteNothing) {
+  const auto before = Snapshot();
+  for (const char* item : {"Milk", "Bread"}) {
+    PersonTotals totals = Everyone();
+    std::vector<PurchaseRecord> purchases;
+    EXPECT_TRUE(book.ItemPersonTotals("all months", "Food", item, totals).ok());
+    EXPECT_TRUE(book.ItemPurchases("all months", "Food", item, purchases).ok());
+    EXPECT_EQ(totals, Everyone());
+    EXPECT_TRUE(purchases.empty());
+  }
+  EXPECT_EQ(book.ItemMonthTotal("all months", "Food", "Bread").value, 200);
+  EXPECT_EQ(book.ItemMonthTotal("all months", "Food", "Milk").value, 0);
+  EXPECT_EQ(book.CategoryMonthTotal("all months", "Food").value, 0);
+  const Result<Cents> jam = book.ItemMonthTotal("all months", "Food", "Jam");
+  EXPECT_EQ(jam.status.message(), "Can't read " + base() + "/items/Food Jam.txt: unreadable");
   PersonTotals totals = Everyone();
-  db.CategoryPersonTotals("all months", "Food", totals);
+  EXPECT_FALSE(book.ItemPersonTotals("all months", "Food", "Jam", totals).ok());
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(IncompleteBookTest, RepairMakesWhatTheQueriesReadAsEmptyInOneChange) {
+  const auto before = Snapshot();
+  fs.fail_after = 1;  // the second file of the change cannot be written
+  EXPECT_FALSE(book.RepairBook().ok());
+  EXPECT_EQ(Snapshot(), before);
+
+  fs.fail_after = 1 << 30;
+  RepairReport report;
+  ASSERT_TRUE(book.RepairBook(&report).ok());
+  EXPECT_EQ(report.repaired.size(), 3u);
   EXPECT_EQ(Read("categories/Food.txt"),
-            "Food\n \nbegin all category expenses\nend all category expenses\n"
+            "Food\n \nbegin item list\nMilk|\nBread|\nJam|\nend item list\n"
+            "begin all category expenses\nend all category expenses\n"
             "begin persons expenses\nend persons expenses");
-  EXPECT_EQ(totals, Everyone());
-}
-
-TEST_F(QueriesTest, AMissingSectionIsAppendedEmpty) {
-  WriteFood({});
-  Write("items/Food Milk.txt", "begin all item expenses\nend all item expenses");
-  Load();
-  PersonTotals totals = Everyone();
-  db.ItemPersonTotals("all months", "Food", "Milk", totals);
-  std::vector<PurchaseRecord> purchases;
-  db.ItemPurchases("all months", "Food", "Milk", purchases);
-  const std::string repaired =
-      "begin all item expenses\nend all item expenses\nbegin persons expenses\n"
-      "end persons expenses\nbegin purchase list\nend purchase list";
-  EXPECT_EQ(Read("items/Food Milk.txt"), repaired);
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 0.0);
-  EXPECT_EQ(Read("items/Food Milk.txt"), repaired);  // nothing more appended
-}
-
-TEST_F(QueriesTest, RepairsThatCannotBeWrittenAreReported) {
-  WriteFood({});
-  Load();
-  std::filesystem::remove_all(base() + "/items");
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Milk"), 0.0);
-  const Strings failures = db.TakeWriteFailures();
-  ASSERT_EQ(failures.size(), 1u);
-  EXPECT_NE(failures[0].find("Food Milk.txt"), std::string::npos);
-  EXPECT_TRUE(db.TakeWriteFailures().empty());
+  EXPECT_EQ(Read("items/Food Milk.txt"), NewItemTotalsFile());
+  EXPECT_EQ(Read("items/Food Bread.txt"),
+            "begin all item expenses\nall months\n 2.00\nend all item expenses\n"
+            "begin persons expenses\nend persons expenses");
+  EXPECT_EQ(Read("items/Food Jam.txt"), "begin all item expenses\nend all item expenses");
+  EXPECT_TRUE(book.RepairsNeeded().empty());
 }
 
 }  // namespace

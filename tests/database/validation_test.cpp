@@ -99,32 +99,28 @@ TEST_F(ValidationTest, ARefusalSaysWhatIsWrong) {
 }
 
 TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
-  const std::pair<const char*, double> sums[] = {{" 12,50 ", 12.5},
-                                                 {"12.5", 12.5},
-                                                 {"1.234,50", 1234.5},
-                                                 {"1,234.50", 1234.5},
-                                                 {"1 234,50", 1234.5},
-                                                 {"1\xC2\xA0"
-                                                  "234",
-                                                  1234},
-                                                 {"1,234", 1.234},
-                                                 {"-4", -4},
-                                                 {",5", 0.5}};
-  for (const auto& [text, value] : sums) EXPECT_EQ(ReadTypedSum(text, "").value, value) << text;
-  EXPECT_EQ(ReadTypedSum("1,234", ",").value, 1234.0);
-  EXPECT_EQ(ReadTypedSum("1.234.567", ".").value, 1234567.0);
+  const std::pair<const char*, Cents> sums[] = {
+      {" 12,50 ", 1250},    {"12.5", 1250}, {"1.234,50", 123450}, {"1,234.50", 123450},
+      {"1 234,50", 123450}, {"1,234", 123}, {"-4", -400},         {",5", 50}};
+  for (const auto& [text, cents] : sums) EXPECT_EQ(ReadTypedSum(text, "").cents, cents) << text;
+  EXPECT_EQ(ReadTypedSum("1,234", ",").cents, 123400);
+  EXPECT_EQ(ReadTypedSum("1.234.567", ".").cents, 123456700);
+  EXPECT_EQ(ReadTypedSum("1\u00A0234", "").cents, 123400);  // a no-break space groups
   const std::pair<const char*, const char*> refused[] = {
       {"12abc", "abc"},  {"1,2,3", ",2,3"},     {"2e9", "e9"}, {"nan", "nan"},
       {"12, 50", " 50"}, {"1.234,5.6", ",5.6"}, {"-", "-"},    {"", ""}};
   for (const auto& [text, rest] : refused) {
     const TypedSum typed = ReadTypedSum(text, "");
-    EXPECT_FALSE(typed.value) << text;
+    EXPECT_FALSE(typed.cents) << text;
     EXPECT_EQ(typed.not_understood, rest) << text;
   }
   const Status status = CheckTypedSum("12abc", "", "Please type purchase summ.").status;
   EXPECT_EQ(status.message(), "Please type purchase summ.");
   EXPECT_EQ(status.detail(), "\"abc\" is not part of a sum.");
   EXPECT_EQ(CheckTypedSum("2.000.000.000", ".", "x").status.message(), kSumOutOfRange);
+  // A typed sum rounds to the cent once, before it is checked.
+  EXPECT_EQ(CheckTypedSum("0,004", "", "x").status.message(), "x");
+  EXPECT_EQ(CheckTypedSum("1000000000,004", "", "x").sum, kLargestSum);
 }
 
 TEST(OneLineInformation, LineBreaksBecomeBlanks) {

@@ -58,20 +58,20 @@ class SharesTest : public DatabaseTest {
 TEST_F(SharesTest, WhatWasBoughtForAllIsSharedEquallyAmongThePersons) {
   WritePersons("Anna");
   Load();
-  EXPECT_EQ(Rows(PersonPageText(db, "Anna", -1)),
+  EXPECT_EQ(Rows(PersonPageText(db, "Anna", -1).value),
             (Cells{{"Food", "", "10.00"}, {"expenses:  10.00"}}));
   WritePersons("Anna\nBob");
   Load();
-  EXPECT_EQ(Rows(PersonPageText(db, "Bob", -1)),
+  EXPECT_EQ(Rows(PersonPageText(db, "Bob", -1).value),
             (Cells{{"Food", "", "5.00"}, {"expenses:  5.00"}}));
-  EXPECT_EQ(Rows(PersonItemsPageText(db, "Anna", -1)),
+  EXPECT_EQ(Rows(PersonItemsPageText(db, "Anna", -1).value),
             (Cells{{"Milk", "Food", "5.00"}, {"expenses:  5.00"}}));
 }
 
 TEST_F(SharesTest, WithNoPersonsThereIsNoShareToAdd) {
   // No person can be selected then; a page asked for anyway must not divide by zero.
   Load();
-  EXPECT_EQ(Rows(PersonItemsPageText(db, "Anna", -1)),
+  EXPECT_EQ(Rows(PersonItemsPageText(db, "Anna", -1).value),
             (Cells{{"Milk", "Food", "0.00"}, {"expenses:  0.00"}}));
 }
 
@@ -103,7 +103,7 @@ class EscapingTest : public DatabaseTest {
 TEST_F(EscapingTest, PagesShowNamesAndTextsAsTypedAndEncodeLinkTargets) {
   const std::string category_href = "R&D <\"%231\" 50%25>";
   const std::string item_href = "A&B <\"%232%3F\" 5%25>";
-  const std::string item_page = ItemPageText(db, kCategory, kItem, -1);
+  const std::string item_page = ItemPageText(db, kCategory, kItem, -1).value;
   EXPECT_EQ(
       Table(item_page).at(1),
       (std::vector<std::string>{"02  May  2004", "a/b\\c #1 ?x 5% <i>", "3.50 <&>", kPerson, ""}));
@@ -113,7 +113,7 @@ TEST_F(EscapingTest, PagesShowNamesAndTextsAsTypedAndEncodeLinkTargets) {
   EXPECT_NE(text.find(kItem), std::string::npos);
   EXPECT_NE(text.find("x < y & \"z\""), std::string::npos);
 
-  const std::string category_page = CategoryPageText(db, kCategory, -1);
+  const std::string category_page = CategoryPageText(db, kCategory, -1).value;
   EXPECT_EQ(Rows(category_page), (Cells{{kItem, "x < y & \"z\"", "3.50 <&>"},
                                         {"Tea", "", "0.00 <&>"},
                                         {"expenses:  0.00 <&>"}}));
@@ -121,7 +121,7 @@ TEST_F(EscapingTest, PagesShowNamesAndTextsAsTypedAndEncodeLinkTargets) {
   EXPECT_EQ(rows[rows.size() - 2][0].links.at(0), category_href + "%2F" + item_href);
   EXPECT_EQ(rows.back()[0].links.at(0), category_href + "%2F Tea%20");
 
-  const std::string person_page = PersonItemsPageText(db, kPerson, -1);
+  const std::string person_page = PersonItemsPageText(db, kPerson, -1).value;
   EXPECT_NE(HtmlText(person_page).find("<b>boss</b>"), std::string::npos);
   EXPECT_EQ(Table(person_page).at(1).at(1), kCategory);
   EXPECT_EQ(ReadTableRows(person_page).back()[0].links.at(0), category_href);

@@ -144,7 +144,7 @@ long Cents(const std::string& shown) {
 // The item page of all months is the contract with the readers of existing books: its
 // bytes are kept whole in a file.
 TEST_F(PageWritersTest, ItemPageIsKeptByteForByte) {
-  EXPECT_EQ(ItemPageText(db, "Food", "Milk", -1),
+  EXPECT_EQ(ItemPageText(db, "Food", "Milk", -1).value,
             FileText(std::string(KESTRUNE_PAGES_TEST_DATA) + "/item_page.html"));
 }
 
@@ -153,15 +153,15 @@ TEST_F(PageWritersTest, ItemPageListsPurchasesByMonthAndDayWhateverTheYearWithTh
   const std::vector<std::string> january20 = {"20  January  2004", "big pack", "12.00 EUR", "Bob"};
   const std::vector<std::string> january5 = {"05  January  2004", "two bottles", "3.50 EUR",
                                              "Anna"};
-  EXPECT_TRUE(PageShows(ItemPageText(db, "Food", "Milk", -1), "25.50 EUR",
+  EXPECT_TRUE(PageShows(ItemPageText(db, "Food", "Milk", -1).value, "25.50 EUR",
                         {december, january20, january5}));
-  const std::string january = ItemPageText(db, "Food", "Milk", 0);
+  const std::string january = ItemPageText(db, "Food", "Milk", 0).value;
   EXPECT_TRUE(PageShows(january, "15.50 EUR", {january20, january5}));
   const HtmlRow row = ReadTableRows(january).back();
   EXPECT_EQ(row.back().links,
             (std::vector<std::string>{"Delete purchase2004|January|05|Anna|two bottles| 3.50",
                                       "Edit purchase2004|January|05|Anna|two bottles| 3.50"}));
-  EXPECT_TRUE(PageShows(ItemPageText(db, "Food", "Bread", 1), "0.00 EUR", {}));
+  EXPECT_TRUE(PageShows(ItemPageText(db, "Food", "Bread", 1).value, "0.00 EUR", {}));
 }
 
 TEST_F(PageWritersTest, ListPagesShowEachEntryWithItsShareAndTheirSum) {
@@ -170,60 +170,53 @@ TEST_F(PageWritersTest, ListPagesShowEachEntryWithItsShareAndTheirSum) {
     std::vector<std::vector<std::string>> rows;
   };
   const Case cases[] = {
-      {CategoryPageText(db, "Food", -1),
+      {CategoryPageText(db, "Food", -1).value,
        "29.50 EUR",
        {{"Milk", "1 l, organic", "25.50 EUR"}, {"Bread", "", "4.00 EUR"}}},
-      {CategoryPageText(db, "Food", 1),
+      {CategoryPageText(db, "Food", 1).value,
        "10.00 EUR",
        {{"Milk", "1 l, organic", "10.00 EUR"}, {"Bread", "", "0.00 EUR"}}},
-      {CategoryPageText(db, "Home", -1), "0.00 EUR", {}},
+      {CategoryPageText(db, "Home", -1).value, "0.00 EUR", {}},
       // Anna: 3.50 of her own and half of 14.00 bought for all.
-      {PersonPageText(db, "Anna", -1),
+      {PersonPageText(db, "Anna", -1).value,
        "10.50 EUR",
        {{"Food", "daily food", "10.50 EUR"}, {"Home", "", "0.00 EUR"}}},
       // Bob in January 2004: 12.00 and half of 4.00.
-      {PersonPageText(db, "Bob", 0),
+      {PersonPageText(db, "Bob", 0).value,
        "14.00 EUR",
        {{"Food", "daily food", "14.00 EUR"}, {"Home", "", "0.00 EUR"}}},
-      {PersonItemsPageText(db, "Anna", -1),
+      {PersonItemsPageText(db, "Anna", -1).value,
        "10.50 EUR",
        {{"Milk", "Food", "8.50 EUR"}, {"Bread", "Food", "2.00 EUR"}}},
-      {ItemStatisticsPageText(db, -1),
+      {ItemStatisticsPageText(db, -1).value,
        "",
        {{"Milk", "1 l, organic", "25.50 EUR"}, {"Bread", "", "4.00 EUR"}}},
-      {ItemStatisticsPageText(db, 1),
+      {ItemStatisticsPageText(db, 1).value,
        "",
        {{"Milk", "1 l, organic", "10.00 EUR"}, {"Bread", "", "0.00 EUR"}}},
   };
   for (const Case& c : cases) EXPECT_TRUE(PageShows(c.page, c.total, c.rows)) << c.rows.size();
-  const std::vector<HtmlRow> rows = ReadTableRows(CategoryPageText(db, "Food", -1));
+  const std::vector<HtmlRow> rows = ReadTableRows(CategoryPageText(db, "Food", -1).value);
   EXPECT_EQ(rows[rows.size() - 2][0].links, std::vector<std::string>{"Food%2FMilk"});
   EXPECT_EQ(rows.back()[0].links, std::vector<std::string>{"Food%2FBread"});
 }
 
-TEST_F(PageWritersTest, WritersReplaceThePageFileWithTheirPage) {
-  PosixFileSystem disk;
+// A page is written whole, or not at all: a data file that cannot be read or a full disk is
+// reported and the old page stays.
+TEST_F(PageWritersTest, AWriterReplacesThePageFileOrSaysWhyAndLeavesTheOldOne) {
+  FailingFileSystem page_disk;
   const std::string page_file = work.path() + "/data/temp.tmp";
-  ASSERT_TRUE(WriteItemPage(db, disk, page_file, "Food", "Milk", -1).ok());
-  ASSERT_TRUE(WriteCategoryPage(db, disk, page_file, "Home", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), CategoryPageText(db, "Home", -1));
-  ASSERT_TRUE(WritePersonPage(db, disk, page_file, "Anna", 0).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonPageText(db, "Anna", 0));
-  ASSERT_TRUE(WritePersonItemsPage(db, disk, page_file, "Bob", -1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), PersonItemsPageText(db, "Bob", -1));
-  ASSERT_TRUE(WriteItemStatisticsPage(db, disk, page_file, 1).ok());
-  EXPECT_EQ(work.Read("data/temp.tmp"), ItemStatisticsPageText(db, 1));
-}
-
-TEST_F(PageWritersTest, APageFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
-  work.Write("data/temp.tmp", "old page");
-  FailingFileSystem full_disk;
-  full_disk.fail_after = 0;
-  const Status status =
-      WriteItemPage(db, full_disk, work.path() + "/data/temp.tmp", "Food", "Milk", -1);
-  EXPECT_FALSE(status.ok());
-  EXPECT_EQ(status.message(), "Ups! Cant open data file");
-  EXPECT_EQ(work.Read("data/temp.tmp"), "old page");
+  ASSERT_TRUE(WritePersonItemsPage(db, page_disk, page_file, "Bob", -1).ok());
+  const std::string written = work.Read("data/temp.tmp");
+  EXPECT_EQ(written, PersonItemsPageText(db, "Bob", -1).value);
+  std::filesystem::remove(base() + "/items/Food Milk.txt");
+  std::filesystem::create_directory(base() + "/items/Food Milk.txt");
+  const Status unread = WriteCategoryPage(db, page_disk, page_file, "Food", -1);
+  EXPECT_NE(unread.message().find("items/Food Milk.txt"), std::string::npos) << unread.message();
+  page_disk.fail_after = 0;
+  EXPECT_EQ(WriteCategoryPage(db, page_disk, page_file, "Home", -1).message(),
+            "Ups! Cant open data file");
+  EXPECT_EQ(work.Read("data/temp.tmp"), written);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(SettingsFormTest, WithNoMonthListedNothingIsDeletedOrAsked) {
   EXPECT_TRUE(DeleteMonthAt(form, -1).close);
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(Read("items/Food Bread.txt"), before);
-  EXPECT_DOUBLE_EQ(db.ItemMonthTotal("all months", "Food", "Bread"), 9.0);
+  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 900);
 }
 
 }  // namespace
