@@ -303,9 +303,11 @@ TEST_F(PurchasesTest, RandomRecordsAndDeletesKeepEveryTotalRight) {
                               cents.substr(cents.size() > 2 ? cents.size() - 2 : 0);
       Record(item, std::to_string(2003 + random() % 2) + "|" + months[random() % 3] + "|0" +
                        std::to_string(1 + random() % 9) + "|" + persons[random() % 3] + "|r|" +
-                       FormatFileAmount(ParseAmount(sum)));
+                       FormatFileCents(ParseCents(sum)));
     }
-    if (step % 100 == 99) db.DeleteMonth(db.MonthKeyAt(0)).ok();
+    if (step % 100 == 99) {
+      ASSERT_TRUE(db.DeleteMonth(db.MonthKeyAt(0)).ok());
+    }
   }
   EXPECT_EQ(CheckTotals(db), Strings{});
 }
