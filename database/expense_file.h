@@ -97,6 +97,14 @@ class ExpenseFile {
   // Renames the person in the person totals and in the purchase lines.
   void RenamePerson(const std::string& old_name, const std::string& new_name);
 
+  // Appends at the end of its section (which must be there) as a whole file written at once
+  // has it: a month key and amount pair of the totals, a "month: KEY" block of the person
+  // totals, a person and amount pair to the last block, a purchase line to the list.
+  void AppendMonthTotal(const std::string& key, Cents amount);
+  void AppendBlock(const std::string& key);
+  void AppendPersonTotal(const std::string& person, Cents amount);
+  void AppendPurchase(const PurchaseRecord& purchase);
+
   // Category files: replaces header line `index` (0 the name, 1 the information), adding
   // " " lines up to it.
   void SetHeaderLine(std::size_t index, const std::string& text);

@@ -253,6 +253,23 @@ void ExpenseFile::RenamePerson(const std::string& old_name, const std::string& n
   }
 }
 
+void ExpenseFile::AppendMonthTotal(const std::string& key, Cents amount) {
+  totals_.entries.push_back({Own(key), Own(FormatFileCents(amount))});
+}
+
+void ExpenseFile::AppendBlock(const std::string& key) {
+  persons_.entries.push_back({Own(MonthLine(key)), std::nullopt});
+}
+
+void ExpenseFile::AppendPersonTotal(const std::string& person, Cents amount) {
+  persons_.entries.push_back({Own(PersonLine(person)), Own(FormatFileCents(amount))});
+}
+
+void ExpenseFile::AppendPurchase(const PurchaseRecord& purchase) {
+  SplitPurchases();
+  purchases_.lines.push_back(Own(FormatPurchaseLine(purchase)));
+}
+
 void ExpenseFile::SetHeaderLine(std::size_t index, const std::string& text) {
   while (layout_.size() <= index) layout_.push_back({Part::kLine, " "});
   layout_[index] = {Part::kLine, Own(text)};
