@@ -57,12 +57,18 @@ std::size_t FindLine(std::string_view text, std::size_t from, std::string_view l
 
 class ExpenseFile::Parser {
  public:
-  Parser(ExpenseFile& file, std::string_view text)
-      : file_(file), text_(text), cursor_(text, text.starts_with(kByteOrderMark) ? 3 : 0) {}
+  Parser(const ExpenseFile& file, std::string_view text, std::size_t at)
+      : file_(file), text_(text), cursor_(text, at) {}
 
-  void Run() {
-    if (IsCategory()) Header();
-    for (std::string_view line; cursor_.Next(line);) See(line);
+  // Reads from the start, or from where an earlier reading stopped.
+  void Run(bool start) {
+    if (start && IsCategory()) Header();
+    may_stop_ = start;
+    for (std::string_view line; !stopped_;) {
+      line_start_ = cursor_.at();
+      if (!cursor_.Next(line)) break;
+      See(line);
+    }
   }
 
  private:
@@ -91,6 +97,11 @@ class ExpenseFile::Parser {
     } else if (line == kBeginPersonTotals && !file_.persons_.present) {
       Open(Part::kPersons, file_.persons_, kEndPersonTotals);
     } else if (line == kBeginPurchaseList && !IsCategory() && !file_.purchases_.present) {
+      if (may_stop_ && file_.totals_.ended && file_.persons_.ended) {
+        file_.rest_ = line_start_;
+        file_.purchases_.present = stopped_ = true;
+        return;
+      }
       PurchaseList();
     } else {
       file_.layout_.push_back({Part::kLine, line});
@@ -142,9 +153,12 @@ class ExpenseFile::Parser {
     cursor_.Next(end_line);
   }
 
-  ExpenseFile& file_;
+  const ExpenseFile& file_;
   std::string_view text_;
   Cursor cursor_;
+  bool may_stop_ = false;
+  bool stopped_ = false;
+  std::size_t line_start_ = 0;
   Section* open_ = nullptr;
   const char* end_ = nullptr;
   bool persons_ = false;
@@ -152,7 +166,16 @@ class ExpenseFile::Parser {
 
 ExpenseFile::ExpenseFile(std::string content, SectionMarks totals)
     : content_(std::make_unique<const std::string>(std::move(content))), totals_marks_(totals) {
-  Parser(*this, *content_).Run();
+  Parser(*this, *content_, content_->starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0)
+      .Run(true);
+}
+
+void ExpenseFile::Complete() const {
+  if (!rest_) return;
+  const std::size_t at = *rest_;
+  rest_.reset();
+  purchases_.present = false;
+  Parser(*this, *content_, at).Run(false);
 }
 
 std::string_view ExpenseFile::Own(std::string text) {
@@ -160,6 +183,7 @@ std::string_view ExpenseFile::Own(std::string text) {
 }
 
 std::vector<std::string_view> ExpenseFile::PurchaseLines() const {
+  Complete();
   if (purchases_.split) return purchases_.lines;
   std::vector<std::string_view> lines;
   Cursor cursor(purchases_.text);
@@ -183,6 +207,7 @@ void AppendLine(std::string& out, std::string_view line) {
 }  // namespace
 
 std::string ExpenseFile::Format() const {
+  Complete();
   std::string out;
   out.reserve(content_->size() + 64);
   auto section = [&](const Section& s, std::string_view begin, std::string_view end) {

@@ -33,7 +33,8 @@ struct TotalsChange {
 // "person: NAME" and amount pairs) and, in item files, the purchase list. Every other line is
 // kept where it stood, so Format gives back the file's lines unchanged (each ended by "\n")
 // and edits change only what they name. Amount lines keep their text until an edit writes
-// them ("%5.2f").
+// them ("%5.2f"). What follows the purchase list is read only when asked for (the totals and
+// person totals, once both were read, need nothing past it).
 //
 // A damaged file is read as far as it goes: the first section of each kind counts, later
 // ones are kept as plain lines; a key or person line is paired with the next line unless that
@@ -150,15 +151,20 @@ class ExpenseFile {
   void RewriteAmounts(const ExpenseTables& tables, Cents old_weight, Cents table_weight);
   void EraseBlock(std::string_view key);
   void AppendSection(Part part, Section& section);
+  // Reads what was left after the purchase list; every other part than the totals and the
+  // person totals needs it.
+  void Complete() const;
   Section* SectionOf(SectionMarks marks);
   const Section* SectionOf(SectionMarks marks) const;
 
   std::unique_ptr<const std::string> content_;  // the views point into it and into owned_
   std::deque<std::string> owned_;               // texts the edits made
   SectionMarks totals_marks_;
-  std::vector<Piece> layout_;
-  Section items_, totals_, persons_;
-  PurchaseList purchases_;
+  // The parts, filled in by Complete() (so also when reading) where the reading stopped.
+  mutable std::vector<Piece> layout_;
+  mutable Section items_, totals_, persons_;
+  mutable PurchaseList purchases_;
+  mutable std::optional<std::size_t> rest_;  // where the reading stopped: a purchase list
 };
 
 }  // namespace kestrune

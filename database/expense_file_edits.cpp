@@ -42,6 +42,7 @@ void ExpenseFile::AppendSection(Part part, Section& section) {
 }
 
 void ExpenseFile::EnsureSection(SectionMarks marks) {
+  Complete();
   if (Has(marks)) return;
   if (marks.begin == kPurchaseList.begin) {
     layout_.push_back({Part::kPurchases, {}});
@@ -52,6 +53,7 @@ void ExpenseFile::EnsureSection(SectionMarks marks) {
 }
 
 void ExpenseFile::ChangeTotals(const TotalsChange& change) {
+  Complete();
   const std::optional<std::string_view> created =
       change.create_with ? std::optional(Own(*change.create_with)) : std::nullopt;
   bool all_found = false, key_found = false;
@@ -100,12 +102,14 @@ void ExpenseFile::ChangeTotals(const TotalsChange& change) {
 }
 
 void ExpenseFile::InsertPurchase(const PurchaseRecord& purchase) {
+  Complete();
   if (!purchases_.present) return;
   SplitPurchases();
   purchases_.lines.insert(purchases_.lines.begin(), Own(FormatPurchaseLine(purchase)));
 }
 
 bool ExpenseFile::RemovePurchase(const PurchaseRecord& purchase) {
+  Complete();
   SplitPurchases();
   auto& lines = purchases_.lines;
   const auto found = std::find_if(lines.begin(), lines.end(), [&](std::string_view line) {
@@ -117,6 +121,7 @@ bool ExpenseFile::RemovePurchase(const PurchaseRecord& purchase) {
 }
 
 void ExpenseFile::EraseBlock(std::string_view key) {
+  Complete();
   std::vector<Entry> out;
   bool dropped = false;
   for (const Entry& entry : persons_.entries) {
@@ -127,6 +132,7 @@ void ExpenseFile::EraseBlock(std::string_view key) {
 }
 
 void ExpenseFile::DropMonth(std::string_view key, const std::vector<std::string>& persons) {
+  Complete();
   const Cents total = MonthTotal(key);
   std::map<std::string, Cents, std::less<>> taken;
   for (const std::string& person : persons) taken[person] = 0;
@@ -152,6 +158,7 @@ void ExpenseFile::DropMonth(std::string_view key, const std::vector<std::string>
 }
 
 void ExpenseFile::EmptySections() {
+  Complete();
   totals_.entries.clear();
   persons_.entries.clear();
   purchases_.split = true;
@@ -160,6 +167,7 @@ void ExpenseFile::EmptySections() {
 
 void ExpenseFile::RewriteAmounts(const ExpenseTables& tables, Cents old_weight,
                                  Cents table_weight) {
+  Complete();
   auto rewrite = [&](Entry& entry, Cents amount) {
     if (!entry.amount) return;
     entry.amount =
@@ -176,14 +184,17 @@ void ExpenseFile::RewriteAmounts(const ExpenseTables& tables, Cents old_weight,
 }
 
 void ExpenseFile::ShiftAmounts(const ExpenseTables& tables, int sign) {
+  Complete();
   RewriteAmounts(tables, 1, sign);
 }
 
 void ExpenseFile::SetAmounts(const ExpenseTables& tables) {
+  Complete();
   RewriteAmounts(tables, 0, 1);
 }
 
 void ExpenseFile::MakeRoom(const ExpenseTables& tables) {
+  Complete();
   // The persons of the tables' block `key` that `present` lacks, each with "0".
   auto add_missing = [&](std::vector<Entry>& out, std::string_view key,
                          const std::vector<std::string_view>& present) {
@@ -230,6 +241,7 @@ void ExpenseFile::MakeRoom(const ExpenseTables& tables) {
 }
 
 void ExpenseFile::RemovePerson(const std::string& person, const ExpenseTables& tables) {
+  Complete();
   for (Entry& entry : totals_.entries)
     Shift(entry, -tables.Person(std::string(entry.line), person));
   const std::string line = PersonLine(person);
@@ -240,6 +252,7 @@ void ExpenseFile::RemovePerson(const std::string& person, const ExpenseTables& t
 }
 
 void ExpenseFile::RenamePerson(const std::string& old_name, const std::string& new_name) {
+  Complete();
   const std::string old_line = PersonLine(old_name);
   for (Entry& entry : persons_.entries) {
     if (entry.line == old_line) entry.line = Own(PersonLine(new_name));
@@ -254,28 +267,34 @@ void ExpenseFile::RenamePerson(const std::string& old_name, const std::string& n
 }
 
 void ExpenseFile::AppendMonthTotal(const std::string& key, Cents amount) {
+  Complete();
   totals_.entries.push_back({Own(key), Own(FormatFileCents(amount))});
 }
 
 void ExpenseFile::AppendBlock(const std::string& key) {
+  Complete();
   persons_.entries.push_back({Own(MonthLine(key)), std::nullopt});
 }
 
 void ExpenseFile::AppendPersonTotal(const std::string& person, Cents amount) {
+  Complete();
   persons_.entries.push_back({Own(PersonLine(person)), Own(FormatFileCents(amount))});
 }
 
 void ExpenseFile::AppendPurchase(const PurchaseRecord& purchase) {
+  Complete();
   SplitPurchases();
   purchases_.lines.push_back(Own(FormatPurchaseLine(purchase)));
 }
 
 void ExpenseFile::SetHeaderLine(std::size_t index, const std::string& text) {
+  Complete();
   while (layout_.size() <= index) layout_.push_back({Part::kLine, " "});
   layout_[index] = {Part::kLine, Own(text)};
 }
 
 void ExpenseFile::InsertItemLine(const std::string& item_line) {
+  Complete();
   if (!items_.present) {
     while (layout_.size() < 2) layout_.push_back({Part::kLine, " "});
     layout_.insert(layout_.begin() + 2, {Part::kItemList, {}});
@@ -285,6 +304,7 @@ void ExpenseFile::InsertItemLine(const std::string& item_line) {
 }
 
 void ExpenseFile::DropItem(const std::string& item) {
+  Complete();
   std::erase_if(items_.entries, [&](const Entry& entry) {
     return ParseItemLine(std::string(entry.line)).name == item;
   });

@@ -181,10 +181,12 @@ class ExpenseFile::FaultFinder {
 };
 
 std::optional<SectionFault> ExpenseFile::Fault() const {
+  Complete();
   return FaultFinder(*this).Run();
 }
 
 void ExpenseFile::ReadTables(ExpenseTables& tables, AmountLines* where) const {
+  Complete();
   int line = 1;
   auto count = [&](const Section& section) {
     for (const Entry& entry : section.entries) line += entry.amount ? 2 : 1;
