@@ -35,7 +35,7 @@ class Cursor {
 };
 
 // Whether `next` may be the amount of the key or person line before it.
-bool IsAmountLine(std::string_view next, const char* end) {
+bool IsAmountLine(std::string_view next, std::string_view end) {
   return next != end && !IsSectionLine(next) && !next.starts_with(kMonthPrefix) &&
          !next.starts_with(kPersonPrefix);
 }
@@ -58,7 +58,11 @@ std::size_t FindLine(std::string_view text, std::size_t from, std::string_view l
 class ExpenseFile::Parser {
  public:
   Parser(const ExpenseFile& file, std::string_view text, std::size_t at)
-      : file_(file), text_(text), cursor_(text, at) {}
+      : file_(file),
+        text_(text),
+        cursor_(text, at),
+        totals_begin_(file.totals_marks_.begin),
+        totals_end_(file.totals_marks_.end) {}
 
   // Reads from the start, or from where an earlier reading stopped.
   void Run(bool start) {
@@ -92,8 +96,8 @@ class ExpenseFile::Parser {
 
   void See(std::string_view line) {
     if (open_ != nullptr) return Inside(line);
-    if (line == file_.totals_marks_.begin && !file_.totals_.present) {
-      Open(Part::kTotals, file_.totals_, file_.totals_marks_.end);
+    if (line == totals_begin_ && !file_.totals_.present) {
+      Open(Part::kTotals, file_.totals_, totals_end_);
     } else if (line == kBeginPersonTotals && !file_.persons_.present) {
       Open(Part::kPersons, file_.persons_, kEndPersonTotals);
     } else if (line == kBeginPurchaseList && !IsCategory() && !file_.purchases_.present) {
@@ -108,7 +112,7 @@ class ExpenseFile::Parser {
     }
   }
 
-  void Open(Part part, Section& section, const char* end) {
+  void Open(Part part, Section& section, std::string_view end) {
     file_.layout_.push_back({part, {}});
     section.present = true;
     open_ = &section;
@@ -159,8 +163,10 @@ class ExpenseFile::Parser {
   bool may_stop_ = false;
   bool stopped_ = false;
   std::size_t line_start_ = 0;
+  std::string_view totals_begin_;
+  std::string_view totals_end_;
   Section* open_ = nullptr;
-  const char* end_ = nullptr;
+  std::string_view end_;
   bool persons_ = false;
 };
 

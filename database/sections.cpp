@@ -35,8 +35,13 @@ std::string MonthKeyOf(const PurchaseRecord& purchase) {
 }
 
 bool IsSectionLine(std::string_view line) {
-  for (const SectionMarks& marks : {kCategoryTotals, kItemTotals, kPersonTotals, kPurchaseList}) {
-    if (line == marks.begin || line == marks.end) return true;
+  // Views of the markers, so that a line is compared without measuring them each time.
+  static constexpr std::string_view kMarkers[] = {
+      kBeginCategoryTotals, kEndCategoryTotals, kBeginItemTotals,   kEndItemTotals,
+      kBeginPersonTotals,   kEndPersonTotals,   kBeginPurchaseList, kEndPurchaseList};
+  if (line.empty() || (line[0] != 'b' && line[0] != 'e')) return false;
+  for (std::string_view marker : kMarkers) {
+    if (line == marker) return true;
   }
   return false;
 }

@@ -129,19 +129,6 @@ TEST_F(PurchasesTest, AddMonthOfAKnownMonthLeavesTheIndexAlone) {
   EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January");
 }
 
-TEST_F(PurchasesTest, DeleteThenRecordAgainKeepsAmountsAndMovesTheLineToTheTop) {
-  Record("Milk", "2004|January|05|Anna|a|12.50");
-  Record("Milk", "2004|January|06|Bob|b| 2.00");
-  const std::string category_before = Read("categories/Food.txt");
-  Delete("Milk", "2004|January|05|Anna|a|12.50");
-  Record("Milk", "2004|January|05|Anna|a|12.50");
-  EXPECT_EQ(Read("categories/Food.txt"), category_before);
-  std::vector<PurchaseRecord> purchases;
-  db.ItemPurchases("all months", "Food", "Milk", purchases);
-  ASSERT_EQ(purchases.size(), 2u);
-  EXPECT_EQ(purchases[0], Purchase("2004|January|05|Anna|a|12.50"));
-}
-
 TEST_F(PurchasesTest, DeletingTheOnlyPurchaseOfAMonthLeavesZeroEntries) {
   Record("Milk", "2004|January|05|Anna|a|12.50");
   Delete("Milk", "2004|January|05|Anna|a|12.50");
