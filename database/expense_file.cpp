@@ -64,10 +64,12 @@ class ExpenseFile::Parser {
         totals_begin_(file.totals_marks_.begin),
         totals_end_(file.totals_marks_.end) {}
 
-  // Reads from the start, or from where an earlier reading stopped.
-  void Run(bool start) {
+  // Reads from the start, or from where an earlier reading stopped, up to the end or to the
+  // first stop allowed: right after the totals, or at a purchase list after both totals.
+  void Run(bool start, bool after_totals, bool at_purchases) {
     if (start && IsCategory()) Header();
-    may_stop_ = start;
+    stop_after_totals_ = after_totals;
+    stop_at_purchases_ = at_purchases;
     for (std::string_view line; !stopped_;) {
       line_start_ = cursor_.at();
       if (!cursor_.Next(line)) break;
@@ -101,9 +103,9 @@ class ExpenseFile::Parser {
     } else if (line == kBeginPersonTotals && !file_.persons_.present) {
       Open(Part::kPersons, file_.persons_, kEndPersonTotals);
     } else if (line == kBeginPurchaseList && !IsCategory() && !file_.purchases_.present) {
-      if (may_stop_ && file_.totals_.ended && file_.persons_.ended) {
+      if (stop_at_purchases_ && file_.totals_.ended && file_.persons_.ended) {
         file_.rest_ = line_start_;
-        file_.purchases_.present = stopped_ = true;
+        file_.persons_read_ = file_.purchases_.present = stopped_ = true;
         return;
       }
       PurchaseList();
@@ -123,6 +125,8 @@ class ExpenseFile::Parser {
   void Inside(std::string_view line) {
     if (line == end_) {
       open_->ended = true;
+      stopped_ = stop_after_totals_ && open_ == &file_.totals_;
+      if (stopped_) file_.rest_ = cursor_.at();
       open_ = nullptr;
       return;
     }
@@ -160,7 +164,8 @@ class ExpenseFile::Parser {
   const ExpenseFile& file_;
   std::string_view text_;
   Cursor cursor_;
-  bool may_stop_ = false;
+  bool stop_after_totals_ = false;
+  bool stop_at_purchases_ = false;
   bool stopped_ = false;
   std::size_t line_start_ = 0;
   std::string_view totals_begin_;
@@ -173,15 +178,23 @@ class ExpenseFile::Parser {
 ExpenseFile::ExpenseFile(std::string content, SectionMarks totals)
     : content_(std::make_unique<const std::string>(std::move(content))), totals_marks_(totals) {
   Parser(*this, *content_, content_->starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0)
-      .Run(true);
+      .Run(true, true, true);
+}
+
+void ExpenseFile::ReadPersons() const {
+  if (!rest_ || persons_read_) return;
+  const std::size_t at = *rest_;
+  rest_.reset();
+  Parser(*this, *content_, at).Run(false, false, true);
 }
 
 void ExpenseFile::Complete() const {
+  ReadPersons();
   if (!rest_) return;
   const std::size_t at = *rest_;
   rest_.reset();
   purchases_.present = false;
-  Parser(*this, *content_, at).Run(false);
+  Parser(*this, *content_, at).Run(false, false, false);
 }
 
 std::string_view ExpenseFile::Own(std::string text) {
@@ -265,6 +278,7 @@ ExpenseFile::Section* ExpenseFile::SectionOf(SectionMarks marks) {
 }
 
 bool ExpenseFile::Has(SectionMarks section) const {
+  if (section.begin != totals_marks_.begin) ReadPersons();
   if (section.begin == kPurchaseList.begin) return purchases_.present;
   const Section* found = SectionOf(section);
   return found != nullptr && found->present;
@@ -279,6 +293,7 @@ Cents ExpenseFile::MonthTotal(std::string_view key) const {
 
 std::vector<std::pair<std::string_view, Cents>> ExpenseFile::PersonAmounts(
     std::string_view key) const {
+  ReadPersons();
   std::vector<std::pair<std::string_view, Cents>> amounts;
   bool wanted = false;
   for (const Entry& entry : persons_.entries) {

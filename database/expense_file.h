@@ -33,8 +33,8 @@ struct TotalsChange {
 // "person: NAME" and amount pairs) and, in item files, the purchase list. Every other line is
 // kept where it stood, so Format gives back the file's lines unchanged (each ended by "\n")
 // and edits change only what they name. Amount lines keep their text until an edit writes
-// them ("%5.2f"). What follows the purchase list is read only when asked for (the totals and
-// person totals, once both were read, need nothing past it).
+// them ("%5.2f"). Reading stops after the totals and goes on only as far as a question needs:
+// the person totals, then what follows the purchase list (none of the totals need it).
 //
 // A damaged file is read as far as it goes: the first section of each kind counts, later
 // ones are kept as plain lines; a key or person line is paired with the next line unless that
@@ -151,8 +151,9 @@ class ExpenseFile {
   void RewriteAmounts(const ExpenseTables& tables, Cents old_weight, Cents table_weight);
   void EraseBlock(std::string_view key);
   void AppendSection(Part part, Section& section);
-  // Reads what was left after the purchase list; every other part than the totals and the
-  // person totals needs it.
+  // Reads on where the reading stopped: up to the person totals (ReadPersons) or to the end
+  // (Complete, which every part but the totals and the person totals needs).
+  void ReadPersons() const;
   void Complete() const;
   Section* SectionOf(SectionMarks marks);
   const Section* SectionOf(SectionMarks marks) const;
@@ -164,7 +165,8 @@ class ExpenseFile {
   mutable std::vector<Piece> layout_;
   mutable Section items_, totals_, persons_;
   mutable PurchaseList purchases_;
-  mutable std::optional<std::size_t> rest_;  // where the reading stopped: a purchase list
+  mutable std::optional<std::size_t> rest_;  // where the reading stopped
+  mutable bool persons_read_ = false;        // it stopped at a purchase list after both totals
 };
 
 }  // namespace kestrune

@@ -21,7 +21,8 @@ struct MonthTotalScan {
 class TotalsFile {
  public:
   // `totals` names the file's totals section (category or item).
-  TotalsFile(std::string content, SectionMarks totals) : file_(std::move(content), totals) {}
+  TotalsFile(std::string content, SectionMarks totals)
+      : file_(std::move(content), totals), totals_(totals) {}
 
   // The amount of the last pair of `key` in the totals section (0 when none).
   MonthTotalScan MonthTotal(std::string_view key) const;
@@ -36,6 +37,7 @@ class TotalsFile {
 
  private:
   ExpenseFile file_;
+  SectionMarks totals_;
 };
 
 // The purchases of month `key` in an item file's lines, as TotalsFile::Purchases.
