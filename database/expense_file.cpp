@@ -4,6 +4,7 @@
 
 #include "database/catalogue_files.h"
 #include "database/month_keys.h"
+#include "database/same_section.h"
 
 namespace kestrune {
 namespace {
@@ -78,7 +79,7 @@ class ExpenseFile::Parser {
   }
 
  private:
-  bool IsCategory() const { return file_.totals_marks_.begin == kCategoryTotals.begin; }
+  bool IsCategory() const { return SameSection(file_.totals_marks_, kCategoryTotals); }
 
   void Header() {
     std::string_view line;
@@ -268,8 +269,8 @@ std::string ExpenseFile::Format() const {
 }
 
 const ExpenseFile::Section* ExpenseFile::SectionOf(SectionMarks marks) const {
-  if (marks.begin == totals_marks_.begin) return &totals_;
-  if (marks.begin == kPersonTotals.begin) return &persons_;
+  if (SameSection(marks, totals_marks_)) return &totals_;
+  if (SameSection(marks, kPersonTotals)) return &persons_;
   return nullptr;
 }
 
@@ -278,8 +279,8 @@ ExpenseFile::Section* ExpenseFile::SectionOf(SectionMarks marks) {
 }
 
 bool ExpenseFile::Has(SectionMarks section) const {
-  if (section.begin != totals_marks_.begin) ReadPersons();
-  if (section.begin == kPurchaseList.begin) return purchases_.present;
+  if (!SameSection(section, totals_marks_)) ReadPersons();
+  if (SameSection(section, kPurchaseList)) return purchases_.present;
   const Section* found = SectionOf(section);
   return found != nullptr && found->present;
 }

@@ -6,6 +6,7 @@
 #include "database/catalogue_files.h"
 #include "database/expense_file.h"
 #include "database/month_keys.h"
+#include "database/same_section.h"
 
 namespace kestrune {
 namespace {
@@ -44,11 +45,11 @@ void ExpenseFile::AppendSection(Part part, Section& section) {
 void ExpenseFile::EnsureSection(SectionMarks marks) {
   Complete();
   if (Has(marks)) return;
-  if (marks.begin == kPurchaseList.begin) {
+  if (SameSection(marks, kPurchaseList)) {
     layout_.push_back({Part::kPurchases, {}});
     purchases_.present = purchases_.ended = purchases_.split = true;
   } else if (Section* section = SectionOf(marks)) {
-    AppendSection(marks.begin == kPersonTotals.begin ? Part::kPersons : Part::kTotals, *section);
+    AppendSection(SameSection(marks, kPersonTotals) ? Part::kPersons : Part::kTotals, *section);
   }
 }
 

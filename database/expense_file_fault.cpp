@@ -5,6 +5,7 @@
 #include "database/catalogue_files.h"
 #include "database/expense_file.h"
 #include "database/month_keys.h"
+#include "database/same_section.h"
 
 namespace kestrune {
 namespace {
@@ -55,7 +56,7 @@ class ExpenseFile::FaultFinder {
   explicit FaultFinder(const ExpenseFile& file) : file_(file) {}
 
   std::optional<SectionFault> Run() {
-    const bool category = file_.totals_marks_.begin == kCategoryTotals.begin;
+    const bool category = SameSection(file_.totals_marks_, kCategoryTotals);
     for (std::size_t p = 0; p < file_.layout_.size() && !fault_; ++p) {
       const Piece& piece = file_.layout_[p];
       if (category && p < 2) {
@@ -86,7 +87,7 @@ class ExpenseFile::FaultFinder {
 
   // A plain line after the header: the file's own sections were taken by their first begin.
   void Outside(std::string_view line) {
-    const bool item = file_.totals_marks_.begin == kItemTotals.begin;
+    const bool item = SameSection(file_.totals_marks_, kItemTotals);
     for (Part part : {Part::kTotals, Part::kPersons, Part::kPurchases}) {
       if (part == Part::kPurchases && !item) break;
       const SectionMarks marks = Marks(part);
