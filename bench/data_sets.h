@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "database/book_generator.h"
+#include "bench/book_generator.h"
 
 namespace kestrune::bench {
 

@@ -7,7 +7,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/command_support.h"
-#include "database/book_generator.h"
+#include "bench/book_generator.h"
 #include "database/database_folder.h"
 #include "database/database_lock.h"
 

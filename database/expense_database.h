@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "database/amount_tables.h"
 #include "database/change_set.h"
 #include "database/database_prompt.h"
-#include "database/expense_tables.h"
+#include "database/expense_file.h"
 #include "database/file_system.h"
 #include "database/records.h"
 #include "database/result.h"
@@ -253,11 +254,22 @@ class ExpenseDatabase {
     std::vector<std::string> lines;
   };
   FileLines ReadLines(ChangeSet& changes, const std::string& path);
-  // ReadLines of a category or item file, refused (the file named with the line) when its
-  // sections are damaged, so no edit lands in the wrong place.
-  FileLines ReadExpenseFile(ChangeSet& changes, const std::string& path, SectionMarks totals);
-  // The persons of the catalogue and "for all", each with 0.
-  PersonTotals EveryoneAtZero() const;
+  // A category or item file as `changes` would leave it, parsed; `skeleton` stands in for an
+  // absent file. The status fails for a file that cannot be read and, when `refuse_damage`,
+  // for one whose sections are damaged (named with the line), so no edit lands in the wrong
+  // place.
+  struct ReadModel {
+    Status status = Status::Ok();
+    bool existed = false;
+    std::optional<ExpenseFile> file;
+  };
+  ReadModel ReadExpenseFile(ChangeSet& changes, const std::string& path, SectionMarks totals,
+                            const std::string& skeleton, bool refuse_damage);
+  // Writes the file through `edit` when it exists (a file that cannot be read fails).
+  Status EditExpenseFile(ChangeSet& changes, const std::string& path, SectionMarks totals,
+                         const std::function<void(ExpenseFile&)>& edit);
+  // The names of the catalogue's persons and "for all".
+  std::vector<std::string> EveryoneNamed() const;
   // Runs `gather` and commits what it gathered; restores the catalogue in memory when
   // either fails.
   Status ChangeCatalogue(const std::function<Status(ChangeSet&)>& gather);
@@ -274,14 +286,10 @@ class ExpenseDatabase {
   Status GatherDeleteItem(ChangeSet& changes, const std::string& category, const std::string& item);
   Status RenameCategoryFiles(ChangeSet& changes, const std::string& old_name,
                              const std::string& new_name, const std::string& information);
-  Status RemovePersonFrom(ChangeSet& changes, const std::string& path, SectionMarks totals,
-                          const std::string& person, const ExpenseTables& tables);
   // Puts `name` on a line of its own at the end of the index.
   Status AppendToIndexFile(ChangeSet& changes, const std::string& path, const std::string& name);
   Status RewriteIndex(ChangeSet& changes, const std::string& path, const std::string& old_name,
                       const std::string& new_name);
-  Status RewriteFile(ChangeSet& changes, const std::string& path,
-                     const std::function<std::vector<std::string>(std::vector<std::string>)>& edit);
   // The file changes of recording or removing one purchase, gathered into `changes`.
   Status StagePurchase(ChangeSet& changes, const std::string& category, const std::string& item,
                        const PurchaseRecord& purchase);

@@ -2,29 +2,22 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
 
+#include "database/amount_tables.h"
 #include "database/amounts.h"
 #include "database/backups.h"
 #include "database/change_set.h"
-#include "database/expense_tables.h"
-#include "database/maintenance_edits.h"
+#include "database/expense_file.h"
 #include "database/month_keys.h"
-#include "database/section_edits.h"
 #include "database/text_lines.h"
 
 namespace kestrune {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kMonthsIndex = "KSDBMonths.txt";
-
-long Cents(double amount) {
-  return std::lround(amount * 100.0);
-}
 
 std::string PersonEntry(const std::string& month, const std::string& person) {
   return month + " / " + person;
@@ -42,34 +35,29 @@ std::string At(const std::string& file, std::size_t index) {
   return file + ":" + std::to_string(index + 1) + ": ";
 }
 
-// A file's lines; a byte-order mark at its start is set aside (and told in `marked`), so
-// that the first line still reads as what it is.
-std::vector<std::string> LinesOf(std::string_view content, bool* marked = nullptr) {
-  const bool bom = content.starts_with(kByteOrderMark);
-  if (bom) content.remove_prefix(kByteOrderMark.size());
-  if (marked != nullptr) *marked = bom;
-  return SplitLines(content);
-}
-
 // A data file as the check reads it. An absent file reads as no lines.
 struct DataFile {
   bool exists = false;
   bool readable = false;
   bool marked = false;
   std::vector<std::string> lines;
+  std::string content;
 };
 
-DataFile ReadDataFile(FileSystem& fs, const std::string& path) {
+DataFile ReadDataFile(FileSystem& fs, const std::string& path, bool split = true) {
   DataFile file;
-  const std::optional<std::string> content = fs.ReadFile(path);
+  std::optional<std::string> content = fs.ReadFile(path);
   file.readable = content.has_value();
   file.exists = file.readable || fs.Exists(path);
-  if (content) file.lines = LinesOf(*content, &file.marked);
+  if (!content) return file;
+  file.marked = StartsWithByteOrderMark(*content);
+  if (split) file.lines = SplitLines(*content);  // without a byte-order mark
+  file.content = std::move(*content);
   return file;
 }
 
 // What a file holds: entry -> (line from 1, amount).
-using StoredEntries = std::map<std::string, std::pair<int, double>>;
+using StoredEntries = std::map<std::string, std::pair<int, Cents>>;
 
 StoredEntries Stored(const ExpenseTables& tables, const AmountLines& where) {
   StoredEntries stored;
@@ -82,7 +70,7 @@ StoredEntries Stored(const ExpenseTables& tables, const AmountLines& where) {
 }
 
 void AddPurchase(ExpenseTables& tables, const PurchaseRecord& purchase) {
-  const double sum = ParseAmount(purchase.sum);
+  const Cents sum = ParseCents(purchase.sum);
   for (const std::string& key : {std::string(kAllMonths), MonthKeyOf(purchase)}) {
     tables.months[key] += sum;
     tables.persons[key][purchase.person] += sum;
@@ -91,9 +79,9 @@ void AddPurchase(ExpenseTables& tables, const PurchaseRecord& purchase) {
 
 bool SaneTables(const ExpenseTables& tables) {
   for (const std::string& key : tables.months.keys()) {
-    if (!IsSaneTotal(tables.Month(key))) return false;
+    if (!IsSaneTotalCents(tables.Month(key))) return false;
     for (const std::string& person : tables.persons.Find(key)->keys()) {
-      if (!IsSaneTotal(tables.Person(key, person))) return false;
+      if (!IsSaneTotalCents(tables.Person(key, person))) return false;
     }
   }
   return true;
@@ -157,20 +145,20 @@ class Surveyor {
   // The purchases of a sound file (none for a category file or an absent file); nothing for
   // a file that cannot be read or whose sections are damaged.
   std::optional<std::vector<PurchaseRecord>> Read(const std::string& path, SectionMarks totals) {
-    const DataFile file = ReadDataFile(fs_, path);
+    DataFile file = ReadDataFile(fs_, path, false);
     const std::string name = Relative(db_, path);
     if (file.exists && !file.readable) {
       survey_.damaged.push_back(name + ": cannot be read");
       return std::nullopt;
     }
     if (file.marked) survey_.marks.push_back(name + ": byte-order mark at the start");
+    const ExpenseFile model(std::move(file.content), totals);
     ExpenseTables tables;
     AmountLines where;
-    ReadExpenseTables(file.lines, totals, tables, &where);
-    std::vector<PurchaseRecord> purchases;
-    ScanPurchases(file.lines, kAllMonths, purchases);
+    model.ReadTables(tables, &where);
+    std::vector<PurchaseRecord> purchases = model.Purchases(kAllMonths);
     Hold(tables, purchases);
-    if (const std::optional<SectionFault> fault = FindSectionFault(file.lines, totals)) {
+    if (const std::optional<SectionFault> fault = model.Fault()) {
       survey_.damaged.push_back(At(name, fault->line - 1) + fault->what);
       return std::nullopt;
     }
@@ -192,7 +180,7 @@ class Surveyor {
 // Every entry of either side whose amounts differ to the cent.
 void Compare(const std::string& file, const StoredEntries& stored, const ExpenseTables& want,
              std::vector<TotalsDifference>& out) {
-  std::map<std::string, double> recomputed;
+  std::map<std::string, Cents> recomputed;
   for (const std::string& key : want.months.keys()) recomputed[key] = want.Month(key);
   for (const std::string& month : want.persons.keys()) {
     for (const std::string& person : want.persons.Find(month)->keys()) {
@@ -205,9 +193,9 @@ void Compare(const std::string& file, const StoredEntries& stored, const Expense
   std::vector<TotalsDifference> found;
   for (const std::string& entry : entries) {
     const auto held = stored.find(entry);
-    const double has = held == stored.end() ? 0.0 : held->second.second;
-    const double should = recomputed.contains(entry) ? recomputed[entry] : 0.0;
-    if (Cents(has) == Cents(should)) continue;
+    const Cents has = held == stored.end() ? 0 : held->second.second;
+    const Cents should = recomputed.contains(entry) ? recomputed[entry] : 0;
+    if (has == should) continue;
     found.push_back({file, held == stored.end() ? 0 : held->second.first, entry, has, should});
   }
   // In the order of the file's lines; missing entries last.
@@ -244,7 +232,7 @@ void CheckIndex(const ExpenseDatabase& db, FileSystem& fs, const std::string& in
     listed.insert(name);
     const std::string file = folder + "/" + name + ".txt";
     const DataFile entity =
-        surveyed(name) ? DataFile{true, true, false, {}} : ReadDataFile(fs, base + file);
+        surveyed(name) ? DataFile{true, true, false, {}, {}} : ReadDataFile(fs, base + file);
     if (!entity.exists) problems.push_back(At(index, n) + file + " is missing");
     if (entity.exists && !entity.readable) problems.push_back(file + ": cannot be read");
     if (entity.marked) problems.push_back(file + ": byte-order mark at the start");
@@ -297,8 +285,8 @@ void CheckMonths(const ExpenseDatabase& db, FileSystem& fs, const Survey& survey
   }
 }
 
-std::string Amount(double amount) {
-  return FormatShownAmount(amount);
+std::string Amount(Cents amount) {
+  return FormatShownCents(amount);
 }
 
 }  // namespace
@@ -355,12 +343,14 @@ void RepairFile(ChangeSet& changes, const std::string& path, SectionMarks totals
                 const ExpenseTables& want) {
   std::optional<std::string> content = changes.Read(path);
   if (!content) return;
-  const std::vector<std::string> lines = LinesOf(*content);
-  std::vector<std::string> sectioned = lines;
-  EnsureSections(sectioned, {totals, kPersonTotals});
-  const std::vector<std::string> repaired =
-      SetAmounts(MakeRoom(sectioned, totals, want), totals, want);
-  if (repaired != lines) changes.Write(path, JoinEndedLines(repaired));
+  ExpenseFile file(std::move(*content), totals);
+  const std::string before = file.Format();
+  file.EnsureSection(totals);
+  file.EnsureSection(kPersonTotals);
+  file.MakeRoom(want);
+  file.SetAmounts(want);
+  std::string repaired = file.Format();
+  if (repaired != before) changes.Write(path, std::move(repaired));
 }
 
 }  // namespace

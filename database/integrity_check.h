@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "database/amounts.h"
 #include "database/expense_database.h"
 #include "database/file_system.h"
 
@@ -14,8 +15,8 @@ struct TotalsDifference {
   std::string file;   // relative to the database folder
   int line = 0;       // the stored amount's line, from 1; 0 when the entry is missing
   std::string entry;  // "2004 January", "all months", or "2004 January / Anna"
-  double stored = 0.0;
-  double recomputed = 0.0;
+  Cents stored = 0;
+  Cents recomputed = 0;
 };
 
 struct IntegrityReport {

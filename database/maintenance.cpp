@@ -20,12 +20,14 @@ Status ExpenseDatabase::ChangeCatalogue(const std::function<Status(ChangeSet&)>&
   return status;
 }
 
-Status ExpenseDatabase::RewriteFile(
-    ChangeSet& changes, const std::string& path,
-    const std::function<std::vector<std::string>(std::vector<std::string>)>& edit) {
-  FileLines file = ReadLines(changes, path);
-  if (file.status.ok() && file.existed) changes.Write(path, JoinEndedLines(edit(file.lines)));
-  return file.status;
+Status ExpenseDatabase::EditExpenseFile(ChangeSet& changes, const std::string& path,
+                                        SectionMarks totals,
+                                        const std::function<void(ExpenseFile&)>& edit) {
+  ReadModel read = ReadExpenseFile(changes, path, totals, "", false);
+  if (!read.status.ok() || !read.existed) return read.status;
+  edit(*read.file);
+  changes.Write(path, read.file->Format());
+  return Status::Ok();
 }
 
 Status ExpenseDatabase::RewriteIndex(ChangeSet& changes, const std::string& path,
@@ -77,11 +79,12 @@ Status ExpenseDatabase::GatherAddItem(ChangeSet& changes, const std::string& cat
   record.name = category;
   // The category file lists the newest item first; the catalogue shows the file's order.
   record.items.insert(record.items.begin(), ItemEntry{item, information});
-  FileLines file = ReadLines(changes, CategoryFilePath(category));
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) file.lines = SplitLines(NewCategoryFile(category, ""));
-  const std::string line = FormatItemLine(ItemEntry{item, information});
-  changes.Write(CategoryFilePath(category), JoinEndedLines(InsertItemLine(file.lines, line)));
+  const std::string path = CategoryFilePath(category);
+  ReadModel read =
+      ReadExpenseFile(changes, path, kCategoryTotals, NewCategoryFile(category, ""), false);
+  if (!read.status.ok()) return read.status;
+  read.file->InsertItemLine(FormatItemLine(ItemEntry{item, information}));
+  changes.Write(path, read.file->Format());
   return Status::Ok();
 }
 
@@ -95,20 +98,19 @@ Status ExpenseDatabase::RenameCategoryFiles(ChangeSet& changes, const std::strin
                                             const std::string& new_name,
                                             const std::string& information) {
   for (const ItemEntry& item : categories_[old_name].items) {
-    FileLines file = ReadLines(changes, ItemFilePath(old_name, item.name));
-    if (!file.status.ok()) return file.status;
-    changes.Write(ItemFilePath(new_name, item.name),
-                  file.existed ? JoinEndedLines(file.lines)
-                               : JoinEndedLines(SplitLines(NewItemTotalsFile())));
+    ReadModel read = ReadExpenseFile(changes, ItemFilePath(old_name, item.name), kItemTotals,
+                                     NewItemTotalsFile(), false);
+    if (!read.status.ok()) return read.status;
+    changes.Write(ItemFilePath(new_name, item.name), read.file->Format());
     changes.Remove(ItemFilePath(old_name, item.name));
   }
-  FileLines file = ReadLines(changes, CategoryFilePath(old_name));
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) file.lines = SplitLines(NewCategoryFile(new_name, information));
-  SetHeaderLine(file.lines, 0, new_name);
-  SetHeaderLine(file.lines, 1, information);
+  ReadModel read = ReadExpenseFile(changes, CategoryFilePath(old_name), kCategoryTotals,
+                                   NewCategoryFile(new_name, information), false);
+  if (!read.status.ok()) return read.status;
+  read.file->SetHeaderLine(0, new_name);
+  read.file->SetHeaderLine(1, information);
   changes.Remove(CategoryFilePath(old_name));
-  changes.Write(CategoryFilePath(new_name), JoinEndedLines(file.lines));
+  changes.Write(CategoryFilePath(new_name), read.file->Format());
   return RewriteIndex(changes, CategoryIndexPath(), old_name, new_name);
 }
 
@@ -117,10 +119,8 @@ Status ExpenseDatabase::EditCategory(const std::string& old_name, const std::str
   return ChangeCatalogue([&](ChangeSet& changes) {
     if (new_name == old_name) {
       categories_[old_name].information = information;
-      return RewriteFile(changes, CategoryFilePath(old_name), [&](std::vector<std::string> lines) {
-        SetHeaderLine(lines, 1, information);
-        return lines;
-      });
+      return EditExpenseFile(changes, CategoryFilePath(old_name), kCategoryTotals,
+                             [&](ExpenseFile& file) { file.SetHeaderLine(1, information); });
     }
     Status renamed = RenameCategoryFiles(changes, old_name, new_name, information);
     CategoryRecord record = categories_[old_name];
@@ -148,10 +148,9 @@ ExpenseTables ExpenseDatabase::PrefilledTables() const {
   std::vector<std::string> keys = {std::string(kAllMonths)};
   keys.insert(keys.end(), months_.begin(), months_.end());
   for (const std::string& key : keys) {
-    tables.months[key] = 0.0;
+    tables.months[key] = 0;
     AmountTable& block = tables.persons[key];
-    for (const auto& [name, person] : persons_) block[name] = 0.0;
-    block[kForAll] = 0.0;
+    for (const std::string& name : EveryoneNamed()) block[name] = 0;
   }
   return tables;
 }
@@ -159,20 +158,20 @@ ExpenseTables ExpenseDatabase::PrefilledTables() const {
 Status ExpenseDatabase::ReadItemTotals(ChangeSet& changes, const std::string& category,
                                        const std::string& item, ExpenseTables& tables) {
   const std::string path = ItemFilePath(category, item);
-  FileLines file = ReadLines(changes, path);
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) changes.Write(path, NewItemFile());
-  ReadExpenseTables(file.lines, kItemTotals, tables);
+  ReadModel read = ReadExpenseFile(changes, path, kItemTotals, "", false);
+  if (!read.status.ok()) return read.status;
+  if (!read.existed) changes.Write(path, NewItemFile());
+  read.file->ReadTables(tables);
   return Status::Ok();
 }
 
 Status ExpenseDatabase::ReadCategoryPersonTotals(ChangeSet& changes, const std::string& category,
                                                  ExpenseTables& tables) {
   const std::string path = CategoryFilePath(category);
-  FileLines file = ReadLines(changes, path);
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) changes.Write(path, NewCategoryFile(category, ""));
-  ReadExpenseTables(file.lines, kCategoryTotals, tables);
+  ReadModel read = ReadExpenseFile(changes, path, kCategoryTotals, "", false);
+  if (!read.status.ok()) return read.status;
+  if (!read.existed) changes.Write(path, NewCategoryFile(category, ""));
+  read.file->ReadTables(tables);
   return Status::Ok();
 }
 
@@ -184,8 +183,9 @@ Status ExpenseDatabase::GatherDeleteItem(ChangeSet& changes, const std::string& 
   std::erase_if(categories_[category].items,
                 [&](const ItemEntry& entry) { return entry.name == item; });
   Status rewritten =
-      RewriteFile(changes, CategoryFilePath(category), [&](std::vector<std::string> lines) {
-        return ShiftAmounts(DropItemLines(lines, item), kCategoryTotals, tables, -1.0);
+      EditExpenseFile(changes, CategoryFilePath(category), kCategoryTotals, [&](ExpenseFile& file) {
+        file.DropItem(item);
+        file.ShiftAmounts(tables, -1);
       });
   changes.Remove(ItemFilePath(category, item));
   return rewritten;
@@ -200,34 +200,34 @@ Status ExpenseDatabase::EditItem(const std::string& old_category, const std::str
                                  const std::string& new_category, const std::string& new_item,
                                  const std::string& information) {
   return ChangeCatalogue([&](ChangeSet& changes) {
-    FileLines old_file = ReadLines(changes, ItemFilePath(old_category, old_item));
-    if (!old_file.status.ok()) return old_file.status;
     // An item never read has no file: it moves as the six empty sections.
-    if (!old_file.existed) old_file.lines = SplitLines(NewItemFile());
+    ReadModel old_file = ReadExpenseFile(changes, ItemFilePath(old_category, old_item), kItemTotals,
+                                         NewItemFile(), false);
+    if (!old_file.status.ok()) return old_file.status;
     Status status = GatherDeleteItem(changes, old_category, old_item);
     if (status.ok()) status = GatherAddItem(changes, new_category, new_item, information);
     if (!status.ok()) return status;
-    changes.Write(ItemFilePath(new_category, new_item), JoinEndedLines(old_file.lines));
+    changes.Write(ItemFilePath(new_category, new_item), old_file.file->Format());
     ExpenseTables tables = PrefilledTables();
-    ReadExpenseTables(old_file.lines, kItemTotals, tables);
-    return RewriteFile(changes, CategoryFilePath(new_category),
-                       [&](std::vector<std::string> lines) {
-                         return ShiftAmounts(MakeRoom(lines, kCategoryTotals, tables),
-                                             kCategoryTotals, tables, 1.0);
-                       });
+    old_file.file->ReadTables(tables);
+    return EditExpenseFile(changes, CategoryFilePath(new_category), kCategoryTotals,
+                           [&](ExpenseFile& file) {
+                             file.MakeRoom(tables);
+                             file.ShiftAmounts(tables, 1);
+                           });
   });
 }
 
 Status ExpenseDatabase::EditPerson(const std::string& old_name, const std::string& new_name,
                                    const std::string& information) {
   return ChangeCatalogue([&](ChangeSet& changes) {
-    auto rename = [&](std::vector<std::string> lines) {
-      return RenamePerson(lines, old_name, new_name);
-    };
+    auto rename = [&](ExpenseFile& file) { file.RenamePerson(old_name, new_name); };
     for (const auto& [name, category] : categories_) {
-      Status status = RewriteFile(changes, CategoryFilePath(name), rename);
+      Status status = EditExpenseFile(changes, CategoryFilePath(name), kCategoryTotals, rename);
       for (const ItemEntry& item : category.items) {
-        if (status.ok()) status = RewriteFile(changes, ItemFilePath(name, item.name), rename);
+        if (status.ok()) {
+          status = EditExpenseFile(changes, ItemFilePath(name, item.name), kItemTotals, rename);
+        }
       }
       if (!status.ok()) return status;
     }
@@ -247,30 +247,25 @@ Status ExpenseDatabase::EditPerson(const std::string& old_name, const std::strin
   });
 }
 
-// Takes the person out of one file, with the amounts read from that same file.
-Status ExpenseDatabase::RemovePersonFrom(ChangeSet& changes, const std::string& path,
-                                         SectionMarks totals, const std::string& person,
-                                         const ExpenseTables& tables) {
-  return RewriteFile(changes, path, [&](std::vector<std::string> lines) {
-    return RemovePerson(lines, totals, person, tables);
-  });
-}
-
 Status ExpenseDatabase::DeletePerson(const std::string& name) {
   return ChangeCatalogue([&](ChangeSet& changes) {
     for (const auto& [category_name, category] : categories_) {
+      // Each file loses the amounts read from that same file.
+      auto remove = [&](ExpenseTables& tables) {
+        return [&](ExpenseFile& file) { file.RemovePerson(name, tables); };
+      };
       ExpenseTables tables;
       Status status = ReadCategoryPersonTotals(changes, category_name, tables);
       if (status.ok()) {
-        status = RemovePersonFrom(changes, CategoryFilePath(category_name), kCategoryTotals, name,
-                                  tables);
+        status = EditExpenseFile(changes, CategoryFilePath(category_name), kCategoryTotals,
+                                 remove(tables));
       }
       for (const ItemEntry& item : category.items) {
         ExpenseTables item_tables;
         if (status.ok()) status = ReadItemTotals(changes, category_name, item.name, item_tables);
         if (status.ok()) {
-          status = RemovePersonFrom(changes, ItemFilePath(category_name, item.name), kItemTotals,
-                                    name, item_tables);
+          status = EditExpenseFile(changes, ItemFilePath(category_name, item.name), kItemTotals,
+                                   remove(item_tables));
         }
       }
       if (!status.ok()) return status;

@@ -13,8 +13,8 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-double YearOf(const std::string& key) {
-  return ParseAmount(std::string_view(key).substr(0, 4));
+Cents YearOf(const std::string& key) {
+  return ParseCents(std::string_view(key).substr(0, 4));
 }
 
 int MonthOf(const std::string& key) {
@@ -51,7 +51,7 @@ bool IsMonthKey(std::string_view text) {
 }
 
 void SortMonthsNewestFirst(std::vector<std::string>& months) {
-  std::vector<std::pair<double, int>> keys;
+  std::vector<std::pair<Cents, int>> keys;
   keys.reserve(months.size());
   for (const std::string& key : months) keys.emplace_back(YearOf(key), MonthOf(key));
   ExchangeSort(months, keys);

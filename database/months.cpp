@@ -4,31 +4,27 @@
 #include "database/catalogue_files.h"
 #include "database/expense_database.h"
 #include "database/month_keys.h"
-#include "database/section_edits.h"
 #include "database/text_lines.h"
 
 namespace kestrune {
 
-PersonTotals ExpenseDatabase::EveryoneAtZero() const {
-  PersonTotals totals;
-  for (const auto& [name, person] : persons_) totals[name] = 0.0;
-  totals[kForAll] = 0.0;
-  return totals;
+std::vector<std::string> ExpenseDatabase::EveryoneNamed() const {
+  std::vector<std::string> names;
+  for (const auto& [name, person] : persons_) names.push_back(name);
+  names.push_back(kForAll);
+  return names;
 }
 
-// The month's amounts are read from the file before anything in it changes. A file that is
-// absent is taken out of as its skeleton (and so written).
+// A file that is absent is taken out of as its skeleton (and so written).
 Status ExpenseDatabase::TakeMonthOut(ChangeSet& changes, const std::string& path,
                                      const std::string& skeleton, SectionMarks totals,
                                      const std::string& month_key) {
-  FileLines file = ReadExpenseFile(changes, path, totals);
-  if (!file.status.ok()) return file.status;
-  if (!file.existed) file.lines = SplitLines(skeleton);
-  EnsureSections(file.lines, {totals, kPersonTotals});
-  const double total = CentsToUnits(ScanMonthTotal(file.lines, totals, month_key).amount);
-  PersonTotals persons = EveryoneAtZero();
-  ScanPersonTotals(file.lines, month_key, persons);
-  changes.Write(path, JoinEndedLines(DropMonth(file.lines, totals, month_key, total, persons)));
+  ReadModel read = ReadExpenseFile(changes, path, totals, skeleton, true);
+  if (!read.status.ok()) return read.status;
+  read.file->EnsureSection(totals);
+  read.file->EnsureSection(kPersonTotals);
+  read.file->DropMonth(month_key, EveryoneNamed());
+  changes.Write(path, read.file->Format());
   return Status::Ok();
 }
 
@@ -40,8 +36,8 @@ Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
                                 kCategoryTotals, month_key);
     for (const ItemEntry& item : category.items) {
       if (!taken.ok()) break;
-      taken = TakeMonthOut(changes, ItemFilePath(name, item.name), NewItemTotalsFile(),
-                           kItemTotals, month_key);
+      taken = TakeMonthOut(changes, ItemFilePath(name, item.name), NewItemTotalsFile(), kItemTotals,
+                           month_key);
     }
     if (!taken.ok()) return taken;
   }
@@ -59,11 +55,9 @@ Status ExpenseDatabase::DeleteAllPurchases() {
     for (const ItemEntry& item : category.items) {
       changes.Write(ItemFilePath(name, item.name), NewItemFile());
     }
-    FileLines file = ReadLines(changes, CategoryFilePath(name));
-    if (!file.status.ok()) return file.status;
-    if (file.existed) {
-      changes.Write(CategoryFilePath(name), JoinEndedLines(EmptyExpenseSections(file.lines)));
-    }
+    Status emptied = EditExpenseFile(changes, CategoryFilePath(name), kCategoryTotals,
+                                     [](ExpenseFile& file) { file.EmptySections(); });
+    if (!emptied.ok()) return emptied;
   }
   changes.Write(MonthsIndexPath(), "");
   Status committed = changes.Commit();

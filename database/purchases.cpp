@@ -5,7 +5,6 @@
 #include "database/catalogue_files.h"
 #include "database/expense_database.h"
 #include "database/month_keys.h"
-#include "database/section_edits.h"
 #include "database/sections.h"
 #include "database/text_lines.h"
 
@@ -32,38 +31,49 @@ ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const 
   return file;
 }
 
-ExpenseDatabase::FileLines ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
+ExpenseDatabase::ReadModel ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
                                                             const std::string& path,
-                                                            SectionMarks totals) {
-  FileLines file = ReadLines(changes, path);
-  if (!file.status.ok() || !file.existed) return file;
-  // Editing a file whose sections are damaged would put lines in the wrong place.
-  if (const std::optional<SectionFault> fault = FindSectionFault(file.lines, totals)) {
-    file.status = Status::Error("Can't change " + path + ": line " + std::to_string(fault->line) +
+                                                            SectionMarks totals,
+                                                            const std::string& skeleton,
+                                                            bool refuse_damage) {
+  ReadModel read;
+  std::optional<std::string> content = changes.Read(path);
+  read.existed = content.has_value();
+  if (!content && changes.Exists(path)) {
+    read.status = Status::Error(changes.ReadFailure(path));
+    return read;
+  }
+  read.file.emplace(content ? std::move(*content) : skeleton, totals);
+  if (!read.existed || !refuse_damage) return read;
+  if (const std::optional<SectionFault> fault = read.file->Fault()) {
+    read.status = Status::Error("Can't change " + path + ": line " + std::to_string(fault->line) +
                                 ": " + fault->what);
   }
-  return file;
+  return read;
 }
 
 Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& category,
                                       const std::string& item, const PurchaseRecord& purchase) {
-  const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseAmount(purchase.sum),
+  const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseCents(purchase.sum),
                             purchase.sum};
-  FileLines item_file = ReadExpenseFile(changes, ItemFilePath(category, item), kItemTotals);
+  const std::string item_path = ItemFilePath(category, item);
+  ReadModel item_file = ReadExpenseFile(changes, item_path, kItemTotals, NewItemFile(), true);
   if (!item_file.status.ok()) return item_file.status;
-  if (!item_file.existed) item_file.lines = SplitLines(NewItemFile());
-  EnsureSections(item_file.lines, {kItemTotals, kPersonTotals, kPurchaseList});
-  std::vector<std::string> item_lines = ChangeTotals(item_file.lines, kItemTotals, change);
-  InsertPurchaseLine(item_lines, FormatPurchaseLine(purchase));
-  changes.Write(ItemFilePath(category, item), JoinEndedLines(item_lines));
+  for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
+    item_file.file->EnsureSection(section);
+  }
+  item_file.file->ChangeTotals(change);
+  item_file.file->InsertPurchase(purchase);
+  changes.Write(item_path, item_file.file->Format());
 
-  FileLines category_file =
-      ReadExpenseFile(changes, CategoryFilePath(category), kCategoryTotals);
+  const std::string category_path = CategoryFilePath(category);
+  ReadModel category_file = ReadExpenseFile(changes, category_path, kCategoryTotals,
+                                            RecordingCategorySkeleton(category), true);
   if (!category_file.status.ok()) return category_file.status;
-  if (!category_file.existed) category_file.lines = SplitLines(RecordingCategorySkeleton(category));
-  EnsureSections(category_file.lines, {kCategoryTotals, kPersonTotals});
-  changes.Write(CategoryFilePath(category),
-                JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
+  category_file.file->EnsureSection(kCategoryTotals);
+  category_file.file->EnsureSection(kPersonTotals);
+  category_file.file->ChangeTotals(change);
+  changes.Write(category_path, category_file.file->Format());
   return Status::Ok();
 }
 
@@ -71,22 +81,23 @@ Status ExpenseDatabase::StagePurchaseRemoval(ChangeSet& changes, const std::stri
                                              const std::string& item,
                                              const std::string& purchase_line) {
   const PurchaseRecord purchase = ParsePurchaseLine(purchase_line);
-  const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseAmount(purchase.sum),
+  const TotalsChange change{MonthKeyOf(purchase), purchase.person, -ParseCents(purchase.sum),
                             std::nullopt};
-  FileLines item_file = ReadExpenseFile(changes, ItemFilePath(category, item), kItemTotals);
+  const std::string item_path = ItemFilePath(category, item);
+  ReadModel item_file = ReadExpenseFile(changes, item_path, kItemTotals, "", true);
   if (!item_file.status.ok()) return item_file.status;
-  if (!RemovePurchaseLine(item_file.lines, purchase)) {
+  if (!item_file.file->RemovePurchase(purchase)) {
     return Status::Error("No such purchase: " + purchase_line);
   }
-  changes.Write(ItemFilePath(category, item),
-                JoinEndedLines(ChangeTotals(item_file.lines, kItemTotals, change)));
+  item_file.file->ChangeTotals(change);
+  changes.Write(item_path, item_file.file->Format());
 
-  FileLines category_file =
-      ReadExpenseFile(changes, CategoryFilePath(category), kCategoryTotals);
+  const std::string category_path = CategoryFilePath(category);
+  ReadModel category_file = ReadExpenseFile(changes, category_path, kCategoryTotals, "", true);
   if (!category_file.status.ok()) return category_file.status;
   if (category_file.existed) {
-    changes.Write(CategoryFilePath(category),
-                  JoinEndedLines(ChangeTotals(category_file.lines, kCategoryTotals, change)));
+    category_file.file->ChangeTotals(change);
+    changes.Write(category_path, category_file.file->Format());
   }
   return Status::Ok();
 }
@@ -123,8 +134,8 @@ Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::s
 }
 
 Status ExpenseDatabase::ReplacePurchase(const std::string& category, const std::string& item,
-                                        const std::string& old_line,
-                                        const PurchaseRecord& purchase, bool* month_added) {
+                                        const std::string& old_line, const PurchaseRecord& purchase,
+                                        bool* month_added) {
   if (month_added != nullptr) *month_added = false;
   ChangeSet changes(fs_, folder_);
   Status staged = StagePurchaseRemoval(changes, category, item, old_line);

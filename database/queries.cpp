@@ -1,7 +1,6 @@
 // Read-only queries over the expense sections; each reads its file afresh, unless a read
 // session keeps it. Nothing here writes.
 #include "database/expense_database.h"
-#include "database/text_lines.h"
 
 namespace kestrune {
 
@@ -13,9 +12,9 @@ Result<std::optional<std::string>> ExpenseDatabase::ReadIfPresent(const std::str
   std::string content;
   Status read = fs_.Read(path, content);
   if (read.ok()) return {std::move(content)};
+  if (read.IsNotFound()) return {std::nullopt};
   // A file that is there but cannot be read is reported, never taken for empty.
-  if (fs_.Exists(path)) return Failed<std::optional<std::string>>(std::move(read));
-  return {std::nullopt};
+  return Failed<std::optional<std::string>>(std::move(read));
 }
 
 Result<std::shared_ptr<TotalsFile>> ExpenseDatabase::TotalsOf(const std::string& path,
@@ -71,11 +70,9 @@ Status ExpenseDatabase::ItemPersonTotals(const std::string& month_key, const std
 Status ExpenseDatabase::ItemPurchases(const std::string& month_key, const std::string& category,
                                       const std::string& item,
                                       std::vector<PurchaseRecord>& purchases) const {
-  Result<std::optional<std::string>> content = ReadIfPresent(ItemFilePath(category, item));
-  if (content.ok() && content.value) {
-    ScanPurchases(SplitLines(*content.value), month_key, purchases);
-  }
-  return std::move(content.status);
+  Result<std::shared_ptr<TotalsFile>> file = TotalsOf(ItemFilePath(category, item), kItemTotals);
+  if (file.ok() && file.value) file.value->Purchases(month_key, purchases);
+  return std::move(file.status);
 }
 
 }  // namespace kestrune

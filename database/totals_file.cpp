@@ -2,23 +2,25 @@
 
 namespace kestrune {
 
-const TotalsIndex* TotalsFile::IndexOnceAskedAgain() {
-  if (!asked_) {
-    asked_ = true;
-    return nullptr;
+MonthTotalScan TotalsFile::MonthTotal(std::string_view key) const {
+  return {file_.MonthTotal(key),
+          file_.Has(kCategoryTotals) || file_.Has(kItemTotals)};
+}
+
+bool TotalsFile::FillPersonTotals(std::string_view key, PersonTotals& totals) const {
+  for (const auto& [person, amount] : file_.PersonAmounts(key)) {
+    if (const auto wanted = totals.find(std::string(person)); wanted != totals.end()) {
+      wanted->second = amount;
+    }
   }
-  if (!index_) index_.emplace(content_, totals_);
-  return &*index_;
+  return file_.Has(kPersonTotals);
 }
 
-MonthTotalScan TotalsFile::MonthTotal(std::string_view key) {
-  if (const TotalsIndex* index = IndexOnceAskedAgain()) return index->MonthTotal(key);
-  return TotalsIndex::ForMonthTotal(content_, totals_, key).MonthTotal(key);
-}
-
-bool TotalsFile::FillPersonTotals(std::string_view key, PersonTotals& totals) {
-  if (const TotalsIndex* index = IndexOnceAskedAgain()) return index->FillPersonTotals(key, totals);
-  return TotalsIndex::ForPersonTotals(content_, key).FillPersonTotals(key, totals);
+bool TotalsFile::Purchases(std::string_view key, std::vector<PurchaseRecord>& purchases) const {
+  std::vector<PurchaseRecord> found = file_.Purchases(key);
+  purchases.insert(purchases.end(), std::make_move_iterator(found.begin()),
+                   std::make_move_iterator(found.end()));
+  return file_.Has(kPurchaseList);
 }
 
 }  // namespace kestrune

@@ -1,7 +1,7 @@
 // kestrune-cli generate: a book that check finds in order, never over an existing one.
 #include <gtest/gtest.h>
 
-#include "database/book_generator.h"
+#include "bench/book_generator.h"
 #include "tests/support/cli_fixture.h"
 
 namespace kestrune::testing {

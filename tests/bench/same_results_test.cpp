@@ -1,6 +1,6 @@
 // The faster ways of reading and sorting give what the plain ways gave, for any input: the
-// totals index and file against the section scans, the exchange sort against the exchanges
-// as written, and queries inside a read session against the same queries outside one.
+// exchange sort against the exchanges as written, and queries inside a read session against
+// the same queries outside one.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,84 +10,19 @@
 #include "database/exchange_sort.h"
 #include "database/month_keys.h"
 #include "database/text_lines.h"
-#include "database/totals_file.h"
-#include "database/totals_index.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
 
 namespace kestrune {
 namespace {
 
-// Lines that steer the scans, in any order: markers of every section, keys, blocks, persons,
-// amounts and text that is none of them.
-std::vector<std::string> Vocabulary() {
-  std::vector<std::string> lines = {kBeginCategoryTotals, kEndCategoryTotals, kBeginItemTotals,
-                                    kEndItemTotals,       kBeginPersonTotals, kEndPersonTotals,
-                                    kBeginPurchaseList,   kEndPurchaseList};
-  lines.insert(lines.end(),
-               {"all months", "2004 January", "2004 February", "month: all months",
-                "month: 2004 January", "month: 2004 February", "month: ", "person: Anna",
-                "person: Bob", "person: for all", "person: ", "person: Zed", " 12.50", "3", "-1.25",
-                "x", "", "2004|January|05|Anna|bread|12.50"});
-  return lines;
-}
-
-std::string RandomFile(std::mt19937& random) {
-  const std::vector<std::string> vocabulary = Vocabulary();
-  std::string content;
-  const int count = static_cast<int>(random() % 24);
-  for (int i = 0; i < count; ++i) {
-    content += vocabulary[random() % vocabulary.size()];
-    if (i + 1 < count || random() % 2 == 0) content += random() % 4 == 0 ? "\r\n" : "\n";
-  }
-  return content;
-}
-
 PersonTotals Prefilled() {
   return {{"Anna", -1}, {"Bob", -2}, {"for all", -3}, {"", -4}};
 }
 
-// Compares every way of asking the totals of `content` with the scans, for every key.
-void ExpectTotalsAsTheScans(const std::string& content, SectionMarks marks) {
-  const std::vector<std::string> keys = {"all months", "2004 January", "2004 February", "",
-                                         " 12.50",     "month: ",      kEndItemTotals,  "x"};
-  const std::vector<std::string> lines = SplitLines(content);
-  const TotalsIndex index(content, marks);
-  TotalsFile file(content, marks);
-  for (const std::string& key : keys) {
-    const MonthTotalScan want = ScanMonthTotal(lines, marks, key);
-    for (const MonthTotalScan got :
-         {index.MonthTotal(key), file.MonthTotal(key),
-          TotalsIndex::ForMonthTotal(content, marks, key).MonthTotal(key)}) {
-      ASSERT_EQ(got.amount, want.amount) << content << "key: " << key;
-      ASSERT_EQ(got.section_found, want.section_found) << content;
-    }
-    PersonTotals want_persons = Prefilled();
-    const bool want_found = ScanPersonTotals(lines, key, want_persons);
-    PersonTotals got[3] = {Prefilled(), Prefilled(), Prefilled()};
-    const bool found[3] = {
-        index.FillPersonTotals(key, got[0]), file.FillPersonTotals(key, got[1]),
-        TotalsIndex::ForPersonTotals(content, key).FillPersonTotals(key, got[2])};
-    for (int way = 0; way < 3; ++way) {
-      ASSERT_EQ(found[way], want_found) << content << "key: " << key << " way " << way;
-      ASSERT_EQ(got[way], want_persons) << content << "key: " << key << " way " << way;
-    }
-  }
-}
-
-TEST(SameResultsTest, TotalsIndexAnswersAsTheScans) {
-  std::mt19937 random(20240601);
-  for (int round = 0; round < 20000; ++round) {
-    const std::string content = RandomFile(random);
-    for (const SectionMarks marks : {kCategoryTotals, kItemTotals}) {
-      ExpectTotalsAsTheScans(content, marks);
-    }
-  }
-}
-
 // The months index sort as it was written before it was made fast.
 void SortMonthsAsWritten(std::vector<std::string>& months) {
-  const auto year = [](const std::string& key) { return ParseAmount(key.substr(0, 4)); };
+  const auto year = [](const std::string& key) { return ParseCents(key.substr(0, 4)); };
   const auto month = [](const std::string& key) {
     return key.size() > 5 ? MonthNumber(key.substr(5)) : 0;
   };
@@ -109,7 +44,7 @@ void SortPurchasesAsWritten(std::vector<PurchaseRecord>& purchases) {
         std::swap(purchases[i], purchases[j]);
       }
       if (MonthNumber(purchases[i].month) == MonthNumber(purchases[j].month) &&
-          ParseAmount(purchases[i].day) < ParseAmount(purchases[j].day)) {
+          ParseCents(purchases[i].day) < ParseCents(purchases[j].day)) {
         std::swap(purchases[i], purchases[j]);
       }
     }
@@ -146,9 +81,9 @@ TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
     }
     std::vector<PurchaseRecord> want = purchases;
     SortPurchasesAsWritten(want);
-    std::vector<std::pair<int, double>> keys;
+    std::vector<std::pair<int, Cents>> keys;
     for (const PurchaseRecord& p : purchases) {
-      keys.emplace_back(MonthNumber(p.month), ParseAmount(p.day));
+      keys.emplace_back(MonthNumber(p.month), ParseCents(p.day));
     }
     ExchangeSort(purchases, keys);
     ASSERT_EQ(purchases, want);

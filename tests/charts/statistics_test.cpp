@@ -89,15 +89,15 @@ TEST_F(StatisticsTest, EachBarIsTheTotalItsQueryGivesForTheMonthAsked) {
   for (const std::string& key : keys) {
     std::vector<int> categories;
     for (const char* category : {"Food", "Home", "Toys"}) {
-      categories.push_back(Truncate(db.CategoryMonthTotal(key, category)));
+      categories.push_back(Truncate(CentsToUnits(db.CategoryMonthTotal(key, category).value)));
     }
     const ChartCtrl chart = Build(Request(S::kCategories, "", "", "", key));
     EXPECT_EQ(chart.series().at(0).name(), key);
     EXPECT_EQ(Values(chart.series().at(0)), categories) << key;
 
     EXPECT_EQ(Values(Request(S::kCategoryItems, "Food", "", "", key)),
-              (std::vector<int>{Truncate(db.ItemMonthTotal(key, "Food", "Bread")),
-                                Truncate(db.ItemMonthTotal(key, "Food", "Milk"))}));
+              (std::vector<int>{Truncate(CentsToUnits(db.ItemMonthTotal(key, "Food", "Bread").value)),
+                                Truncate(CentsToUnits(db.ItemMonthTotal(key, "Food", "Milk").value))}));
   }
 }
 

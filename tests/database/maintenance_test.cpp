@@ -261,7 +261,7 @@ TEST_F(MaintenanceTest, AddingAnItemToACategoryWhoseFileIsMissingKeepsTheItem) {
 class RandomMaintenance : public MaintenanceTest {
  protected:
   std::string Pick(const Strings& names) { return names[random() % names.size()]; }
-  std::string Sum() { return FormatFileAmount((1 + random() % 50000) / 100.0); }
+  std::string Sum() { return FormatFileCents(1 + random() % 50000); }
   void RecordRandom() {
     const std::string category = Pick(db.GetCategoryNames());
     if (db.GetItemNames(category).empty()) return;

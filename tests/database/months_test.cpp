@@ -33,37 +33,6 @@ class MonthsTest : public DatabaseTest {
   }
 };
 
-TEST_F(MonthsTest, DeleteMonthLowersForAllByThatMonthsShare) {
-  ASSERT_TRUE(db.DeleteMonth("2004 January").ok());
-  EXPECT_EQ(Read("categories/Food.txt"), Lines({"Food",
-                                                "all we eat",
-                                                "begin item list",
-                                                "Milk|",
-                                                "Tea|",
-                                                "end item list",
-                                                "begin all category expenses",
-                                                "all months",
-                                                " 7.00",
-                                                "2004 February",
-                                                " 7.00",
-                                                "end all category expenses",
-                                                "begin persons expenses",
-                                                "month: all months",
-                                                "person: for all",
-                                                " 4.00",
-                                                "person: Anna",
-                                                " 3.00",
-                                                "month: 2004 February",
-                                                "person: for all",
-                                                " 4.00",
-                                                "person: Anna",
-                                                " 3.00",
-                                                "end persons expenses"}));
-  EXPECT_EQ(db.GetMonths(), Strings{"2004 February"});
-  EXPECT_EQ(Read("KSDBMonths.txt"), "2004 February\n");
-  EXPECT_EQ(CheckTotals(db), Strings{});
-}
-
 TEST_F(MonthsTest, DeletingEveryMonthLeavesZeroEntriesAndNoPurchases) {
   ASSERT_TRUE(db.DeleteMonth("2004 January").ok());
   ASSERT_TRUE(db.DeleteMonth("2004 February").ok());
@@ -98,18 +67,6 @@ TEST_F(MonthsTest, DeleteAllPurchasesKeepsTheCatalogue) {
   EXPECT_EQ(Read("KSDBMonths.txt"), "");
   EXPECT_EQ(db.GetMonths(), Strings{});
   EXPECT_EQ(db.GetItemNames("Food"), (Strings{"Milk", "Tea"}));
-}
-
-TEST_F(MonthsTest, ClearDatabaseKeepsOnlyPersonFiles) {
-  ASSERT_TRUE(db.ClearDatabase().ok());
-  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
-    EXPECT_EQ(Read(index), "") << index;
-  }
-  EXPECT_EQ(work.List("data/BASE/categories"), Strings{});
-  EXPECT_EQ(work.List("data/BASE/items"), Strings{});
-  EXPECT_EQ(work.List("data/BASE/persons"), Strings{"Anna.txt"});
-  EXPECT_EQ(db.GetCategoryNames(), Strings{});
-  EXPECT_EQ(db.GetPersonNames(), Strings{});
 }
 
 TEST_F(MonthsTest, TheTotalsCheckSeesAHandEditedAmount) {

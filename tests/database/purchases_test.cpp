@@ -129,19 +129,6 @@ TEST_F(PurchasesTest, AddMonthOfAKnownMonthLeavesTheIndexAlone) {
   EXPECT_EQ(Read("KSDBMonths.txt"), "2004 January");
 }
 
-TEST_F(PurchasesTest, DeleteThenRecordAgainKeepsAmountsAndMovesTheLineToTheTop) {
-  Record("Milk", "2004|January|05|Anna|a|12.50");
-  Record("Milk", "2004|January|06|Bob|b| 2.00");
-  const std::string category_before = Read("categories/Food.txt");
-  Delete("Milk", "2004|January|05|Anna|a|12.50");
-  Record("Milk", "2004|January|05|Anna|a|12.50");
-  EXPECT_EQ(Read("categories/Food.txt"), category_before);
-  std::vector<PurchaseRecord> purchases;
-  EXPECT_TRUE(db.ItemPurchases("all months", "Food", "Milk", purchases).ok());
-  ASSERT_EQ(purchases.size(), 2u);
-  EXPECT_EQ(purchases[0], Purchase("2004|January|05|Anna|a|12.50"));
-}
-
 TEST_F(PurchasesTest, DeletingTheOnlyPurchaseOfAMonthLeavesZeroEntries) {
   Record("Milk", "2004|January|05|Anna|a|12.50");
   Delete("Milk", "2004|January|05|Anna|a|12.50");
@@ -303,9 +290,11 @@ TEST_F(PurchasesTest, RandomRecordsAndDeletesKeepEveryTotalRight) {
                               cents.substr(cents.size() > 2 ? cents.size() - 2 : 0);
       Record(item, std::to_string(2003 + random() % 2) + "|" + months[random() % 3] + "|0" +
                        std::to_string(1 + random() % 9) + "|" + persons[random() % 3] + "|r|" +
-                       FormatFileAmount(ParseAmount(sum)));
+                       FormatFileCents(ParseCents(sum)));
     }
-    if (step % 100 == 99) db.DeleteMonth(db.MonthKeyAt(0)).ok();
+    if (step % 100 == 99) {
+      ASSERT_TRUE(db.DeleteMonth(db.MonthKeyAt(0)).ok());
+    }
   }
   EXPECT_EQ(CheckTotals(db), Strings{});
 }

@@ -1,61 +1,71 @@
-// Item files: every section reader and edit. Lines outside the sections are never touched.
-#include "database/amounts.h"
-#include "database/expense_tables.h"
-#include "database/maintenance_edits.h"
-#include "database/section_edits.h"
+// Item files: the model gives back every line, finds the same fault in what it wrote, and its
+// edits keep a sound file sound, its outside lines in place and its totals those of its
+// purchases.
+#include "database/expense_file.h"
+#include "database/month_keys.h"
 #include "tests/fuzz/fuzz_properties.h"
 
 namespace {
 
 using namespace kestrune;
 
-void CheckEditsKeepOutsideLines(const std::vector<std::string>& lines) {
-  const auto outside = fuzz::OutsideSections(lines, kItemTotals);
-  const TotalsChange record{"2004 January", "Anna", 1.5, " 1.50"};
-  fuzz::Require(
-      fuzz::OutsideSections(ChangeTotals(lines, kItemTotals, record), kItemTotals) == outside,
-      "recording keeps the lines outside the sections");
-  ExpenseTables tables;
-  ReadExpenseTables(lines, kItemTotals, tables);
-  fuzz::Require(
-      fuzz::OutsideSections(ShiftAmounts(lines, kItemTotals, tables, -1.0), kItemTotals) == outside,
-      "subtracting keeps the lines outside the sections");
-  fuzz::Require(fuzz::OutsideSections(MakeRoom(lines, kItemTotals, tables), kItemTotals) == outside,
-                "making room keeps the lines outside the sections");
-  PersonTotals persons{{"Anna", 0.0}, {"for all", 0.0}};
-  ScanPersonTotals(lines, "2004 January", persons);
-  DropMonth(lines, kItemTotals, "2004 January", 1.0, persons);
-  RemovePerson(lines, kItemTotals, "Anna", tables);
-  RenamePerson(lines, "Anna", "Bob");
+bool SameFault(const std::optional<SectionFault>& a, const std::optional<SectionFault>& b) {
+  return a.has_value() == b.has_value() && (!a || (a->line == b->line && a->what == b->what));
 }
 
-// A file the integrity check calls sound stays sound after recording and repair edit it.
-void CheckSoundStaysSound(std::vector<std::string> lines) {
-  if (FindSectionFault(lines, kItemTotals)) return;
-  EnsureSections(lines, {kItemTotals, kPersonTotals, kPurchaseList});
-  InsertPurchaseLine(lines, "2004|January|05|Anna|x| 1.50");
-  lines = ChangeTotals(lines, kItemTotals, {"2004 January", "Anna", 0.0, " 0.00"});
+// The totals the purchases make, with every key and person the file already has.
+ExpenseTables Recomputed(const ExpenseFile& file) {
   ExpenseTables tables;
-  ReadExpenseTables(lines, kItemTotals, tables);
-  lines = SetAmounts(MakeRoom(lines, kItemTotals, tables), kItemTotals, tables);
-  const std::optional<SectionFault> fault = FindSectionFault(lines, kItemTotals);
-  fuzz::Require(!fault, "a sound file stays sound when recording and repair edit it");
+  file.ReadTables(tables);
+  for (const std::string& key : tables.months.keys()) tables.months[key] = 0;
+  for (const std::string& key : tables.persons.keys()) {
+    for (const std::string& person : tables.persons[key].keys()) tables.persons[key][person] = 0;
+  }
+  for (const PurchaseRecord& purchase : file.Purchases(kAllMonths)) {
+    const Cents sum = ParseCents(purchase.sum);
+    for (const std::string& key : {std::string(kAllMonths), MonthKeyOf(purchase)}) {
+      tables.months[key] += sum;
+      tables.persons[key][purchase.person] += sum;
+    }
+  }
+  return tables;
+}
+
+void CheckEditsOfASoundFile(const std::string& text) {
+  ExpenseFile file(text, kItemTotals);
+  for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
+    file.EnsureSection(section);
+  }
+  const std::vector<std::string> lines = SplitLines(file.Format());
+  const PurchaseRecord purchase{"2004", "January", "05", "Anna", "x", " 1.50"};
+  file.ChangeTotals({"2004 January", "Anna", 150, " 1.50"});
+  file.InsertPurchase(purchase);
+  const ExpenseTables want = Recomputed(file);
+  file.MakeRoom(want);
+  file.SetAmounts(want);
+  const ExpenseFile repaired(file.Format(), kItemTotals);
+  fuzz::Require(!repaired.Fault(), "a sound file stays sound when recording and repair edit it");
+  ExpenseTables got;
+  repaired.ReadTables(got);
+  for (const std::string& key : want.months.keys()) {
+    fuzz::Require(got.Month(key) == want.Month(key), "repaired totals are the purchases' sums");
+  }
+  fuzz::Require(fuzz::OutsideSections(SplitLines(repaired.Format()), kItemTotals) ==
+                    fuzz::OutsideSections(lines, kItemTotals),
+                "edits keep the lines outside the sections");
+  fuzz::Require(file.RemovePurchase(purchase), "a recorded purchase can be deleted again");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::vector<std::string> lines = fuzz::Lines(data, size);
-  ScanMonthTotal(lines, kItemTotals, "all months");
-  std::vector<PurchaseRecord> purchases;
-  ScanPurchases(lines, "all months", purchases);
-  CheckEditsKeepOutsideLines(lines);
-  CheckSoundStaysSound(lines);
-  std::vector<std::string> with_purchase = lines;
-  EnsureSections(with_purchase, {kItemTotals, kPersonTotals, kPurchaseList});
-  const std::string line = "2004|January|05|Anna|x| 1.50";
-  InsertPurchaseLine(with_purchase, line);
-  fuzz::Require(RemovePurchaseLine(with_purchase, ParsePurchaseLine(line)),
-                "an inserted purchase can be removed again");
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const ExpenseFile file(text, kItemTotals);
+  const std::string written = file.Format();
+  fuzz::Require(written == JoinEndedLines(SplitLines(text)), "writing gives back every line");
+  const std::optional<SectionFault> fault = file.Fault();
+  fuzz::Require(SameFault(ExpenseFile(written, kItemTotals).Fault(), fault),
+                "what was written has the same fault");
+  if (!fault) CheckEditsOfASoundFile(written);
   return 0;
 }

@@ -1,4 +1,4 @@
-#include "database/book_generator.h"
+#include "bench/book_generator.h"
 
 #include <algorithm>
 #include <array>

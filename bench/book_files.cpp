@@ -1,12 +1,12 @@
 // The files of a generated book, as entering it through the normal operations leaves them.
 #include <unordered_map>
 
+#include "bench/book_generator.h"
 #include "database/amounts.h"
-#include "database/book_generator.h"
 #include "database/catalogue_files.h"
 #include "database/database_folder.h"
+#include "database/expense_file.h"
 #include "database/month_keys.h"
-#include "database/sections.h"
 #include "database/text_lines.h"
 
 namespace kestrune {
@@ -21,15 +21,6 @@ std::string SlotName(const GeneratedBook& book, int slot) {
   return slot == 0 ? std::string(kForAll) : book.persons[static_cast<std::size_t>(slot - 1)].name;
 }
 
-void AppendLine(std::string& out, std::string_view line) {
-  out += line;
-  out += '\n';
-}
-
-void AppendAmount(std::string& out, std::int64_t cents) {
-  AppendLine(out, FormatFileAmount(static_cast<double>(cents) / 100.0));
-}
-
 // The totals sections that recording purchases in order builds up in one file. Recording
 // appends a missing entry at the end of its section or block, so entries stand in the order
 // they were first made: "all months" before the months, persons as they first bought.
@@ -42,23 +33,16 @@ class RunningTotals {
     months_[at->second].block.Add(SlotOf(purchase), purchase.cents);
   }
 
-  void AppendSections(std::string& out, SectionMarks totals, const GeneratedBook& book) const {
-    AppendLine(out, totals.begin);
-    if (!months_.empty()) {
-      AppendLine(out, kAllMonths);
-      AppendAmount(out, all_.Total());
-    }
+  // Fills the file's empty totals and person totals.
+  void AppendTo(ExpenseFile& file, const GeneratedBook& book) const {
+    if (!months_.empty()) file.AppendMonthTotal(std::string(kAllMonths), all_.Total());
     for (const Month& month : months_) {
-      AppendLine(out, GeneratedMonthKey(book.shape, month.month));
-      AppendAmount(out, month.block.Total());
+      file.AppendMonthTotal(GeneratedMonthKey(book.shape, month.month), month.block.Total());
     }
-    AppendLine(out, totals.end);
-    AppendLine(out, kBeginPersonTotals);
-    if (!months_.empty()) all_.Append(out, std::string(kAllMonths), book);
+    if (!months_.empty()) all_.AppendTo(file, std::string(kAllMonths), book);
     for (const Month& month : months_) {
-      month.block.Append(out, GeneratedMonthKey(book.shape, month.month), book);
+      month.block.AppendTo(file, GeneratedMonthKey(book.shape, month.month), book);
     }
-    AppendLine(out, kEndPersonTotals);
   }
 
  private:
@@ -76,12 +60,9 @@ class RunningTotals {
       for (const auto& [slot, amount] : cents) total += amount;
       return total;
     }
-    void Append(std::string& out, const std::string& key, const GeneratedBook& book) const {
-      AppendLine(out, std::string(kMonthPrefix) + key);
-      for (int slot : slots) {
-        AppendLine(out, std::string(kPersonPrefix) + SlotName(book, slot));
-        AppendAmount(out, cents.at(slot));
-      }
+    void AppendTo(ExpenseFile& file, const std::string& key, const GeneratedBook& book) const {
+      file.AppendBlock(key);
+      for (int slot : slots) file.AppendPersonTotal(SlotName(book, slot), cents.at(slot));
     }
   };
   struct Month {
@@ -94,32 +75,30 @@ class RunningTotals {
   std::unordered_map<int, std::size_t> month_at_;
 };
 
-// One item's totals and its purchase lines, oldest first.
+// One item's totals and its purchases, oldest first.
 struct ItemBook {
   RunningTotals totals;
-  std::vector<std::string> lines;
+  std::vector<const GeneratedPurchase*> purchases;
 };
 
 std::string ItemFile(const ItemBook& item, const GeneratedBook& book) {
-  std::string out;
-  item.totals.AppendSections(out, kItemTotals, book);
-  AppendLine(out, kBeginPurchaseList);
+  ExpenseFile file(NewItemFile(), kItemTotals);
+  item.totals.AppendTo(file, book);
   // Each purchase goes to the top of the list.
-  for (auto line = item.lines.rbegin(); line != item.lines.rend(); ++line) AppendLine(out, *line);
-  AppendLine(out, kEndPurchaseList);
-  return out;
+  for (auto purchase = item.purchases.rbegin(); purchase != item.purchases.rend(); ++purchase) {
+    file.AppendPurchase(RecordOf(book, **purchase));
+  }
+  return file.Format();
 }
 
 std::string CategoryFile(const CategoryRecord& category, const RunningTotals& totals,
                          const GeneratedBook& book) {
-  std::string out;
-  AppendLine(out, category.name);
-  AppendLine(out, category.information.empty() ? " " : category.information);
-  AppendLine(out, kBeginItemList);
-  for (const ItemEntry& item : category.items) AppendLine(out, FormatItemLine(item));
-  AppendLine(out, kEndItemList);
-  totals.AppendSections(out, kCategoryTotals, book);
-  return out;
+  ExpenseFile file(NewCategoryFile(category.name, category.information), kCategoryTotals);
+  for (auto item = category.items.rbegin(); item != category.items.rend(); ++item) {
+    file.InsertItemLine(FormatItemLine(*item));
+  }
+  totals.AppendTo(file, book);
+  return file.Format();
 }
 
 std::string IndexOf(const std::vector<std::string>& names) {
@@ -152,7 +131,7 @@ PurchaseRecord RecordOf(const GeneratedBook& book, const GeneratedPurchase& purc
           day.size() < 2 ? "0" + day : day,
           purchase.person < 0 ? std::string(kForAll) : SlotName(book, SlotOf(purchase)),
           GeneratedNote(purchase.note),
-          FormatFileAmount(static_cast<double>(purchase.cents) / 100.0)};
+          FormatFileCents(purchase.cents)};
 }
 
 std::map<std::string, std::string> BookFiles(const GeneratedBook& book) {
@@ -163,7 +142,7 @@ std::map<std::string, std::string> BookFiles(const GeneratedBook& book) {
     ItemBook& item =
         items[static_cast<std::size_t>(purchase.category)][static_cast<std::size_t>(purchase.item)];
     item.totals.Add(purchase);
-    item.lines.push_back(FormatPurchaseLine(RecordOf(book, purchase)));
+    item.purchases.push_back(&purchase);
     categories[static_cast<std::size_t>(purchase.category)].Add(purchase);
   }
   std::map<std::string, std::string> files;
@@ -174,7 +153,7 @@ std::map<std::string, std::string> BookFiles(const GeneratedBook& book) {
     files["categories/" + category.name + ".txt"] = CategoryFile(category, categories[c], book);
     for (std::size_t i = 0; i < category.items.size(); ++i) {
       // The normal operations make an item file only when its first purchase is recorded.
-      if (items[c][i].lines.empty()) continue;
+      if (items[c][i].purchases.empty()) continue;
       files["items/" + category.name + " " + category.items[i].name + ".txt"] =
           ItemFile(items[c][i], book);
     }

@@ -2,9 +2,10 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "database/sections.h"
+#include "database/amounts.h"
 
 namespace kestrune {
 
@@ -29,16 +30,25 @@ class OrderedTable {
   std::map<std::string, Value> values_;
 };
 
-using AmountTable = OrderedTable<double>;
+using AmountTable = OrderedTable<Cents>;
 
 // The amounts of one file's totals (month key -> amount) and person totals (month key ->
-// person -> amount), as moving or removing an item or a person needs them.
+// person -> amount), as moving or removing an item or a person and the integrity check
+// need them.
 struct ExpenseTables {
   AmountTable months;
   OrderedTable<AmountTable> persons;
 
-  double Month(const std::string& key) const;
-  double Person(const std::string& month, const std::string& person) const;
+  // 0 for a key or person the tables lack.
+  Cents Month(const std::string& key) const {
+    const Cents* amount = months.Find(key);
+    return amount ? *amount : 0;
+  }
+  Cents Person(const std::string& month, const std::string& person) const {
+    const AmountTable* block = persons.Find(month);
+    const Cents* amount = block ? block->Find(person) : nullptr;
+    return amount ? *amount : 0;
+  }
 };
 
 // The line, from 1, of each amount read: month totals by key, person amounts by (month,
@@ -47,11 +57,5 @@ struct AmountLines {
   std::map<std::string, int> months;
   std::map<std::pair<std::string, std::string>, int> persons;
 };
-
-// Fills `tables` from the totals section `totals` and the person totals section: every
-// amount found is taken, also for keys and persons not put in beforehand. `where`, when
-// given, gets the line of each amount.
-void ReadExpenseTables(const std::vector<std::string>& lines, SectionMarks totals,
-                       ExpenseTables& tables, AmountLines* where = nullptr);
 
 }  // namespace kestrune
