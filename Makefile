@@ -19,7 +19,7 @@ build: configure
 # The fuzz targets are built here, before the tests run, not inside them.
 test: build
 	@cmake --build $(BUILD_DIR) --target fuzz_targets
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest -j2 --output-on-failure
 
 run: build
 	@scripts/run-program $(BUILD_DIR)

@@ -117,7 +117,6 @@ TypedSum ReadTypedSum(std::string_view text, std::string_view group_separator) {
   return {negative ? -cents : cents, {}};
 }
 
-
 namespace {
 
 // A decimal number's digits and where its point stands: "12.345" is {"12345", 2}.

@@ -3,8 +3,7 @@
 namespace kestrune {
 
 MonthTotalScan TotalsFile::MonthTotal(std::string_view key) const {
-  return {file_.MonthTotal(key),
-          file_.Has(kCategoryTotals) || file_.Has(kItemTotals)};
+  return {file_.MonthTotal(key), file_.Has(kCategoryTotals) || file_.Has(kItemTotals)};
 }
 
 bool TotalsFile::FillPersonTotals(std::string_view key, PersonTotals& totals) const {
