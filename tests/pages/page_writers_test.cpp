@@ -28,10 +28,9 @@ class PageWritersTest : public DatabaseTest {
     ASSERT_TRUE(db.AddCategory("Home", "").ok());
     ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
     ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "1 l, organic").ok());
-    for (const char* line : {"Milk|2004|January|05|Anna|two bottles| 3.50",
-                             "Milk|2003|December|31|for all||10.00",
-                             "Milk|2004|January|20|Bob|big pack|12.00",
-                             "Bread|2004|January|07|for all|rye| 4.00"}) {
+    for (const char* line :
+         {"Milk|2004|January|05|Anna|two bottles| 3.50", "Milk|2003|December|31|for all||10.00",
+          "Milk|2004|January|20|Bob|big pack|12.00", "Bread|2004|January|07|for all|rye| 4.00"}) {
       const std::string_view text(line);
       const PurchaseRecord purchase = ParsePurchaseLine(text.substr(text.find('|') + 1));
       ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
