@@ -127,9 +127,9 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.folder_bar()->SelectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
-  prompts.dialog_handlers.push_back([](QDialog& d) {
-    d.findChild<QLineEdit*>("name")->setText("Meals");
-    d.findChild<QPushButton*>("submit")->click();
+  Then([](QDialog& d) {
+    testing::Type(d, "name", "Meals");
+    testing::Press(d);
   });
   main.RunCommand(kCmdEditCategory);
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
