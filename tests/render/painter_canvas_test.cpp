@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QTemporaryDir>
 #include <functional>
 
-#include "charts/graph_type.h"
-#include "render/chart_image.h"
+#include "charts/chart_ctrl.h"
 
 namespace kestrune::render {
 namespace {
@@ -104,36 +101,6 @@ TEST(PainterCanvas, MessagesAreKeptAndPassedOn) {
   chart.Draw(canvas);
   EXPECT_EQ(shown, "No graph type to display");
   EXPECT_EQ(canvas.messages(), std::vector<std::string>{"No graph type to display"});
-}
-
-charts::ChartCtrl SampleChart() {
-  charts::ChartCtrl chart(charts::kBarChart3d);
-  chart.SetTitle("Category's statictics");
-  chart.SetYAxisTitle("Expenses");
-  chart.AddLabel(0, "Food");
-  chart.AddLabel(1, "Rent");
-  charts::ChartSeries series("all months");
-  series.AddPoint(0, 40);
-  series.AddPoint(1, 70);
-  chart.AddSeries(series);
-  chart.AddStandardColours(2);
-  return chart;
-}
-
-TEST(ChartImage, EncodesPngAndSvgFiles) {
-  ASSERT_EQ(ImageFormatFor("chart.png"), ImageFormat::kPng);
-  ASSERT_EQ(ImageFormatFor("chart.SVG"), ImageFormat::kSvg);
-  EXPECT_FALSE(ImageFormatFor("chart.jpg").has_value());
-
-  charts::ChartCtrl chart = SampleChart();
-  const std::optional<QByteArray> png = EncodeChart(chart, charts::Size{320, 240}, ImageFormat::kPng);
-  const std::optional<QByteArray> svg = EncodeChart(chart, charts::Size{320, 240}, ImageFormat::kSvg);
-  ASSERT_TRUE(png && svg);
-  const QImage image = QImage::fromData(*png, "PNG");
-  EXPECT_EQ(image.size(), QSize(320, 240));
-  EXPECT_EQ(image.pixel(1, 1), kWhitePixel);  // the white background inside the border
-  EXPECT_TRUE(svg->contains("<svg"));
-  EXPECT_TRUE(svg->contains("Expenses"));
 }
 
 }  // namespace

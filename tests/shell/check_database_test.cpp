@@ -37,7 +37,7 @@ TEST_F(FrameTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {
   EXPECT_EQ(work.Read("data/backups/" + backups[0] + "/items/Home Rent.txt"), rent);
   EXPECT_FALSE(work.Exists("data/backups/" + backups[0] + "/.kestrune"));
   QString before, after;
-  prompts.dialog_handlers.push_back([&](QDialog& dialog) {
+  Then([&](QDialog& dialog) {
     before = ReportOf(dialog);
     ButtonOf(dialog, "&Repair")->click();
     after = ReportOf(dialog);

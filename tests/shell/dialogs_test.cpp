@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -20,33 +19,12 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-template <class Widget>
-Widget* Field(QDialog& dialog, const char* name) {
-  auto* widget = dialog.findChild<Widget*>(name);
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
-}
-
-void Type(QDialog& dialog, const char* name, const QString& text) {
-  if (auto* line = dialog.findChild<QLineEdit*>(name)) {
-    line->setText(text);
-  } else if (auto* box = dialog.findChild<QPlainTextEdit*>(name)) {
-    box->setPlainText(text);
-  } else {
-    ADD_FAILURE() << "no field " << name;
-  }
-}
-
-void Press(QDialog& dialog, const char* name = "submit") {
-  Field<QPushButton>(dialog, name)->click();
-}
+using testing::Field;
+using testing::Press;
+using testing::Type;
 
 class DialogsTest : public testing::FrameTest {
  protected:
-  // Queues what the user does in the next dialog.
-  void Then(std::function<void(QDialog&)> handler) {
-    prompts.dialog_handlers.push_back(std::move(handler));
-  }
   void Run(int command) {
     frame->RunCommand(command);
     Settle();

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <memory>
 #include <string>
@@ -28,6 +32,10 @@ class FrameTest : public ::testing::Test {
   // The household the tests share: categories Food (Bread, Milk) and Home (Rent), persons
   // Anna and Bob, purchases in 2024 February and 2024 March.
   void PrepareHousehold();
+  // Queues what the user does in the next dialog the frame runs.
+  void Then(std::function<void(QDialog&)> handler) {
+    prompts.dialog_handlers.push_back(std::move(handler));
+  }
   // Builds and shows the frame and lets it settle.
   CMainFrame& Open();
   // Closes and destroys the frame, which writes the preferences.
@@ -50,5 +58,28 @@ class FrameTest : public ::testing::Test {
   std::unique_ptr<QtSettingsStore> store;
   std::unique_ptr<CMainFrame> frame;
 };
+
+// The dialog's child widget of that name; a test failure when there is none.
+template <class Widget>
+Widget* Field(QDialog& dialog, const char* name) {
+  auto* widget = dialog.findChild<Widget*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+// Types `text` into the dialog's line or text box of that name, replacing what was there.
+inline void Type(QDialog& dialog, const char* name, const QString& text) {
+  if (auto* line = dialog.findChild<QLineEdit*>(name)) {
+    line->setText(text);
+  } else if (auto* box = dialog.findChild<QPlainTextEdit*>(name)) {
+    box->setPlainText(text);
+  } else {
+    ADD_FAILURE() << "no field " << name;
+  }
+}
+
+inline void Press(QDialog& dialog, const char* name = "submit") {
+  Field<QPushButton>(dialog, name)->click();
+}
 
 }  // namespace kestrune::testing

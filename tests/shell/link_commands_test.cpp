@@ -20,40 +20,33 @@ class LinkCommandsTest : public testing::FormsTest {
   }
 };
 
-TEST_F(LinkCommandsTest, DeletePurchaseRemovesExactlyThatPurchase) {
-  prompts.answers = {false, true};
+// A No keeps everything; a Yes deletes exactly what the link names, and the last category
+// and person leave an empty selection and "for all".
+TEST_F(LinkCommandsTest, DeleteLinksAskFirstAndLeaveEmptyAndForAllAfterTheLast) {
+  prompts.answers = {false, false, false};
   EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
+  EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);  // the tree is refilled whatever the answer
+  EXPECT_FALSE(LinkDeleteCategory(form).reselect_folder);
+  EXPECT_EQ(state.SelectedCat + "/" + state.SelectedItem, "Food/Bread");
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 500);
+
   EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
-  EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 300);
   std::vector<PurchaseRecord> left;
   EXPECT_TRUE(db.ItemPurchases("all months", "Food", "Bread", left).ok());
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0].information, "b");
-}
-
-TEST_F(LinkCommandsTest, DeleteItemRefillsTheTreeWhateverTheAnswer) {
-  prompts.answers = {false};
-  EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
-  EXPECT_EQ(state.SelectedItem, "Bread");
+  EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 300);
   EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
   EXPECT_EQ(state.SelectedItem, "NULL");
   EXPECT_FALSE(db.ItemExists("Food", "Bread"));
-}
-
-TEST_F(LinkCommandsTest, DeletingTheLastCategoryAndPersonLeavesEmptyAndForAll) {
-  prompts.answers = {false};
-  EXPECT_FALSE(LinkDeleteCategory(form).reselect_folder);
-  EXPECT_EQ(state.SelectedCat, "Food");
   const Afterwards category = LinkDeleteCategory(form);
   EXPECT_EQ(category.rebuild_folders, std::vector<Folder>{Folder::kCategories});
   EXPECT_EQ(state.SelectedCat, "");
-  EXPECT_EQ(state.SelectedItem, "NULL");
+  EXPECT_FALSE(Exists("categories/Food.txt"));
   const Afterwards person = LinkDeletePerson(form);
   EXPECT_TRUE(person.reselect_folder && person.refresh_views);
   EXPECT_EQ(state.SelectedPerson, "for all");
   EXPECT_EQ(state.SelectedPersonMenuChild, "NULL");
-  EXPECT_FALSE(Exists("categories/Food.txt"));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ const std::vector<int> kStatisticsButtons = {kCmdViewCategoryStatistics,
                                              kCmdViewMonthStatistics};
 
 TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+  store->Write("Status", "SelectedMonth", "2023 May");
   CMainFrame& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
@@ -46,6 +47,10 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   Settle();
   EXPECT_EQ(VisibleItemButtons(), (std::vector<int>{kCmdEditCategory, kCmdDeleteCategory}));
   EXPECT_EQ(main.windowTitle(), "Kestrune");
+  // An empty month chooser leaves the stored month.
+  CloseFrame();
+  EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
+  EXPECT_EQ(Setting("Status/SelectedPerson"), "NULL");
 }
 
 TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
@@ -122,9 +127,9 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.folder_bar()->SelectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
-  prompts.dialog_handlers.push_back([](QDialog& d) {
-    d.findChild<QLineEdit*>("name")->setText("Meals");
-    d.findChild<QPushButton*>("submit")->click();
+  Then([](QDialog& d) {
+    testing::Type(d, "name", "Meals");
+    testing::Press(d);
   });
   main.RunCommand(kCmdEditCategory);
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
@@ -178,14 +183,6 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   EXPECT_EQ(Setting("Config/MonthsNum"), "1");
   EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
   EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
-}
-
-TEST_F(FrameTest, AnEmptyMonthChooserLeavesTheStoredMonth) {
-  store->Write("Status", "SelectedMonth", "2023 May");
-  Open();
-  CloseFrame();
-  EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
-  EXPECT_EQ(Setting("Status/SelectedPerson"), "NULL");
 }
 
 TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {

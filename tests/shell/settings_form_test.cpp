@@ -19,7 +19,7 @@ TEST_F(SettingsFormTest, TheMonthsCountIsAWholeNumberFromOneToAHundred) {
   }
 }
 
-TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrency) {
+TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrencyOrRefusesABadCount) {
   EXPECT_TRUE(AcceptSettings(form, true, "1", "").afterwards.refresh_views);
   EXPECT_TRUE(AcceptSettings(form, false, "6", "EUR").close);
   EXPECT_FALSE(state.ShowAllMonths);
@@ -31,38 +31,32 @@ TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrency) {
   EXPECT_TRUE(state.ShowAllMonths);
   EXPECT_EQ(state.MonthsNum, 6);
   EXPECT_EQ(db.currency(), "");
-}
-
-TEST_F(SettingsFormTest, AnOutOfRangeCountChangesNothing) {
-  state.Currency = "EUR";
+  // An out-of-range count changes nothing.
   EXPECT_FALSE(AcceptSettings(form, false, "0", "USD").close);
   EXPECT_FALSE(AcceptSettings(form, false, "many", "USD").close);
   EXPECT_EQ(prompts.messages, Strings(2, kMonthsOutOfRange));
   EXPECT_TRUE(state.ShowAllMonths);
-  EXPECT_EQ(state.Currency, "EUR");
+  EXPECT_EQ(state.Currency, "");
 }
 
-TEST_F(SettingsFormTest, DeleteThisMonthTakesTheChosenMonthOut) {
-  Check(db.AddMonth("2024 March"));
-  Check(db.AddMonth("2024 May"));
-  const FormOutcome outcome = DeleteMonthAt(form, 1);  // newest first: 2024 March
-  EXPECT_TRUE(outcome.close && outcome.afterwards.refill_months);
-  EXPECT_EQ(prompts.asked, Strings{"Are you sure to delete this month?"});
-  EXPECT_EQ(db.GetMonths(), Strings{"2024 May"});
-  EXPECT_EQ(Read("KSDBMonths.txt").find("2024 March"), std::string::npos);
-  prompts.answers = {false};
-  EXPECT_FALSE(DeleteMonthAt(form, 0).afterwards.refill_months);
-  EXPECT_EQ(db.GetMonths(), Strings{"2024 May"});
-}
-
-TEST_F(SettingsFormTest, WithNoMonthListedNothingIsDeletedOrAsked) {
+TEST_F(SettingsFormTest, DeleteThisMonthTakesTheChosenMonthOutAfterAYes) {
   AddBread();
   BuyBread("05", "", " 9.00");
-  const std::string before = Read("items/Food Bread.txt");
+  Check(db.AddMonth("2024 May"));
+  const std::string bread = Read("items/Food Bread.txt");
+  // With no month listed nothing is deleted or asked.
   EXPECT_TRUE(DeleteMonthAt(form, -1).close);
   EXPECT_TRUE(prompts.asked.empty());
-  EXPECT_EQ(Read("items/Food Bread.txt"), before);
+  EXPECT_EQ(Read("items/Food Bread.txt"), bread);
+  prompts.answers = {false};
+  EXPECT_FALSE(DeleteMonthAt(form, 1).afterwards.refill_months);
   EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 900);
+  const FormOutcome outcome = DeleteMonthAt(form, 1);  // newest first: 2024 March
+  EXPECT_TRUE(outcome.close && outcome.afterwards.refill_months);
+  EXPECT_EQ(prompts.asked, Strings(2, "Are you sure to delete this month?"));
+  EXPECT_EQ(db.GetMonths(), Strings{"2024 May"});
+  EXPECT_EQ(Read("KSDBMonths.txt").find("2024 March"), std::string::npos);
+  EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 0);
 }
 
 }  // namespace

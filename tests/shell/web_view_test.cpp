@@ -91,11 +91,16 @@ class WebViewTest : public testing::FrameTest {
   }
 };
 
-template <class Widget>
-Widget* Field(QDialog& dialog, const char* name) {
-  auto* widget = dialog.findChild<Widget*>(name);
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
+using testing::Field;
+using testing::Press;
+using testing::Type;
+
+// A name dialog answered with `name`.
+std::function<void(QDialog&)> NamedAs(const char* name) {
+  return [name](QDialog& d) {
+    Type(d, "name", name);
+    Press(d);
+  };
 }
 
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
@@ -129,15 +134,15 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
     EXPECT_EQ(Field<QLineEdit>(d, "sum")->text(), "3.5");
     EXPECT_EQ(Field<QComboBox>(d, "person")->currentText(), "Anna");
     EXPECT_EQ(Field<QDateEdit>(d, "date")->date(), QDate(2024, 3, 5));
-    Field<QLineEdit>(d, "sum")->setText("4");
-    Field<QPushButton>(d, "submit")->click();
+    Type(d, "sum", "4");
+    Press(d);
   }));
   EXPECT_TRUE(WaitForText("All item expenses: 4.00"));
 
   ASSERT_TRUE(Follow("Add purchase", [](QDialog& d) {
     Field<QDateEdit>(d, "date")->setDate(QDate(2024, 3, 9));
-    Field<QLineEdit>(d, "sum")->setText("2");
-    Field<QPushButton>(d, "submit")->click();
+    Type(d, "sum", "2");
+    Press(d);
   }));
   EXPECT_TRUE(WaitForText("All item expenses: 6.00"));
 
@@ -147,8 +152,8 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
 
   ASSERT_TRUE(Follow("Edit expense item", [](QDialog& d) {
     EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Bread");
-    Field<QLineEdit>(d, "name")->setText("Rye bread");
-    Field<QPushButton>(d, "submit")->click();
+    Type(d, "name", "Rye bread");
+    Press(d);
   }));
   EXPECT_EQ(main.state().SelectedItem, "Rye bread");
   EXPECT_TRUE(WaitForText("Rye bread"));
@@ -161,7 +166,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
                                                      "Are you sure to delete this item?"}));
 }
 
-TEST_F(WebViewTest, AMonthChangeRewritesThePageAndAnItemLinkSelectsTheItem) {
+TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   PrepareHousehold();
   store->Write("Status", "SelectedCat", "Food");
   store->Write("Status", "SelectedItem", "NULL");
@@ -175,12 +180,8 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndAnItemLinkSelectsTheItem) {
   EXPECT_EQ(main.state().NodeKind, 2);
   EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
   EXPECT_TRUE(WaitForText("Purchase list"));
-  EXPECT_TRUE(prompts.messages.empty());
-}
 
-TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
+  // A category link on a person's page shows that person's item chart.
   main.folder_bar()->SelectFolder(1);
   Settle();
   ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
@@ -193,6 +194,7 @@ TEST_F(WebViewTest, ACategoryLinkOnAPersonPageShowsThatPersonsItemChart) {
   Settle();
   EXPECT_FALSE(main.view()->browser_shown());
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
@@ -201,17 +203,11 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   store->Write("Status", "SelectedItem", "NULL");
   CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("Item list"));
-  ASSERT_TRUE(Follow("Add item", [](QDialog& d) {
-    Field<QLineEdit>(d, "name")->setText("Cheese");
-    Field<QPushButton>(d, "submit")->click();
-  }));
+  ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
   EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
   main.tree_pane()->SelectNodeByText("Food");
   ASSERT_TRUE(WaitForText("Cheese"));
-  ASSERT_TRUE(Follow("Edit expense category", [](QDialog& d) {
-    Field<QLineEdit>(d, "name")->setText("Groceries");
-    Field<QPushButton>(d, "submit")->click();
-  }));
+  ASSERT_TRUE(Follow("Edit expense category", NamedAs("Groceries")));
   EXPECT_EQ(main.state().SelectedCat, "Groceries");
   EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Groceries");
   ASSERT_TRUE(WaitForText("Groceries"));
@@ -225,8 +221,8 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   ASSERT_TRUE(WaitForText("All person expenses"));
   ASSERT_TRUE(Follow("Edit person", [](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Edit person");
-    Field<QLineEdit>(d, "name")->setText("Ann");
-    Field<QPushButton>(d, "submit")->click();
+    Type(d, "name", "Ann");
+    Press(d);
   }));
   EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Ann");
   ASSERT_TRUE(WaitForTextGone("Anna"));  // the page names "Ann" now

@@ -20,12 +20,7 @@ namespace {
 // 126 characters that read as bold if taken for markup.
 const std::string kLongName = "<b>x<b>" + std::string(119, 'W');
 
-class WindowTextTest : public testing::FrameTest {
- protected:
-  void Then(std::function<void(QDialog&)> handler) {
-    prompts.dialog_handlers.push_back(std::move(handler));
-  }
-};
+using WindowTextTest = testing::FrameTest;
 
 TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   Prepare([](ExpenseDatabase& db) { EXPECT_TRUE(db.AddCategory(kLongName, "").ok()); });
