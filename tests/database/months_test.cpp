@@ -14,10 +14,7 @@ class MonthsTest : public DatabaseTest {
   void SetUp() override {
     WriteEmptyIndexes();
     Write("KSDBCategories.txt", "Food");
-    Write("categories/Food.txt",
-          "Food\nall we eat\nbegin item list\nMilk|\nTea|\nend item list\n"
-          "begin all category expenses\nend all category expenses\n"
-          "begin persons expenses\nend persons expenses");
+    Write("categories/Food.txt", CategoryFile("Food", {"Milk|", "Tea|"}));
     Write("KSDBPersons.txt", "Anna");
     Write("persons/Anna.txt", "Anna\n ");
     Load();
@@ -60,7 +57,7 @@ TEST_F(MonthsTest, DeleteAllPurchasesKeepsTheCatalogue) {
   EXPECT_EQ(Read("items/Food Milk.txt"), six);
   EXPECT_EQ(Read("items/Food Tea.txt"), six);
   EXPECT_EQ(Read("categories/Food.txt"),
-            Lines({"Food", "all we eat", "begin item list", "Milk|", "Tea|", "end item list",
+            Lines({"Food", " ", "begin item list", "Milk|", "Tea|", "end item list",
                    "begin all category expenses", "end all category expenses",
                    "begin persons expenses", "end persons expenses"}));
   EXPECT_EQ(Read("KSDBMonths.txt"), "");

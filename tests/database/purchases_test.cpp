@@ -26,10 +26,7 @@ class PurchasesTest : public DatabaseTest {
   void SetUp() override {
     WriteEmptyIndexes();
     Write("KSDBCategories.txt", "Food");
-    Write("categories/Food.txt",
-          "Food\n \nbegin item list\nMilk|\nBread|\nend item list\n"
-          "begin all category expenses\nend all category expenses\n"
-          "begin persons expenses\nend persons expenses");
+    Write("categories/Food.txt", CategoryFile("Food", {"Milk|", "Bread|"}));
     Write("KSDBPersons.txt", "Anna\nBob");
     Write("persons/Anna.txt", "Anna\n ");
     Write("persons/Bob.txt", "Bob\n ");
