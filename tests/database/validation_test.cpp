@@ -39,9 +39,7 @@ TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
   }
   EXPECT_EQ(Message(CheckNewCategory(db, std::string(251, 'x'))), "ok");
   EXPECT_EQ(Message(CheckNewCategory(db, " Food ")), "ok");
-}
-
-TEST_F(ValidationTest, BarsAreForCategoriesOnly) {
+  // A bar is allowed in a category's name only.
   EXPECT_EQ(Message(CheckNewCategory(db, "A|B")), "ok");
   EXPECT_EQ(Message(CheckNewItem(db, "Food", "A|B")), "Invalid item name");
   EXPECT_EQ(Message(CheckNewPerson(db, "A|B")), "Invalid person name");
