@@ -8,7 +8,6 @@
 #include <map>
 
 #include "database/database_folder.h"
-#include "database/expense_file.h"
 #include "database/integrity_check.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/temp_folder.h"
@@ -95,12 +94,6 @@ TEST(BookGeneratorTest, WrittenBookLoadsAndAddsUp) {
   EXPECT_EQ(db.GetMonths().back(), "2022 November");
   const IntegrityReport report = CheckIntegrity(db, fs);
   EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.Lines());
-  // What the generator wrote, the model reads back byte for byte.
-  for (const auto& [path, content] : BookFiles(GenerateBook(shape))) {
-    const bool items = path.starts_with("items/");
-    if (!items && !path.starts_with("categories/")) continue;
-    EXPECT_EQ(ExpenseFile(content, items ? kItemTotals : kCategoryTotals).Format(), content);
-  }
 }
 
 TEST(BookGeneratorTest, TheSeedDecidesTheBook) {
@@ -126,12 +119,12 @@ TEST(BookGeneratorTest, PurchasesAreSpreadEvenlyOverTheMonthsOldestFirst) {
 
 TEST(BookGeneratorTest, RefusesShapesItCannotMake) {
   EXPECT_EQ(CheckBookShape({20, 25, 4, 120, 100000, 1}), "");
-  EXPECT_NE(CheckBookShape({0, 25, 4, 120, 100, 1}), "");
-  EXPECT_NE(CheckBookShape({20, 0, 4, 120, 100, 1}), "");
-  EXPECT_NE(CheckBookShape({20, 25, -1, 120, 100, 1}), "");
-  EXPECT_NE(CheckBookShape({20, 25, 4, 0, 100, 1}), "");
-  EXPECT_NE(CheckBookShape({20, 25, 4, kMostGeneratedMonths + 1, 100, 1}), "");
-  EXPECT_NE(CheckBookShape({20, 25, 4, 120, -1, 1}), "");
+  for (const BookShape& shape :
+       {BookShape{0, 25, 4, 120, 100, 1}, BookShape{20, 0, 4, 120, 100, 1},
+        BookShape{20, 25, -1, 120, 100, 1}, BookShape{20, 25, 4, 0, 100, 1},
+        BookShape{20, 25, 4, kMostGeneratedMonths + 1, 100, 1}, BookShape{20, 25, 4, 120, -1, 1}}) {
+    EXPECT_NE(CheckBookShape(shape), "");
+  }
 }
 
 }  // namespace

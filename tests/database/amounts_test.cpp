@@ -56,11 +56,5 @@ TEST(Cents, SharesRoundHalfAwayFromZero) {
   EXPECT_EQ(DivideRounded(-1000, 3), -333);
 }
 
-TEST(Cents, ATypedSumIsRoundedOnceAtInput) {
-  EXPECT_EQ(ReadTypedSum("1.234,565", ".").cents, 123'457);
-  EXPECT_EQ(ReadTypedSum("-0,005", "").cents, -1);
-  EXPECT_FALSE(ReadTypedSum("12abc", "").cents);
-}
-
 }  // namespace
 }  // namespace kestrune

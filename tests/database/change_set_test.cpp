@@ -56,7 +56,6 @@ class CommitTest : public ::testing::Test {
       return "new";
     return files[0] + "/" + files[1] + "/" + files[2] + "/" + files[3];
   }
-  // Every file, and the folders of the database folder itself.
   // The files, without the change lock's, which stays in the work folder.
   Strings Listing() const {
     Strings all = folder.List("");

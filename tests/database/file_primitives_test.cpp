@@ -74,12 +74,13 @@ TEST(FilePrimitives, EachFailureTellsItsCode) {
   EXPECT_TRUE(changes.Read(base + "/KSDBMonths.txt", content).IsNotFound());
 }
 
-TEST(Backups, CopyRegularFilesOnlyAndLeaveNoHalfCopyOnAFullDisk) {
+TEST(Backups, CopyRegularFilesOnlyLeaveNoHalfCopyOnAFullDiskAndKeepTheNewest) {
   testing::TempFolder work;
   testing::FailingFileSystem fs;
   const std::string base = work.path() + "/BASE";
   const std::string backups = work.path() + "/backups";
   work.Write("BASE/items/Food Milk.txt", "milk");
+  work.Write("BASE/KSDBMonths.txt", "2004 May\n");
   work.Write("BASE/.kestrune/lock", "");
   ASSERT_EQ(::mkfifo((base + "/pipe.txt").c_str(), 0644), 0);
   // A number too large to be a backup's suffix is just another name.
@@ -87,11 +88,19 @@ TEST(Backups, CopyRegularFilesOnlyAndLeaveNoHalfCopyOnAFullDisk) {
   std::string made;
   ASSERT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5, &made).ok());
   EXPECT_EQ(made, backups + "/2026-12-06_120000");
-  EXPECT_EQ(work.List("backups/2026-12-06_120000"), Strings{"items"});
+  EXPECT_EQ(work.List("backups/2026-12-06_120000"), (Strings{"KSDBMonths.txt", "items"}));
   EXPECT_EQ(work.Read("backups/2026-12-06_120000/items/Food Milk.txt"), "milk");
   fs.fail_after = fs.changes;
   EXPECT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5).IsIOError());
   EXPECT_EQ(work.List("backups").size(), 2u);
+  fs.fail_after = 1 << 30;
+  for (int i = 2; i <= 7; ++i) {
+    ASSERT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5, &made).ok());
+  }
+  EXPECT_EQ(made, backups + "/2026-12-06_120000-7");
+  EXPECT_EQ(work.List("backups"),
+            (Strings{"2026-12-06_120000-4", "2026-12-06_120000-5", "2026-12-06_120000-6",
+                     "2026-12-06_120000-7", "2026-12-06_120000-99999999999"}));
 }
 
 }  // namespace

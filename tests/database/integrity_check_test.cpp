@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <map>
 
-#include "database/backups.h"
 #include "database/sections.h"
 #include "tests/support/database_fixture.h"
 
@@ -160,23 +159,6 @@ TEST_F(IntegrityTest, RepairRestoresTheTotalsAndKeepsZeroEntries) {
   EXPECT_NE(repaired.find("month: 2004 March\nperson: for all\n 0.00\n"), std::string::npos);
   EXPECT_NE(repaired.find("month: 2004 February\nperson: for all\n 2.00\n"), std::string::npos);
   EXPECT_EQ(Read("KSDBMonths.txt"), "2004 February\n2004 January\n");
-}
-
-TEST_F(IntegrityTest, BackupsCopyTheDataFilesAndKeepTheNewestFive) {
-  const std::string backups = work.path() + "/data/backups";
-  std::string made;
-  for (int i = 0; i < 7; ++i) {
-    ASSERT_TRUE(BackUpDatabase(fs, base(), backups, "2026-12-06_120000", 5, &made).ok());
-  }
-  EXPECT_EQ(made, backups + "/2026-12-06_120000-7");
-  EXPECT_EQ(work.List("data/backups"),
-            (Strings{"2026-12-06_120000-3", "2026-12-06_120000-4", "2026-12-06_120000-5",
-                     "2026-12-06_120000-6", "2026-12-06_120000-7"}));
-  EXPECT_EQ(work.Read("data/backups/2026-12-06_120000-7/items/Food Milk.txt"),
-            Read("items/Food Milk.txt"));
-  EXPECT_EQ(work.List("data/backups/2026-12-06_120000-7"),
-            (Strings{"KSDBCategories.txt", "KSDBMonths.txt", "KSDBPersons.txt", "categories",
-                     "items", "persons"}));
 }
 
 }  // namespace

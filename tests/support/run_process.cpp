@@ -6,23 +6,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "tests/support/temp_folder.h"
 
 namespace kestrune::testing {
-namespace {
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-}  // namespace
-
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args) {
   TempFolder outputs;
   const std::string out_path = outputs.path() + "/out";
@@ -42,10 +29,10 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     int wait_status = 0;
     waitpid(pid, &wait_status, 0);
     if (WIFEXITED(wait_status)) result.status = WEXITSTATUS(wait_status);
+    result.out = outputs.Read("out");
+    result.err = outputs.Read("err");
   }
   posix_spawn_file_actions_destroy(&actions);
-  result.out = Slurp(out_path);
-  result.err = Slurp(err_path);
   return result;
 }
 
