@@ -22,7 +22,7 @@ class TotalsFile {
  public:
   // `totals` names the file's totals section (category or item).
   TotalsFile(std::string content, SectionMarks totals)
-      : file_(std::move(content), totals), totals_(totals) {}
+      : file_(std::move(content), totals) {}
 
   // The amount of the last pair of `key` in the totals section (0 when none).
   MonthTotalScan MonthTotal(std::string_view key) const;
@@ -37,7 +37,6 @@ class TotalsFile {
 
  private:
   ExpenseFile file_;
-  SectionMarks totals_;
 };
 
 }  // namespace kestrune
