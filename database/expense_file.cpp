@@ -5,35 +5,12 @@
 #include "database/catalogue_files.h"
 #include "database/month_keys.h"
 #include "database/same_section.h"
+#include "database/text_lines.h"
 
 namespace kestrune {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// The lines of a text one at a time, as the one line reader reads them ("\n" or "\r\n", the
-// last line end optional), with the position after each.
-class Cursor {
- public:
-  explicit Cursor(std::string_view text, std::size_t at = 0) : text_(text), at_(at) {}
-  bool Next(std::string_view& line) {
-    if (at_ >= text_.size()) return false;
-    std::size_t end = text_.find('\n', at_);
-    const bool last = end == std::string_view::npos;
-    if (last) end = text_.size();
-    line = text_.substr(at_, end - at_);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    at_ = last ? end : end + 1;
-    return true;
-  }
-  bool Peek(std::string_view& line) const { return Cursor(*this).Next(line); }
-  std::size_t at() const { return at_; }
-  void MoveTo(std::size_t at) { at_ = at; }
-
- private:
-  std::string_view text_;
-  std::size_t at_;
-};
 
 // Whether `next` may be the amount of the key or person line before it.
 bool IsAmountLine(std::string_view next, std::string_view end) {
@@ -164,7 +141,7 @@ class ExpenseFile::Parser {
 
   const ExpenseFile& file_;
   std::string_view text_;
-  Cursor cursor_;
+  LineReader cursor_;
   bool stop_after_totals_ = false;
   bool stop_at_purchases_ = false;
   bool stopped_ = false;
@@ -206,7 +183,7 @@ std::vector<std::string_view> ExpenseFile::PurchaseLines() const {
   Complete();
   if (purchases_.split) return purchases_.lines;
   std::vector<std::string_view> lines;
-  Cursor cursor(purchases_.text);
+  LineReader cursor(purchases_.text, 0);
   for (std::string_view line; cursor.Next(line);) lines.push_back(line);
   return lines;
 }

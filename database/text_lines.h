@@ -19,8 +19,15 @@ std::vector<std::string> SplitLines(std::string_view content);
 class LineReader {
  public:
   explicit LineReader(std::string_view content);
+  // Reads from the byte `at` on (a line start), the byte-order mark not skipped.
+  LineReader(std::string_view content, std::size_t at) : content_(content), start_(at) {}
   // Sets `line` to the next line; false after the last.
   bool Next(std::string_view& line);
+  // The next line without moving past it.
+  bool Peek(std::string_view& line) const { return LineReader(*this).Next(line); }
+  // Where the next line starts, and a jump to another line start.
+  std::size_t at() const { return start_; }
+  void MoveTo(std::size_t at) { start_ = at; }
 
  private:
   std::string_view content_;
