@@ -20,6 +20,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 using testing::Field;
+using testing::NamedAs;
 using testing::Press;
 using testing::Type;
 
@@ -39,15 +40,9 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
     Press(d);
   });
   Run(kCmdAddCategory);
-  Then([](QDialog& d) {
-    Type(d, "name", "Bread");
-    Press(d);
-  });
+  Then(NamedAs("Bread"));
   Run(kCmdAddItem);
-  Then([](QDialog& d) {
-    Type(d, "name", "Anna");
-    Press(d);
-  });
+  Then(NamedAs("Anna"));
   Run(kCmdAddPerson);
   EXPECT_EQ(prompts.dialogs, (Strings{"Add expense category", "Add expense item", "Add person"}));
   EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Food");
@@ -204,19 +199,18 @@ TEST_F(DialogsTest, HelpInstallsItsPageAndOpensIt) {
 
 // A confirmation says Yes on Enter and No on Escape; the data base error exits on Enter.
 TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
+  const auto answer = [](QDialog& dialog, Qt::Key key) {
+    dialog.open();
+    QTest::keyClick(&dialog, key);
+    return dialog.result();
+  };
   CConfirmationDialog enter(kConfirmDeletePerson, nullptr);
-  enter.open();
-  QTest::keyClick(&enter, Qt::Key_Return);
-  EXPECT_EQ(enter.result(), QDialog::Accepted);
+  EXPECT_EQ(answer(enter, Qt::Key_Return), QDialog::Accepted);
   EXPECT_EQ(enter.windowTitle(), "Delete person");
   CConfirmationDialog escape(kConfirmDeletePerson, nullptr);
-  escape.open();
-  QTest::keyClick(&escape, Qt::Key_Escape);
-  EXPECT_EQ(escape.result(), QDialog::Rejected);
+  EXPECT_EQ(answer(escape, Qt::Key_Escape), QDialog::Rejected);
   CDatabaseErrorDialog error("Can't open data base file.", nullptr);
-  error.open();
-  QTest::keyClick(&error, Qt::Key_Return);
-  EXPECT_EQ(error.result(), QDialog::Rejected);
+  EXPECT_EQ(answer(error, Qt::Key_Return), QDialog::Rejected);
   CDatabaseErrorDialog create("Can't open data base file.", nullptr);
   create.open();
   create.findChild<QPushButton*>("create")->click();

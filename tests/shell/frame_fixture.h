@@ -36,6 +36,13 @@ class FrameTest : public ::testing::Test {
   void Then(std::function<void(QDialog&)> handler) {
     prompts.dialog_handlers.push_back(std::move(handler));
   }
+  // Stores the category and item the next frame opens on.
+  void StoreSelection(const std::string& category, const std::string& item) {
+    store->Write("Status", "SelectedCat", category);
+    store->Write("Status", "SelectedItem", item);
+  }
+  // Prints the view to a PDF file and expects a page with something on it.
+  void ExpectPrints();
   // Builds and shows the frame and lets it settle.
   CMainFrame& Open();
   // Closes and destroys the frame, which writes the preferences.
@@ -80,6 +87,14 @@ inline void Type(QDialog& dialog, const char* name, const QString& text) {
 
 inline void Press(QDialog& dialog, const char* name = "submit") {
   Field<QPushButton>(dialog, name)->click();
+}
+
+// A name dialog answered with `name`.
+inline std::function<void(QDialog&)> NamedAs(const char* name) {
+  return [name](QDialog& d) {
+    Type(d, "name", name);
+    Press(d);
+  };
 }
 
 }  // namespace kestrune::testing

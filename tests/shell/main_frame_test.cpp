@@ -55,8 +55,7 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
 
 TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "Bread");
+  StoreSelection("Food", "Bread");
   store->Write("Status", "SelectedMonth", "2024 February");
   CMainFrame& main = Open();
   EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
@@ -127,10 +126,7 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.folder_bar()->SelectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
-  Then([](QDialog& d) {
-    testing::Type(d, "name", "Meals");
-    testing::Press(d);
-  });
+  Then(testing::NamedAs("Meals"));
   main.RunCommand(kCmdEditCategory);
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
   EXPECT_EQ(main.state().SelectedCat, "Meals");
@@ -235,8 +231,7 @@ TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
 
 TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   // A folder where the page file belongs: no file can replace it.
   std::filesystem::create_directories(work.path() + "/data/temp.tmp/inside");
   Open();

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -92,21 +91,13 @@ class WebViewTest : public testing::FrameTest {
 };
 
 using testing::Field;
+using testing::NamedAs;
 using testing::Press;
 using testing::Type;
 
-// A name dialog answered with `name`.
-std::function<void(QDialog&)> NamedAs(const char* name) {
-  return [name](QDialog& d) {
-    Type(d, "name", name);
-    Press(d);
-  };
-}
-
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "Bread");
+  StoreSelection("Food", "Bread");
   CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("All item expenses"));
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
@@ -168,8 +159,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
 
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   CMainFrame& main = Open();
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
   ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
@@ -199,8 +189,7 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("Item list"));
   ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
@@ -233,17 +222,12 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
 }
 
 TEST_F(WebViewTest, TheWelcomePageOpensTheDialogsOfItsStepsAndIsPrintedAsShown) {
-  CMainFrame& main = Open();
+  Open();
   ASSERT_TRUE(WaitForText("Welcome to Kestrune"));
   ASSERT_TRUE(Follow("Add person"));
   ASSERT_TRUE(Follow("Add expense category"));
   EXPECT_EQ(prompts.dialogs.size(), 2u);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  const std::string pdf = work.path() + "/page.pdf";
-  printer.setOutputFileName(QString::fromStdString(pdf));
-  EXPECT_TRUE(main.view()->Print(printer));
-  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+  ExpectPrints();
 }
 
 // A name that reads as a URL of its own links like any other name: to its item.
@@ -254,8 +238,7 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
     EXPECT_TRUE(db.AddItemToCategory("Food", hostile, "").ok());
     EXPECT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
   });
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("Item list"));
   ClickLink(hostile);
@@ -274,8 +257,7 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
 TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
   namespace fs = std::filesystem;
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   Open();
   ASSERT_TRUE(WaitForText());
   const std::string data = work.path() + "/data/";
