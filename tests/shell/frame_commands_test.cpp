@@ -101,11 +101,9 @@ TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
 }
 
 TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySelection) {
-  PrepareHousehold();
-  StoreSelection("Food", "NULL");
   store->Write("Status", "SelectedPerson", "Anna");
   store->Write("Status", "SelectedStatisticType", "Category's statistics");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold();
   main.folder_bar()->SelectFolder(1);
   Settle();
   main.RunCommand(kCmdDeleteAllPurchases);

@@ -43,6 +43,12 @@ class FrameTest : public ::testing::Test {
   }
   // Prints the view to a PDF file and expects a page with something on it.
   void ExpectPrints();
+  // Opens the frame on the shared household with Food and `item` (or no item) selected.
+  CMainFrame& OpenHousehold(const std::string& item = "NULL") {
+    PrepareHousehold();
+    StoreSelection("Food", item);
+    return Open();
+  }
   // Builds and shows the frame and lets it settle.
   CMainFrame& Open();
   // Closes and destroys the frame, which writes the preferences.

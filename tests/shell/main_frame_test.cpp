@@ -54,10 +54,8 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
 }
 
 TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
-  PrepareHousehold();
-  StoreSelection("Food", "Bread");
   store->Write("Status", "SelectedMonth", "2024 February");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold("Bread");
   EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
   EXPECT_EQ(VisibleItemButtons(), kItemButtons);
   EXPECT_EQ(main.caption_bar()->text(), "Bread");

@@ -39,12 +39,9 @@ class PurchaseFormsTest : public testing::FormsTest {
   }
 };
 
-TEST_F(PurchaseFormsTest, TheRecordKeepsItsFormats) {
+TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
   EXPECT_EQ(Line(BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"))),
             "2024|January|05|for all|two lines / one| 3.46");
-}
-
-TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
   const FormOutcome outcome = SubmitNewPurchase(form, Input(" 12,50 "));
   EXPECT_TRUE(outcome.close);
   EXPECT_TRUE(outcome.afterwards.refill_months);

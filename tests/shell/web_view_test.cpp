@@ -96,9 +96,7 @@ using testing::Press;
 using testing::Type;
 
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
-  PrepareHousehold();
-  StoreSelection("Food", "Bread");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold("Bread");
   ASSERT_TRUE(WaitForText("All item expenses"));
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
@@ -158,9 +156,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
 }
 
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
-  PrepareHousehold();
-  StoreSelection("Food", "NULL");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold();
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
   ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
   main.month_chooser()->setCurrentIndex(1);  // 2024 February: the page is written again
@@ -188,9 +184,7 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
 }
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
-  PrepareHousehold();
-  StoreSelection("Food", "NULL");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold();
   ASSERT_TRUE(WaitForText("Item list"));
   ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
   EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
@@ -256,9 +250,7 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
 // there does not hang it), and no link leads off the program's own scheme.
 TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
   namespace fs = std::filesystem;
-  PrepareHousehold();
-  StoreSelection("Food", "NULL");
-  Open();
+  OpenHousehold();
   ASSERT_TRUE(WaitForText());
   const std::string data = work.path() + "/data/";
   const std::string elsewhere = work.path() + "/elsewhere/";
