@@ -24,13 +24,7 @@ using testing::NamedAs;
 using testing::Press;
 using testing::Type;
 
-class DialogsTest : public testing::FrameTest {
- protected:
-  void Run(int command) {
-    frame->RunCommand(command);
-    Settle();
-  }
-};
+using DialogsTest = testing::FrameTest;
 
 TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
   CMainFrame& main = Open();

@@ -42,8 +42,7 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   prompts.answers = {false};
   main.RunCommand(kCmdAddItem);
   main.RunCommand(kCmdDeleteCategory);
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   ASSERT_TRUE(SelectNode("Bob"));
   prompts.dialog_handlers = {choose("choosePerson")};
   prompts.answers = {false, false};
@@ -76,8 +75,7 @@ TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
   EXPECT_TRUE(IsChecked(main, kCmdShowAll) && !IsChecked(main, kCmdShowMonth));
   EXPECT_EQ(main.MonthPosition(), -1);
   // A change of folder keeps the filter as it was.
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   EXPECT_EQ(ShowButtonText(main), "Show all");
   main.RunCommand(kCmdShowMonth);
   EXPECT_TRUE(main.month_chooser()->isEnabled());
@@ -104,18 +102,15 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
   store->Write("Status", "SelectedPerson", "Anna");
   store->Write("Status", "SelectedStatisticType", "Category's statistics");
   CMainFrame& main = OpenHousehold();
-  main.folder_bar()->SelectFolder(1);
-  Settle();
-  main.RunCommand(kCmdDeleteAllPurchases);
-  Settle();
+  ShowFolder(1);
+  Run(kCmdDeleteAllPurchases);
   EXPECT_EQ(main.month_chooser()->count(), 0);
   EXPECT_EQ(main.MonthPosition(), -1);
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_EQ(TreeOutline().find("2024"), std::string::npos);  // no month nodes left
   EXPECT_NE(TreeOutline().find("Anna"), std::string::npos);
   EXPECT_EQ(main.db().GetCategoryNames().size(), 2u);
-  main.RunCommand(kCmdClearDatabase);
-  Settle();
+  Run(kCmdClearDatabase);
   const ViewState& s = main.state();
   EXPECT_EQ(s.SelectedCat + s.SelectedItem + s.SelectedPerson + s.SelectedPersonMenu +
                 s.SelectedPersonMenuChild + s.SelectedStatisticType + s.SelectedStatisticMenu +
@@ -131,8 +126,7 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
 TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   PrepareHousehold();
   CMainFrame& main = Open();
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
   EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
   main.RunCommand(kCmdToggleB0);
@@ -142,8 +136,7 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
 
   // A statistics command opens the Statistics folder at its root: the household's
   // categories, pair B too.
-  main.RunCommand(kCmdViewCategoryStatistics);
-  Settle();
+  Run(kCmdViewCategoryStatistics);
   EXPECT_EQ(main.folder_bar()->current_folder(), 2);
   EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Category's statistics");
   EXPECT_TRUE(IsChecked(main, kCmdViewCategoryStatistics));

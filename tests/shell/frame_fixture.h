@@ -53,6 +53,15 @@ class FrameTest : public ::testing::Test {
   CMainFrame& Open();
   // Closes and destroys the frame, which writes the preferences.
   void CloseFrame();
+  // Runs the command, or shows the folder, and lets the frame settle.
+  void Run(int command) {
+    frame->RunCommand(command);
+    Settle();
+  }
+  void ShowFolder(int folder) {
+    frame->folder_bar()->SelectFolder(folder);
+    Settle();
+  }
   // Runs the event loop until nothing is pending.
   static void Settle();
 

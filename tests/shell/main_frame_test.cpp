@@ -73,8 +73,7 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   ASSERT_TRUE(SelectNode("Food"));
   EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
 
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
   QTreeWidget* tree = main.tree_pane()->tree();
   ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
@@ -89,8 +88,7 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
   EXPECT_EQ(tree->currentItem()->text(0), "Bob");
 
-  main.folder_bar()->SelectFolder(2);
-  Settle();
+  ShowFolder(2);
   EXPECT_EQ(VisibleItemButtons(), kStatisticsButtons);
   ASSERT_TRUE(SelectNode("Statistics by months"));
   EXPECT_EQ(main.state().StatisticView, 4);

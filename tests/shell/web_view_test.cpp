@@ -102,8 +102,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
 
   // The item's person statistics: a chart, so the browser goes.
-  main.RunCommand(kCmdViewItemPersons);
-  Settle();
+  Run(kCmdViewItemPersons);
   EXPECT_FALSE(main.view()->browser_shown());
   ASSERT_TRUE(main.view()->chart_state().has_value());
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
@@ -168,8 +167,7 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   EXPECT_TRUE(WaitForText("Purchase list"));
 
   // A category link on a person's page shows that person's item chart.
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
   ASSERT_TRUE(WaitForText("All person expenses"));
   ClickLink("Home");
@@ -198,8 +196,7 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   EXPECT_EQ(main.state().SelectedCat, "Home");
   EXPECT_TRUE(WaitForText("Rent"));
 
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   main.tree_pane()->SelectNodeByText("Anna");
   ASSERT_TRUE(WaitForText("All person expenses"));
   ASSERT_TRUE(Follow("Edit person", [](QDialog& d) {
