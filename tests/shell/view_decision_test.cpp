@@ -78,8 +78,7 @@ using SelectionKnownTest = testing::FormsTest;
 
 TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   AddBread();
-  state.SelectedCat = "NULL";
-  state.SelectedItem = "NULL";
+  state.SelectedCat = state.SelectedItem = "NULL";
   EXPECT_FALSE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
   state.SelectedCat = "Food";
   EXPECT_TRUE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
@@ -88,8 +87,7 @@ TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   EXPECT_TRUE(SelectionKnown(DecideView(2, 2, std::nullopt), state, db));
   state.SelectedPerson = "for all";
   EXPECT_FALSE(SelectionKnown(Decide(3, kPersonImage, "x"), state, db));
-  state.SelectedStatisticMenu = "";
-  state.SelectedStatisticMenuChild = "";
+  state.SelectedStatisticMenu = state.SelectedStatisticMenuChild = "";
   EXPECT_FALSE(SelectionKnown(Decide(4, kItemImage, "Bread", "Food"), state, db));
   EXPECT_TRUE(SelectionKnown(Decide(4, kMonthsImage, "Statistics by months"), state, db));
   // Checking reads no file, so nothing was created for the unknown names.
