@@ -25,7 +25,7 @@ TEST_F(CatalogueFormsTest, AddCategorySelectsItAndRebuildsTheCategoriesFolder) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpen) {
+TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpenAndAnEditRenamesAPerson) {
   Check(db.AddCategory("Food", ""));
   for (const char* name : {"Food", "", "   ", "a/b", ".."}) {
     EXPECT_FALSE(SubmitNewCategory(form, name, "").close) << name;
@@ -36,6 +36,16 @@ TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpen) {
   EXPECT_EQ(prompts.messages.back(), "Invalid person name");
   EXPECT_EQ(db.GetCategoryNames(), Strings{"Food"});
   EXPECT_TRUE(db.GetPersonNames().empty());
+  Check(db.AddPerson("Anna", ""));
+  prompts.messages.clear();
+  EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
+  EXPECT_EQ(prompts.messages, Strings{"Invalid person name"});
+  const FormOutcome renamed = SubmitPersonEdit(form, "Anna", "Ann", "Mother");
+  EXPECT_TRUE(renamed.close);
+  EXPECT_TRUE(renamed.afterwards.refresh_views);
+  EXPECT_EQ(renamed.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
+  EXPECT_EQ(state.SelectedPerson, "Ann");
+  EXPECT_EQ(db.GetPersonInfo("Ann"), "Mother");
 }
 
 TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
@@ -52,18 +62,6 @@ TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
   EXPECT_FALSE(db.ItemExists("", "Milk"));
   EXPECT_EQ(prompts.details,
             (Strings{"\"Food\" already holds an item \"Bread\".", "Choose a category first."}));
-}
-
-TEST_F(CatalogueFormsTest, EditPersonRefusesTheHouseholdsName) {
-  Check(db.AddPerson("Anna", ""));
-  EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
-  EXPECT_EQ(prompts.messages, Strings{"Invalid person name"});
-  const FormOutcome renamed = SubmitPersonEdit(form, "Anna", "Ann", "Mother");
-  EXPECT_TRUE(renamed.close);
-  EXPECT_TRUE(renamed.afterwards.refresh_views);
-  EXPECT_EQ(renamed.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
-  EXPECT_EQ(state.SelectedPerson, "Ann");
-  EXPECT_EQ(db.GetPersonInfo("Ann"), "Mother");
 }
 
 TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
