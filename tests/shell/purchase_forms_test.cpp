@@ -39,7 +39,13 @@ class PurchaseFormsTest : public testing::FormsTest {
   }
 };
 
-TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
+TEST_F(PurchaseFormsTest, AddNeedsAnItemRecordsAndShowsANewMonthInTheChooser) {
+  state.SelectedItem = "NULL";
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
+  EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
+  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
+  EXPECT_FALSE(Exists("items/Food NULL.txt"));
+  state.SelectedItem = "Bread";
   EXPECT_EQ(Line(BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"))),
             "2024|January|05|for all|two lines / one| 3.46");
   const FormOutcome outcome = SubmitNewPurchase(form, Input(" 12,50 "));
@@ -88,14 +94,6 @@ TEST_F(PurchaseFormsTest, AThousandsSeparatorIsTheUsersOwn) {
   QLocale::setDefault(before);
   ASSERT_TRUE(german && c);
   EXPECT_EQ(Purchases(), (Strings{"2024|March|05|Anna|| 1.23", "2024|March|05|Anna||1234.00"}));
-}
-
-TEST_F(PurchaseFormsTest, AddNeedsASelectedItem) {
-  state.SelectedItem = "NULL";
-  EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
-  EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
-  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
-  EXPECT_FALSE(Exists("items/Food NULL.txt"));
 }
 
 TEST_F(PurchaseFormsTest, AnUnchangedEditKeepsTheAmountsAndMovesTheLineToTheTop) {
