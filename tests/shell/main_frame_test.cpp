@@ -27,7 +27,7 @@ const std::vector<int> kStatisticsButtons = {kCmdViewCategoryStatistics,
                                              kCmdViewItemStatisticsFolder, kCmdViewPersonStatistics,
                                              kCmdViewMonthStatistics};
 
-TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondProgram) {
   store->Write("Status", "SelectedMonth", "2023 May");
   CMainFrame& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
@@ -43,10 +43,16 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(main.caption_bar()->text(), "Welcome");
   EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add expense category\""), std::string::npos);
   ASSERT_TRUE(main.db().AddCategory("Food", "").ok());
-  main.RunCommand(kCmdAddItem);  // the menus follow the catalogue at once
-  Settle();
+  Run(kCmdAddItem);  // the menus follow the catalogue at once
   EXPECT_EQ(VisibleItemButtons(), (std::vector<int>{kCmdEditCategory, kCmdDeleteCategory}));
   EXPECT_EQ(main.windowTitle(), "Kestrune");
+  // A second program on the same database is refused.
+  ScriptedPrompts second_prompts;
+  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
+  EXPECT_FALSE(second.started());
+  EXPECT_EQ(second.exit_status(), 1);
+  ASSERT_EQ(second_prompts.messages.size(), 1u);
+  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
   // An empty month chooser leaves the stored month.
   CloseFrame();
   EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
@@ -175,16 +181,6 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   EXPECT_EQ(Setting("Config/MonthsNum"), "1");
   EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
   EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
-}
-
-TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {
-  Open();
-  ScriptedPrompts second_prompts;
-  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
-  EXPECT_FALSE(second.started());
-  EXPECT_EQ(second.exit_status(), 1);
-  ASSERT_EQ(second_prompts.messages.size(), 1u);
-  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
 }
 
 TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
