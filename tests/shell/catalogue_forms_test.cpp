@@ -78,7 +78,7 @@ TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
   EXPECT_EQ(prompts.messages, Strings{"Invalid item name. Change item name or category."});
 }
 
-TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {
+TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAllAndThenTheFormsSaySo) {
   Check(db.AddCategory("Food", ""));
   Check(db.AddPerson("Anna", ""));
   state.SelectedCat = "Food";
@@ -90,9 +90,9 @@ TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {
   EXPECT_EQ(state.SelectedPerson, "for all");
   EXPECT_EQ(state.SelectedPersonMenu, "NULL");
   EXPECT_FALSE(Exists("categories/Food.txt"));
-}
-
-TEST_F(CatalogueFormsTest, WithNothingChosenTheFormsSaySoAndClose) {
+  // With nothing left to choose the forms say so and close.
+  prompts.messages.clear();
+  prompts.asked.clear();
   const FormOutcome category = SubmitCategoryEdit(form, "", "New", "");
   EXPECT_TRUE(category.close);
   EXPECT_FALSE(category.afterwards.reselect_folder);

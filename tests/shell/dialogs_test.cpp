@@ -26,7 +26,7 @@ using testing::Type;
 
 using DialogsTest = testing::FrameTest;
 
-TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
+TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) {
   CMainFrame& main = Open();
   Then([](QDialog& d) {
     Type(d, "name", "Food");
@@ -57,6 +57,19 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
   EXPECT_EQ(main.month_chooser()->currentText(), "2024 March");
   EXPECT_EQ(main.state().SelectedMonth, "2024 March");
   EXPECT_TRUE(prompts.messages.empty());
+  // Help installs its page and opens it.
+  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
+  Run(kCmdHelp);
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
+  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
+  Then([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "About Kestrune");
+    Field<CHyperlink>(d, "siteLink")->Follow();
+    Press(d, "ok");
+  });
+  Run(kCmdAbout);
+  EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
 TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
@@ -168,22 +181,6 @@ TEST_F(DialogsTest, SettingsAreAcceptedOrRefusedAndDeletingAMonthRebuildsTheChoo
   EXPECT_EQ(main.month_chooser()->currentIndex(), 0);
   EXPECT_EQ(main.db().currency(), "EUR");  // the dialog's other fields not applied
   EXPECT_EQ(main.db().ItemMonthTotal("all months", "Food", "Bread").value, 0);
-}
-
-TEST_F(DialogsTest, HelpInstallsItsPageAndOpensIt) {
-  Open();
-  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
-  Run(kCmdHelp);
-  ASSERT_EQ(prompts.opened.size(), 1u);
-  EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
-  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
-  Then([](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), "About Kestrune");
-    Field<CHyperlink>(d, "siteLink")->Follow();
-    Press(d, "ok");
-  });
-  Run(kCmdAbout);
-  EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
 // A confirmation says Yes on Enter and No on Escape; the data base error exits on Enter.
