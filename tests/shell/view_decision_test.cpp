@@ -41,7 +41,7 @@ class ViewDecisionTest : public testing::FormsTest {
 
 // Whatever node a user clicks shows a page or a chart, and a chart with a toggle pair
 // offers two different statistics.
-TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChart) {
+TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChartAndNothingElseDoes) {
   AddBread();
   Check(db.AddCategory("Home", ""));
   Check(db.AddMonth("2024 March"));
@@ -62,9 +62,7 @@ TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChart) {
               Statistic::kPersonItems, Statistic::kPersonItemsByMonths);
   ExpectChart(Decide(4, kPersonImage, "Anna", "Person's statistics"), TogglePair::kB,
               Statistic::kHouseholdPersonCategories, Statistic::kHouseholdPersonCategoriesByMonths);
-}
-
-TEST(DecideView, NoRowApplies) {
+  // Nodes no folder holds show nothing.
   EXPECT_EQ(DecideView(2, 4, std::nullopt).kind, Kind::kNothing);
   EXPECT_EQ(DecideView(4, 1, std::nullopt).kind, Kind::kNothing);
   EXPECT_EQ(Decide(3, kItemImage, "Bread").kind, Kind::kNothing);
