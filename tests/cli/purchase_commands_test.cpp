@@ -34,7 +34,7 @@ TEST_F(PurchaseCommands, RecordBuildsTheRecordLikeThePurchaseDialog) {
   EXPECT_EQ(Ok({"total", "Food", "--month", "2004 March"}), "3.50\n");
 }
 
-TEST_F(PurchaseCommands, RecordRefusesBadInputAndChangesNothing) {
+TEST_F(PurchaseCommands, RecordAndDeletesRefuseBadInputAndChangeNothing) {
   for (const char* sum : {"0", "-2", "0.001"}) {
     ExpectRefused({"record", "Food", "Milk", "2004-03-07", "Anna", sum},
                   "Please type purchase summ.");
@@ -56,10 +56,7 @@ TEST_F(PurchaseCommands, RecordRefusesBadInputAndChangesNothing) {
                   "Invalid purchase information: one line, without \"|\"");
   }
   EXPECT_FALSE(work.Exists("data/BASE/items/Food Milk.txt"));
-}
-
-// What they do when the purchase or month is there is the conformance checks' part.
-TEST_F(PurchaseCommands, DeletePurchaseAndMonthRefuseWhatIsNotThere) {
+  // Deleting what is not there; what they do when it is there is the conformance checks' part.
   Ok({"record", "Food", "Milk", "2004-03-07", "Anna", "3.5", "x"});
   ExpectRefused({"delete-purchase", "Food", "Milk", "2004|March|07|Anna|y| 3.50"},
                 "No such purchase: 2004|March|07|Anna|y| 3.50");

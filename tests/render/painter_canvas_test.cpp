@@ -66,7 +66,7 @@ TEST(PainterCanvas, PieRunsCounterClockwiseFromStartToEnd) {
 }
 
 // Escapement 900 turns the text to run upwards from its anchor, its top facing left.
-TEST(PainterCanvas, UpwardTextRunsUpFromItsAnchor) {
+TEST(PainterCanvas, UpwardTextRunsUpFromItsAnchorInLiberationSans) {
   const QImage image = Painted(60, 140, [](PainterCanvas& canvas) {
     canvas.SelectFont(charts::ArialBold(16, 900));
     canvas.TextOut(Point{20, 120}, "Expenses");
@@ -82,9 +82,7 @@ TEST(PainterCanvas, UpwardTextRunsUpFromItsAnchor) {
   EXPECT_LE(ink.right(), 20 + 16);
   EXPECT_LE(ink.bottom(), 120);
   EXPECT_GT(ink.height(), 3 * ink.width());
-}
-
-TEST(PainterCanvas, ArialIsLiberationSansWithTheCellHeightAsked) {
+  // Arial is Liberation Sans, with the cell height asked.
   const QFont font = QtFontFor(charts::ArialBold(24));
   EXPECT_EQ(font.family(), QStringLiteral("Liberation Sans"));
   EXPECT_EQ(font.weight(), QFont::Bold);

@@ -25,7 +25,7 @@ TEST_F(CatalogueFormsTest, AddCategorySelectsItAndRebuildsTheCategoriesFolder) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpen) {
+TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpenAndAnEditRenamesAPerson) {
   Check(db.AddCategory("Food", ""));
   for (const char* name : {"Food", "", "   ", "a/b", ".."}) {
     EXPECT_FALSE(SubmitNewCategory(form, name, "").close) << name;
@@ -36,6 +36,16 @@ TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpen) {
   EXPECT_EQ(prompts.messages.back(), "Invalid person name");
   EXPECT_EQ(db.GetCategoryNames(), Strings{"Food"});
   EXPECT_TRUE(db.GetPersonNames().empty());
+  Check(db.AddPerson("Anna", ""));
+  prompts.messages.clear();
+  EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
+  EXPECT_EQ(prompts.messages, Strings{"Invalid person name"});
+  const FormOutcome renamed = SubmitPersonEdit(form, "Anna", "Ann", "Mother");
+  EXPECT_TRUE(renamed.close);
+  EXPECT_TRUE(renamed.afterwards.refresh_views);
+  EXPECT_EQ(renamed.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
+  EXPECT_EQ(state.SelectedPerson, "Ann");
+  EXPECT_EQ(db.GetPersonInfo("Ann"), "Mother");
 }
 
 TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
@@ -54,18 +64,6 @@ TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
             (Strings{"\"Food\" already holds an item \"Bread\".", "Choose a category first."}));
 }
 
-TEST_F(CatalogueFormsTest, EditPersonRefusesTheHouseholdsName) {
-  Check(db.AddPerson("Anna", ""));
-  EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
-  EXPECT_EQ(prompts.messages, Strings{"Invalid person name"});
-  const FormOutcome renamed = SubmitPersonEdit(form, "Anna", "Ann", "Mother");
-  EXPECT_TRUE(renamed.close);
-  EXPECT_TRUE(renamed.afterwards.refresh_views);
-  EXPECT_EQ(renamed.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
-  EXPECT_EQ(state.SelectedPerson, "Ann");
-  EXPECT_EQ(db.GetPersonInfo("Ann"), "Mother");
-}
-
 TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
   Check(db.AddCategory("Food", ""));
   Check(db.AddItemToCategory("Food", "Bread", ""));
@@ -80,7 +78,7 @@ TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
   EXPECT_EQ(prompts.messages, Strings{"Invalid item name. Change item name or category."});
 }
 
-TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {
+TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAllAndThenTheFormsSaySo) {
   Check(db.AddCategory("Food", ""));
   Check(db.AddPerson("Anna", ""));
   state.SelectedCat = "Food";
@@ -92,9 +90,9 @@ TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAll) {
   EXPECT_EQ(state.SelectedPerson, "for all");
   EXPECT_EQ(state.SelectedPersonMenu, "NULL");
   EXPECT_FALSE(Exists("categories/Food.txt"));
-}
-
-TEST_F(CatalogueFormsTest, WithNothingChosenTheFormsSaySoAndClose) {
+  // With nothing left to choose the forms say so and close.
+  prompts.messages.clear();
+  prompts.asked.clear();
   const FormOutcome category = SubmitCategoryEdit(form, "", "New", "");
   EXPECT_TRUE(category.close);
   EXPECT_FALSE(category.afterwards.reselect_folder);

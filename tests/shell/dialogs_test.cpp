@@ -20,18 +20,13 @@ namespace {
 using Strings = std::vector<std::string>;
 
 using testing::Field;
+using testing::NamedAs;
 using testing::Press;
 using testing::Type;
 
-class DialogsTest : public testing::FrameTest {
- protected:
-  void Run(int command) {
-    frame->RunCommand(command);
-    Settle();
-  }
-};
+using DialogsTest = testing::FrameTest;
 
-TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
+TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) {
   CMainFrame& main = Open();
   Then([](QDialog& d) {
     Type(d, "name", "Food");
@@ -39,15 +34,9 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
     Press(d);
   });
   Run(kCmdAddCategory);
-  Then([](QDialog& d) {
-    Type(d, "name", "Bread");
-    Press(d);
-  });
+  Then(NamedAs("Bread"));
   Run(kCmdAddItem);
-  Then([](QDialog& d) {
-    Type(d, "name", "Anna");
-    Press(d);
-  });
+  Then(NamedAs("Anna"));
   Run(kCmdAddPerson);
   EXPECT_EQ(prompts.dialogs, (Strings{"Add expense category", "Add expense item", "Add person"}));
   EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Food");
@@ -68,6 +57,19 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogs) {
   EXPECT_EQ(main.month_chooser()->currentText(), "2024 March");
   EXPECT_EQ(main.state().SelectedMonth, "2024 March");
   EXPECT_TRUE(prompts.messages.empty());
+  // Help installs its page and opens it.
+  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
+  Run(kCmdHelp);
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
+  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
+  Then([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "About Kestrune");
+    Field<CHyperlink>(d, "siteLink")->Follow();
+    Press(d, "ok");
+  });
+  Run(kCmdAbout);
+  EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
 TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
@@ -149,7 +151,7 @@ TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
                                     "Are you sure to delete this item?"}));
 }
 
-TEST_F(DialogsTest, SettingsAreAcceptedOrRefused) {
+TEST_F(DialogsTest, SettingsAreAcceptedOrRefusedAndDeletingAMonthRebuildsTheChooser) {
   PrepareHousehold();
   CMainFrame& main = Open();
   Then([](QDialog& d) {
@@ -167,11 +169,6 @@ TEST_F(DialogsTest, SettingsAreAcceptedOrRefused) {
   EXPECT_FALSE(main.state().ShowAllMonths);
   EXPECT_EQ(main.state().MonthsNum, 6);
   EXPECT_EQ(main.db().currency(), "EUR");
-}
-
-TEST_F(DialogsTest, DeletingAMonthRebuildsTheMonthChooser) {
-  PrepareHousehold();
-  CMainFrame& main = Open();
   main.month_chooser()->setCurrentIndex(1);
   Then([](QDialog& d) {
     Field<QComboBox>(d, "month")->setCurrentIndex(0);  // 2024 March
@@ -182,41 +179,24 @@ TEST_F(DialogsTest, DeletingAMonthRebuildsTheMonthChooser) {
   ASSERT_EQ(main.month_chooser()->count(), 1);
   EXPECT_EQ(main.month_chooser()->currentText(), "2024 February");
   EXPECT_EQ(main.month_chooser()->currentIndex(), 0);
-  EXPECT_EQ(main.db().currency(), "");
+  EXPECT_EQ(main.db().currency(), "EUR");  // the dialog's other fields not applied
   EXPECT_EQ(main.db().ItemMonthTotal("all months", "Food", "Bread").value, 0);
-}
-
-TEST_F(DialogsTest, HelpInstallsItsPageAndOpensIt) {
-  Open();
-  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
-  Run(kCmdHelp);
-  ASSERT_EQ(prompts.opened.size(), 1u);
-  EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
-  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
-  Then([](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), "About Kestrune");
-    Field<CHyperlink>(d, "siteLink")->Follow();
-    Press(d, "ok");
-  });
-  Run(kCmdAbout);
-  EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
 // A confirmation says Yes on Enter and No on Escape; the data base error exits on Enter.
 TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
+  const auto answer = [](QDialog& dialog, Qt::Key key) {
+    dialog.open();
+    QTest::keyClick(&dialog, key);
+    return dialog.result();
+  };
   CConfirmationDialog enter(kConfirmDeletePerson, nullptr);
-  enter.open();
-  QTest::keyClick(&enter, Qt::Key_Return);
-  EXPECT_EQ(enter.result(), QDialog::Accepted);
+  EXPECT_EQ(answer(enter, Qt::Key_Return), QDialog::Accepted);
   EXPECT_EQ(enter.windowTitle(), "Delete person");
   CConfirmationDialog escape(kConfirmDeletePerson, nullptr);
-  escape.open();
-  QTest::keyClick(&escape, Qt::Key_Escape);
-  EXPECT_EQ(escape.result(), QDialog::Rejected);
+  EXPECT_EQ(answer(escape, Qt::Key_Escape), QDialog::Rejected);
   CDatabaseErrorDialog error("Can't open data base file.", nullptr);
-  error.open();
-  QTest::keyClick(&error, Qt::Key_Return);
-  EXPECT_EQ(error.result(), QDialog::Rejected);
+  EXPECT_EQ(answer(error, Qt::Key_Return), QDialog::Rejected);
   CDatabaseErrorDialog create("Can't open data base file.", nullptr);
   create.open();
   create.findChild<QPushButton*>("create")->click();

@@ -1,10 +1,13 @@
 #include "tests/shell/frame_fixture.h"
 
 #include <QAbstractEventDispatcher>
+#include <QPrinter>
 #include <QSettings>
 #include <QTest>
+#include <filesystem>
 
 #include "database/database_folder.h"
+#include "shell/kestrune_view.h"
 
 namespace kestrune::testing {
 
@@ -113,6 +116,15 @@ std::string FrameTest::Setting(const std::string& key) const {
   QSettings settings(SettingsPath(work), QSettings::IniFormat);
   const QVariant value = settings.value(QString::fromStdString(key));
   return value.isValid() ? value.toString().toStdString() : "<absent>";
+}
+
+void FrameTest::ExpectPrints() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const std::string pdf = work.path() + "/printed.pdf";
+  printer.setOutputFileName(QString::fromStdString(pdf));
+  EXPECT_TRUE(frame->view()->Print(printer));
+  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 
 }  // namespace kestrune::testing

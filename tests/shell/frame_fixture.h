@@ -36,10 +36,32 @@ class FrameTest : public ::testing::Test {
   void Then(std::function<void(QDialog&)> handler) {
     prompts.dialog_handlers.push_back(std::move(handler));
   }
+  // Stores the category and item the next frame opens on.
+  void StoreSelection(const std::string& category, const std::string& item) {
+    store->Write("Status", "SelectedCat", category);
+    store->Write("Status", "SelectedItem", item);
+  }
+  // Prints the view to a PDF file and expects a page with something on it.
+  void ExpectPrints();
+  // Opens the frame on the shared household with Food and `item` (or no item) selected.
+  CMainFrame& OpenHousehold(const std::string& item = "NULL") {
+    PrepareHousehold();
+    StoreSelection("Food", item);
+    return Open();
+  }
   // Builds and shows the frame and lets it settle.
   CMainFrame& Open();
   // Closes and destroys the frame, which writes the preferences.
   void CloseFrame();
+  // Runs the command, or shows the folder, and lets the frame settle.
+  void Run(int command) {
+    frame->RunCommand(command);
+    Settle();
+  }
+  void ShowFolder(int folder) {
+    frame->folder_bar()->SelectFolder(folder);
+    Settle();
+  }
   // Runs the event loop until nothing is pending.
   static void Settle();
 
@@ -80,6 +102,14 @@ inline void Type(QDialog& dialog, const char* name, const QString& text) {
 
 inline void Press(QDialog& dialog, const char* name = "submit") {
   Field<QPushButton>(dialog, name)->click();
+}
+
+// A name dialog answered with `name`.
+inline std::function<void(QDialog&)> NamedAs(const char* name) {
+  return [name](QDialog& d) {
+    Type(d, "name", name);
+    Press(d);
+  };
 }
 
 }  // namespace kestrune::testing

@@ -27,7 +27,7 @@ const std::vector<int> kStatisticsButtons = {kCmdViewCategoryStatistics,
                                              kCmdViewItemStatisticsFolder, kCmdViewPersonStatistics,
                                              kCmdViewMonthStatistics};
 
-TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondProgram) {
   store->Write("Status", "SelectedMonth", "2023 May");
   CMainFrame& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
@@ -43,10 +43,16 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(main.caption_bar()->text(), "Welcome");
   EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add expense category\""), std::string::npos);
   ASSERT_TRUE(main.db().AddCategory("Food", "").ok());
-  main.RunCommand(kCmdAddItem);  // the menus follow the catalogue at once
-  Settle();
+  Run(kCmdAddItem);  // the menus follow the catalogue at once
   EXPECT_EQ(VisibleItemButtons(), (std::vector<int>{kCmdEditCategory, kCmdDeleteCategory}));
   EXPECT_EQ(main.windowTitle(), "Kestrune");
+  // A second program on the same database is refused.
+  ScriptedPrompts second_prompts;
+  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
+  EXPECT_FALSE(second.started());
+  EXPECT_EQ(second.exit_status(), 1);
+  ASSERT_EQ(second_prompts.messages.size(), 1u);
+  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
   // An empty month chooser leaves the stored month.
   CloseFrame();
   EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
@@ -54,11 +60,8 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
 }
 
 TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "Bread");
   store->Write("Status", "SelectedMonth", "2024 February");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold("Bread");
   EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
   EXPECT_EQ(VisibleItemButtons(), kItemButtons);
   EXPECT_EQ(main.caption_bar()->text(), "Bread");
@@ -76,8 +79,7 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   ASSERT_TRUE(SelectNode("Food"));
   EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
 
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
   QTreeWidget* tree = main.tree_pane()->tree();
   ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
@@ -92,8 +94,7 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
   EXPECT_EQ(tree->currentItem()->text(0), "Bob");
 
-  main.folder_bar()->SelectFolder(2);
-  Settle();
+  ShowFolder(2);
   EXPECT_EQ(VisibleItemButtons(), kStatisticsButtons);
   ASSERT_TRUE(SelectNode("Statistics by months"));
   EXPECT_EQ(main.state().StatisticView, 4);
@@ -127,10 +128,7 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.folder_bar()->SelectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
-  Then([](QDialog& d) {
-    testing::Type(d, "name", "Meals");
-    testing::Press(d);
-  });
+  Then(testing::NamedAs("Meals"));
   main.RunCommand(kCmdEditCategory);
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
   EXPECT_EQ(main.state().SelectedCat, "Meals");
@@ -185,16 +183,6 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
 }
 
-TEST_F(FrameTest, ASecondProgramOnTheSameDatabaseIsRefused) {
-  Open();
-  ScriptedPrompts second_prompts;
-  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
-  EXPECT_FALSE(second.started());
-  EXPECT_EQ(second.exit_status(), 1);
-  ASSERT_EQ(second_prompts.messages.size(), 1u);
-  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
-}
-
 TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
   namespace fs = std::filesystem;
   Prepare([](ExpenseDatabase&) {});
@@ -235,8 +223,7 @@ TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
 
 TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
   PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   // A folder where the page file belongs: no file can replace it.
   std::filesystem::create_directories(work.path() + "/data/temp.tmp/inside");
   Open();

@@ -26,26 +26,28 @@ class PurchaseFormsTest : public testing::FormsTest {
                              std::string information = "") {
     return PurchaseInput{2024, month, 5, std::move(person), std::move(information), std::move(sum)};
   }
+  static std::string Line(const PurchaseRecord& r) {
+    return r.year + "|" + r.month + "|" + r.day + "|" + r.person + "|" + r.information + "|" +
+           r.sum;
+  }
   Strings Purchases() {
     std::vector<PurchaseRecord> records;
     EXPECT_TRUE(db.ItemPurchases("all months", "Food", "Bread", records).ok());
     Strings lines;
-    for (const PurchaseRecord& r : records) {
-      lines.push_back(r.year + "|" + r.month + "|" + r.day + "|" + r.person + "|" + r.information +
-                      "|" + r.sum);
-    }
+    for (const PurchaseRecord& r : records) lines.push_back(Line(r));
     return lines;
   }
 };
 
-TEST_F(PurchaseFormsTest, TheRecordKeepsItsFormats) {
-  const PurchaseRecord r = BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"));
-  EXPECT_EQ(
-      r.year + "|" + r.month + "|" + r.day + "|" + r.person + "|" + r.information + "|" + r.sum,
-      "2024|January|05|for all|two lines / one| 3.46");
-}
-
-TEST_F(PurchaseFormsTest, AddRecordsAndShowsANewMonthInTheChooser) {
+TEST_F(PurchaseFormsTest, AddNeedsAnItemRecordsAndShowsANewMonthInTheChooser) {
+  state.SelectedItem = "NULL";
+  EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
+  EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
+  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
+  EXPECT_FALSE(Exists("items/Food NULL.txt"));
+  state.SelectedItem = "Bread";
+  EXPECT_EQ(Line(BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"))),
+            "2024|January|05|for all|two lines / one| 3.46");
   const FormOutcome outcome = SubmitNewPurchase(form, Input(" 12,50 "));
   EXPECT_TRUE(outcome.close);
   EXPECT_TRUE(outcome.afterwards.refill_months);
@@ -94,14 +96,6 @@ TEST_F(PurchaseFormsTest, AThousandsSeparatorIsTheUsersOwn) {
   EXPECT_EQ(Purchases(), (Strings{"2024|March|05|Anna|| 1.23", "2024|March|05|Anna||1234.00"}));
 }
 
-TEST_F(PurchaseFormsTest, AddNeedsASelectedItem) {
-  state.SelectedItem = "NULL";
-  EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
-  EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
-  EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
-  EXPECT_FALSE(Exists("items/Food NULL.txt"));
-}
-
 TEST_F(PurchaseFormsTest, AnUnchangedEditKeepsTheAmountsAndMovesTheLineToTheTop) {
   ASSERT_TRUE(SubmitNewPurchase(form, Input("10", 3, "Anna", "first")).close);
   ASSERT_TRUE(SubmitNewPurchase(form, Input("20", 3, "Bob", "second")).close);
@@ -121,10 +115,9 @@ TEST_F(PurchaseFormsTest, AnEditMayMoveThePurchaseToAnotherMonth) {
   EXPECT_EQ(moved.afterwards.select_month, "2024 April");
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 0);
   EXPECT_EQ(db.ItemMonthTotal("2024 April", "Food", "Bread").value, 700);
-  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("0")).close);
-  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("7,5x")).close);
-  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("1e99")).close);
-  EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input("1000000000,01")).close);
+  for (const char* sum : {"0", "7,5x", "1e99", "1000000000,01"}) {
+    EXPECT_FALSE(SubmitPurchaseEdit(form, "2024|April|05|Anna|| 7.00", Input(sum)).close) << sum;
+  }
   EXPECT_EQ(prompts.messages, (Strings{"Invalid purchase summ.", "Invalid purchase summ.",
                                        "Invalid purchase summ.", kSumOutOfRange}));
   EXPECT_EQ(prompts.details,

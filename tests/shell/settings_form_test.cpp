@@ -11,15 +11,13 @@ using Strings = std::vector<std::string>;
 
 using SettingsFormTest = testing::FormsTest;
 
-TEST_F(SettingsFormTest, TheMonthsCountIsAWholeNumberFromOneToAHundred) {
+// The months count is a whole number from one to a hundred.
+TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrencyOrRefusesABadCount) {
   EXPECT_EQ(ParseMonthsCount("1"), 1);
   EXPECT_EQ(ParseMonthsCount(" 100 "), 100);
   for (const char* text : {"0", "101", "-3", "6 months", "1.5", "", "abc"}) {
     EXPECT_EQ(ParseMonthsCount(text), std::nullopt) << text;
   }
-}
-
-TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrencyOrRefusesABadCount) {
   EXPECT_TRUE(AcceptSettings(form, true, "1", "").afterwards.refresh_views);
   EXPECT_TRUE(AcceptSettings(form, false, "6", "EUR").close);
   EXPECT_FALSE(state.ShowAllMonths);

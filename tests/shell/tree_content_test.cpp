@@ -52,7 +52,8 @@ TEST_F(TreeContentTest, AnEmptyCatalogueShowsTheStatisticsRootsAndGoneNamesSelec
   EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
 }
 
-TEST_F(TreeContentTest, CategoriesWithTheirItemsAndTheSelectedNode) {
+// Each folder's nodes follow its own selection strings only.
+TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNode) {
   Fill();
   state.SelectedCat = "Food";
   state.SelectedItem = "NULL";
@@ -61,10 +62,7 @@ TEST_F(TreeContentTest, CategoriesWithTheirItemsAndTheSelectedNode) {
   EXPECT_EQ(Tree(Folder::kCategories), "Food/0+[Milk/4* Bread/4] Home/0+");
   // Before the view has been shown, no item node is selected.
   EXPECT_EQ(Tree(Folder::kCategories, false), "Food/0+[Milk/4 Bread/4] Home/0+");
-}
-
-TEST_F(TreeContentTest, PersonsInNameOrderWithTheirStatisticsNodes) {
-  Fill();
+  // Persons in name order, with their statistics nodes.
   state.SelectedPerson = "Bob";
   state.SelectedPersonMenu = "Statistics by months";
   state.SelectedPersonMenuChild = "2024 March";
@@ -82,10 +80,7 @@ TEST_F(TreeContentTest, PersonsInNameOrderWithTheirStatisticsNodes) {
   state.SelectedPersonMenu = "NULL";
   EXPECT_EQ(TreeContent(Folder::kPersons, db, state, true)[1].selected, true);
   EXPECT_EQ(FolderEntries(Folder::kPersons, db)[0].text, "Anna");  // the folder bar's order
-}
-
-TEST_F(TreeContentTest, StatisticsFolderListsCategoriesItemsAndPersons) {
-  Fill();
+  // The Statistics folder: categories, their items and persons.
   state.SelectedStatisticType = "Item's statistics";
   state.SelectedStatisticMenu = "Food";
   state.SelectedStatisticMenuChild = "Bread";

@@ -41,7 +41,7 @@ class ViewDecisionTest : public testing::FormsTest {
 
 // Whatever node a user clicks shows a page or a chart, and a chart with a toggle pair
 // offers two different statistics.
-TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChart) {
+TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChartAndNothingElseDoes) {
   AddBread();
   Check(db.AddCategory("Home", ""));
   Check(db.AddMonth("2024 March"));
@@ -62,9 +62,7 @@ TEST_F(ViewDecisionTest, EveryNodeOfTheTreesShowsAPageOrAChart) {
               Statistic::kPersonItems, Statistic::kPersonItemsByMonths);
   ExpectChart(Decide(4, kPersonImage, "Anna", "Person's statistics"), TogglePair::kB,
               Statistic::kHouseholdPersonCategories, Statistic::kHouseholdPersonCategoriesByMonths);
-}
-
-TEST(DecideView, NoRowApplies) {
+  // Nodes no folder holds show nothing.
   EXPECT_EQ(DecideView(2, 4, std::nullopt).kind, Kind::kNothing);
   EXPECT_EQ(DecideView(4, 1, std::nullopt).kind, Kind::kNothing);
   EXPECT_EQ(Decide(3, kItemImage, "Bread").kind, Kind::kNothing);
@@ -78,8 +76,7 @@ using SelectionKnownTest = testing::FormsTest;
 
 TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   AddBread();
-  state.SelectedCat = "NULL";
-  state.SelectedItem = "NULL";
+  state.SelectedCat = state.SelectedItem = "NULL";
   EXPECT_FALSE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
   state.SelectedCat = "Food";
   EXPECT_TRUE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
@@ -88,8 +85,7 @@ TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   EXPECT_TRUE(SelectionKnown(DecideView(2, 2, std::nullopt), state, db));
   state.SelectedPerson = "for all";
   EXPECT_FALSE(SelectionKnown(Decide(3, kPersonImage, "x"), state, db));
-  state.SelectedStatisticMenu = "";
-  state.SelectedStatisticMenuChild = "";
+  state.SelectedStatisticMenu = state.SelectedStatisticMenuChild = "";
   EXPECT_FALSE(SelectionKnown(Decide(4, kItemImage, "Bread", "Food"), state, db));
   EXPECT_TRUE(SelectionKnown(Decide(4, kMonthsImage, "Statistics by months"), state, db));
   // Checking reads no file, so nothing was created for the unknown names.

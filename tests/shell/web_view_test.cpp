@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -92,29 +91,18 @@ class WebViewTest : public testing::FrameTest {
 };
 
 using testing::Field;
+using testing::NamedAs;
 using testing::Press;
 using testing::Type;
 
-// A name dialog answered with `name`.
-std::function<void(QDialog&)> NamedAs(const char* name) {
-  return [name](QDialog& d) {
-    Type(d, "name", name);
-    Press(d);
-  };
-}
-
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "Bread");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold("Bread");
   ASSERT_TRUE(WaitForText("All item expenses"));
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
 
   // The item's person statistics: a chart, so the browser goes.
-  main.RunCommand(kCmdViewItemPersons);
-  Settle();
+  Run(kCmdViewItemPersons);
   EXPECT_FALSE(main.view()->browser_shown());
   ASSERT_TRUE(main.view()->chart_state().has_value());
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
@@ -167,10 +155,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
 }
 
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold();
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
   ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
   main.month_chooser()->setCurrentIndex(1);  // 2024 February: the page is written again
@@ -182,8 +167,7 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   EXPECT_TRUE(WaitForText("Purchase list"));
 
   // A category link on a person's page shows that person's item chart.
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
   ASSERT_TRUE(WaitForText("All person expenses"));
   ClickLink("Home");
@@ -198,10 +182,7 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
 }
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
-  CMainFrame& main = Open();
+  CMainFrame& main = OpenHousehold();
   ASSERT_TRUE(WaitForText("Item list"));
   ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
   EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
@@ -215,8 +196,7 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   EXPECT_EQ(main.state().SelectedCat, "Home");
   EXPECT_TRUE(WaitForText("Rent"));
 
-  main.folder_bar()->SelectFolder(1);
-  Settle();
+  ShowFolder(1);
   main.tree_pane()->SelectNodeByText("Anna");
   ASSERT_TRUE(WaitForText("All person expenses"));
   ASSERT_TRUE(Follow("Edit person", [](QDialog& d) {
@@ -233,17 +213,12 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
 }
 
 TEST_F(WebViewTest, TheWelcomePageOpensTheDialogsOfItsStepsAndIsPrintedAsShown) {
-  CMainFrame& main = Open();
+  Open();
   ASSERT_TRUE(WaitForText("Welcome to Kestrune"));
   ASSERT_TRUE(Follow("Add person"));
   ASSERT_TRUE(Follow("Add expense category"));
   EXPECT_EQ(prompts.dialogs.size(), 2u);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  const std::string pdf = work.path() + "/page.pdf";
-  printer.setOutputFileName(QString::fromStdString(pdf));
-  EXPECT_TRUE(main.view()->Print(printer));
-  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+  ExpectPrints();
 }
 
 // A name that reads as a URL of its own links like any other name: to its item.
@@ -254,8 +229,7 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
     EXPECT_TRUE(db.AddItemToCategory("Food", hostile, "").ok());
     EXPECT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
   });
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
+  StoreSelection("Food", "NULL");
   CMainFrame& main = Open();
   ASSERT_TRUE(WaitForText("Item list"));
   ClickLink(hostile);
@@ -273,10 +247,7 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
 // there does not hang it), and no link leads off the program's own scheme.
 TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
   namespace fs = std::filesystem;
-  PrepareHousehold();
-  store->Write("Status", "SelectedCat", "Food");
-  store->Write("Status", "SelectedItem", "NULL");
-  Open();
+  OpenHousehold();
   ASSERT_TRUE(WaitForText());
   const std::string data = work.path() + "/data/";
   const std::string elsewhere = work.path() + "/elsewhere/";
