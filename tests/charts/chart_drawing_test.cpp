@@ -230,9 +230,7 @@ TEST(ChartPies, EachMonthGetsItsOwnPieWithItsNameUnderIt) {
   const Shapes pies = OfKind(graph, "pie");
   ASSERT_EQ(pies.size(), 3u);
   for (size_t i = 0; i < pies.size(); ++i) {
-    if (i > 0) {
-      EXPECT_GT(pies[i].n[0], pies[i - 1].n[2]);
-    }
+    EXPECT_TRUE(i == 0 || pies[i].n[0] > pies[i - 1].n[2]) << i;
     bool named = false;
     for (const Shape& text : OfKind(graph, "text")) {
       named |= text.text == std::string(1, char('A' + i)) && text.n[1] > pies[i].n[3] &&
