@@ -22,19 +22,15 @@ TEST_F(GenerateCommandTest, WritesTheSeededBookWhichAddsUpAndLists) {
   EXPECT_EQ(Ok({"months"}), "2024 December\n2024 November\n2024 October\n");
 }
 
-TEST_F(GenerateCommandTest, RefusesAFolderThatHoldsADatabase) {
+TEST_F(GenerateCommandTest, RefusesAShapeItCannotMakeAndAFolderThatHoldsADatabase) {
+  EXPECT_EQ(Cli({"generate", "--months", "0"}).status, 2);
+  EXPECT_FALSE(work.Exists("data/BASE"));
   Ok({"init"});
   Ok({"add-category", "Food"});
   const ProcessResult refused = Cli({"generate", "--purchases", "10"});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("A database exists"), std::string::npos) << refused.err;
   EXPECT_EQ(Ok({"categories"}), "Food\n");
-}
-
-TEST_F(GenerateCommandTest, RefusesAShapeItCannotMake) {
-  const ProcessResult refused = Cli({"generate", "--months", "0"});
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_FALSE(work.Exists("data/BASE"));
 }
 
 }  // namespace

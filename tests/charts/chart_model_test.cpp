@@ -47,11 +47,10 @@ TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndShiftsTheCategoriesAfterIt) {
 }
 
 TEST(ChartPalette, CategoriesPastThe133rdGetNoColourOfTheirOwn) {
-  EXPECT_EQ(PaletteSlotFor(23), 1);
-  EXPECT_EQ(PaletteSlotFor(44), 22);  // 22k must stay below the position
-  EXPECT_EQ(PaletteSlotFor(45), 1);
-  EXPECT_EQ(PaletteSlotFor(132), 22);
-  EXPECT_EQ(PaletteSlotFor(133), -1);
+  // Slot 22 at 44: 22k must stay below the position.
+  EXPECT_EQ(std::vector({PaletteSlotFor(23), PaletteSlotFor(44), PaletteSlotFor(45),
+                         PaletteSlotFor(132), PaletteSlotFor(133)}),
+            (std::vector{1, 22, 1, 22, -1}));
   ChartCtrl chart(kBarChart);
   chart.AddStandardColours(140);
   // 133 categories with a slot, six of them slot 22 (22, 44, 66, 88, 110, 132).
