@@ -41,9 +41,8 @@ std::map<std::string, std::string> FilesIn(const TempFolder& work, const std::st
 void Replay(const GeneratedBook& book, ExpenseDatabase& db) {
   for (const CategoryRecord& category : book.categories) {
     Check(db.AddCategory(category.name, category.information));
-    for (auto item = category.items.rbegin(); item != category.items.rend(); ++item) {
+    for (auto item = category.items.rbegin(); item != category.items.rend(); ++item)
       Check(db.AddItemToCategory(category.name, item->name, item->information));
-    }
   }
   for (const PersonRecord& person : book.persons)
     Check(db.AddPerson(person.name, person.information));

@@ -13,9 +13,8 @@ TEST_F(GenerateCommandTest, WritesTheSeededBookWhichAddsUpAndLists) {
   const std::string said = Ok({"generate", "--categories", "2", "--items", "3", "--persons", "2",
                                "--months", "3", "--purchases", "50", "--seed", "4"});
   EXPECT_NE(said.find("Generated 50 purchases"), std::string::npos) << said;
-  for (const auto& [path, content] : BookFiles(GenerateBook({2, 3, 2, 3, 50, 4}))) {
+  for (const auto& [path, content] : BookFiles(GenerateBook({2, 3, 2, 3, 50, 4})))
     EXPECT_EQ(Read(path), content) << path;
-  }
   EXPECT_EQ(Ok({"check"}), "Everything adds up.\n");
   EXPECT_EQ(Ok({"categories"}), "Category 1\nCategory 2\n");
   EXPECT_EQ(Ok({"items", "Category 2"}), "Item 1\nItem 2\nItem 3\n");

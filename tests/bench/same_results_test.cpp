@@ -29,9 +29,8 @@ void SortMonthsAsWritten(std::vector<std::string>& months) {
   for (std::size_t i = 0; i < months.size(); ++i) {
     for (std::size_t j = i; j < months.size(); ++j) {
       if (year(months[i]) < year(months[j])) std::swap(months[i], months[j]);
-      if (year(months[i]) == year(months[j]) && month(months[j]) > month(months[i])) {
+      if (year(months[i]) == year(months[j]) && month(months[j]) > month(months[i]))
         std::swap(months[i], months[j]);
-      }
     }
   }
 }
@@ -40,9 +39,8 @@ void SortMonthsAsWritten(std::vector<std::string>& months) {
 void SortPurchasesAsWritten(std::vector<PurchaseRecord>& purchases) {
   for (std::size_t i = 0; i < purchases.size(); ++i) {
     for (std::size_t j = i; j < purchases.size(); ++j) {
-      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month)) {
+      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month))
         std::swap(purchases[i], purchases[j]);
-      }
       if (MonthNumber(purchases[i].month) == MonthNumber(purchases[j].month) &&
           ParseCents(purchases[i].day) < ParseCents(purchases[j].day)) {
         std::swap(purchases[i], purchases[j]);
@@ -58,9 +56,8 @@ TEST(SameResultsTest, MonthsSortAsTheExchangesWritten) {
   for (int round = 0; round < 5000; ++round) {
     std::vector<std::string> months;
     const int count = static_cast<int>(random() % 16);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
       months.push_back(years[random() % years.size()] + " " + names[random() % names.size()]);
-    }
     std::vector<std::string> want = months;
     SortMonthsAsWritten(want);
     SortMonthsNewestFirst(months);
@@ -82,9 +79,8 @@ TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
     std::vector<PurchaseRecord> want = purchases;
     SortPurchasesAsWritten(want);
     std::vector<std::pair<int, Cents>> keys;
-    for (const PurchaseRecord& p : purchases) {
+    for (const PurchaseRecord& p : purchases)
       keys.emplace_back(MonthNumber(p.month), ParseCents(p.day));
-    }
     ExchangeSort(purchases, keys);
     ASSERT_EQ(purchases, want);
   }
@@ -209,9 +205,8 @@ TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
     TempFolder work;
     std::string content;
     const int count = static_cast<int>(random() % 12);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
       content += vocabulary[random() % vocabulary.size()] + (random() % 5 == 0 ? "\r\n" : "\n");
-    }
     work.Write("data/BASE/KSDBCategories.txt", "C");
     work.Write("data/BASE/KSDBPersons.txt", "");
     work.Write("data/BASE/KSDBMonths.txt", "");

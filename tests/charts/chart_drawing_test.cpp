@@ -204,9 +204,8 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
       }
       EXPECT_NEAR(turned, 360, 1);
       Shapes labels;
-      for (const Shape& text : OfKind(graph, "text")) {
+      for (const Shape& text : OfKind(graph, "text"))
         if (text.text.ends_with('%')) labels.push_back(text);
-      }
       ASSERT_EQ(labels.size(), shares.size());
       for (size_t i = 0; i < labels.size(); ++i) {
         EXPECT_NEAR(std::stoi(labels[i].text), shares[i], 1) << labels[i].text;

@@ -168,9 +168,8 @@ TEST_F(StatisticsTest, TheTitlesNameWhatIsCounted) {
       {{S::kPersonItems}, "Item's statictics"},
       {{S::kCategoryItems}, "Items statictics"},
       {{S::kMonths, S::kPersonsByMonths}, "Statictics by months"}};
-  for (const auto& [statistics, title] : titles) {
+  for (const auto& [statistics, title] : titles)
     for (S s : statistics) EXPECT_EQ(Build(Request(s, "Food", "Milk", "Anna")).title(), title);
-  }
 }
 
 TEST_F(StatisticsTest, MonthsShownLimitsTheSeriesToTheNewest) {
@@ -241,9 +240,8 @@ TEST(ChartScale, HugeAndNonFiniteAmountsKeepTheScaleAndItsLabelsSane) {
         EXPECT_EQ(chart->scale_step(), 110000000);
         RecordingCanvas canvas(Size{640, 480}, TextMetrics{16, 7, 14});
         chart->Draw(canvas);
-        for (const std::string& call : canvas.calls()) {
+        for (const std::string& call : canvas.calls())
           EXPECT_EQ(call.find("2147483647"), std::string::npos) << call;
-        }
       }
     }
   }

@@ -137,9 +137,8 @@ TEST_F(IntegrityTest, ListsIndexLinesWithoutFilesUnlistedFilesAndOddMonths) {
                             "persons/Carl.txt: not named in KSDBPersons.txt (kept, not used)"};
   EXPECT_EQ(Check(), expected);
   ASSERT_TRUE(RepairTotals(db, fs).ok());
-  for (const char* invented : {"categories/Ghost.txt", "categories/.txt", "persons/Bob.txt"}) {
+  for (const char* invented : {"categories/Ghost.txt", "categories/.txt", "persons/Bob.txt"})
     EXPECT_FALSE(Exists(invented)) << invented;
-  }
   EXPECT_FALSE(std::filesystem::exists(work.path() + "/data/x.txt"));
 }
 

@@ -91,9 +91,8 @@ TEST_F(LoadingTest, MissingIndexesArePromptedInOrderExitStopsAndCreateMakesThemE
   EXPECT_EQ(prompt.asked,
             (Strings{"Can't open category's data base file.", "Can't open person's data base file.",
                      "Can't open data base file."}));
-  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"})
     EXPECT_EQ(Read(index), "") << index;
-  }
 }
 
 TEST_F(LoadingTest, UnreadableFilesAreNamedInTheResultAndNeverReplaced) {

@@ -136,9 +136,8 @@ TEST_F(PageLinksTest, CommandsAreTestedBeforeNamesAndPurchaseCommandsOnTheirPref
   EXPECT_EQ(Describe(Read("Food")), "select [Food] category");
   EXPECT_EQ(Describe(Read("Tea/Milk")), "select [Milk] item of [Tea]");
   EXPECT_EQ(Describe(Read("Food/ Tea ")), "select [ Tea ] item of [Food]");
-  for (const char* bare : {"Milk", " Tea ", "Tea/Tea", "Food/"}) {
+  for (const char* bare : {"Milk", " Tea ", "Tea/Tea", "Food/"})
     EXPECT_EQ(Describe(Read(bare)), "none") << bare;
-  }
 }
 
 TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {

@@ -66,9 +66,8 @@ long Cents(const std::string& shown) {
 ::testing::AssertionResult PageShows(const std::string& page, const std::string& total,
                                      const std::vector<std::vector<std::string>>& rows) {
   std::vector<HtmlRow> table;
-  for (HtmlRow& row : ReadTableRows(page)) {
+  for (HtmlRow& row : ReadTableRows(page))
     if (row.size() >= 3) table.push_back(row);
-  }
   if (table.size() != rows.size() + 1)
     return ::testing::AssertionFailure() << table.size() - 1 << " rows, not " << rows.size();
   long sum = 0;
