@@ -98,15 +98,11 @@ TEST_F(PurchasesTest, AMissingCategoryFileIsStartedWithAnEmptyItemList) {
                                "begin all category expenses\nall months\n 1.00\n"));
 }
 
-class PurchaseFailures : public DatabaseTest {
+class PurchaseFailures : public PurchasesTest {
  protected:
   PurchaseFailures() : failing_db(fs) {}
   void SetUp() override {
-    WriteEmptyIndexes();
-    Write("KSDBCategories.txt", "Food");
-    Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nend item list\n");
-    Write("KSDBPersons.txt", "Anna");
-    Write("persons/Anna.txt", "Anna\n ");
+    PurchasesTest::SetUp();
     RecordingPrompt prompt(PromptAnswer::kExit);
     ASSERT_EQ(failing_db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
   }
@@ -136,10 +132,11 @@ TEST_F(PurchaseFailures, ANewMonthIsEnteredWithItsPurchaseOrNotAtAll) {
 
 TEST_F(PurchaseFailures, AFailureIsReportedAndAFileThatCannotBeReadIsNotRewritten) {
   const PurchaseRecord purchase = Purchase("2004|May|01|Anna|x| 1.00");
+  const std::string food = Read("categories/Food.txt");
   fs.fail_after = 1;
   Status status = failing_db.RecordPurchase("Food", "Milk", purchase);
   EXPECT_NE(status.message().find("categories/Food.txt"), std::string::npos) << status.ok();
-  EXPECT_EQ(Read("categories/Food.txt"), "Food\n \nbegin item list\nMilk|\nend item list\n");
+  EXPECT_EQ(Read("categories/Food.txt"), food);
   fs.fail_after = 1 << 30;
   Write("items/Food Milk.txt", "begin all item expenses\nend all item expenses\n");
   fs.unreadable.insert(base() + "/items/Food Milk.txt");
