@@ -89,6 +89,17 @@ Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
   return ::testing::AssertionSuccess();
 }
 
+// A chart of `type` with the named months' series, a colour per category of the first, and
+// the scale 0..`maximum` by a tenth of it unless `maximum` is 0.
+ChartCtrl ChartOf(int type, const std::vector<std::pair<std::string, std::vector<int>>>& months,
+                  int maximum = 0) {
+  ChartCtrl chart(type);
+  EXPECT_TRUE(maximum == 0 || chart.SetScale(0, maximum, maximum / 10));
+  for (const auto& [name, values] : months) chart.AddSeries(SeriesOf(name, values));
+  chart.AddStandardColours(static_cast<int>(months.front().second.size()));
+  return chart;
+}
+
 TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
   struct Case {
     int type;
@@ -100,12 +111,8 @@ TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
   for (const Case& c : {Case{kBarChart, {50, 0, 100, -5, 120, 30, 1}, {678, 370}, 100},
                         Case{kBarChart, {-40, 30, 200, -100}, {683, 370}, 100},
                         Case{kBarChart3d, {5, 0, 10, -5, 12, 3, 1}, {600, 310}, 10}}) {
-    ChartCtrl chart(c.type);
-    ASSERT_TRUE(chart.SetScale(0, c.maximum, c.maximum / 10));
-    chart.AddSeries(SeriesOf("all months", c.values));
-    chart.AddStandardColours(static_cast<int>(c.values.size()));
-    const Shapes drawing = DrawShapes(chart, c.client);
-    const Axis axis = ValueAxis(drawing, chart);
+    ChartCtrl chart = ChartOf(c.type, {{"all months", c.values}}, c.maximum);
+    const Axis axis = ValueAxis(DrawShapes(chart, c.client), chart);
     EXPECT_TRUE(BarsMatch(OfKind(GraphShapes(chart, c.client), "rect"), chart, c.values, axis))
         << "type " << c.type << ", first value " << c.values[0];
   }
@@ -113,13 +120,8 @@ TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
 
 TEST(ChartBars, StackedSegmentsStandOnEachOtherAsTallAsTheirValues) {
   for (int type : {kStackedBarChart, kStackedBarChart3d}) {
-    ChartCtrl chart(type);
-    ASSERT_TRUE(chart.SetScale(0, 10, 1));
-    chart.AddSeries(SeriesOf("2004 May", {4, 0, 3}));
-    chart.AddSeries(SeriesOf("2004 April", {1, -4, 2}));
-    chart.AddStandardColours(3);
-    const Shapes drawing = DrawShapes(chart, {600, 310});
-    const Axis axis = ValueAxis(drawing, chart);
+    ChartCtrl chart = ChartOf(type, {{"2004 May", {4, 0, 3}}, {"2004 April", {1, -4, 2}}}, 10);
+    const Axis axis = ValueAxis(DrawShapes(chart, {600, 310}), chart);
     const Shapes segments = OfKind(GraphShapes(chart, {600, 310}), "rect");
     ASSERT_EQ(segments.size(), 5u) << type;  // the negative value is left out
     const int heights[] = {4, 0, 3, 1, 2}, categories[] = {0, 1, 2, 0, 2};
@@ -134,12 +136,8 @@ TEST(ChartBars, StackedSegmentsStandOnEachOtherAsTallAsTheirValues) {
 }
 
 TEST(ChartLines, EachPointIsMarkedAtItsValueOnTheScale) {
-  ChartCtrl chart(kLineGraph);
-  chart.AddSeries(SeriesOf("2004 May", {0, 20, -3}));
-  chart.AddSeries(SeriesOf("2004 April", {40, -3, 90}));
-  chart.AddStandardColours(3);
-  const Shapes drawing = DrawShapes(chart, {678, 370});
-  const Axis axis = ValueAxis(drawing, chart);
+  ChartCtrl chart = ChartOf(kLineGraph, {{"2004 May", {0, 20, -3}}, {"2004 April", {40, -3, 90}}});
+  const Axis axis = ValueAxis(DrawShapes(chart, {678, 370}), chart);
   const Shapes markers = OfKind(GraphShapes(chart, {678, 370}), "ellipse");
   const int values[] = {0, 40, 20, 90}, categories[] = {0, 0, 1, 2};
   ASSERT_EQ(markers.size(), 4u);
@@ -180,9 +178,7 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
   const std::vector<std::vector<int>> cases = {{50, 25, 25}, {1, 1, 98}, {3, 0, 5, 2}, {42}};
   for (int type : {kPieChart, kPieChart3d}) {
     for (const std::vector<int>& values : cases) {
-      ChartCtrl chart(type);
-      chart.AddSeries(SeriesOf("all months", values));
-      chart.AddStandardColours(static_cast<int>(values.size()));
+      ChartCtrl chart = ChartOf(type, {{"all months", values}});
       const Shapes graph = GraphShapes(chart, {415, 370});
       const std::vector<Slice> slices = TopSlices(graph);
       const int total = std::accumulate(values.begin(), values.end(), 0);
@@ -248,14 +244,11 @@ TEST(ChartPies, EachMonthGetsItsOwnPieWithItsNameUnderIt) {
 TEST(ChartDraw, EveryTypeDrawsInsideTheWindowWithALegendEntryPerCategory) {
   const char* labels[] = {"Food", "Rent", "Gas"};
   for (int type : kGraphTypes) {
-    ChartCtrl chart(type);
+    ChartCtrl chart = ChartOf(type, {{"2004 May", {40, 10, 30}}, {"2004 April", {20, 5, 15}}});
     chart.SetTitle("Statistics by months");
     chart.SetYAxisTitle("Expenses");
     chart.SetXAxisTitle("Months");
     for (int i = 0; i < 3; ++i) chart.AddLabel(i, labels[i]);
-    chart.AddSeries(SeriesOf("2004 May", {40, 10, 30}));
-    chart.AddSeries(SeriesOf("2004 April", {20, 5, 15}));
-    chart.AddStandardColours(3);
     RecordingCanvas first(Size{800, 600}, testing::kMetrics);
     chart.Draw(first);
     const Shapes drawing = testing::ReadShapes(first.calls());
@@ -288,11 +281,8 @@ TEST(ChartDraw, EveryTypeDrawsInsideTheWindowWithALegendEntryPerCategory) {
 TEST(ChartDraw, TheScaleIsLabelledEveryStepUpTheValueAxisEvenlySpaced) {
   for (int type : {kLineGraph, kStackedBarChart, kBarChart3d}) {
     for (int step : {1, 22}) {
-      ChartCtrl chart(type);
-      ASSERT_TRUE(chart.SetScale(0, 10 * step, step));
-      chart.AddSeries(SeriesOf("all months", {step}));
-      const Shapes drawing = DrawShapes(chart, {600, 320});
-      const Axis axis = ValueAxis(drawing, chart);
+      ChartCtrl chart = ChartOf(type, {{"all months", {step}}}, 10 * step);
+      const Axis axis = ValueAxis(DrawShapes(chart, {600, 320}), chart);
       ASSERT_EQ(axis.marks.size(), 10u) << type;
       int value = step;
       for (const auto& [labelled, y] : axis.marks) {
