@@ -38,9 +38,7 @@ TEST(Cents, ReadsTheDecimalTextExactlyAndRoundsOnceHalfAwayFromZero) {
   EXPECT_EQ(std::vector({DivideRounded(1000, 3), DivideRounded(5, 2), DivideRounded(-5, 2),
                          DivideRounded(-1000, 3)}),
             (std::vector<Cents>{333, 3, -3, -333}));
-}
-
-TEST(Cents, HugeNumbersAreNeverSaneAndNeverOverflow) {
+  // Huge numbers are never sane and never overflow.
   const Cents huge = ParseCents("1e300");
   EXPECT_EQ(huge, kHugeCents);
   EXPECT_EQ(ParseCents("-99999999999999999999999"), -kHugeCents);
