@@ -23,9 +23,7 @@ TEST(Lines, ReadEitherLineEndAndWriteEachFilesOwn) {
   EXPECT_EQ(SplitLines(""), Strings{});
   EXPECT_EQ(SplitLines("\n"), Strings{""});
   // A byte-order mark some editors write first is no part of the first line.
-  EXPECT_EQ(SplitLines("\xEF\xBB\xBF"
-                       "Food\r\nMilk"),
-            (Strings{"Food", "Milk"}));
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF" + std::string("Food\r\nMilk")), (Strings{"Food", "Milk"}));
   EXPECT_EQ(SplitLines("\xEF\xBB\xBF"), Strings{});
   // Indexes have no final line end; entity files end every line.
   EXPECT_EQ(JoinLines({"Food", "Drinks"}), "Food\nDrinks");

@@ -115,9 +115,7 @@ TEST_F(IntegrityTest, ListsEachDifferingTotalWithItsLine) {
 
 TEST_F(IntegrityTest, ListsIndexLinesWithoutFilesUnlistedFilesAndOddMonths) {
   Write("persons/Carl.txt", "Carl\n ");
-  Write("persons/Anna.txt",
-        "\xEF\xBB\xBF"
-        "Anna\n ");
+  Write("persons/Anna.txt", "\xEF\xBB\xBF" + std::string("Anna\n "));
   Write("items/Food Tea.txt", "");
   Write("KSDBCategories.txt", "Food\n\nGhost\nFood\n../../x");
   Write("KSDBPersons.txt", "Anna\nBob");
