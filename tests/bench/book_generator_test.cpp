@@ -22,13 +22,13 @@ void Check(const Status& status) {
   EXPECT_TRUE(status.ok()) << status.message();
 }
 
-// Every data file under the folder (not the lock), path relative to it -> content.
+// Every data file under the folder, path relative to it -> content; the work folder
+// (.kestrune) and temporaries hold no data.
 std::map<std::string, std::string> FilesIn(const TempFolder& work, const std::string& base) {
   std::map<std::string, std::string> files;
   const std::filesystem::path root = work.path() + "/" + base;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
     const std::string relative = std::filesystem::relative(entry.path(), root).string();
-    // The work folder (.kestrune) and temporaries hold no data.
     if (entry.is_regular_file() && !relative.starts_with(".") &&
         !entry.path().filename().string().starts_with(".")) {
       files[relative] = work.Read(base + "/" + relative);

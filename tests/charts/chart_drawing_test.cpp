@@ -32,10 +32,6 @@ struct Axis {
   }
 };
 
-bool IsNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("-0123456789") == std::string::npos;
-}
-
 // The value axis of `drawing`, the last Draw of `chart`.
 Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
   const int x = chart.layout().plot_left;
@@ -49,7 +45,9 @@ Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
     }
   }
   for (const Shape& label : OfKind(drawing, "text")) {
-    if (label.n[0] >= x || !IsNumber(label.text)) continue;
+    const bool number =
+        !label.text.empty() && label.text.find_first_not_of("-0123456789") == std::string::npos;
+    if (label.n[0] >= x || !number) continue;
     int best = -1000;
     for (const Shape& tick : lines) {
       const bool short_tick = tick.n[1] == tick.n[3] && tick.n[0] >= x - 3 && tick.n[2] <= x + 3;

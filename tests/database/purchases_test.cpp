@@ -17,10 +17,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-PurchaseRecord Purchase(const std::string& line) {
-  return ParsePurchaseLine(line);
-}
-
 class PurchasesTest : public DatabaseTest {
  protected:
   void SetUp() override {
@@ -33,7 +29,7 @@ class PurchasesTest : public DatabaseTest {
     Load();
   }
   void Record(const std::string& item, const std::string& line) {
-    ASSERT_TRUE(db.RecordPurchase("Food", item, Purchase(line)).ok());
+    ASSERT_TRUE(db.RecordPurchase("Food", item, ParsePurchaseLine(line)).ok());
   }
   void Delete(const std::string& item, const std::string& line) {
     ASSERT_TRUE(db.DeletePurchase("Food", item, line).ok());
@@ -117,7 +113,7 @@ TEST_F(PurchaseFailures, ANewMonthIsEnteredWithItsPurchaseOrNotAtAll) {
   for (int fail_after = 0; fail_after < 12; ++fail_after) {
     fs.changes = 0;
     fs.fail_after = fail_after;
-    const bool recorded = failing_db.RecordPurchase("Food", "Milk", Purchase(line)).ok();
+    const bool recorded = failing_db.RecordPurchase("Food", "Milk", ParsePurchaseLine(line)).ok();
     fs.fail_after = 1 << 30;
     ASSERT_TRUE(RecoverDatabase(fs, base()).ok());
     const bool listed = Read("KSDBMonths.txt") == "2004 May\n";
@@ -131,7 +127,7 @@ TEST_F(PurchaseFailures, ANewMonthIsEnteredWithItsPurchaseOrNotAtAll) {
 }
 
 TEST_F(PurchaseFailures, AFailureIsReportedAndAFileThatCannotBeReadIsNotRewritten) {
-  const PurchaseRecord purchase = Purchase("2004|May|01|Anna|x| 1.00");
+  const PurchaseRecord purchase = ParsePurchaseLine("2004|May|01|Anna|x| 1.00");
   const std::string food = Read("categories/Food.txt");
   fs.fail_after = 1;
   Status status = failing_db.RecordPurchase("Food", "Milk", purchase);
@@ -153,7 +149,8 @@ TEST_F(PurchasesTest, ADamagedFileIsNamedAndLeftAsItIs) {
        {std::string(sound).erase(sound.find("end all item expenses\n"), 22),
         std::string(sound).replace(sound.find("12.50"), 5, "nan")}) {
     Write("items/Food Milk.txt", damaged);
-    const Status recorded = db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
+    const Status recorded =
+        db.RecordPurchase("Food", "Milk", ParsePurchaseLine("2004|May|01|Anna|x| 1.00"));
     const Status deleted = db.DeleteMonth("2004 January");
     for (const Status& status : {recorded, deleted}) {
       EXPECT_FALSE(status.ok());
