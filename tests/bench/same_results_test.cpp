@@ -29,9 +29,8 @@ void SortMonthsAsWritten(std::vector<std::string>& months) {
   for (std::size_t i = 0; i < months.size(); ++i) {
     for (std::size_t j = i; j < months.size(); ++j) {
       if (year(months[i]) < year(months[j])) std::swap(months[i], months[j]);
-      if (year(months[i]) == year(months[j]) && month(months[j]) > month(months[i])) {
+      if (year(months[i]) == year(months[j]) && month(months[j]) > month(months[i]))
         std::swap(months[i], months[j]);
-      }
     }
   }
 }
@@ -40,9 +39,8 @@ void SortMonthsAsWritten(std::vector<std::string>& months) {
 void SortPurchasesAsWritten(std::vector<PurchaseRecord>& purchases) {
   for (std::size_t i = 0; i < purchases.size(); ++i) {
     for (std::size_t j = i; j < purchases.size(); ++j) {
-      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month)) {
+      if (MonthNumber(purchases[j].month) > MonthNumber(purchases[i].month))
         std::swap(purchases[i], purchases[j]);
-      }
       if (MonthNumber(purchases[i].month) == MonthNumber(purchases[j].month) &&
           ParseCents(purchases[i].day) < ParseCents(purchases[j].day)) {
         std::swap(purchases[i], purchases[j]);
@@ -51,40 +49,28 @@ void SortPurchasesAsWritten(std::vector<PurchaseRecord>& purchases) {
   }
 }
 
-TEST(SameResultsTest, MonthsSortAsTheExchangesWritten) {
+TEST(SameResultsTest, MonthsAndPurchasesSortAsTheExchangesWritten) {
   std::mt19937 random(7);
   const std::vector<std::string> years = {"2004", "2003", "2005", "0000", "abcd", "nan ", "  12"};
   const std::vector<std::string> names = {"January", "March", "December", "Smarch", ""};
-  for (int round = 0; round < 5000; ++round) {
-    std::vector<std::string> months;
-    const int count = static_cast<int>(random() % 16);
-    for (int i = 0; i < count; ++i) {
-      months.push_back(years[random() % years.size()] + " " + names[random() % names.size()]);
-    }
-    std::vector<std::string> want = months;
-    SortMonthsAsWritten(want);
-    SortMonthsNewestFirst(months);
-    ASSERT_EQ(months, want);
-  }
-}
-
-TEST(SameResultsTest, PurchasesSortAsTheExchangesWritten) {
-  std::mt19937 random(11);
-  const std::vector<std::string> names = {"January", "May", "December", "Smarch"};
   const std::vector<std::string> days = {"01", "05", "5", "31", "", "x", "nan", "-0"};
   for (int round = 0; round < 5000; ++round) {
+    std::vector<std::string> months;
     std::vector<PurchaseRecord> purchases;
-    const int count = static_cast<int>(random() % 40);
-    for (int i = 0; i < count; ++i) {
-      purchases.push_back({std::to_string(2000 + random() % 3), names[random() % names.size()],
-                           days[random() % days.size()], "Anna", std::to_string(i), " 1.00"});
+    for (int i = 0, count = static_cast<int>(random() % 40); i < count; ++i) {
+      const std::string& name = names[random() % names.size()];
+      months.push_back(years[random() % years.size()] + " " + name);
+      purchases.push_back({"2004", name, days[random() % days.size()], "A", std::to_string(i), ""});
     }
+    std::vector<std::string> want_months = months;
+    SortMonthsAsWritten(want_months);
+    SortMonthsNewestFirst(months);
+    ASSERT_EQ(months, want_months);
     std::vector<PurchaseRecord> want = purchases;
     SortPurchasesAsWritten(want);
     std::vector<std::pair<int, Cents>> keys;
-    for (const PurchaseRecord& p : purchases) {
+    for (const PurchaseRecord& p : purchases)
       keys.emplace_back(MonthNumber(p.month), ParseCents(p.day));
-    }
     ExchangeSort(purchases, keys);
     ASSERT_EQ(purchases, want);
   }
@@ -209,9 +195,8 @@ TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
     TempFolder work;
     std::string content;
     const int count = static_cast<int>(random() % 12);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
       content += vocabulary[random() % vocabulary.size()] + (random() % 5 == 0 ? "\r\n" : "\n");
-    }
     work.Write("data/BASE/KSDBCategories.txt", "C");
     work.Write("data/BASE/KSDBPersons.txt", "");
     work.Write("data/BASE/KSDBMonths.txt", "");

@@ -25,9 +25,8 @@ class ChartCommandTest : public CliTest {
 
 bool HasColour(const QImage& image, QRgb colour) {
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < image.width(); ++x)
       if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) return true;
-    }
   }
   return false;
 }

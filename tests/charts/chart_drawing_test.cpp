@@ -32,10 +32,6 @@ struct Axis {
   }
 };
 
-bool IsNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("-0123456789") == std::string::npos;
-}
-
 // The value axis of `drawing`, the last Draw of `chart`.
 Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
   const int x = chart.layout().plot_left;
@@ -49,7 +45,9 @@ Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
     }
   }
   for (const Shape& label : OfKind(drawing, "text")) {
-    if (label.n[0] >= x || !IsNumber(label.text)) continue;
+    const bool number =
+        !label.text.empty() && label.text.find_first_not_of("-0123456789") == std::string::npos;
+    if (label.n[0] >= x || !number) continue;
     int best = -1000;
     for (const Shape& tick : lines) {
       const bool short_tick = tick.n[1] == tick.n[3] && tick.n[0] >= x - 3 && tick.n[2] <= x + 3;
@@ -89,6 +87,17 @@ Axis ValueAxis(const Shapes& drawing, const ChartCtrl& chart) {
   return ::testing::AssertionSuccess();
 }
 
+// A chart of `type` with the named months' series, a colour per category of the first, and
+// the scale 0..`maximum` by a tenth of it unless `maximum` is 0.
+ChartCtrl ChartOf(int type, const std::vector<std::pair<std::string, std::vector<int>>>& months,
+                  int maximum = 0) {
+  ChartCtrl chart(type);
+  EXPECT_TRUE(maximum == 0 || chart.SetScale(0, maximum, maximum / 10));
+  for (const auto& [name, values] : months) chart.AddSeries(SeriesOf(name, values));
+  chart.AddStandardColours(static_cast<int>(months.front().second.size()));
+  return chart;
+}
+
 TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
   struct Case {
     int type;
@@ -100,12 +109,8 @@ TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
   for (const Case& c : {Case{kBarChart, {50, 0, 100, -5, 120, 30, 1}, {678, 370}, 100},
                         Case{kBarChart, {-40, 30, 200, -100}, {683, 370}, 100},
                         Case{kBarChart3d, {5, 0, 10, -5, 12, 3, 1}, {600, 310}, 10}}) {
-    ChartCtrl chart(c.type);
-    ASSERT_TRUE(chart.SetScale(0, c.maximum, c.maximum / 10));
-    chart.AddSeries(SeriesOf("all months", c.values));
-    chart.AddStandardColours(static_cast<int>(c.values.size()));
-    const Shapes drawing = DrawShapes(chart, c.client);
-    const Axis axis = ValueAxis(drawing, chart);
+    ChartCtrl chart = ChartOf(c.type, {{"all months", c.values}}, c.maximum);
+    const Axis axis = ValueAxis(DrawShapes(chart, c.client), chart);
     EXPECT_TRUE(BarsMatch(OfKind(GraphShapes(chart, c.client), "rect"), chart, c.values, axis))
         << "type " << c.type << ", first value " << c.values[0];
   }
@@ -113,13 +118,8 @@ TEST(ChartBars, EachBarStandsOnTheBaseLineAsTallAsItsValueOnTheScale) {
 
 TEST(ChartBars, StackedSegmentsStandOnEachOtherAsTallAsTheirValues) {
   for (int type : {kStackedBarChart, kStackedBarChart3d}) {
-    ChartCtrl chart(type);
-    ASSERT_TRUE(chart.SetScale(0, 10, 1));
-    chart.AddSeries(SeriesOf("2004 May", {4, 0, 3}));
-    chart.AddSeries(SeriesOf("2004 April", {1, -4, 2}));
-    chart.AddStandardColours(3);
-    const Shapes drawing = DrawShapes(chart, {600, 310});
-    const Axis axis = ValueAxis(drawing, chart);
+    ChartCtrl chart = ChartOf(type, {{"2004 May", {4, 0, 3}}, {"2004 April", {1, -4, 2}}}, 10);
+    const Axis axis = ValueAxis(DrawShapes(chart, {600, 310}), chart);
     const Shapes segments = OfKind(GraphShapes(chart, {600, 310}), "rect");
     ASSERT_EQ(segments.size(), 5u) << type;  // the negative value is left out
     const int heights[] = {4, 0, 3, 1, 2}, categories[] = {0, 1, 2, 0, 2};
@@ -134,12 +134,8 @@ TEST(ChartBars, StackedSegmentsStandOnEachOtherAsTallAsTheirValues) {
 }
 
 TEST(ChartLines, EachPointIsMarkedAtItsValueOnTheScale) {
-  ChartCtrl chart(kLineGraph);
-  chart.AddSeries(SeriesOf("2004 May", {0, 20, -3}));
-  chart.AddSeries(SeriesOf("2004 April", {40, -3, 90}));
-  chart.AddStandardColours(3);
-  const Shapes drawing = DrawShapes(chart, {678, 370});
-  const Axis axis = ValueAxis(drawing, chart);
+  ChartCtrl chart = ChartOf(kLineGraph, {{"2004 May", {0, 20, -3}}, {"2004 April", {40, -3, 90}}});
+  const Axis axis = ValueAxis(DrawShapes(chart, {678, 370}), chart);
   const Shapes markers = OfKind(GraphShapes(chart, {678, 370}), "ellipse");
   const int values[] = {0, 40, 20, 90}, categories[] = {0, 0, 1, 2};
   ASSERT_EQ(markers.size(), 4u);
@@ -180,9 +176,7 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
   const std::vector<std::vector<int>> cases = {{50, 25, 25}, {1, 1, 98}, {3, 0, 5, 2}, {42}};
   for (int type : {kPieChart, kPieChart3d}) {
     for (const std::vector<int>& values : cases) {
-      ChartCtrl chart(type);
-      chart.AddSeries(SeriesOf("all months", values));
-      chart.AddStandardColours(static_cast<int>(values.size()));
+      ChartCtrl chart = ChartOf(type, {{"all months", values}});
       const Shapes graph = GraphShapes(chart, {415, 370});
       const std::vector<Slice> slices = TopSlices(graph);
       const int total = std::accumulate(values.begin(), values.end(), 0);
@@ -204,9 +198,8 @@ TEST(ChartPies, SlicesFillTheCircleInProportionWithTheirPercentages) {
       }
       EXPECT_NEAR(turned, 360, 1);
       Shapes labels;
-      for (const Shape& text : OfKind(graph, "text")) {
+      for (const Shape& text : OfKind(graph, "text"))
         if (text.text.ends_with('%')) labels.push_back(text);
-      }
       ASSERT_EQ(labels.size(), shares.size());
       for (size_t i = 0; i < labels.size(); ++i) {
         EXPECT_NEAR(std::stoi(labels[i].text), shares[i], 1) << labels[i].text;
@@ -230,9 +223,7 @@ TEST(ChartPies, EachMonthGetsItsOwnPieWithItsNameUnderIt) {
   const Shapes pies = OfKind(graph, "pie");
   ASSERT_EQ(pies.size(), 3u);
   for (size_t i = 0; i < pies.size(); ++i) {
-    if (i > 0) {
-      EXPECT_GT(pies[i].n[0], pies[i - 1].n[2]);
-    }
+    EXPECT_TRUE(i == 0 || pies[i].n[0] > pies[i - 1].n[2]) << i;
     bool named = false;
     for (const Shape& text : OfKind(graph, "text")) {
       named |= text.text == std::string(1, char('A' + i)) && text.n[1] > pies[i].n[3] &&
@@ -251,14 +242,11 @@ TEST(ChartPies, EachMonthGetsItsOwnPieWithItsNameUnderIt) {
 TEST(ChartDraw, EveryTypeDrawsInsideTheWindowWithALegendEntryPerCategory) {
   const char* labels[] = {"Food", "Rent", "Gas"};
   for (int type : kGraphTypes) {
-    ChartCtrl chart(type);
+    ChartCtrl chart = ChartOf(type, {{"2004 May", {40, 10, 30}}, {"2004 April", {20, 5, 15}}});
     chart.SetTitle("Statistics by months");
     chart.SetYAxisTitle("Expenses");
     chart.SetXAxisTitle("Months");
     for (int i = 0; i < 3; ++i) chart.AddLabel(i, labels[i]);
-    chart.AddSeries(SeriesOf("2004 May", {40, 10, 30}));
-    chart.AddSeries(SeriesOf("2004 April", {20, 5, 15}));
-    chart.AddStandardColours(3);
     RecordingCanvas first(Size{800, 600}, testing::kMetrics);
     chart.Draw(first);
     const Shapes drawing = testing::ReadShapes(first.calls());
@@ -291,11 +279,8 @@ TEST(ChartDraw, EveryTypeDrawsInsideTheWindowWithALegendEntryPerCategory) {
 TEST(ChartDraw, TheScaleIsLabelledEveryStepUpTheValueAxisEvenlySpaced) {
   for (int type : {kLineGraph, kStackedBarChart, kBarChart3d}) {
     for (int step : {1, 22}) {
-      ChartCtrl chart(type);
-      ASSERT_TRUE(chart.SetScale(0, 10 * step, step));
-      chart.AddSeries(SeriesOf("all months", {step}));
-      const Shapes drawing = DrawShapes(chart, {600, 320});
-      const Axis axis = ValueAxis(drawing, chart);
+      ChartCtrl chart = ChartOf(type, {{"all months", {step}}}, 10 * step);
+      const Axis axis = ValueAxis(DrawShapes(chart, {600, 320}), chart);
       ASSERT_EQ(axis.marks.size(), 10u) << type;
       int value = step;
       for (const auto& [labelled, y] : axis.marks) {

@@ -32,7 +32,7 @@ TEST(ChartScale, TickCountIsTheCeilingOfRangeOverStepAndABadScaleIsRefused) {
   EXPECT_EQ(chart.tick_count(), 10);
 }
 
-TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndShiftsTheCategoriesAfterIt) {
+TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndTheCategoriesPastThe133rdGetNone) {
   ChartCtrl chart(kBarChart);
   chart.AddStandardColours(25);
   ASSERT_EQ(chart.colours().size(), 26u);
@@ -41,18 +41,14 @@ TEST(ChartPalette, SlotTwentyTwoTakesTwoEntriesAndShiftsTheCategoriesAfterIt) {
   EXPECT_EQ(chart.ColourAt(22), Rgb(128, 0, 0));    // maroon for category 22
   EXPECT_EQ(chart.ColourAt(23), Rgb(0, 0, 128));    // category 23 shows navy
   EXPECT_EQ(chart.ColourAt(24), Rgb(0, 192, 192));  // category 24 shows slot 1
-  EXPECT_EQ(chart.colours()[22].key, 22);
-  EXPECT_EQ(chart.colours()[23].key, 22);
-  EXPECT_EQ(chart.colours()[24].key, 1);
-}
-
-TEST(ChartPalette, CategoriesPastThe133rdGetNoColourOfTheirOwn) {
-  EXPECT_EQ(PaletteSlotFor(23), 1);
-  EXPECT_EQ(PaletteSlotFor(44), 22);  // 22k must stay below the position
-  EXPECT_EQ(PaletteSlotFor(45), 1);
-  EXPECT_EQ(PaletteSlotFor(132), 22);
-  EXPECT_EQ(PaletteSlotFor(133), -1);
-  ChartCtrl chart(kBarChart);
+  EXPECT_EQ(
+      std::vector({chart.colours()[22].key, chart.colours()[23].key, chart.colours()[24].key}),
+      (std::vector{22, 22, 1}));
+  // No slot past the 133rd category; slot 22 at 44, as 22k must stay below the position.
+  EXPECT_EQ(std::vector({PaletteSlotFor(23), PaletteSlotFor(44), PaletteSlotFor(45),
+                         PaletteSlotFor(132), PaletteSlotFor(133)}),
+            (std::vector{1, 22, 1, 22, -1}));
+  chart = ChartCtrl(kBarChart);
   chart.AddStandardColours(140);
   // 133 categories with a slot, six of them slot 22 (22, 44, 66, 88, 110, 132).
   ASSERT_EQ(chart.colours().size(), 139u);

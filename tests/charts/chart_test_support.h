@@ -73,9 +73,8 @@ inline std::vector<Shape> GraphShapes(ChartCtrl& chart, Size size) {
 // The shapes of one kind, in order.
 inline std::vector<Shape> OfKind(const std::vector<Shape>& shapes, const std::string& kind) {
   std::vector<Shape> out;
-  for (const Shape& shape : shapes) {
+  for (const Shape& shape : shapes)
     if (shape.kind == kind) out.push_back(shape);
-  }
   return out;
 }
 

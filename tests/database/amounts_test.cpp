@@ -22,38 +22,29 @@ TEST(Cents, FormatAndParseAgreeWithTheFilesText) {
   EXPECT_EQ(FormatFileCents(99'999'999'999'999), "999999999999.99");
 }
 
+// Shares too round half away from zero.
 TEST(Cents, ReadsTheDecimalTextExactlyAndRoundsOnceHalfAwayFromZero) {
-  EXPECT_EQ(ParseCents("0.125"), 13);
-  EXPECT_EQ(ParseCents("-0.125"), -13);
-  EXPECT_EQ(ParseCents("0.1249999999"), 12);
-  EXPECT_EQ(ParseCents("1.005"), 101);  // a double holds 1.00499999...
-  EXPECT_EQ(ParseCents("  12.5kg"), 1250);
-  EXPECT_EQ(ParseCents("1e3"), 100'000);
-  EXPECT_EQ(ParseCents("2.5E-1"), 25);
-  EXPECT_EQ(ParseCents(".5"), 50);
-  EXPECT_EQ(ParseCents("7."), 700);
+  // "1.005": a double holds 1.00499999...
+  const std::pair<const char*, Cents> reads[] = {
+      {"0.125", 13},    {"-0.125", -13}, {"0.1249999999", 12}, {"1.005", 101}, {"  12.5kg", 1250},
+      {"1e3", 100'000}, {"2.5E-1", 25},  {".5", 50},           {"7.", 700}};
+  for (const auto& [text, cents] : reads) EXPECT_EQ(ParseCents(text), cents) << text;
   for (const char* junk : {"", "abc", ".", "-", "e5", "inf", "nan"}) {
     EXPECT_EQ(ParseCents(junk), 0) << junk;
     EXPECT_FALSE(ReadWholeCents(junk)) << junk;
   }
   EXPECT_FALSE(ReadWholeCents("12.5kg"));
   EXPECT_EQ(ReadWholeCents(" 3.50 "), 350);
-}
-
-TEST(Cents, HugeNumbersAreNeverSaneAndNeverOverflow) {
+  EXPECT_EQ(std::vector({DivideRounded(1000, 3), DivideRounded(5, 2), DivideRounded(-5, 2),
+                         DivideRounded(-1000, 3)}),
+            (std::vector<Cents>{333, 3, -3, -333}));
+  // Huge numbers are never sane and never overflow.
   const Cents huge = ParseCents("1e300");
   EXPECT_EQ(huge, kHugeCents);
   EXPECT_EQ(ParseCents("-99999999999999999999999"), -kHugeCents);
   EXPECT_FALSE(IsSaneTotalCents(huge));
   EXPECT_TRUE(IsSaneSumCents(100'000'000'000));
   EXPECT_FALSE(IsSaneSumCents(100'000'000'001));
-}
-
-TEST(Cents, SharesRoundHalfAwayFromZero) {
-  EXPECT_EQ(DivideRounded(1000, 3), 333);
-  EXPECT_EQ(DivideRounded(5, 2), 3);
-  EXPECT_EQ(DivideRounded(-5, 2), -3);
-  EXPECT_EQ(DivideRounded(-1000, 3), -333);
 }
 
 }  // namespace

@@ -22,9 +22,8 @@ TEST(Journal, RoundTripsAnyBytesAndRefusesDamage) {
       {"KSDBMonths.txt", ""}};
   const std::string journal = EncodeJournal(entries);
   EXPECT_EQ(DecodeJournal(journal), entries);
-  for (std::size_t cut = 0; cut < journal.size(); ++cut) {
+  for (std::size_t cut = 0; cut < journal.size(); ++cut)
     EXPECT_EQ(DecodeJournal(journal.substr(0, cut)), std::nullopt) << cut;
-  }
   std::string altered = journal;
   altered[30] ^= 1;
   EXPECT_EQ(DecodeJournal(altered), std::nullopt);

@@ -14,27 +14,16 @@ namespace {
 // Any mix of the lines that steer the parts, sound or not, with "\r\n", a byte-order mark
 // or no last line end now and then.
 std::string RandomFile(std::mt19937& random) {
-  static const std::vector<std::string> vocabulary = {kBeginCategoryTotals,
-                                                      kEndCategoryTotals,
-                                                      kBeginItemTotals,
-                                                      kEndItemTotals,
-                                                      kBeginPersonTotals,
-                                                      kEndPersonTotals,
-                                                      kBeginPurchaseList,
-                                                      kEndPurchaseList,
-                                                      "begin item list",
-                                                      "end item list",
-                                                      "Milk|1 l",
-                                                      "all months",
-                                                      "2004 January",
-                                                      "month: all months",
-                                                      "month: 2004 January",
-                                                      "person: Anna",
-                                                      "person: for all",
-                                                      " 12.50",
-                                                      "x",
-                                                      "",
-                                                      "2004|January|05|Anna|bread|12.50"};
+  static const std::vector<std::string> vocabulary = [] {
+    std::vector<std::string> lines = {kBeginCategoryTotals, kEndCategoryTotals, kBeginItemTotals,
+                                      kEndItemTotals,       kBeginPersonTotals, kEndPersonTotals,
+                                      kBeginPurchaseList,   kEndPurchaseList};
+    lines.insert(lines.end(),
+                 {"begin item list", "end item list", "Milk|1 l", "all months", "2004 January",
+                  "month: all months", "month: 2004 January", "person: Anna", "person: for all",
+                  " 12.50", "x", "", "2004|January|05|Anna|bread|12.50"});
+    return lines;
+  }();
   std::string content = random() % 8 == 0 ? "\xEF\xBB\xBF" : "";
   const int count = static_cast<int>(random() % 24);
   for (int i = 0; i < count; ++i) {

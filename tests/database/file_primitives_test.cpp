@@ -23,9 +23,7 @@ TEST(Lines, ReadEitherLineEndAndWriteEachFilesOwn) {
   EXPECT_EQ(SplitLines(""), Strings{});
   EXPECT_EQ(SplitLines("\n"), Strings{""});
   // A byte-order mark some editors write first is no part of the first line.
-  EXPECT_EQ(SplitLines("\xEF\xBB\xBF"
-                       "Food\r\nMilk"),
-            (Strings{"Food", "Milk"}));
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF" + std::string("Food\r\nMilk")), (Strings{"Food", "Milk"}));
   EXPECT_EQ(SplitLines("\xEF\xBB\xBF"), Strings{});
   // Indexes have no final line end; entity files end every line.
   EXPECT_EQ(JoinLines({"Food", "Drinks"}), "Food\nDrinks");
@@ -94,9 +92,8 @@ TEST(Backups, CopyRegularFilesOnlyLeaveNoHalfCopyOnAFullDiskAndKeepTheNewest) {
   EXPECT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5).IsIOError());
   EXPECT_EQ(work.List("backups").size(), 2u);
   fs.fail_after = 1 << 30;
-  for (int i = 2; i <= 7; ++i) {
+  for (int i = 2; i <= 7; ++i)
     ASSERT_TRUE(BackUpDatabase(fs, base, backups, "2026-12-06_120000", 5, &made).ok());
-  }
   EXPECT_EQ(made, backups + "/2026-12-06_120000-7");
   EXPECT_EQ(work.List("backups"),
             (Strings{"2026-12-06_120000-4", "2026-12-06_120000-5", "2026-12-06_120000-6",

@@ -115,9 +115,7 @@ TEST_F(IntegrityTest, ListsEachDifferingTotalWithItsLine) {
 
 TEST_F(IntegrityTest, ListsIndexLinesWithoutFilesUnlistedFilesAndOddMonths) {
   Write("persons/Carl.txt", "Carl\n ");
-  Write("persons/Anna.txt",
-        "\xEF\xBB\xBF"
-        "Anna\n ");
+  Write("persons/Anna.txt", "\xEF\xBB\xBF" + std::string("Anna\n "));
   Write("items/Food Tea.txt", "");
   Write("KSDBCategories.txt", "Food\n\nGhost\nFood\n../../x");
   Write("KSDBPersons.txt", "Anna\nBob");
@@ -137,9 +135,8 @@ TEST_F(IntegrityTest, ListsIndexLinesWithoutFilesUnlistedFilesAndOddMonths) {
                             "persons/Carl.txt: not named in KSDBPersons.txt (kept, not used)"};
   EXPECT_EQ(Check(), expected);
   ASSERT_TRUE(RepairTotals(db, fs).ok());
-  for (const char* invented : {"categories/Ghost.txt", "categories/.txt", "persons/Bob.txt"}) {
+  for (const char* invented : {"categories/Ghost.txt", "categories/.txt", "persons/Bob.txt"})
     EXPECT_FALSE(Exists(invented)) << invented;
-  }
   EXPECT_FALSE(std::filesystem::exists(work.path() + "/data/x.txt"));
 }
 

@@ -194,20 +194,16 @@ class RandomMaintenance : public MaintenanceTest {
         ASSERT_TRUE(db.AddItemToCategory(category, fresh, "").ok());
         break;
       case 1:
-        if (!items.empty()) {
-          ASSERT_TRUE(db.DeleteItem(category, Pick(items)).ok());
-        }
+        ASSERT_TRUE(items.empty() || db.DeleteItem(category, Pick(items)).ok());
         break;
       case 2:
-        if (!items.empty()) {
-          ASSERT_TRUE(
-              db.EditItem(category, Pick(items), Pick(db.GetCategoryNames()), fresh, "").ok());
-        }
+        ASSERT_TRUE(
+            items.empty() ||
+            db.EditItem(category, Pick(items), Pick(db.GetCategoryNames()), fresh, "").ok());
         break;
       case 3:
-        if (db.GetPersonNames().size() > 1) {
-          ASSERT_TRUE(db.DeletePerson(Pick(db.GetPersonNames())).ok());
-        }
+        ASSERT_TRUE(db.GetPersonNames().size() < 2 ||
+                    db.DeletePerson(Pick(db.GetPersonNames())).ok());
         break;
       case 4:
         ASSERT_TRUE(db.EditPerson(Pick(db.GetPersonNames()), fresh, "").ok());
@@ -224,17 +220,10 @@ TEST_F(RandomMaintenance, TotalsStayRightThroughMovesRenamesAndDeletes) {
   ASSERT_TRUE(db.AddCategory("Car", "").ok());
   ASSERT_TRUE(db.AddItemToCategory("Car", "Fuel", "").ok());
   for (int step = 0; step < 200; ++step) {
-    if (step % 4 == 3) {
-      Maintain(step);
-    } else {
-      RecordRandom();
-    }
-    if (step % 50 == 49) {
-      ASSERT_TRUE(db.EditCategory("Car", "Car", "renamed twice").ok());
-    }
+    step % 4 == 3 ? Maintain(step) : RecordRandom();
+    ASSERT_TRUE(step % 50 != 49 || db.EditCategory("Car", "Car", "renamed twice").ok());
     ASSERT_EQ(CheckTotals(db), Strings{}) << "after step " << step;
   }
-  EXPECT_EQ(CheckTotals(db), Strings{});
   const Strings categories = db.GetCategoryNames();
   Load();
   EXPECT_EQ(db.GetCategoryNames(), categories);

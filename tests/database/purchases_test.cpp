@@ -17,10 +17,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-PurchaseRecord Purchase(const std::string& line) {
-  return ParsePurchaseLine(line);
-}
-
 class PurchasesTest : public DatabaseTest {
  protected:
   void SetUp() override {
@@ -33,7 +29,7 @@ class PurchasesTest : public DatabaseTest {
     Load();
   }
   void Record(const std::string& item, const std::string& line) {
-    ASSERT_TRUE(db.RecordPurchase("Food", item, Purchase(line)).ok());
+    ASSERT_TRUE(db.RecordPurchase("Food", item, ParsePurchaseLine(line)).ok());
   }
   void Delete(const std::string& item, const std::string& line) {
     ASSERT_TRUE(db.DeletePurchase("Food", item, line).ok());
@@ -98,15 +94,11 @@ TEST_F(PurchasesTest, AMissingCategoryFileIsStartedWithAnEmptyItemList) {
                                "begin all category expenses\nall months\n 1.00\n"));
 }
 
-class PurchaseFailures : public DatabaseTest {
+class PurchaseFailures : public PurchasesTest {
  protected:
   PurchaseFailures() : failing_db(fs) {}
   void SetUp() override {
-    WriteEmptyIndexes();
-    Write("KSDBCategories.txt", "Food");
-    Write("categories/Food.txt", "Food\n \nbegin item list\nMilk|\nend item list\n");
-    Write("KSDBPersons.txt", "Anna");
-    Write("persons/Anna.txt", "Anna\n ");
+    PurchasesTest::SetUp();
     RecordingPrompt prompt(PromptAnswer::kExit);
     ASSERT_EQ(failing_db.LoadDatabase(base(), prompt), LoadOutcome::kLoaded);
   }
@@ -121,7 +113,7 @@ TEST_F(PurchaseFailures, ANewMonthIsEnteredWithItsPurchaseOrNotAtAll) {
   for (int fail_after = 0; fail_after < 12; ++fail_after) {
     fs.changes = 0;
     fs.fail_after = fail_after;
-    const bool recorded = failing_db.RecordPurchase("Food", "Milk", Purchase(line)).ok();
+    const bool recorded = failing_db.RecordPurchase("Food", "Milk", ParsePurchaseLine(line)).ok();
     fs.fail_after = 1 << 30;
     ASSERT_TRUE(RecoverDatabase(fs, base()).ok());
     const bool listed = Read("KSDBMonths.txt") == "2004 May\n";
@@ -134,19 +126,17 @@ TEST_F(PurchaseFailures, ANewMonthIsEnteredWithItsPurchaseOrNotAtAll) {
   FAIL() << "the purchase was never recorded";
 }
 
-TEST_F(PurchaseFailures, AFailureOnTheCategoryFileIsReported) {
+TEST_F(PurchaseFailures, AFailureIsReportedAndAFileThatCannotBeReadIsNotRewritten) {
+  const PurchaseRecord purchase = ParsePurchaseLine("2004|May|01|Anna|x| 1.00");
+  const std::string food = Read("categories/Food.txt");
   fs.fail_after = 1;
-  Status status = failing_db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
-  ASSERT_FALSE(status.ok());
-  EXPECT_NE(status.message().find("categories/Food.txt"), std::string::npos);
-  EXPECT_EQ(Read("categories/Food.txt"), "Food\n \nbegin item list\nMilk|\nend item list\n");
-}
-
-TEST_F(PurchaseFailures, AFileThatCannotBeReadIsNotRewritten) {
+  Status status = failing_db.RecordPurchase("Food", "Milk", purchase);
+  EXPECT_NE(status.message().find("categories/Food.txt"), std::string::npos) << status.ok();
+  EXPECT_EQ(Read("categories/Food.txt"), food);
+  fs.fail_after = 1 << 30;
   Write("items/Food Milk.txt", "begin all item expenses\nend all item expenses\n");
   fs.unreadable.insert(base() + "/items/Food Milk.txt");
-  Status status = failing_db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
-  EXPECT_FALSE(status.ok());
+  EXPECT_FALSE(failing_db.RecordPurchase("Food", "Milk", purchase).ok());
   EXPECT_EQ(Read("items/Food Milk.txt"), "begin all item expenses\nend all item expenses\n");
 }
 
@@ -159,7 +149,8 @@ TEST_F(PurchasesTest, ADamagedFileIsNamedAndLeftAsItIs) {
        {std::string(sound).erase(sound.find("end all item expenses\n"), 22),
         std::string(sound).replace(sound.find("12.50"), 5, "nan")}) {
     Write("items/Food Milk.txt", damaged);
-    const Status recorded = db.RecordPurchase("Food", "Milk", Purchase("2004|May|01|Anna|x| 1.00"));
+    const Status recorded =
+        db.RecordPurchase("Food", "Milk", ParsePurchaseLine("2004|May|01|Anna|x| 1.00"));
     const Status deleted = db.DeleteMonth("2004 January");
     for (const Status& status : {recorded, deleted}) {
       EXPECT_FALSE(status.ok());

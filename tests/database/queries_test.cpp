@@ -46,9 +46,8 @@ TEST_F(QueriesTest, MonthTotalsTakeTheLineAfterTheLastMatchingKeyInsideTheSectio
              "2004 June", " 1.00", "begin persons expenses", "end persons expenses"}));
   Load();
   EXPECT_EQ(db.CategoryMonthTotal("2004 January", "Food").value, 1750);
-  for (const char* outside : {"2004 May", "2004 June"}) {
+  for (const char* outside : {"2004 May", "2004 June"})
     EXPECT_EQ(db.CategoryMonthTotal(outside, "Food").value, 0) << outside;
-  }
 }
 
 TEST_F(QueriesTest, PersonTotalsReadOnlyTheWantedBlockAndOnlyMappedPersons) {

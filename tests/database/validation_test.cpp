@@ -25,10 +25,9 @@ class ValidationTest : public DatabaseTest {
 
 TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
   const std::string long_name(252, 'x');
-  for (const std::string& bad :
-       {std::string(), std::string("   "), std::string("\t"), std::string(" \t\v\f\r"),
-        std::string("a\nb"), std::string("a\rb"), std::string("a/b"), std::string("a\\b"),
-        std::string("a\0b", 3), std::string("."), std::string(".."), long_name}) {
+  using namespace std::string_literals;
+  for (const std::string& bad : {""s, "   "s, "\t"s, " \t\v\f\r"s, "a\nb"s, "a\rb"s, "a/b"s,
+                                 "a\\b"s, "a\0b"s, "."s, ".."s, long_name}) {
     EXPECT_EQ(Message(CheckNewCategory(db, bad)), "Invalid category name");
     EXPECT_EQ(Message(CheckNewItem(db, "Food", bad)), "Invalid item name");
     EXPECT_EQ(Message(CheckNewPerson(db, bad)), "Invalid person name");
@@ -45,7 +44,7 @@ TEST_F(ValidationTest, UnsafeNamesAreRefusedForEveryKind) {
   EXPECT_EQ(Message(CheckNewPerson(db, "A|B")), "Invalid person name");
 }
 
-TEST_F(ValidationTest, NamesInUseAndTheReservedPerson) {
+TEST_F(ValidationTest, NamesInUseTheReservedPersonAndEdits) {
   EXPECT_EQ(Message(CheckNewCategory(db, "Food")), "Invalid category name");
   EXPECT_EQ(Message(CheckNewCategory(db, "food")), "ok");
   EXPECT_EQ(Message(CheckNewItem(db, "Food", "Bread")), "Invalid item name");
@@ -54,9 +53,6 @@ TEST_F(ValidationTest, NamesInUseAndTheReservedPerson) {
   EXPECT_EQ(Message(CheckNewPerson(db, "Anna")), "Invalid person name");
   EXPECT_EQ(Message(CheckNewPerson(db, "for all")), "Invalid person name");
   EXPECT_EQ(Message(CheckPersonEdit(db, "Anna", "for all")), "Invalid person name");
-}
-
-TEST_F(ValidationTest, EditRules) {
   EXPECT_EQ(Message(CheckCategoryEdit(db, "Food", "Food")), "ok");
   EXPECT_EQ(Message(CheckCategoryEdit(db, "Food", "Food Milk")), "Invalid category name");
   EXPECT_EQ(Message(CheckCategoryEdit(db, "", "Meals")), "Error");

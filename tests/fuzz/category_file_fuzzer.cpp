@@ -7,9 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kestrune;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::vector<std::string> lines = SplitLines(text);
-  if (const auto record = ParseCategoryFile(lines)) {
+  if (const auto record = ParseCategoryFile(lines))
     fuzz::Require(!record->name.empty(), "a category has a name");
-  }
   ExpenseFile file(text, kCategoryTotals);
   fuzz::Require(file.Format() == JoinEndedLines(lines), "writing gives back every line");
   file.InsertItemLine("Zed|new");

@@ -10,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string> grown = SplitLines(AppendToIndex(content, "Zed"));
   fuzz::Require(!grown.empty() && grown.back() == "Zed", "an appended name is the last line");
   fuzz::Require(grown.size() >= lines.size(), "appending keeps every line");
-  for (const std::string& line : ReplaceIndexLines(lines, "Zed", "")) {
+  for (const std::string& line : ReplaceIndexLines(lines, "Zed", ""))
     fuzz::Require(line != "Zed", "a removed name is gone");
-  }
   return 0;
 }

@@ -18,9 +18,8 @@ ExpenseTables Recomputed(const ExpenseFile& file) {
   ExpenseTables tables;
   file.ReadTables(tables);
   for (const std::string& key : tables.months.keys()) tables.months[key] = 0;
-  for (const std::string& key : tables.persons.keys()) {
+  for (const std::string& key : tables.persons.keys())
     for (const std::string& person : tables.persons[key].keys()) tables.persons[key][person] = 0;
-  }
   for (const PurchaseRecord& purchase : file.Purchases(kAllMonths)) {
     const Cents sum = ParseCents(purchase.sum);
     for (const std::string& key : {std::string(kAllMonths), MonthKeyOf(purchase)}) {
@@ -33,9 +32,8 @@ ExpenseTables Recomputed(const ExpenseFile& file) {
 
 void CheckEditsOfASoundFile(const std::string& text) {
   ExpenseFile file(text, kItemTotals);
-  for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
+  for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList})
     file.EnsureSection(section);
-  }
   const std::vector<std::string> lines = SplitLines(file.Format());
   const PurchaseRecord purchase{"2004", "January", "05", "Anna", "x", " 1.50"};
   file.ChangeTotals({"2004 January", "Anna", 150, " 1.50"});
@@ -47,9 +45,8 @@ void CheckEditsOfASoundFile(const std::string& text) {
   fuzz::Require(!repaired.Fault(), "a sound file stays sound when recording and repair edit it");
   ExpenseTables got;
   repaired.ReadTables(got);
-  for (const std::string& key : want.months.keys()) {
+  for (const std::string& key : want.months.keys())
     fuzz::Require(got.Month(key) == want.Month(key), "repaired totals are the purchases' sums");
-  }
   fuzz::Require(fuzz::OutsideSections(SplitLines(repaired.Format()), kItemTotals) ==
                     fuzz::OutsideSections(lines, kItemTotals),
                 "edits keep the lines outside the sections");

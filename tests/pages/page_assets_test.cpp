@@ -40,7 +40,7 @@ TEST(PageAssets, ImagesAreRealGifAndBmpFilesThatDecode) {
 }
 
 // Every file the pages name is shipped, and installed unless the user has one.
-TEST(PageAssets, InstallingWritesOnlyWhatIsMissing) {
+TEST(PageAssets, InstallingWritesOnlyWhatIsMissingOrSaysWhyNot) {
   TempFolder data;
   data.Write("2.css", "/* my own */");
   PosixFileSystem disk;
@@ -51,16 +51,13 @@ TEST(PageAssets, InstallingWritesOnlyWhatIsMissing) {
     EXPECT_EQ(data.Read(std::string(asset.name)), asset.bytes) << asset.name;
   }
   EXPECT_EQ(data.List("."), std::vector<std::string>(kNamedByPages.begin(), kNamedByPages.end()));
-}
-
-TEST(PageAssets, AFailedWriteIsReturned) {
-  TempFolder data;
+  // A failed write is returned.
+  TempFolder empty;
   FailingFileSystem full_disk;
   full_disk.fail_after = 0;
-  const Status status = InstallPageAssets(full_disk, data.path());
-  EXPECT_FALSE(status.ok());
-  EXPECT_NE(status.message().find(data.path() + "/2.css"), std::string::npos) << status.message();
-  EXPECT_TRUE(data.List(".").empty());
+  const Status status = InstallPageAssets(full_disk, empty.path());
+  EXPECT_NE(status.message().find(empty.path() + "/2.css"), std::string::npos) << status.ok();
+  EXPECT_TRUE(empty.List(".").empty());
 }
 
 }  // namespace

@@ -37,9 +37,8 @@ TEST_F(PageCommand, WritesThePageFileWithTheAssetsBesideIt) {
   EXPECT_TRUE(page.ends_with("</html>")) << page;
   EXPECT_EQ(Ok({"page", "item", "Food", "Milk", "-o", "-"}), page);
   EXPECT_EQ(work.Read("data/2.css"), "/* mine */");
-  for (const char* image : {"cnt.gif", "edit.gif", "delete.gif", "item.bmp", "user.gif"}) {
+  for (const char* image : {"cnt.gif", "edit.gif", "delete.gif", "item.bmp", "user.gif"})
     EXPECT_TRUE(work.Exists(std::string("data/") + image)) << image;
-  }
 }
 
 TEST_F(PageCommand, MonthAndCurrencyChooseWhatTheAmountsShow) {
@@ -68,8 +67,10 @@ TEST_F(PageCommand, RefusesWhatTheBookDoesNotHold) {
   EXPECT_EQ(Cli({"page"}).status, 2);
 }
 
-TEST_F(PageCommand, APageFileThatCannotBeWrittenEndsWithStatusThree) {
-  std::filesystem::create_directories(work.path() + "/data/temp.tmp/in-the-way");
+// A page or a chart written to a file the user names: the same rules for both.
+TEST_F(PageCommand, WritesOnlyANewOrRegularFileAndEndsWithStatusThreeWhenItCannot) {
+  namespace fs = std::filesystem;
+  fs::create_directories(work.path() + "/data/temp.tmp/in-the-way");
   ProcessResult result = Cli({"page", "person", "Anna"});
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(result.err, "Ups! Cant open data file\n");
@@ -77,11 +78,6 @@ TEST_F(PageCommand, APageFileThatCannotBeWrittenEndsWithStatusThree) {
   result = Cli({"page", "person", "Anna", "-o", missing});
   EXPECT_EQ(result.status, 3);
   EXPECT_TRUE(result.err.starts_with("Ups! Cant open data file: Can't write " + missing));
-}
-
-// A page or a chart written to a file the user names: the same rules for both.
-TEST_F(PageCommand, WritesOnlyANewOrRegularFileAndLeavesLinksAndSpecialFilesBeing) {
-  namespace fs = std::filesystem;
   const std::string out = work.path() + "/out/";
   const std::vector<std::vector<std::string>> commands = {
       {"page", "category", "Food", "-o"}, {"chart", "categories", "--style", "bar", "-o"}};

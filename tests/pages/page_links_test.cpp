@@ -98,12 +98,12 @@ TEST_F(PageLinksTest, TheWelcomePageLinksItsStepsToTheirCommands) {
 }
 
 TEST_F(PageLinksTest, ThePageFileItsImagesAndOtherFoldersRunNothing) {
+  const std::string in = kData + "/";
   for (const std::string& target :
-       std::vector<std::string>{kData + "/temp.tmp", kData + "/2.css", kData + "/cnt.gif", kData,
-                                kData + "/", kData + "Add item", std::string("/elsewhere/Add item"),
-                                std::string("/home/jo/kestrune/Add item"), kData + "/add item",
-                                kData + "/milk", kData + "/Food/Milk/x", kData + "/Add item ",
-                                kData + "/xEdit person", kData + "/Delete expense item "}) {
+       {in + "temp.tmp", in + "2.css", in + "cnt.gif", kData, in, kData + "Add item",
+        "/elsewhere/Add item" + std::string(), "/home/jo/kestrune/Add item" + std::string(),
+        in + "add item", in + "milk", in + "Food/Milk/x", in + "Add item ", in + "xEdit person",
+        in + "Delete expense item "}) {
     EXPECT_EQ(ReadPageLink(db, target, kData).command, PageCommand::kNone) << target;
   }
 }
@@ -136,9 +136,8 @@ TEST_F(PageLinksTest, CommandsAreTestedBeforeNamesAndPurchaseCommandsOnTheirPref
   EXPECT_EQ(Describe(Read("Food")), "select [Food] category");
   EXPECT_EQ(Describe(Read("Tea/Milk")), "select [Milk] item of [Tea]");
   EXPECT_EQ(Describe(Read("Food/ Tea ")), "select [ Tea ] item of [Food]");
-  for (const char* bare : {"Milk", " Tea ", "Tea/Tea", "Food/"}) {
+  for (const char* bare : {"Milk", " Tea ", "Tea/Tea", "Food/"})
     EXPECT_EQ(Describe(Read(bare)), "none") << bare;
-  }
 }
 
 TEST_F(PageLinksTest, EveryLinkOfEveryPageReadsBackAsItsCommand) {

@@ -66,9 +66,8 @@ long Cents(const std::string& shown) {
 ::testing::AssertionResult PageShows(const std::string& page, const std::string& total,
                                      const std::vector<std::vector<std::string>>& rows) {
   std::vector<HtmlRow> table;
-  for (HtmlRow& row : ReadTableRows(page)) {
+  for (HtmlRow& row : ReadTableRows(page))
     if (row.size() >= 3) table.push_back(row);
-  }
   if (table.size() != rows.size() + 1)
     return ::testing::AssertionFailure() << table.size() - 1 << " rows, not " << rows.size();
   long sum = 0;
@@ -93,10 +92,10 @@ TEST_F(PageWritersTest, ItemPageIsKeptByteForByte) {
 }
 
 TEST_F(PageWritersTest, ItemPageListsPurchasesByMonthAndDayWhateverTheYearWithTheirLinks) {
-  const std::vector<std::string> december = {"31  December  2003", "", "10.00 EUR", "for all"};
-  const std::vector<std::string> january20 = {"20  January  2004", "big pack", "12.00 EUR", "Bob"};
-  const std::vector<std::string> january5 = {"05  January  2004", "two bottles", "3.50 EUR",
-                                             "Anna"};
+  using Row = std::vector<std::string>;
+  const Row december = {"31  December  2003", "", "10.00 EUR", "for all"};
+  const Row january20 = {"20  January  2004", "big pack", "12.00 EUR", "Bob"};
+  const Row january5 = {"05  January  2004", "two bottles", "3.50 EUR", "Anna"};
   EXPECT_TRUE(PageShows(ItemPageText(db, "Food", "Milk", -1).value, "25.50 EUR",
                         {december, january20, january5}));
   const std::string january = ItemPageText(db, "Food", "Milk", 0).value;
@@ -109,35 +108,31 @@ TEST_F(PageWritersTest, ItemPageListsPurchasesByMonthAndDayWhateverTheYearWithTh
 }
 
 TEST_F(PageWritersTest, ListPagesShowEachEntryWithItsShareAndTheirSum) {
+  using Row = std::vector<std::string>;
   struct Case {
     std::string page, total;
-    std::vector<std::vector<std::string>> rows;
+    std::vector<Row> rows;
   };
+  const Row milk = {"Milk", "1 l, organic", "25.50 EUR"}, bread = {"Bread", "", "4.00 EUR"};
+  const Row december_milk = {"Milk", "1 l, organic", "10.00 EUR"};
+  const Row no_bread = {"Bread", "", "0.00 EUR"}, no_home = {"Home", "", "0.00 EUR"};
   const Case cases[] = {
-      {CategoryPageText(db, "Food", -1).value,
-       "29.50 EUR",
-       {{"Milk", "1 l, organic", "25.50 EUR"}, {"Bread", "", "4.00 EUR"}}},
-      {CategoryPageText(db, "Food", 1).value,
-       "10.00 EUR",
-       {{"Milk", "1 l, organic", "10.00 EUR"}, {"Bread", "", "0.00 EUR"}}},
+      {CategoryPageText(db, "Food", -1).value, "29.50 EUR", {milk, bread}},
+      {CategoryPageText(db, "Food", 1).value, "10.00 EUR", {december_milk, no_bread}},
       {CategoryPageText(db, "Home", -1).value, "0.00 EUR", {}},
       // Anna: 3.50 of her own and half of 14.00 bought for all.
       {PersonPageText(db, "Anna", -1).value,
        "10.50 EUR",
-       {{"Food", "daily food", "10.50 EUR"}, {"Home", "", "0.00 EUR"}}},
+       {{"Food", "daily food", "10.50 EUR"}, no_home}},
       // Bob in January 2004: 12.00 and half of 4.00.
       {PersonPageText(db, "Bob", 0).value,
        "14.00 EUR",
-       {{"Food", "daily food", "14.00 EUR"}, {"Home", "", "0.00 EUR"}}},
+       {{"Food", "daily food", "14.00 EUR"}, no_home}},
       {PersonItemsPageText(db, "Anna", -1).value,
        "10.50 EUR",
        {{"Milk", "Food", "8.50 EUR"}, {"Bread", "Food", "2.00 EUR"}}},
-      {ItemStatisticsPageText(db, -1).value,
-       "",
-       {{"Milk", "1 l, organic", "25.50 EUR"}, {"Bread", "", "4.00 EUR"}}},
-      {ItemStatisticsPageText(db, 1).value,
-       "",
-       {{"Milk", "1 l, organic", "10.00 EUR"}, {"Bread", "", "0.00 EUR"}}},
+      {ItemStatisticsPageText(db, -1).value, "", {milk, bread}},
+      {ItemStatisticsPageText(db, 1).value, "", {december_milk, no_bread}},
   };
   for (const Case& c : cases) EXPECT_TRUE(PageShows(c.page, c.total, c.rows)) << c.rows.size();
   const std::vector<HtmlRow> rows = ReadTableRows(CategoryPageText(db, "Food", -1).value);
