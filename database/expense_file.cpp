@@ -194,31 +194,24 @@ void ExpenseFile::SplitPurchases() {
   purchases_.split = true;
 }
 
-namespace {
-
-void AppendLine(std::string& out, std::string_view line) {
-  out += line;
-  out += '\n';
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string ExpenseFile::Format() const {
   Complete();
   std::string out;
   out.reserve(content_->size() + 64);
   auto section = [&](const Section& s, std::string_view begin, std::string_view end) {
-    AppendLine(out, begin);
+    AppendEndedLine(out, begin);
     for (const Entry& entry : s.entries) {
-      AppendLine(out, entry.line);
-      if (entry.amount) AppendLine(out, *entry.amount);
+      AppendEndedLine(out, entry.line);
+      if (entry.amount) AppendEndedLine(out, *entry.amount);
     }
-    if (s.ended) AppendLine(out, end);
+    if (s.ended) AppendEndedLine(out, end);
   };
   for (const Piece& piece : layout_) {
     switch (piece.part) {
       case Part::kLine:
-        AppendLine(out, piece.line);
+        AppendEndedLine(out, piece.line);
         break;
       case Part::kItemList:
         section(items_, kBeginItemList, kEndItemList);
@@ -230,15 +223,15 @@ std::string ExpenseFile::Format() const {
         section(persons_, kBeginPersonTotals, kEndPersonTotals);
         break;
       case Part::kPurchases:
-        AppendLine(out, kBeginPurchaseList);
+        AppendEndedLine(out, kBeginPurchaseList);
         // A list as the writers write it is copied whole.
         if (!purchases_.split && purchases_.text.find('\r') == std::string_view::npos &&
             (purchases_.text.empty() || purchases_.text.back() == '\n')) {
           out += purchases_.text;
         } else {
-          for (std::string_view line : PurchaseLines()) AppendLine(out, line);
+          for (std::string_view line : PurchaseLines()) AppendEndedLine(out, line);
         }
-        if (purchases_.ended) AppendLine(out, kEndPurchaseList);
+        if (purchases_.ended) AppendEndedLine(out, kEndPurchaseList);
         break;
     }
   }

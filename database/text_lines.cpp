@@ -42,11 +42,16 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 std::string JoinEndedLines(const std::vector<std::string>& lines) {
   std::string joined;
-  for (const std::string& line : lines) {
-    joined += line;
-    joined += '\n';
-  }
+  for (const std::string& line : lines) AppendEndedLine(joined, line);
   return joined;
+}
+
+void AppendEndedLine(std::string& out, std::string_view line) {
+  // A first line that begins like a byte-order mark keeps it behind a real one.
+  if (out.empty() && StartsWithByteOrderMark(line)) out += kByteOrderMark;
+  out += line;
+  if (line.ends_with('\r')) out += '\r';
+  out += '\n';
 }
 
 }  // namespace kestrune

@@ -39,5 +39,10 @@ std::string JoinLines(const std::vector<std::string>& lines);
 
 // Rewritten entity files: every line followed by "\n".
 std::string JoinEndedLines(const std::vector<std::string>& lines);
+// Appends one line of a rewritten file and its "\n". A line that itself ends in "\r" gets one
+// more: the reader takes a "\r" before the line end as part of the line end, and the line
+// must read back whole, not lose a "\r" at every save. So must a first line that begins
+// with the bytes of a byte-order mark, which the reader takes for the mark.
+void AppendEndedLine(std::string& out, std::string_view line);
 
 }  // namespace kestrune
