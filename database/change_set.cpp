@@ -27,18 +27,6 @@ Status ChangeSet::Read(const std::string& path, std::string& content) {
   return Status::Ok();
 }
 
-std::optional<std::string> ChangeSet::Read(const std::string& path) {
-  std::string content;
-  if (!Read(path, content).ok()) return std::nullopt;
-  return content;
-}
-
-std::string ChangeSet::ReadFailure(const std::string& path) {
-  std::string content;
-  const Status read = Read(path, content);
-  return read.ok() ? "Can't read " + path : read.message();
-}
-
 bool ChangeSet::Exists(const std::string& path) {
   if (const Change* change = Find(path)) return change->content.has_value();
   return fs_.Exists(path);

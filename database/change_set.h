@@ -23,10 +23,6 @@ class ChangeSet {
   // Reads the file as this change set would leave it, with FileSystem::Read's codes: a file
   // the set removes is NotFound ("Can't read PATH: No such file or directory").
   [[nodiscard]] Status Read(const std::string& path, std::string& content);
-  // Read without its status: nothing when absent or unreadable.
-  std::optional<std::string> Read(const std::string& path);
-  // The message of a failed Read, found by reading again: "Can't read PATH: REASON".
-  std::string ReadFailure(const std::string& path);
   // Whether the file exists as this change set would leave it.
   bool Exists(const std::string& path);
   // Gathers a whole-file replacement (creating the file when absent).

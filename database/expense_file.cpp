@@ -10,8 +10,6 @@
 namespace kestrune {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Whether `next` may be the amount of the key or person line before it.
 bool IsAmountLine(std::string_view next, std::string_view end) {
   return next != end && !IsSectionLine(next) && !next.starts_with(kMonthPrefix) &&

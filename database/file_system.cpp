@@ -81,18 +81,6 @@ int OpenRegularFile(const std::string& path, int flags, std::string& error) {
   return fd;
 }
 
-std::optional<std::string> FileSystem::ReadFile(const std::string& path) {
-  std::string content;
-  if (!Read(path, content).ok()) return std::nullopt;
-  return content;
-}
-
-std::string FileSystem::ReadFailure(const std::string& path) {
-  std::string content;
-  const Status read = Read(path, content);
-  return read.ok() ? "Can't read " + path : read.message();
-}
-
 Status FileSystem::WriteFile(const std::string& path, const std::string& content,
                              const std::string& temp_folder) {
   std::string temp;

@@ -47,12 +47,6 @@ class FileSystem {
   // Makes the entries of the folder (new, renamed or removed files) durable.
   [[nodiscard]] virtual Status SyncFolder(const std::string& path) = 0;
 
-  // Read without its status: the content, or nothing when Read fails. Prefer Read, which
-  // tells why in the same call.
-  std::optional<std::string> ReadFile(const std::string& path);
-  // The message of a failed Read, found by reading again: "Can't read PATH: REASON".
-  std::string ReadFailure(const std::string& path);
-
   // Replaces the file through a temporary file in `temp_folder` (by default the file's own
   // folder; it must be on the same file system), flushed and renamed over the old one: a
   // crash or a full disk never leaves a half-written file.

@@ -46,13 +46,12 @@ struct DataFile {
 
 DataFile ReadDataFile(FileSystem& fs, const std::string& path, bool split = true) {
   DataFile file;
-  std::optional<std::string> content = fs.ReadFile(path);
-  file.readable = content.has_value();
-  file.exists = file.readable || fs.Exists(path);
-  if (!content) return file;
-  file.marked = StartsWithByteOrderMark(*content);
-  if (split) file.lines = SplitLines(*content);  // without a byte-order mark
-  file.content = std::move(*content);
+  const Status read = fs.Read(path, file.content);
+  file.readable = read.ok();
+  file.exists = file.readable || !read.IsNotFound();
+  if (!file.readable) return file;
+  file.marked = StartsWithByteOrderMark(file.content);
+  if (split) file.lines = SplitLines(file.content);  // without a byte-order mark
   return file;
 }
 
@@ -341,9 +340,9 @@ namespace {
 
 void RepairFile(ChangeSet& changes, const std::string& path, SectionMarks totals,
                 const ExpenseTables& want) {
-  std::optional<std::string> content = changes.Read(path);
-  if (!content) return;
-  ExpenseFile file(std::move(*content), totals);
+  std::string content;
+  if (!changes.Read(path, content).ok()) return;
+  ExpenseFile file(std::move(content), totals);
   const std::string before = file.Format();
   file.EnsureSection(totals);
   file.EnsureSection(kPersonTotals);

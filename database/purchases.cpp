@@ -21,12 +21,12 @@ std::string RecordingCategorySkeleton(const std::string& category) {
 
 ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const std::string& path) {
   FileLines file;
-  if (std::optional<std::string> content = changes.Read(path)) {
+  Status read = changes.Read(path, file.content);
+  if (read.ok()) {
     file.existed = true;
-    file.lines = SplitLines(*content);
-    file.content = std::move(*content);
-  } else if (changes.Exists(path)) {
-    file.status = Status::Error(changes.ReadFailure(path));
+    file.lines = SplitLines(file.content);
+  } else if (!read.IsNotFound()) {
+    file.status = std::move(read);
   }
   return file;
 }
@@ -37,17 +37,18 @@ ExpenseDatabase::ReadModel ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
                                                             const std::string& skeleton,
                                                             bool refuse_damage) {
   ReadModel read;
-  std::optional<std::string> content = changes.Read(path);
-  read.existed = content.has_value();
-  if (!content && changes.Exists(path)) {
-    read.status = Status::Error(changes.ReadFailure(path));
+  std::string content;
+  Status status = changes.Read(path, content);
+  read.existed = status.ok();
+  if (!read.existed && !status.IsNotFound()) {
+    read.status = std::move(status);
     return read;
   }
-  read.file.emplace(content ? std::move(*content) : skeleton, totals);
+  read.file.emplace(read.existed ? std::move(content) : skeleton, totals);
   if (!read.existed || !refuse_damage) return read;
   if (const std::optional<SectionFault> fault = read.file->Fault()) {
-    read.status = Status::Error("Can't change " + path + ": line " + std::to_string(fault->line) +
-                                ": " + fault->what);
+    read.status = Status::Corruption("Can't change " + path + ": line " +
+                                     std::to_string(fault->line) + ": " + fault->what);
   }
   return read;
 }

@@ -2,10 +2,6 @@
 
 namespace kestrune {
 
-namespace {
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-}  // namespace
-
 bool StartsWithByteOrderMark(std::string_view content) {
   return content.starts_with(kByteOrderMark);
 }

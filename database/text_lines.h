@@ -6,6 +6,9 @@
 
 namespace kestrune {
 
+// The UTF-8 byte-order mark some editors put first.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // True when `content` opens with the UTF-8 byte-order mark (EF BB BF) some editors put first.
 bool StartsWithByteOrderMark(std::string_view content);
 

@@ -77,7 +77,9 @@ TEST_F(CommitTest, ReadsSeeGatheredChangesAndNothingIsWrittenBeforeCommit) {
   PosixFileSystem fs;
   ChangeSet changes(fs, folder.path());
   Gather(changes);
-  EXPECT_EQ(changes.Read(Path("items/a.txt")), "new a");
+  std::string content;
+  EXPECT_TRUE(changes.Read(Path("items/a.txt"), content).ok());
+  EXPECT_EQ(content, "new a");
   EXPECT_FALSE(changes.Exists(Path("gone.txt")));
   EXPECT_EQ(State(), "old");
   ASSERT_TRUE(changes.Commit().ok());
