@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <iostream>
 
-#include "shell/kestrune_view.h"
-#include "shell/main_frame.h"
+#include "shell/main_view.h"
+#include "shell/main_window.h"
 #include "shell/qt_settings_store.h"
 #include "shell/qt_user_prompts.h"
 #include "shell/web_engine_setup.h"
@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
   kestrune::QtUserPrompts prompts;
   kestrune::PosixFileSystem disk;
   const kestrune::SystemClock clock;
-  kestrune::CMainFrame frame(store, prompts, argv[1], disk, clock);
+  kestrune::MainWindow frame(store, prompts, argv[1], disk, clock);
   if (!frame.started()) return frame.exit_status();
-  QObject::connect(&frame.view()->browser(), &kestrune::CWebBrowser::loadFinished,
+  QObject::connect(&frame.view()->browser(), &kestrune::WebBrowser::loadFinished,
                    [&application](bool ok) {
                      std::cout << (ok ? "shown" : "not shown") << std::endl;
                      application.exit(ok ? 0 : 1);

@@ -31,15 +31,15 @@ void LayOut(QDialog& dialog, QVBoxLayout* content) {
   layout->addLayout(buttons);
 }
 
-CHyperlink* SiteLink(const QString& text, UserPrompts& prompts, QWidget* parent) {
-  auto* link = new CHyperlink(text, QUrl(kMakerSite), prompts, parent);
+Hyperlink* SiteLink(const QString& text, UserPrompts& prompts, QWidget* parent) {
+  auto* link = new Hyperlink(text, QUrl(kMakerSite), prompts, parent);
   link->setObjectName("siteLink");
   return link;
 }
 
 }  // namespace
 
-CAboutDialog::CAboutDialog(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Kestrune");
   auto* content = new QVBoxLayout;
   content->addWidget(new QLabel("Kestrune Version 1.0", this));
@@ -48,11 +48,11 @@ CAboutDialog::CAboutDialog(UserPrompts& prompts, QWidget* parent) : QDialog(pare
   LayOut(*this, content);
 }
 
-CHelpDialog::CHelpDialog(UserPrompts& prompts, const QUrl& help_page, QWidget* parent)
+HelpDialog::HelpDialog(UserPrompts& prompts, const QUrl& help_page, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Help");
   auto* content = new QVBoxLayout;
-  auto* help = new CHyperlink("View Kestrune help file", help_page, prompts, this);
+  auto* help = new Hyperlink("View Kestrune help file", help_page, prompts, this);
   help->setObjectName("helpLink");
   content->addWidget(help);
   content->addWidget(

@@ -11,19 +11,19 @@ namespace kestrune {
 inline constexpr const char* kMakerSite = "https://kestrune.example.org/";
 
 // "About Kestrune": the program's name, version and notice, a link to its web site, OK.
-class CAboutDialog final : public QDialog {
+class AboutDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CAboutDialog(UserPrompts& prompts, QWidget* parent);
+  AboutDialog(UserPrompts& prompts, QWidget* parent);
 };
 
 // "Help": a link to the help page shipped with the program, a link to the web site, OK.
-class CHelpDialog final : public QDialog {
+class HelpDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CHelpDialog(UserPrompts& prompts, const QUrl& help_page, QWidget* parent);
+  HelpDialog(UserPrompts& prompts, const QUrl& help_page, QWidget* parent);
 };
 
 }  // namespace kestrune

@@ -45,7 +45,7 @@ QString PlainToolTip(const QString& text) {
   return text.isEmpty() ? QString() : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
 }
 
-CCaptionBar::CCaptionBar(QWidget* parent)
+CaptionBar::CaptionBar(QWidget* parent)
     : QWidget(parent),
       restore_(new QToolButton(this)),
       icon_(new QLabel(this)),
@@ -69,7 +69,7 @@ CCaptionBar::CCaptionBar(QWidget* parent)
   restore_->setToolTip("Show the folder list again");
   restore_->setAutoRaise(true);
   restore_->hide();
-  connect(restore_, &QToolButton::clicked, this, &CCaptionBar::restoreTreeRequested);
+  connect(restore_, &QToolButton::clicked, this, &CaptionBar::restoreTreeRequested);
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 0);
@@ -78,12 +78,12 @@ CCaptionBar::CCaptionBar(QWidget* parent)
   layout->addWidget(text_, 1);
 }
 
-void CCaptionBar::SetCaption(const QString& text, const QIcon& icon) {
+void CaptionBar::SetCaption(const QString& text, const QIcon& icon) {
   text_->SetFullText(text);
   icon_->setPixmap(icon.pixmap(16, 16));
 }
 
-void CCaptionBar::SetTreeHidden(bool hidden) {
+void CaptionBar::SetTreeHidden(bool hidden) {
   restore_->setVisible(hidden);
 }
 

@@ -31,11 +31,11 @@ QString PlainToolTip(const QString& text);
 
 // The strip above the tree and the view: the text and icon of the selected node. While the
 // tree pane is hidden it offers a button that brings the pane back.
-class CCaptionBar final : public QWidget {
+class CaptionBar final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CCaptionBar(QWidget* parent);
+  explicit CaptionBar(QWidget* parent);
 
   void SetCaption(const QString& text, const QIcon& icon);
   // The whole caption; the bar shows it cut to its width.

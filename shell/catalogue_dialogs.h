@@ -9,48 +9,48 @@ namespace kestrune {
 // Each calls one form of catalogue_forms.h from its main button.
 
 // "Add expense category".
-class CAddCategoryDialog final : public CFormDialog {
+class AddCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CAddCategoryDialog(FormContext& form, QWidget* parent);
+  AddCategoryDialog(FormContext& form, QWidget* parent);
 };
 
 // "Add expense item": with a category chooser from the Edit menu, for the selected
 // category from the category page's "Add item".
-class CAddItemDialog final : public CFormDialog {
+class AddItemDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CAddItemDialog(FormContext& form, bool choose_category, QWidget* parent);
+  AddItemDialog(FormContext& form, bool choose_category, QWidget* parent);
 };
 
 // "Add person".
-class CAddPersonDialog final : public CFormDialog {
+class AddPersonDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CAddPersonDialog(FormContext& form, QWidget* parent);
+  AddPersonDialog(FormContext& form, QWidget* parent);
 };
 
 // "Edit category information": of a chosen category, or of the selected one.
-class CEditCategoryDialog final : public CFormDialog {
+class EditCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CEditCategoryDialog(FormContext& form, bool choose, QWidget* parent);
+  EditCategoryDialog(FormContext& form, bool choose, QWidget* parent);
 
  private:
   void load(const std::string& category);
 
   FormContext& form_;
   QLineEdit* name_;
-  CInformationEdit* information_;
+  InformationEdit* information_;
   std::string loaded_name_;  // the category as chosen, before the user's edits
 };
 
 // "Edit item information": of a chosen item, or of the selected one. The item may move to
 // another category.
-class CEditItemDialog final : public CFormDialog {
+class EditItemDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CEditItemDialog(FormContext& form, bool choose, QWidget* parent);
+  EditItemDialog(FormContext& form, bool choose, QWidget* parent);
 
  private:
   void createChoosers();
@@ -64,21 +64,21 @@ class CEditItemDialog final : public CFormDialog {
   QComboBox* choose_item_ = nullptr;
   QLineEdit* name_ = nullptr;
   QComboBox* category_ = nullptr;
-  CInformationEdit* information_ = nullptr;
+  InformationEdit* information_ = nullptr;
 };
 
 // "Edit person information" (with a chooser) or "Edit person" (the selected person).
-class CEditPersonDialog final : public CFormDialog {
+class EditPersonDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CEditPersonDialog(FormContext& form, bool choose, QWidget* parent);
+  EditPersonDialog(FormContext& form, bool choose, QWidget* parent);
 
  private:
   void load(const std::string& person);
 
   FormContext& form_;
   QLineEdit* name_;
-  CInformationEdit* information_;
+  InformationEdit* information_;
   std::string loaded_name_;
 };
 
@@ -87,22 +87,22 @@ void SelectName(QComboBox* chooser, const std::string& name);
 
 // "Delete expense category", "Delete expense item" and "Delete person" of the Edit menu. Each
 // opens on the selected category, item or person.
-class CDeleteCategoryDialog final : public CFormDialog {
+class DeleteCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CDeleteCategoryDialog(FormContext& form, QWidget* parent);
+  DeleteCategoryDialog(FormContext& form, QWidget* parent);
 };
 
-class CDeleteItemDialog final : public CFormDialog {
+class DeleteItemDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CDeleteItemDialog(FormContext& form, QWidget* parent);
+  DeleteItemDialog(FormContext& form, QWidget* parent);
 };
 
-class CDeletePersonDialog final : public CFormDialog {
+class DeletePersonDialog final : public FormDialog {
   Q_OBJECT
  public:
-  CDeletePersonDialog(FormContext& form, QWidget* parent);
+  DeletePersonDialog(FormContext& form, QWidget* parent);
 };
 
 }  // namespace kestrune

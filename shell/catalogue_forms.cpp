@@ -40,8 +40,8 @@ FormOutcome SubmitNewCategory(FormContext& form, const std::string& name,
   if (!Written(form, form.db.AddCategory(name, OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedCat = name;
-  form.state.SelectedItem = kNothingSelected;
+  form.state.selectedCategory = name;
+  form.state.selectedItem = kNothingSelected;
   return Done({Folder::kCategories});
 }
 
@@ -51,8 +51,8 @@ FormOutcome SubmitNewItem(FormContext& form, const std::string& category, const 
   if (!Written(form, form.db.AddItemToCategory(category, name, OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedCat = category;
-  form.state.SelectedItem = name;
+  form.state.selectedCategory = category;
+  form.state.selectedItem = name;
   return Done({});
 }
 
@@ -62,7 +62,7 @@ FormOutcome SubmitNewPerson(FormContext& form, const std::string& name,
   if (!Written(form, form.db.AddPerson(name, OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedPerson = name;
+  form.state.selectedPerson = name;
   return Done({Folder::kPersons});
 }
 
@@ -73,7 +73,7 @@ FormOutcome SubmitCategoryEdit(FormContext& form, const std::string& old_name,
   if (!Written(form, form.db.EditCategory(old_name, new_name, OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedCat = new_name;
+  form.state.selectedCategory = new_name;
   return Done({Folder::kCategories}, true);
 }
 
@@ -88,8 +88,8 @@ FormOutcome SubmitItemEdit(FormContext& form, const std::string& old_category,
                                       OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedCat = new_category;
-  form.state.SelectedItem = new_name;
+  form.state.selectedCategory = new_category;
+  form.state.selectedItem = new_name;
   return Done({});
 }
 
@@ -100,7 +100,7 @@ FormOutcome SubmitPersonEdit(FormContext& form, const std::string& old_name,
   if (!Written(form, form.db.EditPerson(old_name, new_name, OneLineInformation(information)))) {
     return StayOpen();
   }
-  form.state.SelectedPerson = new_name;
+  form.state.selectedPerson = new_name;
   return Done({Folder::kPersons}, true);
 }
 
@@ -112,8 +112,8 @@ FormOutcome SubmitCategoryDeletion(FormContext& form, int category_position) {
   }
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return CloseOnly();
   if (!Written(form, form.db.DeleteCategory(category))) return CloseOnly();
-  form.state.SelectedCat = form.db.GetCategoryNameAt(0);
-  form.state.SelectedItem = kNothingSelected;
+  form.state.selectedCategory = form.db.GetCategoryNameAt(0);
+  form.state.selectedItem = kNothingSelected;
   return Done({Folder::kCategories});
 }
 
@@ -126,8 +126,8 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
   }
   if (!form.prompts.Confirm(ConfirmItemDeletion(category, item))) return CloseOnly();
   if (!Written(form, form.db.DeleteItem(category, item))) return CloseOnly();
-  form.state.SelectedCat = category;
-  form.state.SelectedItem = kNothingSelected;
+  form.state.selectedCategory = category;
+  form.state.selectedItem = kNothingSelected;
   return Done({});
 }
 
@@ -139,9 +139,9 @@ FormOutcome SubmitPersonDeletion(FormContext& form, int person_position) {
   }
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return CloseOnly();
   if (!Written(form, form.db.DeletePerson(person))) return CloseOnly();
-  form.state.SelectedPerson = form.db.GetPersonNameAt(0);
-  form.state.SelectedPersonMenu = kNothingSelected;
-  form.state.SelectedPersonMenuChild = kNothingSelected;
+  form.state.selectedPerson = form.db.GetPersonNameAt(0);
+  form.state.selectedPersonMenu = kNothingSelected;
+  form.state.selectedPersonMenuChild = kNothingSelected;
   return Done({Folder::kPersons});
 }
 

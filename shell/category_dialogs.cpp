@@ -9,28 +9,28 @@ void SelectName(QComboBox* chooser, const std::string& name) {
   if (position >= 0) chooser->setCurrentIndex(position);
 }
 
-CAddCategoryDialog::CAddCategoryDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Add expense category", parent) {
+AddCategoryDialog::AddCategoryDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Add expense category", parent) {
   addHeading("Type category information");
   QLineEdit* name = addLineEdit("Category name:", "name");
-  CInformationEdit* information = addInformation("Category information:", "information");
+  InformationEdit* information = addInformation("Category information:", "information");
   addMainButton("Add", [&form, name, information] {
     return SubmitNewCategory(form, TextOf(name), TextOf(information));
   });
 }
 
-CAddPersonDialog::CAddPersonDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Add person", parent) {
+AddPersonDialog::AddPersonDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Add person", parent) {
   addHeading("Type person information");
   QLineEdit* name = addLineEdit("Person name:", "name");
-  CInformationEdit* information = addInformation("Person information:", "information");
+  InformationEdit* information = addInformation("Person information:", "information");
   addMainButton("Add", [&form, name, information] {
     return SubmitNewPerson(form, TextOf(name), TextOf(information));
   });
 }
 
-CEditCategoryDialog::CEditCategoryDialog(FormContext& form, bool choose, QWidget* parent)
-    : CFormDialog("Edit category information", parent), form_(form) {
+EditCategoryDialog::EditCategoryDialog(FormContext& form, bool choose, QWidget* parent)
+    : FormDialog("Edit category information", parent), form_(form) {
   QComboBox* chooser = choose ? addCombo("Choose category:", "chooseCategory") : nullptr;
   addGroup("New category information");
   name_ = addLineEdit("Category name:", "name");
@@ -39,7 +39,7 @@ CEditCategoryDialog::CEditCategoryDialog(FormContext& form, bool choose, QWidget
     return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
   });
   if (!chooser) {
-    load(form_.state.SelectedCat);
+    load(form_.state.selectedCategory);
     return;
   }
   FillChooser(chooser, form_.db.GetCategoryNames());
@@ -48,14 +48,14 @@ CEditCategoryDialog::CEditCategoryDialog(FormContext& form, bool choose, QWidget
           [this](int position) { load(form_.db.GetCategoryNameAt(position)); });
 }
 
-void CEditCategoryDialog::load(const std::string& category) {
+void EditCategoryDialog::load(const std::string& category) {
   loaded_name_ = form_.db.CategoryExists(category) ? category : std::string();
   SetText(name_, loaded_name_);
   SetText(information_, form_.db.GetCategoryInfo(loaded_name_));
 }
 
-CEditPersonDialog::CEditPersonDialog(FormContext& form, bool choose, QWidget* parent)
-    : CFormDialog(choose ? "Edit person information" : "Edit person", parent), form_(form) {
+EditPersonDialog::EditPersonDialog(FormContext& form, bool choose, QWidget* parent)
+    : FormDialog(choose ? "Edit person information" : "Edit person", parent), form_(form) {
   QComboBox* chooser = choose ? addCombo("Choose person:", "choosePerson") : nullptr;
   addGroup("New person information");
   name_ = addLineEdit("Person name:", "name");
@@ -64,7 +64,7 @@ CEditPersonDialog::CEditPersonDialog(FormContext& form, bool choose, QWidget* pa
     return SubmitPersonEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
   });
   if (!chooser) {
-    load(form_.state.SelectedPerson);
+    load(form_.state.selectedPerson);
     return;
   }
   FillChooser(chooser, form_.db.GetPersonNames());
@@ -73,26 +73,26 @@ CEditPersonDialog::CEditPersonDialog(FormContext& form, bool choose, QWidget* pa
           [this](int position) { load(form_.db.GetPersonNameAt(position)); });
 }
 
-void CEditPersonDialog::load(const std::string& person) {
+void EditPersonDialog::load(const std::string& person) {
   loaded_name_ = form_.db.PersonExists(person) ? person : std::string();
   SetText(name_, loaded_name_);
   SetText(information_, form_.db.GetPersonInfo(loaded_name_));
 }
 
-CDeleteCategoryDialog::CDeleteCategoryDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Delete expense category", parent) {
+DeleteCategoryDialog::DeleteCategoryDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Delete expense category", parent) {
   QComboBox* chooser = addCombo("Choose category:", "chooseCategory");
   FillChooser(chooser, form.db.GetCategoryNames());
-  SelectName(chooser, form.state.SelectedCat);
+  SelectName(chooser, form.state.selectedCategory);
   addMainButton("Delete category",
                 [&form, chooser] { return SubmitCategoryDeletion(form, chooser->currentIndex()); });
 }
 
-CDeletePersonDialog::CDeletePersonDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Delete person", parent) {
+DeletePersonDialog::DeletePersonDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Delete person", parent) {
   QComboBox* chooser = addCombo("Choose person:", "choosePerson");
   FillChooser(chooser, form.db.GetPersonNames());
-  SelectName(chooser, form.state.SelectedPerson);
+  SelectName(chooser, form.state.selectedPerson);
   addMainButton("Delete person",
                 [&form, chooser] { return SubmitPersonDeletion(form, chooser->currentIndex()); });
 }

@@ -9,7 +9,7 @@
 
 namespace kestrune {
 
-CCheckDatabaseDialog::CCheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts,
+CheckDatabaseDialog::CheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts,
                                            QWidget* parent)
     : QDialog(parent), check_(check), prompts_(prompts) {
   setWindowTitle("Check data base");
@@ -18,7 +18,7 @@ CCheckDatabaseDialog::CCheckDatabaseDialog(DatabaseCheck& check, UserPrompts& pr
   showReport();
 }
 
-void CCheckDatabaseDialog::createControls() {
+void CheckDatabaseDialog::createControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
       "Every total recomputed from the purchase lists, and the files the indexes name:"));
@@ -36,12 +36,12 @@ void CCheckDatabaseDialog::createControls() {
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void CCheckDatabaseDialog::showReport() {
+void CheckDatabaseDialog::showReport() {
   report_->setPlainText(QString::fromStdString(check_.Text()));
   repair_->setEnabled(check_.CanRepair());
 }
 
-void CCheckDatabaseDialog::repair() {
+void CheckDatabaseDialog::repair() {
   prompts_.ShowMessage(check_.Repair());
   repaired_ = true;
   showReport();

@@ -12,9 +12,9 @@ namespace kestrune {
 
 // "Check data base": the integrity report of the book, with a Repair button while there is
 // something to repair.
-class CCheckDatabaseDialog : public QDialog {
+class CheckDatabaseDialog : public QDialog {
  public:
-  CCheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts, QWidget* parent = nullptr);
+  CheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts, QWidget* parent = nullptr);
   // Whether the book was repaired while the dialog was open.
   bool repaired() const { return repaired_; }
 

@@ -15,28 +15,28 @@ std::optional<bool> CommandChecked(int command_id, const ViewState& state,
     case kCmdViewItemStatisticsFolder:
     case kCmdViewPersonStatistics:
     case kCmdViewMonthStatistics:
-      return state.StatisticView == command_id - kCmdViewCategoryStatistics + 1;
+      return state.statisticView == command_id - kCmdViewCategoryStatistics + 1;
     case kCmdShowAll:
-      return state.Show == 1;
+      return state.monthFilter == 1;
     case kCmdShowMonth:
-      return state.Show == 2;
+      return state.monthFilter == 2;
     case kCmdBarChart:
     case kCmdPieChart:
     case kCmdBar3dChart:
     case kCmdPie3dChart:
-      return state.Chart == command_id - kCmdBarChart + 1;
+      return state.totalsChart == command_id - kCmdBarChart + 1;
     case kCmdLineGraph:
-      return state.month_Chart == 1;
+      return state.monthsChart == 1;
     case kCmdStackedBarChart:
-      return state.month_Chart == 2;
+      return state.monthsChart == 2;
     case kCmdLine3dGraph:
-      return state.month_Chart == 3;
+      return state.monthsChart == 3;
     case kCmdStackedBar3dChart:
-      return state.month_Chart == 4;
+      return state.monthsChart == 4;
     case kCmdViewItemList:
     case kCmdViewItemPersons:
     case kCmdViewItemStatistics:
-      return state.ItemView == command_id - kCmdViewItemList + 1;
+      return state.itemView == command_id - kCmdViewItemList + 1;
     default:
       return std::nullopt;
   }

@@ -8,7 +8,7 @@
 
 namespace kestrune {
 
-CConfirmationDialog::CConfirmationDialog(const Confirmation& confirmation, QWidget* parent)
+ConfirmationDialog::ConfirmationDialog(const Confirmation& confirmation, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(confirmation.title);
   auto* icon = new QLabel(this);

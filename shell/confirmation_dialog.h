@@ -8,11 +8,11 @@ namespace kestrune {
 
 // A Yes/No question before a deletion. Yes is the default button (Enter answers Yes);
 // No, Escape and the close box answer No.
-class CConfirmationDialog final : public QDialog {
+class ConfirmationDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CConfirmationDialog(const Confirmation& confirmation, QWidget* parent);
+  ConfirmationDialog(const Confirmation& confirmation, QWidget* parent);
 };
 
 }  // namespace kestrune

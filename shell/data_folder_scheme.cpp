@@ -67,13 +67,13 @@ ServedFile ReadDataFile(const std::string& folder, const std::string& path) {
   return ReadRegularFile(real);
 }
 
-CDataFolderScheme::CDataFolderScheme(std::string data_folder, std::string page_file,
+DataFolderScheme::DataFolderScheme(std::string data_folder, std::string page_file,
                                      QObject* parent)
     : QWebEngineUrlSchemeHandler(parent),
       data_folder_(std::move(data_folder)),
       page_file_(std::move(page_file)) {}
 
-void CDataFolderScheme::requestStarted(QWebEngineUrlRequestJob* job) {
+void DataFolderScheme::requestStarted(QWebEngineUrlRequestJob* job) {
   const std::string path = TargetPath(job->requestUrl());
   ServedFile served = ReadDataFile(data_folder_, path);
   if (served.error != QWebEngineUrlRequestJob::NoError) {

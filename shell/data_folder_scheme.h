@@ -8,11 +8,11 @@ namespace kestrune {
 
 // Serves the files of the data folder to the browser: the page file as HTML, the style
 // sheet and images by their type. Only regular files inside the data folder are served.
-class CDataFolderScheme final : public QWebEngineUrlSchemeHandler {
+class DataFolderScheme final : public QWebEngineUrlSchemeHandler {
   Q_OBJECT
 
  public:
-  CDataFolderScheme(std::string data_folder, std::string page_file, QObject* parent);
+  DataFolderScheme(std::string data_folder, std::string page_file, QObject* parent);
 
   void requestStarted(QWebEngineUrlRequestJob* job) override;
 

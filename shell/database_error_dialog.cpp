@@ -22,7 +22,7 @@ QPushButton* PlainButton(const QString& text, const char* name, QWidget* parent)
 
 }  // namespace
 
-CDatabaseErrorDialog::CDatabaseErrorDialog(const QString& text, QWidget* parent) : QDialog(parent) {
+DatabaseErrorDialog::DatabaseErrorDialog(const QString& text, QWidget* parent) : QDialog(parent) {
   setWindowTitle(kDatabaseErrorTitle);
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
@@ -46,7 +46,7 @@ CDatabaseErrorDialog::CDatabaseErrorDialog(const QString& text, QWidget* parent)
   layout->addLayout(buttons);
 }
 
-void CDatabaseErrorDialog::keyPressEvent(QKeyEvent* event) {
+void DatabaseErrorDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     reject();
     return;

@@ -15,7 +15,7 @@ constexpr int kLargeIcon = 32;
 
 }  // namespace
 
-CFolderBar::CFolderBar(std::vector<QString> folder_names, QWidget* parent) : QWidget(parent) {
+FolderBar::FolderBar(std::vector<QString> folder_names, QWidget* parent) : QWidget(parent) {
   setObjectName("folderBar");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -32,7 +32,7 @@ CFolderBar::CFolderBar(std::vector<QString> folder_names, QWidget* parent) : QWi
   SelectFolder(0);
 }
 
-QToolButton* CFolderBar::createHeader(const QString& name, int folder) {
+QToolButton* FolderBar::createHeader(const QString& name, int folder) {
   auto* header = new QToolButton(this);
   header->setText(name);
   header->setObjectName("folder_" + name);
@@ -52,7 +52,7 @@ QToolButton* CFolderBar::createHeader(const QString& name, int folder) {
   return header;
 }
 
-QListWidget* CFolderBar::createList() {
+QListWidget* FolderBar::createList() {
   auto* list = new QListWidget(this);
   list->setFrameShape(QFrame::NoFrame);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -69,7 +69,7 @@ QListWidget* CFolderBar::createList() {
   return list;
 }
 
-void CFolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries) {
+void FolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries) {
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   list->clear();
   for (const FolderEntry& entry : entries) {
@@ -79,20 +79,20 @@ void CFolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries)
   }
 }
 
-void CFolderBar::RemoveEntry(int folder, int position) {
+void FolderBar::RemoveEntry(int folder, int position) {
   delete folders_.at(static_cast<size_t>(folder)).list->takeItem(position);
 }
 
-int CFolderBar::EntryCount(int folder) const {
+int FolderBar::EntryCount(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).list->count();
 }
 
-QString CFolderBar::EntryText(int folder, int position) const {
+QString FolderBar::EntryText(int folder, int position) const {
   QListWidgetItem* item = folders_.at(static_cast<size_t>(folder)).list->item(position);
   return item ? item->text() : QString();
 }
 
-void CFolderBar::SelectFolder(int folder) {
+void FolderBar::SelectFolder(int folder) {
   if (folder < 0 || folder >= static_cast<int>(folders_.size())) return;
   current_ = folder;
   for (size_t i = 0; i < folders_.size(); ++i) {
@@ -103,21 +103,21 @@ void CFolderBar::SelectFolder(int folder) {
   emit folderSelected(folder);
 }
 
-void CFolderBar::SetSmallIcons(int folder, bool small) {
+void FolderBar::SetSmallIcons(int folder, bool small) {
   Folder& entry = folders_.at(static_cast<size_t>(folder));
   entry.small = small;
   applyIconMode(entry);
 }
 
-bool CFolderBar::small_icons(int folder) const {
+bool FolderBar::small_icons(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).small;
 }
 
-bool CFolderBar::folder_hidden(int folder) const {
+bool FolderBar::folder_hidden(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).header->isHidden();
 }
 
-void CFolderBar::applyIconMode(Folder& folder) {
+void FolderBar::applyIconMode(Folder& folder) {
   QListWidget* list = folder.list;
   if (folder.small) {
     list->setViewMode(QListView::ListMode);
@@ -137,14 +137,14 @@ void CFolderBar::applyIconMode(Folder& folder) {
 }
 
 // Large icons stand centred over their names, one entry per row across the whole width.
-void CFolderBar::fitGrid(Folder& folder) {
+void FolderBar::fitGrid(Folder& folder) {
   QListWidget* list = folder.list;
   list->setHorizontalScrollBarPolicy(folder.small ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   list->setGridSize(folder.small ? QSize()
                                  : QSize(std::max(list->contentsRect().width() - 4, 40), 66));
 }
 
-bool CFolderBar::eventFilter(QObject* watched, QEvent* event) {
+bool FolderBar::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize) {
     for (Folder& folder : folders_) {
       if (folder.list == watched) fitGrid(folder);
@@ -153,7 +153,7 @@ bool CFolderBar::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void CFolderBar::showFolderMenu(int folder, const QPoint& at) {
+void FolderBar::showFolderMenu(int folder, const QPoint& at) {
   QMenu menu(this);
   QAction* small = menu.addAction("Small icons");
   small->setCheckable(true);
@@ -165,11 +165,11 @@ void CFolderBar::showFolderMenu(int folder, const QPoint& at) {
   remove->setEnabled(shownFolderCount() > 1);
   connect(remove, &QAction::triggered, this, [this, folder] { HideFolderIfApproved(folder); });
   connect(menu.addAction("Show all folders"), &QAction::triggered, this,
-          &CFolderBar::showAllFolders);
+          &FolderBar::showAllFolders);
   menu.exec(at);
 }
 
-void CFolderBar::showEntryMenu(int folder, const QPoint& at) {
+void FolderBar::showEntryMenu(int folder, const QPoint& at) {
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   QListWidgetItem* item = list->itemAt(list->viewport()->mapFromGlobal(at));
   QMenu menu(this);
@@ -180,16 +180,16 @@ void CFolderBar::showEntryMenu(int folder, const QPoint& at) {
   menu.exec(at);
 }
 
-void CFolderBar::RemoveEntryIfApproved(int folder, int position) {
+void FolderBar::RemoveEntryIfApproved(int folder, int position) {
   if (approved(Removal::kEntry)) RemoveEntry(folder, position);
 }
 
-void CFolderBar::HideFolderIfApproved(int folder) {
+void FolderBar::HideFolderIfApproved(int folder) {
   if (approved(Removal::kFolder)) hideFolder(folder);
 }
 
 // A hidden folder keeps its place, so the folder numbers the program uses stay right.
-void CFolderBar::hideFolder(int folder) {
+void FolderBar::hideFolder(int folder) {
   Folder& entry = folders_.at(static_cast<size_t>(folder));
   entry.header->hide();
   entry.list->hide();
@@ -202,13 +202,13 @@ void CFolderBar::hideFolder(int folder) {
   }
 }
 
-int CFolderBar::shownFolderCount() const {
+int FolderBar::shownFolderCount() const {
   int count = 0;
   for (const Folder& folder : folders_) count += folder.header->isHidden() ? 0 : 1;
   return count;
 }
 
-void CFolderBar::showAllFolders() {
+void FolderBar::showAllFolders() {
   for (Folder& folder : folders_) folder.header->show();
   folders_.at(static_cast<size_t>(current_)).list->show();
 }

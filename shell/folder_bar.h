@@ -15,7 +15,7 @@ namespace kestrune {
 // reports folderSelected (the frame refills the tree from it); a click on an entry reports
 // entryClicked. Each folder shows small or large icons. The user may remove an entry or
 // hide a folder from the context menu, once the frame has approved it.
-class CFolderBar final : public QWidget {
+class FolderBar final : public QWidget {
   Q_OBJECT
 
  public:
@@ -23,7 +23,7 @@ class CFolderBar final : public QWidget {
   // Asked before a removal the user requested; false keeps the entry or folder.
   using RemovalApproval = std::function<bool(Removal)>;
 
-  CFolderBar(std::vector<QString> folder_names, QWidget* parent);
+  FolderBar(std::vector<QString> folder_names, QWidget* parent);
 
   void set_removal_approval(RemovalApproval approval) { approve_ = std::move(approval); }
 

@@ -6,12 +6,12 @@
 
 namespace kestrune {
 
-CInformationEdit::CInformationEdit(QWidget* parent) : QPlainTextEdit(parent) {
+InformationEdit::InformationEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setFixedHeight(fontMetrics().lineSpacing() * 3 + 12);
 }
 
-void CInformationEdit::keyPressEvent(QKeyEvent* event) {
+void InformationEdit::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && !(event->modifiers() & Qt::ControlModifier)) {
     emit submitRequested();
@@ -24,13 +24,13 @@ void CInformationEdit::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-CFormDialog::CFormDialog(const QString& title, QWidget* parent)
+FormDialog::FormDialog(const QString& title, QWidget* parent)
     : QDialog(parent), layout_(new QVBoxLayout(this)), form_(new QFormLayout) {
   setWindowTitle(title);
   layout_->addLayout(form_);
 }
 
-void CFormDialog::addHeading(const QString& text) {
+void FormDialog::addHeading(const QString& text) {
   auto* heading = new QLabel(text, this);
   heading->setTextFormat(Qt::PlainText);
   QFont bold = heading->font();
@@ -39,17 +39,17 @@ void CFormDialog::addHeading(const QString& text) {
   layout_->insertWidget(layout_->count() - 1, heading);
 }
 
-void CFormDialog::addGroup(const QString& title) {
+void FormDialog::addGroup(const QString& title) {
   auto* group = new QGroupBox(title, this);
   form_ = new QFormLayout(group);
   layout_->addWidget(group);
 }
 
-void CFormDialog::addRow(const QString& label, QWidget* field) {
+void FormDialog::addRow(const QString& label, QWidget* field) {
   form_->addRow(label, field);
 }
 
-QLineEdit* CFormDialog::addLineEdit(const QString& label, const char* name) {
+QLineEdit* FormDialog::addLineEdit(const QString& label, const char* name) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(name);
   edit->setMinimumWidth(220);
@@ -57,17 +57,17 @@ QLineEdit* CFormDialog::addLineEdit(const QString& label, const char* name) {
   return edit;
 }
 
-CInformationEdit* CFormDialog::addInformation(const QString& label, const char* name) {
-  auto* edit = new CInformationEdit(this);
+InformationEdit* FormDialog::addInformation(const QString& label, const char* name) {
+  auto* edit = new InformationEdit(this);
   edit->setObjectName(name);
-  connect(edit, &CInformationEdit::submitRequested, this, [this] {
+  connect(edit, &InformationEdit::submitRequested, this, [this] {
     if (main_button_) main_button_->click();
   });
   addRow(label, edit);
   return edit;
 }
 
-QComboBox* CFormDialog::addCombo(const QString& label, const char* name) {
+QComboBox* FormDialog::addCombo(const QString& label, const char* name) {
   auto* combo = new QComboBox(this);
   combo->setObjectName(name);
   combo->setEditable(false);
@@ -76,7 +76,7 @@ QComboBox* CFormDialog::addCombo(const QString& label, const char* name) {
   return combo;
 }
 
-QPushButton* CFormDialog::addMainButton(const QString& text, std::function<FormOutcome()> submit) {
+QPushButton* FormDialog::addMainButton(const QString& text, std::function<FormOutcome()> submit) {
   main_button_ = new QPushButton(text, this);
   main_button_->setObjectName("submit");
   main_button_->setDefault(true);
@@ -89,7 +89,7 @@ QPushButton* CFormDialog::addMainButton(const QString& text, std::function<FormO
   return main_button_;
 }
 
-void CFormDialog::finish(const FormOutcome& outcome, bool accepted) {
+void FormDialog::finish(const FormOutcome& outcome, bool accepted) {
   if (!outcome.close) return;
   afterwards_ = outcome.afterwards;
   done(accepted ? QDialog::Accepted : QDialog::Rejected);

@@ -17,11 +17,11 @@ namespace kestrune {
 
 // A multi-line information box in which Enter presses the dialog's main button, as in a
 // one-line field; Ctrl+Enter starts a new line (stored as a blank: information is one line).
-class CInformationEdit final : public QPlainTextEdit {
+class InformationEdit final : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  explicit CInformationEdit(QWidget* parent);
+  explicit InformationEdit(QWidget* parent);
 
  signals:
   void submitRequested();
@@ -34,11 +34,11 @@ class CInformationEdit final : public QPlainTextEdit {
 // has a group box) and one main button. The button's handler decides whether the dialog
 // closes; what the frame must do afterwards is kept for it. Escape or the close box end the
 // dialog without any change.
-class CFormDialog : public QDialog {
+class FormDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CFormDialog(const QString& title, QWidget* parent);
+  FormDialog(const QString& title, QWidget* parent);
 
   // What the frame must show anew; empty unless the main button closed the dialog.
   const Afterwards& afterwards() const { return afterwards_; }
@@ -48,7 +48,7 @@ class CFormDialog : public QDialog {
   // A titled group box for the fields that follow, until the next group.
   void addGroup(const QString& title);
   QLineEdit* addLineEdit(const QString& label, const char* name);
-  CInformationEdit* addInformation(const QString& label, const char* name);
+  InformationEdit* addInformation(const QString& label, const char* name);
   QComboBox* addCombo(const QString& label, const char* name);
   void addRow(const QString& label, QWidget* field);
   // The default button; `submit` runs when it is pressed.

@@ -11,7 +11,7 @@ const QColor kVisitedColour(128, 0, 128);
 
 }  // namespace
 
-CHyperlink::CHyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent)
+Hyperlink::Hyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent)
     : QLabel(text, parent), target_(std::move(target)), prompts_(prompts) {
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
@@ -21,30 +21,30 @@ CHyperlink::CHyperlink(const QString& text, QUrl target, UserPrompts& prompts, Q
   paintColour(false);
 }
 
-void CHyperlink::Follow() {
+void Hyperlink::Follow() {
   visited_ = true;
   paintColour(false);
   prompts_.OpenUrl(target_);
 }
 
-void CHyperlink::enterEvent(QEnterEvent* event) {
+void Hyperlink::enterEvent(QEnterEvent* event) {
   QLabel::enterEvent(event);
   paintColour(true);
 }
 
-void CHyperlink::leaveEvent(QEvent* event) {
+void Hyperlink::leaveEvent(QEvent* event) {
   QLabel::leaveEvent(event);
   paintColour(false);
 }
 
-void CHyperlink::mouseReleaseEvent(QMouseEvent* event) {
+void Hyperlink::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     Follow();
   }
 }
 
-void CHyperlink::paintColour(bool hovered) {
+void Hyperlink::paintColour(bool hovered) {
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText,
                    hovered ? kHoverColour : (visited_ ? kVisitedColour : kLinkColour));

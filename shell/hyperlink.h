@@ -9,11 +9,11 @@ namespace kestrune {
 
 // A clickable link text: blue, red while the mouse is over it, purple once visited.
 // A click opens its target through the prompts (the desktop's program for it).
-class CHyperlink final : public QLabel {
+class Hyperlink final : public QLabel {
   Q_OBJECT
 
  public:
-  CHyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent);
+  Hyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent);
 
   // Opens the target, as a click does.
   void Follow();

@@ -6,13 +6,13 @@
 
 namespace kestrune {
 
-CAddItemDialog::CAddItemDialog(FormContext& form, bool choose_category, QWidget* parent)
-    : CFormDialog("Add expense item", parent) {
+AddItemDialog::AddItemDialog(FormContext& form, bool choose_category, QWidget* parent)
+    : FormDialog("Add expense item", parent) {
   addHeading("Type item information");
   // Opened from a category's page, the dialog says which category the item goes to.
   QLineEdit* name = addLineEdit("Item name:", "name");
   if (!choose_category) {
-    auto* which = new QLabel(QString::fromStdString(form.state.SelectedCat), this);
+    auto* which = new QLabel(QString::fromStdString(form.state.selectedCategory), this);
     which->setObjectName("category");
     which->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
     addRow("Item category:", which);
@@ -20,18 +20,18 @@ CAddItemDialog::CAddItemDialog(FormContext& form, bool choose_category, QWidget*
   QComboBox* category = choose_category ? addCombo("Item category:", "category") : nullptr;
   if (category) {
     FillChooser(category, form.db.GetCategoryNames());
-    SelectName(category, form.state.SelectedCat);
+    SelectName(category, form.state.selectedCategory);
   }
-  CInformationEdit* information = addInformation("Item information:", "information");
+  InformationEdit* information = addInformation("Item information:", "information");
   addMainButton("Add", [&form, name, category, information] {
     const std::string chosen =
-        category ? form.db.GetCategoryNameAt(category->currentIndex()) : form.state.SelectedCat;
+        category ? form.db.GetCategoryNameAt(category->currentIndex()) : form.state.selectedCategory;
     return SubmitNewItem(form, chosen, TextOf(name), TextOf(information));
   });
 }
 
-CEditItemDialog::CEditItemDialog(FormContext& form, bool choose, QWidget* parent)
-    : CFormDialog("Edit item information", parent), form_(form), choose_(choose) {
+EditItemDialog::EditItemDialog(FormContext& form, bool choose, QWidget* parent)
+    : FormDialog("Edit item information", parent), form_(form), choose_(choose) {
   if (choose_) createChoosers();
   addGroup("New item information");
   name_ = addLineEdit("Item name:", "name");
@@ -43,16 +43,16 @@ CEditItemDialog::CEditItemDialog(FormContext& form, bool choose, QWidget* parent
     FillChooser(choose_category_, form_.db.GetCategoryNames());
     chooseCategory(choose_category_->currentIndex());
   } else {
-    category_->setCurrentIndex(form_.db.GetCategoryIndex(form_.state.SelectedCat));
-    load(form_.state.SelectedCat, form_.state.SelectedItem);
+    category_->setCurrentIndex(form_.db.GetCategoryIndex(form_.state.selectedCategory));
+    load(form_.state.selectedCategory, form_.state.selectedItem);
   }
 }
 
-void CEditItemDialog::createChoosers() {
+void EditItemDialog::createChoosers() {
   choose_category_ = addCombo("Choose item category:", "chooseCategory");
   choose_item_ = addCombo("Choose item", "chooseItem");
   connect(choose_category_, &QComboBox::currentIndexChanged, this,
-          &CEditItemDialog::chooseCategory);
+          &EditItemDialog::chooseCategory);
   connect(choose_item_, &QComboBox::currentIndexChanged, this, [this](int item) {
     const int category = choose_category_->currentIndex();
     load(form_.db.GetCategoryNameAt(category), form_.db.GetItemNameAt(category, item));
@@ -61,21 +61,21 @@ void CEditItemDialog::createChoosers() {
 
 // A category chosen: its items fill the item chooser, the first is loaded, and the item's
 // category follows the choice.
-void CEditItemDialog::chooseCategory(int position) {
+void EditItemDialog::chooseCategory(int position) {
   const std::string category = form_.db.GetCategoryNameAt(position);
   FillChooser(choose_item_, form_.db.GetItemNames(category));
   category_->setCurrentIndex(position);
   load(category, form_.db.GetItemNameAt(position, choose_item_->currentIndex()));
 }
 
-void CEditItemDialog::load(const std::string& category, const std::string& item) {
+void EditItemDialog::load(const std::string& category, const std::string& item) {
   SetText(name_, item);
   SetText(information_, form_.db.GetItemInfo(category, item));
 }
 
-FormOutcome CEditItemDialog::submit() {
-  std::string old_category = form_.state.SelectedCat;
-  std::string old_item = form_.state.SelectedItem;
+FormOutcome EditItemDialog::submit() {
+  std::string old_category = form_.state.selectedCategory;
+  std::string old_item = form_.state.selectedItem;
   if (choose_) {
     const int category = choose_category_->currentIndex();
     old_category = form_.db.GetCategoryNameAt(category);
@@ -86,14 +86,14 @@ FormOutcome CEditItemDialog::submit() {
                         TextOf(information_));
 }
 
-CDeleteItemDialog::CDeleteItemDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Delete expense item", parent) {
+DeleteItemDialog::DeleteItemDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Delete expense item", parent) {
   QComboBox* category = addCombo("Choose item category:", "chooseCategory");
   QComboBox* item = addCombo("Choose item", "chooseItem");
   FillChooser(category, form.db.GetCategoryNames());
-  SelectName(category, form.state.SelectedCat);
+  SelectName(category, form.state.selectedCategory);
   FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(category->currentIndex())));
-  SelectName(item, form.state.SelectedItem);
+  SelectName(item, form.state.selectedItem);
   connect(category, &QComboBox::currentIndexChanged, this, [&form, item](int position) {
     FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(position)));
   });

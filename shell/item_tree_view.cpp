@@ -62,7 +62,7 @@ NodeInfo NodeInfoOf(const QTreeWidgetItem* item) {
   return info;
 }
 
-CItemTreeView::CItemTreeView(TreeHost& host, QWidget* parent)
+ItemTreeView::ItemTreeView(TreeHost& host, QWidget* parent)
     : QWidget(parent), host_(host), tree_(new QTreeWidget(this)) {
   setObjectName("treePane");
   tree_->setObjectName("navigationTree");
@@ -83,7 +83,7 @@ CItemTreeView::CItemTreeView(TreeHost& host, QWidget* parent)
   layout->addWidget(tree_, 1);
 }
 
-QWidget* CItemTreeView::createTitleStrip() {
+QWidget* ItemTreeView::createTitleStrip() {
   auto* strip = new QWidget(this);
   strip->setFixedHeight(kTitleHeight);
   strip->setAutoFillBackground(true);
@@ -95,7 +95,7 @@ QWidget* CItemTreeView::createTitleStrip() {
   close->setToolTip("Hide the folder list");
   close->setAutoRaise(true);
   close->setFixedSize(kTitleHeight - 2, kTitleHeight - 2);
-  connect(close, &QToolButton::clicked, this, &CItemTreeView::closeRequested);
+  connect(close, &QToolButton::clicked, this, &ItemTreeView::closeRequested);
   auto* layout = new QHBoxLayout(strip);
   layout->setContentsMargins(4, 0, 1, 0);
   layout->addWidget(title, 1);
@@ -103,7 +103,7 @@ QWidget* CItemTreeView::createTitleStrip() {
   return strip;
 }
 
-QTreeWidgetItem* CItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem*& selected) {
+QTreeWidgetItem* ItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem*& selected) {
   auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
   item->setIcon(0, TreeIcon(node.image));
   item->setToolTip(0, PlainToolTip(item->text(0)));
@@ -113,11 +113,11 @@ QTreeWidgetItem* CItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem
   return item;
 }
 
-void CItemTreeView::FillTree(const std::string& folder_name) {
+void ItemTreeView::FillTree(const std::string& folder_name) {
   const std::optional<Folder> folder = FolderNamed(folder_name);
   if (!folder) return;
   if (*folder == Folder::kCategories) {
-    if (host_.view_state().NodeKind != 1) host_.SetNodeKind(1);
+    if (host_.view_state().nodeKind != 1) host_.SetNodeKind(1);
   } else {
     host_.SetNodeKind(*folder == Folder::kPersons ? 3 : 4);
   }
@@ -137,7 +137,7 @@ void CItemTreeView::FillTree(const std::string& folder_name) {
   if (selected) tree_->setCurrentItem(selected);
 }
 
-QSize CItemTreeView::sizeHint() const {
+QSize ItemTreeView::sizeHint() const {
   int widest = 0;
   for (QTreeWidgetItem* node : AllNodes(tree_)) {
     int depth = 0;
@@ -151,7 +151,7 @@ QSize CItemTreeView::sizeHint() const {
                QWidget::sizeHint().height());
 }
 
-bool CItemTreeView::SelectNodeByText(const QString& text, const QString& parent_text) {
+bool ItemTreeView::SelectNodeByText(const QString& text, const QString& parent_text) {
   // A name may stand under several parents (a category under every person); the one
   // under the current node's root is meant first.
   std::vector<QTreeWidgetItem*> nodes;
@@ -173,17 +173,17 @@ bool CItemTreeView::SelectNodeByText(const QString& text, const QString& parent_
   return false;
 }
 
-void CItemTreeView::OnTreeSelChanged(QTreeWidgetItem* selected) {
+void ItemTreeView::OnTreeSelChanged(QTreeWidgetItem* selected) {
   if (!selected) return;
   const NodeInfo node = NodeInfoOf(selected);
   const SelectionEffects effects = ApplyTreeSelection(host_.view_state(), node, host_.database());
   if (effects.collapse_persons) collapsePersons();
   selected->setExpanded(true);
-  if (effects.node_kind_changed) host_.SetNodeKind(host_.view_state().NodeKind);
+  if (effects.node_kind_changed) host_.SetNodeKind(host_.view_state().nodeKind);
   host_.NodeSelected(selected->text(0), node.image);
 }
 
-void CItemTreeView::collapsePersons() {
+void ItemTreeView::collapsePersons() {
   const ExpenseDatabase& db = host_.database();
   for (QTreeWidgetItem* node : AllNodes(tree_)) {
     if (ImageOf(node) == kPersonImage && db.PersonExists(TextOf(node))) node->setExpanded(false);

@@ -29,11 +29,11 @@ class TreeHost {
 // The tree pane: a "Folder List" title strip with a close button above the navigation tree,
 // which shows the current folder of the folder bar. Selecting a node records it in the
 // host's view state.
-class CItemTreeView final : public QWidget {
+class ItemTreeView final : public QWidget {
   Q_OBJECT
 
  public:
-  CItemTreeView(TreeHost& host, QWidget* parent);
+  ItemTreeView(TreeHost& host, QWidget* parent);
 
   // Rebuilds the tree for "Categories", "Persons" or "Statistics" and selects the node the
   // selection strings name; any other name leaves the tree as it is.

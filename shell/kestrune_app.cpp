@@ -4,14 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/qt_settings_store.h"
 #include "shell/qt_user_prompts.h"
 #include "shell/working_folder.h"
 
 namespace kestrune {
 
-std::string CKestruneApp::ParseWorkingFolder() {
+std::string KestruneApp::ParseWorkingFolder() {
   QCommandLineParser parser;
   parser.setApplicationDescription("Kestrune, a household expense book.");
   parser.addHelpOption();
@@ -31,13 +31,13 @@ std::string CKestruneApp::ParseWorkingFolder() {
   return ChooseWorkingFolder(inputs);
 }
 
-int CKestruneApp::Run() {
+int KestruneApp::Run() {
   QApplication::setApplicationName("Kestrune");
   QApplication::setApplicationVersion("1.0");
   const std::string working_folder = ParseWorkingFolder();
   QtSettingsStore store;
   QtUserPrompts prompts;
-  CMainFrame frame(store, prompts, working_folder, fs_, clock_);
+  MainWindow frame(store, prompts, working_folder, fs_, clock_);
   if (!frame.started()) return frame.exit_status();
   prompts.set_parent(&frame);
   frame.show();

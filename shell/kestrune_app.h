@@ -11,12 +11,12 @@ namespace kestrune {
 // The application: finds the working folder from the command line and the environment,
 // builds the main frame on it (working through `fs`, stamping with `clock`, both of which
 // must outlive it) and runs the event loop.
-class CKestruneApp {
+class KestruneApp {
  public:
-  CKestruneApp(QApplication& application, FileSystem& fs, const Clock& clock)
+  KestruneApp(QApplication& application, FileSystem& fs, const Clock& clock)
       : application_(application), fs_(fs), clock_(clock) {}
-  CKestruneApp(const CKestruneApp&) = delete;
-  CKestruneApp& operator=(const CKestruneApp&) = delete;
+  KestruneApp(const KestruneApp&) = delete;
+  KestruneApp& operator=(const KestruneApp&) = delete;
 
   // The program's exit status.
   int Run();

@@ -21,40 +21,40 @@ Afterwards Reselect(std::vector<Folder> rebuild, bool refresh) {
 }  // namespace
 
 Afterwards LinkDeleteCategory(FormContext& form) {
-  const std::string category = form.state.SelectedCat;
+  const std::string category = form.state.selectedCategory;
   if (!form.db.CategoryExists(category)) return {};
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return {};
   if (!Written(form, form.db.DeleteCategory(category))) return {};
-  form.state.SelectedCat = form.db.GetCategoryNameAt(0);
-  form.state.SelectedItem = kNothingSelected;
+  form.state.selectedCategory = form.db.GetCategoryNameAt(0);
+  form.state.selectedItem = kNothingSelected;
   return Reselect({Folder::kCategories}, true);
 }
 
 Afterwards LinkDeleteItem(FormContext& form) {
   ViewState& state = form.state;
-  if (form.db.ItemExists(state.SelectedCat, state.SelectedItem) &&
-      form.prompts.Confirm(ConfirmItemDeletion(state.SelectedCat, state.SelectedItem)) &&
-      Written(form, form.db.DeleteItem(state.SelectedCat, state.SelectedItem))) {
-    state.SelectedItem = kNothingSelected;
+  if (form.db.ItemExists(state.selectedCategory, state.selectedItem) &&
+      form.prompts.Confirm(ConfirmItemDeletion(state.selectedCategory, state.selectedItem)) &&
+      Written(form, form.db.DeleteItem(state.selectedCategory, state.selectedItem))) {
+    state.selectedItem = kNothingSelected;
   }
   return Reselect({}, false);
 }
 
 Afterwards LinkDeletePerson(FormContext& form) {
-  const std::string person = form.state.SelectedPerson;
+  const std::string person = form.state.selectedPerson;
   if (!form.db.PersonExists(person)) return {};
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return {};
   if (!Written(form, form.db.DeletePerson(person))) return {};
-  form.state.SelectedPerson = form.db.GetPersonNameAt(0);
-  form.state.SelectedPersonMenu = kNothingSelected;
-  form.state.SelectedPersonMenuChild = kNothingSelected;
+  form.state.selectedPerson = form.db.GetPersonNameAt(0);
+  form.state.selectedPersonMenu = kNothingSelected;
+  form.state.selectedPersonMenuChild = kNothingSelected;
   return Reselect({Folder::kPersons}, true);
 }
 
 Afterwards LinkDeletePurchase(FormContext& form, const std::string& line) {
   if (form.prompts.Confirm(
-          ConfirmPurchaseDeletion(form.state.SelectedCat, form.state.SelectedItem, line))) {
-    Written(form, form.db.DeletePurchase(form.state.SelectedCat, form.state.SelectedItem, line));
+          ConfirmPurchaseDeletion(form.state.selectedCategory, form.state.selectedItem, line))) {
+    Written(form, form.db.DeletePurchase(form.state.selectedCategory, form.state.selectedItem, line));
   }
   Afterwards afterwards;
   afterwards.refresh_views = true;

@@ -11,5 +11,5 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   kestrune::PosixFileSystem disk;
   const kestrune::SystemClock clock;
-  return kestrune::CKestruneApp(application, disk, clock).Run();
+  return kestrune::KestruneApp(application, disk, clock).Run();
 }

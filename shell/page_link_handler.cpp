@@ -2,7 +2,7 @@
 
 #include "shell/catalogue_dialogs.h"
 #include "shell/link_commands.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/purchase_dialog.h"
 
 namespace kestrune {
@@ -34,25 +34,25 @@ void PageLinkHandler::Run(const PageLink& link) {
 }
 
 void PageLinkHandler::RunDialog(const PageLink& link, FormContext& form) {
-  std::unique_ptr<CFormDialog> dialog;
+  std::unique_ptr<FormDialog> dialog;
   switch (link.command) {
     case PageCommand::kEditCategory:
-      dialog = std::make_unique<CEditCategoryDialog>(form, false, &frame_);
+      dialog = std::make_unique<EditCategoryDialog>(form, false, &frame_);
       break;
     case PageCommand::kEditItem:
-      dialog = std::make_unique<CEditItemDialog>(form, false, &frame_);
+      dialog = std::make_unique<EditItemDialog>(form, false, &frame_);
       break;
     case PageCommand::kAddItem:
-      dialog = std::make_unique<CAddItemDialog>(form, false, &frame_);
+      dialog = std::make_unique<AddItemDialog>(form, false, &frame_);
       break;
     case PageCommand::kAddPurchase:
-      dialog = std::make_unique<CPurchaseDialog>(form, &frame_);
+      dialog = std::make_unique<PurchaseDialog>(form, &frame_);
       break;
     case PageCommand::kEditPurchase:
-      dialog = std::make_unique<CPurchaseDialog>(form, link.record, link.purchase, &frame_);
+      dialog = std::make_unique<PurchaseDialog>(form, link.record, link.purchase, &frame_);
       break;
     case PageCommand::kEditPerson:
-      dialog = std::make_unique<CEditPersonDialog>(form, false, &frame_);
+      dialog = std::make_unique<EditPersonDialog>(form, false, &frame_);
       break;
     default:
       return;

@@ -5,14 +5,14 @@
 
 namespace kestrune {
 
-class CMainFrame;
+class MainWindow;
 
 // Runs the command a link on a report page names. The view has already stopped the
 // navigation to the link, so the page stays; a command that changes anything refreshes the
 // view, which writes the page again.
 class PageLinkHandler {
  public:
-  explicit PageLinkHandler(CMainFrame& frame) : frame_(frame) {}
+  explicit PageLinkHandler(MainWindow& frame) : frame_(frame) {}
   PageLinkHandler(const PageLinkHandler&) = delete;
   PageLinkHandler& operator=(const PageLinkHandler&) = delete;
 
@@ -25,7 +25,7 @@ class PageLinkHandler {
   // An item name selects that item's node; a category name the category's node.
   void SelectNamedNode(const PageLink& link);
 
-  CMainFrame& frame_;
+  MainWindow& frame_;
 };
 
 }  // namespace kestrune

@@ -8,7 +8,7 @@
 
 namespace kestrune {
 
-void CDateField::keyPressEvent(QKeyEvent* event) {
+void DateField::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool typing = text.size() == 1 && text.at(0).isLetterOrNumber();
   if (currentSection() != MonthSection || !typing) {
@@ -25,12 +25,12 @@ void CDateField::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void CDateField::focusOutEvent(QFocusEvent* event) {
+void DateField::focusOutEvent(QFocusEvent* event) {
   typed_.clear();
   QDateEdit::focusOutEvent(event);
 }
 
-int CDateField::monthTyped(const QString& typed) const {
+int DateField::monthTyped(const QString& typed) const {
   bool number = false;
   const int month = typed.toInt(&number);
   if (number) return month >= 1 && month <= 12 ? month : 0;
@@ -43,7 +43,7 @@ int CDateField::monthTyped(const QString& typed) const {
 }
 
 // The day stays, shortened to the month's last day where it has fewer.
-bool CDateField::showMonth(int month) {
+bool DateField::showMonth(int month) {
   if (month == 0) return false;
   const QDate shown = date();
   const QDate first(shown.year(), month, 1);
@@ -52,16 +52,16 @@ bool CDateField::showMonth(int month) {
   return true;
 }
 
-CPurchaseDialog::CPurchaseDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Add purchase", parent), form_(form) {
+PurchaseDialog::PurchaseDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Add purchase", parent), form_(form) {
   createFields("Type purchase information");
   date_->setDate(QDate::currentDate());
   addMainButton("Add purchase", [this] { return SubmitNewPurchase(form_, input()); });
 }
 
-CPurchaseDialog::CPurchaseDialog(FormContext& form, std::string old_line, const PurchaseToEdit& old,
+PurchaseDialog::PurchaseDialog(FormContext& form, std::string old_line, const PurchaseToEdit& old,
                                  QWidget* parent)
-    : CFormDialog("Edit purchase", parent), form_(form), old_line_(std::move(old_line)) {
+    : FormDialog("Edit purchase", parent), form_(form), old_line_(std::move(old_line)) {
   createFields("Type new purchase information");
   const QDate date(old.year, old.month, old.day);
   // A line whose date does not read shows today's date rather than none.
@@ -73,16 +73,16 @@ CPurchaseDialog::CPurchaseDialog(FormContext& form, std::string old_line, const 
                 [this] { return SubmitPurchaseEdit(form_, old_line_, input()); });
 }
 
-void CPurchaseDialog::createFields(const QString& heading) {
+void PurchaseDialog::createFields(const QString& heading) {
   addHeading(heading);
   // The purchase goes to the item chosen in the tree; the dialog says which.
-  auto* item = new QLabel(QString::fromStdString(form_.state.SelectedItem + " (" +
-                                                 form_.state.SelectedCat + ")"),
+  auto* item = new QLabel(QString::fromStdString(form_.state.selectedItem + " (" +
+                                                 form_.state.selectedCategory + ")"),
                           this);
   item->setObjectName("item");
   item->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
   addRow("Expense item:", item);
-  date_ = new CDateField(this);
+  date_ = new DateField(this);
   date_->setObjectName("date");
   date_->setCalendarPopup(true);
   date_->setDisplayFormat("dd MMMM yyyy");
@@ -103,7 +103,7 @@ void CPurchaseDialog::createFields(const QString& heading) {
   sum_ = addLineEdit("Purchase summ:", "sum");
 }
 
-PurchaseInput CPurchaseDialog::input() const {
+PurchaseInput PurchaseDialog::input() const {
   PurchaseInput input;
   const QDate date = date_->date();
   input.year = date.year();

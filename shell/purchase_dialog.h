@@ -10,9 +10,9 @@ namespace kestrune {
 
 // A date field whose month part takes what the user types: a month's number ("3", "12")
 // or the start of its name ("mar"), settled as it is typed, so Tab keeps it.
-class CDateField final : public QDateEdit {
+class DateField final : public QDateEdit {
  public:
-  explicit CDateField(QWidget* parent) : QDateEdit(parent) {}
+  explicit DateField(QWidget* parent) : QDateEdit(parent) {}
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -30,14 +30,14 @@ class CDateField final : public QDateEdit {
 // "Add purchase" for the selected item, or "Edit purchase" of one purchase of its page:
 // the date (with a calendar), the person (the household's persons, then "for all"), the
 // information (one line: a purchase is one line of its file; Enter saves) and the sum.
-class CPurchaseDialog final : public CFormDialog {
+class PurchaseDialog final : public FormDialog {
   Q_OBJECT
 
  public:
   // Add purchase: today's date, the first person.
-  CPurchaseDialog(FormContext& form, QWidget* parent);
+  PurchaseDialog(FormContext& form, QWidget* parent);
   // Edit purchase: the purchase `old_line` with its fields read as `old`.
-  CPurchaseDialog(FormContext& form, std::string old_line, const PurchaseToEdit& old,
+  PurchaseDialog(FormContext& form, std::string old_line, const PurchaseToEdit& old,
                   QWidget* parent);
 
  private:
@@ -46,7 +46,7 @@ class CPurchaseDialog final : public CFormDialog {
 
   FormContext& form_;
   std::string old_line_;
-  CDateField* date_ = nullptr;
+  DateField* date_ = nullptr;
   QComboBox* person_ = nullptr;
   QLineEdit* information_ = nullptr;
   QLineEdit* sum_ = nullptr;

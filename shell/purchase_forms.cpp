@@ -32,7 +32,7 @@ void ShowMonth(FormContext& form, const std::string& month_key, bool added,
                Afterwards& afterwards) {
   afterwards.refill_months = added;
   afterwards.select_month = month_key;
-  form.state.SelectedMonth = month_key;
+  form.state.selectedMonth = month_key;
 }
 
 // Shows the refusal of a sum the shared rule refuses; `not_positive` is the dialog's own text.
@@ -65,7 +65,7 @@ Cents SumOf(const PurchaseInput& input) {
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
   if (!SumAccepted(form, input, "Please type purchase summ.")) return StayOpen();
   const ViewState& state = form.state;
-  if (!form.db.HasPersons() || !form.db.ItemExists(state.SelectedCat, state.SelectedItem)) {
+  if (!form.db.HasPersons() || !form.db.ItemExists(state.selectedCategory, state.selectedItem)) {
     form.prompts.ShowMessage("Impossible to add purchase.", form.db.HasPersons()
                                                                 ? "Choose an item first."
                                                                 : "Add a person first.");
@@ -73,7 +73,7 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
   }
   const PurchaseRecord record = BuildPurchase(input);
   bool month_added = false;
-  if (!Written(form, form.db.RecordPurchase(state.SelectedCat, state.SelectedItem, record,
+  if (!Written(form, form.db.RecordPurchase(state.selectedCategory, state.selectedItem, record,
                                             &month_added))) {
     return StayOpen();
   }
@@ -86,8 +86,8 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
 FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
                                const PurchaseInput& input) {
   if (!SumAccepted(form, input, "Invalid purchase summ.")) return StayOpen();
-  const std::string category = form.state.SelectedCat;
-  const std::string item = form.state.SelectedItem;
+  const std::string category = form.state.selectedCategory;
+  const std::string item = form.state.selectedItem;
   const PurchaseRecord record = BuildPurchase(input);
   bool month_added = false;
   if (!Written(form, form.db.ReplacePurchase(category, item, old_line, record, &month_added))) {

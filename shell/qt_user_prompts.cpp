@@ -26,7 +26,7 @@ int RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const std::string& te
 }  // namespace
 
 PromptAnswer QtUserPrompts::AskAboutMissingIndex(const std::string& text) {
-  CDatabaseErrorDialog dialog(QString::fromStdString(text), parent_);
+  DatabaseErrorDialog dialog(QString::fromStdString(text), parent_);
   return dialog.exec() == QDialog::Accepted ? PromptAnswer::kCreateNewFile : PromptAnswer::kExit;
 }
 
@@ -44,7 +44,7 @@ bool QtUserPrompts::AskYesNo(const std::string& text) {
 }
 
 bool QtUserPrompts::Confirm(const Confirmation& confirmation) {
-  CConfirmationDialog dialog(confirmation, parent_);
+  ConfirmationDialog dialog(confirmation, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -9,20 +9,20 @@
 
 namespace kestrune {
 
-CSettingsDialog::CSettingsDialog(FormContext& form, QWidget* parent)
-    : CFormDialog("Kestrune settings", parent), form_(form) {
+SettingsDialog::SettingsDialog(FormContext& form, QWidget* parent)
+    : FormDialog("Kestrune settings", parent), form_(form) {
   createHeader();
   createMonthsGroup();
   createDeleteGroup();
   addGroup("Currency");
   currency_ = addLineEdit("Choose your currency:", "currency");
-  SetText(currency_, form_.state.Currency);
+  SetText(currency_, form_.state.currency);
   addMainButton("Accept settings", [this] {
     return AcceptSettings(form_, show_all_->isChecked(), TextOf(months_), TextOf(currency_));
   });
 }
 
-void CSettingsDialog::createHeader() {
+void SettingsDialog::createHeader() {
   auto* header = new QWidget(this);
   auto* icon = new QLabel(header);
   icon->setPixmap(ApplicationIcon().pixmap(32, 32));
@@ -38,20 +38,20 @@ void CSettingsDialog::createHeader() {
   addRow("", header);
 }
 
-void CSettingsDialog::createMonthsGroup() {
+void SettingsDialog::createMonthsGroup() {
   addGroup("Statistics settings");
   show_all_ = new QRadioButton("Show all months", this);
   show_all_->setObjectName("showAll");
   show_last_ = new QRadioButton("Show only last", this);
   show_last_->setObjectName("showLast");
-  months_ = new QLineEdit(QString::number(form_.state.MonthsNum), this);
+  months_ = new QLineEdit(QString::number(form_.state.monthsShown), this);
   months_->setObjectName("monthsCount");
   months_->setMaximumWidth(60);
   // The two stand in different rows, so a group keeps them exclusive.
   auto* choice = new QButtonGroup(this);
   choice->addButton(show_all_);
   choice->addButton(show_last_);
-  (form_.state.ShowAllMonths ? show_all_ : show_last_)->setChecked(true);
+  (form_.state.showAllMonths ? show_all_ : show_last_)->setChecked(true);
   auto* last = new QWidget(this);
   auto* row = new QHBoxLayout(last);
   row->setContentsMargins(0, 0, 0, 0);
@@ -63,7 +63,7 @@ void CSettingsDialog::createMonthsGroup() {
   addRow("", last);
 }
 
-void CSettingsDialog::createDeleteGroup() {
+void SettingsDialog::createDeleteGroup() {
   addGroup("Delete month");
   month_ = addCombo("Choose month:", "month");
   FillChooser(month_, form_.db.GetMonths());

@@ -9,11 +9,11 @@ namespace kestrune {
 // "Kestrune settings": how many months the month charts show, the currency written after
 // amounts, and the deletion of one month. "Accept settings" applies; "Delete this month"
 // and the close box leave the other fields unapplied.
-class CSettingsDialog final : public CFormDialog {
+class SettingsDialog final : public FormDialog {
   Q_OBJECT
 
  public:
-  CSettingsDialog(FormContext& form, QWidget* parent);
+  SettingsDialog(FormContext& form, QWidget* parent);
 
  private:
   void createHeader();

@@ -24,9 +24,9 @@ FormOutcome AcceptSettings(FormContext& form, bool show_all_months, const std::s
     form.prompts.ShowMessage(kMonthsOutOfRange);
     return StayOpen();
   }
-  form.state.ShowAllMonths = show_all_months;
-  form.state.MonthsNum = *months;
-  form.state.Currency = currency;
+  form.state.showAllMonths = show_all_months;
+  form.state.monthsShown = *months;
+  form.state.currency = currency;
   form.db.set_currency(currency);
   FormOutcome outcome{true, {}};
   outcome.afterwards.refresh_views = true;

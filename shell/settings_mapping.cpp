@@ -62,25 +62,25 @@ int ReadMonthsNum(SettingsStore& store) {
 }
 
 void ReadSelection(SettingsStore& store, ViewState& state) {
-  state.SelectedCat = ReadText(store, kStatus, "SelectedCat");
-  state.SelectedItem = ReadText(store, kStatus, "SelectedItem");
-  state.SelectedPerson = ReadText(store, kStatus, "SelectedPerson");
-  state.SelectedPersonMenu = ReadText(store, kStatus, "SelectedPersonMenu");
-  state.SelectedPersonMenuChild = ReadText(store, kStatus, "SelectedPersonMenuChild");
-  state.SelectedStatisticType = ReadText(store, kStatus, "SelectedStatisticType");
-  state.SelectedStatisticMenu = ReadText(store, kStatus, "SelectedStatisticMenu");
-  state.SelectedStatisticMenuChild = ReadText(store, kStatus, "SelectedStatisticMenuChild");
+  state.selectedCategory = ReadText(store, kStatus, "SelectedCat");
+  state.selectedItem = ReadText(store, kStatus, "SelectedItem");
+  state.selectedPerson = ReadText(store, kStatus, "SelectedPerson");
+  state.selectedPersonMenu = ReadText(store, kStatus, "SelectedPersonMenu");
+  state.selectedPersonMenuChild = ReadText(store, kStatus, "SelectedPersonMenuChild");
+  state.selectedStatisticType = ReadText(store, kStatus, "SelectedStatisticType");
+  state.selectedStatisticMenu = ReadText(store, kStatus, "SelectedStatisticMenu");
+  state.selectedStatisticMenuChild = ReadText(store, kStatus, "SelectedStatisticMenuChild");
 }
 
 void WriteSelection(SettingsStore& store, const ViewState& state) {
-  store.Write(kStatus, "SelectedCat", state.SelectedCat);
-  store.Write(kStatus, "SelectedItem", state.SelectedItem);
-  store.Write(kStatus, "SelectedPerson", state.SelectedPerson);
-  store.Write(kStatus, "SelectedPersonMenu", state.SelectedPersonMenu);
-  store.Write(kStatus, "SelectedPersonMenuChild", state.SelectedPersonMenuChild);
-  store.Write(kStatus, "SelectedStatisticType", state.SelectedStatisticType);
-  store.Write(kStatus, "SelectedStatisticMenu", state.SelectedStatisticMenu);
-  store.Write(kStatus, "SelectedStatisticMenuChild", state.SelectedStatisticMenuChild);
+  store.Write(kStatus, "SelectedCat", state.selectedCategory);
+  store.Write(kStatus, "SelectedItem", state.selectedItem);
+  store.Write(kStatus, "SelectedPerson", state.selectedPerson);
+  store.Write(kStatus, "SelectedPersonMenu", state.selectedPersonMenu);
+  store.Write(kStatus, "SelectedPersonMenuChild", state.selectedPersonMenuChild);
+  store.Write(kStatus, "SelectedStatisticType", state.selectedStatisticType);
+  store.Write(kStatus, "SelectedStatisticMenu", state.selectedStatisticMenu);
+  store.Write(kStatus, "SelectedStatisticMenuChild", state.selectedStatisticMenuChild);
 }
 
 constexpr const char* kPaneWidths = "PaneWidths";
@@ -105,21 +105,21 @@ const char* FlagText(bool value) {
 
 void LoadSettings(SettingsStore& store, ViewState& state) {
   const ViewState defaults;
-  state.Show = ReadWord(store, kConfig, "Show", kShowWords, defaults.Show);
-  state.Chart = ReadWord(store, kConfig, "Chart", kChartWords, defaults.Chart);
-  state.month_Chart =
-      ReadWord(store, kConfig, "month_Chart", kMonthChartWords, defaults.month_Chart);
-  state.IsSmallCat = ReadFlag(store, "IsSmallCat", false);
-  state.IsSmallPers = ReadFlag(store, "IsSmallPers", false);
-  state.IsSmallStat = ReadFlag(store, "IsSmallStat", false);
+  state.monthFilter = ReadWord(store, kConfig, "Show", kShowWords, defaults.monthFilter);
+  state.totalsChart = ReadWord(store, kConfig, "Chart", kChartWords, defaults.totalsChart);
+  state.monthsChart =
+      ReadWord(store, kConfig, "month_Chart", kMonthChartWords, defaults.monthsChart);
+  state.smallCategoryIcons = ReadFlag(store, "IsSmallCat", false);
+  state.smallPersonIcons = ReadFlag(store, "IsSmallPers", false);
+  state.smallStatisticsIcons = ReadFlag(store, "IsSmallStat", false);
   ReadSelection(store, state);
-  state.StatisticView =
-      ReadWord(store, kStatus, "StatisticView", kStatisticViewWords, defaults.StatisticView);
-  state.ItemView = ReadWord(store, kStatus, "ItemView", kItemViewWords, defaults.ItemView);
-  state.SelectedMonth = ReadText(store, kStatus, "SelectedMonth");
-  state.ShowAllMonths = store.Read(kConfig, "ShowAllMonths") != "FALSE";
-  state.Currency = ReadText(store, kConfig, "Currency");
-  state.MonthsNum = ReadMonthsNum(store);
+  state.statisticView =
+      ReadWord(store, kStatus, "StatisticView", kStatisticViewWords, defaults.statisticView);
+  state.itemView = ReadWord(store, kStatus, "ItemView", kItemViewWords, defaults.itemView);
+  state.selectedMonth = ReadText(store, kStatus, "SelectedMonth");
+  state.showAllMonths = store.Read(kConfig, "ShowAllMonths") != "FALSE";
+  state.currency = ReadText(store, kConfig, "Currency");
+  state.monthsShown = ReadMonthsNum(store);
 }
 
 std::optional<PaneWidths> LoadPaneWidths(SettingsStore& store) {
@@ -139,21 +139,21 @@ void SavePaneWidths(SettingsStore& store, PaneWidths widths) {
 
 void SaveSettings(SettingsStore& store, const ViewState& state) {
   const ViewState defaults;
-  WriteWord(store, kConfig, "Show", kShowWords, state.Show, defaults.Show);
-  WriteWord(store, kConfig, "Chart", kChartWords, state.Chart, defaults.Chart);
-  WriteWord(store, kConfig, "month_Chart", kMonthChartWords, state.month_Chart,
-            defaults.month_Chart);
-  store.Write(kConfig, "IsSmallCat", FlagText(state.IsSmallCat));
-  store.Write(kConfig, "IsSmallPers", FlagText(state.IsSmallPers));
-  store.Write(kConfig, "IsSmallStat", FlagText(state.IsSmallStat));
+  WriteWord(store, kConfig, "Show", kShowWords, state.monthFilter, defaults.monthFilter);
+  WriteWord(store, kConfig, "Chart", kChartWords, state.totalsChart, defaults.totalsChart);
+  WriteWord(store, kConfig, "month_Chart", kMonthChartWords, state.monthsChart,
+            defaults.monthsChart);
+  store.Write(kConfig, "IsSmallCat", FlagText(state.smallCategoryIcons));
+  store.Write(kConfig, "IsSmallPers", FlagText(state.smallPersonIcons));
+  store.Write(kConfig, "IsSmallStat", FlagText(state.smallStatisticsIcons));
   WriteSelection(store, state);
-  store.Write(kConfig, "Currency", state.Currency);
-  WriteWord(store, kStatus, "StatisticView", kStatisticViewWords, state.StatisticView,
-            defaults.StatisticView);
-  WriteWord(store, kStatus, "ItemView", kItemViewWords, state.ItemView, defaults.ItemView);
-  store.Write(kConfig, "ShowAllMonths", state.ShowAllMonths ? "TRUE" : "FALSE");
-  store.Write(kStatus, "SelectedMonth", state.SelectedMonth);
-  store.Write(kConfig, "MonthsNum", std::to_string(state.MonthsNum < 1 ? 1 : state.MonthsNum));
+  store.Write(kConfig, "Currency", state.currency);
+  WriteWord(store, kStatus, "StatisticView", kStatisticViewWords, state.statisticView,
+            defaults.statisticView);
+  WriteWord(store, kStatus, "ItemView", kItemViewWords, state.itemView, defaults.itemView);
+  store.Write(kConfig, "ShowAllMonths", state.showAllMonths ? "TRUE" : "FALSE");
+  store.Write(kStatus, "SelectedMonth", state.selectedMonth);
+  store.Write(kConfig, "MonthsNum", std::to_string(state.monthsShown < 1 ? 1 : state.monthsShown));
 }
 
 }  // namespace kestrune

@@ -17,12 +17,12 @@ std::vector<TreeNode> CategoriesTree(const ExpenseDatabase& db, const ViewState&
   std::vector<TreeNode> roots;
   if (!db.HasCategories()) return roots;
   for (const std::string& category : db.GetCategoryNames()) {
-    const bool cat_selected = state.SelectedCat == category;
+    const bool cat_selected = state.selectedCategory == category;
     TreeNode root = Node(category, kCategoryImage,
-                         state.SelectedItem == kNothingSelected && cat_selected, true);
+                         state.selectedItem == kNothingSelected && cat_selected, true);
     for (const std::string& item : db.GetItemNames(category)) {
       root.children.push_back(
-          Node(item, kItemImage, cat_selected && state.SelectedItem == item && tree_filled));
+          Node(item, kItemImage, cat_selected && state.selectedItem == item && tree_filled));
     }
     roots.push_back(std::move(root));
   }
@@ -32,9 +32,9 @@ std::vector<TreeNode> CategoriesTree(const ExpenseDatabase& db, const ViewState&
 // "Category's statistics", "Item's statistics" with the categories and "Statistics by
 // months" with the months, under one person.
 TreeNode PersonNode(const ExpenseDatabase& db, const ViewState& state, const std::string& person) {
-  const bool is_selected_person = state.SelectedPerson == person;
-  const std::string& menu = state.SelectedPersonMenu;
-  const std::string& child = state.SelectedPersonMenuChild;
+  const bool is_selected_person = state.selectedPerson == person;
+  const std::string& menu = state.selectedPersonMenu;
+  const std::string& child = state.selectedPersonMenuChild;
   TreeNode root = Node(person, kPersonImage, menu == kNothingSelected && is_selected_person,
                        is_selected_person);
   root.children.push_back(Node(kCategoryStatisticsNode, kStatisticsImage,
@@ -68,9 +68,9 @@ std::vector<TreeNode> PersonsTree(const ExpenseDatabase& db, const ViewState& st
 }
 
 TreeNode ItemStatisticsRoot(const ExpenseDatabase& db, const ViewState& state) {
-  const std::string& type = state.SelectedStatisticType;
-  const std::string& menu = state.SelectedStatisticMenu;
-  const std::string& child = state.SelectedStatisticMenuChild;
+  const std::string& type = state.selectedStatisticType;
+  const std::string& menu = state.selectedStatisticMenu;
+  const std::string& child = state.selectedStatisticMenuChild;
   const bool is_type = type == kItemStatisticsNode;
   TreeNode root =
       Node(kItemStatisticsNode, kStatisticsImage, is_type && menu == kNothingSelected, true);
@@ -87,8 +87,8 @@ TreeNode ItemStatisticsRoot(const ExpenseDatabase& db, const ViewState& state) {
 }
 
 std::vector<TreeNode> StatisticsTree(const ExpenseDatabase& db, const ViewState& state) {
-  const std::string& type = state.SelectedStatisticType;
-  const std::string& menu = state.SelectedStatisticMenu;
+  const std::string& type = state.selectedStatisticType;
+  const std::string& menu = state.selectedStatisticMenu;
   std::vector<TreeNode> roots;
   const bool by_category = type == kCategoryStatisticsNode;
   TreeNode categories = Node(kCategoryStatisticsNode, kStatisticsImage,

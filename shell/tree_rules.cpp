@@ -14,18 +14,18 @@ void Select(std::string& first, const std::string& first_value, std::string& sec
 
 void StoreCategoriesSelection(ViewState& state, const NodeInfo& node) {
   if (node.image == kCategoryImage) {
-    state.SelectedCat = node.text;
-    state.SelectedItem = kNothingSelected;
+    state.selectedCategory = node.text;
+    state.selectedItem = kNothingSelected;
   } else if (node.image == kItemImage) {
-    state.SelectedItem = node.text;
-    state.SelectedCat = node.parent_text;
+    state.selectedItem = node.text;
+    state.selectedCategory = node.parent_text;
   }
 }
 
 void StorePersonsSelection(ViewState& state, const NodeInfo& node) {
-  std::string& person = state.SelectedPerson;
-  std::string& menu = state.SelectedPersonMenu;
-  std::string& child = state.SelectedPersonMenuChild;
+  std::string& person = state.selectedPerson;
+  std::string& menu = state.selectedPersonMenu;
+  std::string& child = state.selectedPersonMenuChild;
   const bool menu_node = node.image == kStatisticsImage ||
                          (node.image == kMonthsImage && node.parent_image == kPersonImage);
   const bool child_node = node.image == kCategoryImage ||
@@ -40,9 +40,9 @@ void StorePersonsSelection(ViewState& state, const NodeInfo& node) {
 }
 
 void StoreStatisticsSelection(ViewState& state, const NodeInfo& node) {
-  std::string& type = state.SelectedStatisticType;
-  std::string& menu = state.SelectedStatisticMenu;
-  std::string& child = state.SelectedStatisticMenuChild;
+  std::string& type = state.selectedStatisticType;
+  std::string& menu = state.selectedStatisticMenu;
+  std::string& child = state.selectedStatisticMenuChild;
   const bool root_node = node.image == kStatisticsImage ||
                          (node.image == kPersonImage && node.text == kPersonStatisticsNode) ||
                          (node.image == kMonthsImage && node.text == kMonthStatisticsNode);
@@ -63,7 +63,7 @@ bool NodeOrParentIs(const NodeInfo& node, const char* text) {
 }  // namespace
 
 void StoreTreeSelection(ViewState& state, const NodeInfo& node) {
-  switch (state.NodeKind) {
+  switch (state.nodeKind) {
     case 1:
     case 2:
       StoreCategoriesSelection(state, node);
@@ -80,11 +80,11 @@ void StoreTreeSelection(ViewState& state, const NodeInfo& node) {
 }
 
 void SetStatisticView(ViewState& state, const std::string& key) {
-  if (state.NodeKind != 4) return;
-  if (key == "CAT") state.StatisticView = 1;
-  if (key == "ITEM") state.StatisticView = 2;
-  if (key == "PERSON") state.StatisticView = 3;
-  if (key == "MONTHS") state.StatisticView = 4;
+  if (state.nodeKind != 4) return;
+  if (key == "CAT") state.statisticView = 1;
+  if (key == "ITEM") state.statisticView = 2;
+  if (key == "PERSON") state.statisticView = 3;
+  if (key == "MONTHS") state.statisticView = 4;
 }
 
 SelectionEffects ApplyTreeSelection(ViewState& state, const NodeInfo& node,
@@ -98,10 +98,10 @@ SelectionEffects ApplyTreeSelection(ViewState& state, const NodeInfo& node,
 
   SelectionEffects effects;
   effects.collapse_persons = db.PersonExists(node.text);
-  const int kind = state.NodeKind;
-  if (kind == 1 && node.image == kItemImage) state.NodeKind = 2;
-  if (kind == 2 && node.image == kCategoryImage) state.NodeKind = 1;
-  effects.node_kind_changed = state.NodeKind != kind;
+  const int kind = state.nodeKind;
+  if (kind == 1 && node.image == kItemImage) state.nodeKind = 2;
+  if (kind == 2 && node.image == kCategoryImage) state.nodeKind = 1;
+  effects.node_kind_changed = state.nodeKind != kind;
   StoreTreeSelection(state, node);
   return effects;
 }

@@ -28,7 +28,7 @@ void SetStatisticView(ViewState& state, const std::string& key);
 
 // What the widgets do after a selection has been recorded.
 struct SelectionEffects {
-  bool node_kind_changed = false;  // the item toolbar must follow state.NodeKind
+  bool node_kind_changed = false;  // the item toolbar must follow state.nodeKind
   bool collapse_persons = false;   // a person was selected: fold every other person
 };
 

@@ -118,34 +118,34 @@ charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
     case Statistic::kItemPersons:
     case Statistic::kItemPersonsByMonths:
     case Statistic::kItemByMonths:
-      request.category = state.SelectedCat;
-      request.item = state.SelectedItem;
+      request.category = state.selectedCategory;
+      request.item = state.selectedItem;
       break;
     case Statistic::kHouseholdItemPersons:
     case Statistic::kHouseholdItemPersonsByMonths:
-      request.item = state.SelectedStatisticMenuChild;
+      request.item = state.selectedStatisticMenuChild;
       [[fallthrough]];
     case Statistic::kCategoryPersons:
     case Statistic::kCategoryPersonsByMonths:
     case Statistic::kCategoryItems:
     case Statistic::kCategoryItemsByMonths:
-      request.category = state.SelectedStatisticMenu;
+      request.category = state.selectedStatisticMenu;
       break;
     case Statistic::kHouseholdPersonCategories:
     case Statistic::kHouseholdPersonCategoriesByMonths:
-      request.person = state.SelectedStatisticMenu;
+      request.person = state.selectedStatisticMenu;
       break;
     case Statistic::kPersonItems:
     case Statistic::kPersonItemsByMonths:
-      request.category = state.SelectedPersonMenuChild;
+      request.category = state.selectedPersonMenuChild;
       [[fallthrough]];
     case Statistic::kPersonCategories:
     case Statistic::kPersonCategoriesByMonths:
-      request.person = state.SelectedPerson;
+      request.person = state.selectedPerson;
       break;
     case Statistic::kPersonCategoriesInMonth:
-      request.person = state.SelectedPerson;
-      request.month_key = state.SelectedPersonMenuChild;
+      request.person = state.selectedPerson;
+      request.month_key = state.selectedPersonMenuChild;
       break;
     default:
       break;  // the others read no names
@@ -156,7 +156,7 @@ charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
 // The month of the month filter: the chooser's month with `Show` 2, else all months.
 std::string FilteredMonth(const ViewState& state, const ExpenseDatabase& db, int position) {
   const int month_count = static_cast<int>(db.GetMonths().size());
-  if (state.Show != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
+  if (state.monthFilter != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
   return db.MonthKeyAt(position);
 }
 
@@ -187,14 +187,14 @@ std::optional<charts::StatisticsRequest> StatisticsRequestFor(Statistic statisti
                                                               int month_chooser_position) {
   const bool by_months = charts::IsByMonths(statistic);
   const std::optional<charts::ChartStyle> style =
-      StyleOf(by_months ? state.month_Chart : state.Chart, by_months);
+      StyleOf(by_months ? state.monthsChart : state.totalsChart, by_months);
   if (!style) return std::nullopt;
   charts::StatisticsRequest request = NamesOf(statistic, state);
   request.style = *style;
   if (statistic != Statistic::kPersonCategoriesInMonth) {
     request.month_key = FilteredMonth(state, db, month_chooser_position);
   }
-  if (!state.ShowAllMonths) request.months_shown = state.MonthsNum;
+  if (!state.showAllMonths) request.months_shown = state.monthsShown;
   return request;
 }
 
@@ -211,12 +211,12 @@ bool SelectionKnown(const ViewDecision& decision, const ViewState& state,
   }
   switch (decision.page) {
     case PageKind::kCategory:
-      return db.CategoryExists(state.SelectedCat);
+      return db.CategoryExists(state.selectedCategory);
     case PageKind::kItem:
-      return db.ItemExists(state.SelectedCat, state.SelectedItem);
+      return db.ItemExists(state.selectedCategory, state.selectedItem);
     case PageKind::kPerson:
     case PageKind::kPersonItems:
-      return db.PersonExists(state.SelectedPerson);
+      return db.PersonExists(state.selectedPerson);
     case PageKind::kItemStatistics:
       return true;
   }

@@ -5,16 +5,16 @@
 #include <QPrinter>
 
 #include "render/painter_canvas.h"
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 
 namespace kestrune {
 
-bool CKestruneView::Print(QPrinter& printer) {
+bool MainView::Print(QPrinter& printer) {
   if (browser_.exists()) return printPage(printer);
   return printChart(printer);
 }
 
-bool CKestruneView::printChart(QPrinter& printer) {
+bool MainView::printChart(QPrinter& printer) {
   std::optional<charts::ChartCtrl> chart = BuildChart();
   if (!chart) return false;
   QPainter painter;
@@ -30,7 +30,7 @@ bool CKestruneView::printChart(QPrinter& printer) {
 }
 
 // The browser prints in the background; the caller (a preview) needs the pages at once.
-bool CKestruneView::printPage(QPrinter& printer) {
+bool MainView::printPage(QPrinter& printer) {
   QWebEngineView* view = browser_.web_view();
   bool printed = false;
   QEventLoop wait;

@@ -11,7 +11,7 @@ namespace {
 // of the program's own scheme are ever shown: a page holds nothing a user would browse to.
 class ReportingPage final : public QWebEnginePage {
  public:
-  ReportingPage(QWebEngineProfile& profile, CWebBrowser::NavigationReport& report, QObject* parent)
+  ReportingPage(QWebEngineProfile& profile, WebBrowser::NavigationReport& report, QObject* parent)
       : QWebEnginePage(&profile, parent), report_(report) {}
 
  protected:
@@ -21,27 +21,27 @@ class ReportingPage final : public QWebEnginePage {
   }
 
  private:
-  CWebBrowser::NavigationReport& report_;
+  WebBrowser::NavigationReport& report_;
 };
 
 }  // namespace
 
-CWebBrowser::CWebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report)
+WebBrowser::WebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report)
     : profile_(profile), host_(host), report_(std::move(report)) {
   LockDown(*profile_.settings());
 }
 
-CWebBrowser::~CWebBrowser() {
+WebBrowser::~WebBrowser() {
   Destroy();
 }
 
-void CWebBrowser::Create() {
+void WebBrowser::Create() {
   if (view_) return;
   view_ = new QWebEngineView(&host_);
   view_->setObjectName("webBrowser");
   view_->setPage(new ReportingPage(profile_, report_, view_));
   view_->setContextMenuPolicy(Qt::NoContextMenu);
-  connect(view_, &QWebEngineView::loadFinished, this, &CWebBrowser::loadFinished);
+  connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
   // The engine does not ask before showing an empty "about:" page; back to the page shown.
   connect(view_, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
     if (!url.isEmpty() && url.scheme() != kPageScheme && !shown_path_.empty()) {
@@ -52,20 +52,20 @@ void CWebBrowser::Create() {
 }
 
 // The page is the view's child and goes with it, before the profile it uses.
-void CWebBrowser::Destroy() {
+void WebBrowser::Destroy() {
   delete view_;
 }
 
-void CWebBrowser::Navigate(const std::string& path) {
+void WebBrowser::Navigate(const std::string& path) {
   shown_path_ = path;
   if (view_) view_->setUrl(PageUrl(path));
 }
 
-void CWebBrowser::Refresh() {
+void WebBrowser::Refresh() {
   if (view_) view_->reload();
 }
 
-void CWebBrowser::SetSize(int width, int height) {
+void WebBrowser::SetSize(int width, int height) {
   if (view_) view_->setGeometry(0, 0, width, height);
 }
 

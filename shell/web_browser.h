@@ -17,17 +17,17 @@ namespace kestrune {
 // lead back to the file last navigated to. Every navigation of its own scheme is reported
 // before it happens; the report decides whether it goes ahead. Scripts, plug-ins and the
 // pages' access to local files and the network are off in `profile`.
-class CWebBrowser final : public QObject {
+class WebBrowser final : public QObject {
   Q_OBJECT
 
  public:
   // Told the target of each navigation; false stops it.
   using NavigationReport = std::function<bool(const QUrl& url)>;
 
-  CWebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report);
-  ~CWebBrowser() override;
-  CWebBrowser(const CWebBrowser&) = delete;
-  CWebBrowser& operator=(const CWebBrowser&) = delete;
+  WebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report);
+  ~WebBrowser() override;
+  WebBrowser(const WebBrowser&) = delete;
+  WebBrowser& operator=(const WebBrowser&) = delete;
 
   void Create();
   void Destroy();

@@ -12,7 +12,7 @@
 #include <iostream>
 
 #include "shell/confirmation_dialog.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/qt_settings_store.h"
 #include "shell/web_engine_setup.h"
 
@@ -32,7 +32,7 @@ class PicturingPrompts final : public kestrune::UserPrompts {
   }
   bool AskYesNo(const std::string&) override { return false; }
   bool Confirm(const kestrune::Confirmation& confirmation) override {
-    kestrune::CConfirmationDialog dialog(confirmation, nullptr);
+    kestrune::ConfirmationDialog dialog(confirmation, nullptr);
     Picture(dialog);
     return false;
   }
@@ -58,7 +58,7 @@ void Settle(int ms) {
   QCoreApplication::processEvents();
 }
 
-void RunStep(kestrune::CMainFrame& frame, const QString& step) {
+void RunStep(kestrune::MainWindow& frame, const QString& step) {
   const QString kind = step.section(':', 0, 0);
   const QString value = step.section(':', 1);
   if (kind == "folder") frame.folder_bar()->SelectFolder(value.toInt());
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   PicturingPrompts prompts(QString(args[2]).remove(".png"));
   kestrune::PosixFileSystem disk;
   const kestrune::SystemClock clock;
-  kestrune::CMainFrame frame(store, prompts, args[1].toStdString(), disk, clock);
+  kestrune::MainWindow frame(store, prompts, args[1].toStdString(), disk, clock);
   if (!frame.started()) return frame.exit_status();
   frame.resize(1100, 700);
   frame.show();

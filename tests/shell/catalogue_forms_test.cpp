@@ -16,8 +16,8 @@ TEST_F(CatalogueFormsTest, AddCategorySelectsItAndRebuildsTheCategoriesFolder) {
   EXPECT_TRUE(outcome.close);
   EXPECT_EQ(outcome.afterwards.rebuild_folders, std::vector<Folder>{Folder::kCategories});
   EXPECT_TRUE(outcome.afterwards.reselect_folder);
-  EXPECT_EQ(state.SelectedCat, "Food");
-  EXPECT_EQ(state.SelectedItem, "NULL");
+  EXPECT_EQ(state.selectedCategory, "Food");
+  EXPECT_EQ(state.selectedItem, "NULL");
   EXPECT_EQ(Read("KSDBCategories.txt"), "Food");
   EXPECT_EQ(db.GetCategoryInfo("Food"), "Every day");  // kept to one line
   // Names differ by case: both are categories.
@@ -44,7 +44,7 @@ TEST_F(CatalogueFormsTest, RefusedNamesKeepTheDialogOpenAndAnEditRenamesAPerson)
   EXPECT_TRUE(renamed.close);
   EXPECT_TRUE(renamed.afterwards.refresh_views);
   EXPECT_EQ(renamed.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
-  EXPECT_EQ(state.SelectedPerson, "Ann");
+  EXPECT_EQ(state.selectedPerson, "Ann");
   EXPECT_EQ(db.GetPersonInfo("Ann"), "Mother");
 }
 
@@ -52,8 +52,8 @@ TEST_F(CatalogueFormsTest, AnItemNameMayRepeatOnlyInAnotherCategory) {
   Check(db.AddCategory("Food", ""));
   Check(db.AddCategory("Home", ""));
   EXPECT_TRUE(SubmitNewItem(form, "Food", "Bread", "").close);
-  EXPECT_EQ(state.SelectedCat, "Food");
-  EXPECT_EQ(state.SelectedItem, "Bread");
+  EXPECT_EQ(state.selectedCategory, "Food");
+  EXPECT_EQ(state.selectedItem, "Bread");
   EXPECT_TRUE(SubmitNewItem(form, "Home", "Bread", "").close);
   EXPECT_FALSE(SubmitNewItem(form, "Food", "Bread", "").close);
   EXPECT_EQ(prompts.messages, Strings{"Invalid item name"});
@@ -81,14 +81,14 @@ TEST_F(CatalogueFormsTest, AnUnchangedItemEditMovesItToTheTopOfItsList) {
 TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAllAndThenTheFormsSaySo) {
   Check(db.AddCategory("Food", ""));
   Check(db.AddPerson("Anna", ""));
-  state.SelectedCat = "Food";
+  state.selectedCategory = "Food";
   EXPECT_TRUE(SubmitCategoryDeletion(form, 0).afterwards.reselect_folder);
-  EXPECT_EQ(state.SelectedCat, "");
-  EXPECT_EQ(state.SelectedItem, "NULL");
+  EXPECT_EQ(state.selectedCategory, "");
+  EXPECT_EQ(state.selectedItem, "NULL");
   const FormOutcome person = SubmitPersonDeletion(form, 0);
   EXPECT_EQ(person.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
-  EXPECT_EQ(state.SelectedPerson, "for all");
-  EXPECT_EQ(state.SelectedPersonMenu, "NULL");
+  EXPECT_EQ(state.selectedPerson, "for all");
+  EXPECT_EQ(state.selectedPersonMenu, "NULL");
   EXPECT_FALSE(Exists("categories/Food.txt"));
   // With nothing left to choose the forms say so and close.
   prompts.messages.clear();

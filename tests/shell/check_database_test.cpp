@@ -30,7 +30,7 @@ TEST_F(FrameTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {
   std::string rent = work.Read("data/BASE/items/Home Rent.txt");
   rent.replace(rent.find("|700.00"), 7, "|650.00");
   work.Write("data/BASE/items/Home Rent.txt", rent);
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   // Every start keeps a copy of the book, without the lock file.
   const std::vector<std::string> backups = work.List("data/backups");
   ASSERT_EQ(backups.size(), 1u);

@@ -27,7 +27,7 @@ using testing::Type;
 using DialogsTest = testing::FrameTest;
 
 TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) {
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   Then([](QDialog& d) {
     Type(d, "name", "Food");
     Type(d, "information", "Everyday food");
@@ -42,7 +42,7 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Food");
   EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Anna");
   EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "Food");
-  EXPECT_EQ(main.state().SelectedItem, "Bread");
+  EXPECT_EQ(main.state().selectedItem, "Bread");
 
   ASSERT_TRUE(SelectNode("Bread"));
   Then([](QDialog& d) {
@@ -55,17 +55,17 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_NE(work.Read("data/BASE/items/Food Bread.txt").find("2024|March|05|Anna|rye| 3.46"),
             std::string::npos);
   EXPECT_EQ(main.month_chooser()->currentText(), "2024 March");
-  EXPECT_EQ(main.state().SelectedMonth, "2024 March");
+  EXPECT_EQ(main.state().selectedMonth, "2024 March");
   EXPECT_TRUE(prompts.messages.empty());
   // Help installs its page and opens it.
-  Then([](QDialog& d) { Field<CHyperlink>(d, "helpLink")->Follow(); });
+  Then([](QDialog& d) { Field<Hyperlink>(d, "helpLink")->Follow(); });
   Run(kCmdHelp);
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
   EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
   Then([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "About Kestrune");
-    Field<CHyperlink>(d, "siteLink")->Follow();
+    Field<Hyperlink>(d, "siteLink")->Follow();
     Press(d, "ok");
   });
   Run(kCmdAbout);
@@ -129,13 +129,13 @@ TEST_F(DialogsTest, TheEditItemDialogFollowsItsChoosers) {
   Run(kCmdEditItem);
   EXPECT_TRUE(frame->db().ItemExists("Food", "Rent share"));
   EXPECT_FALSE(frame->db().ItemExists("Home", "Rent"));
-  EXPECT_EQ(frame->state().SelectedCat, "Food");
+  EXPECT_EQ(frame->state().selectedCategory, "Food");
   EXPECT_EQ(frame->db().ItemMonthTotal("all months", "Food", "Rent share").value, 70000);
 }
 
 TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   prompts.answers = {false, true};
   Then([](QDialog& d) { Press(d); });
   Run(kCmdDeleteCategory);
@@ -153,7 +153,7 @@ TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
 
 TEST_F(DialogsTest, SettingsAreAcceptedOrRefusedAndDeletingAMonthRebuildsTheChooser) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   Then([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Kestrune settings");
     EXPECT_TRUE(Field<QRadioButton>(d, "showAll")->isChecked());
@@ -166,8 +166,8 @@ TEST_F(DialogsTest, SettingsAreAcceptedOrRefusedAndDeletingAMonthRebuildsTheChoo
   });
   Run(kCmdSettings);
   EXPECT_EQ(prompts.messages, Strings{"Please enter an integer between 1 and 100."});
-  EXPECT_FALSE(main.state().ShowAllMonths);
-  EXPECT_EQ(main.state().MonthsNum, 6);
+  EXPECT_FALSE(main.state().showAllMonths);
+  EXPECT_EQ(main.state().monthsShown, 6);
   EXPECT_EQ(main.db().currency(), "EUR");
   main.month_chooser()->setCurrentIndex(1);
   Then([](QDialog& d) {
@@ -190,14 +190,14 @@ TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
     QTest::keyClick(&dialog, key);
     return dialog.result();
   };
-  CConfirmationDialog enter(kConfirmDeletePerson, nullptr);
+  ConfirmationDialog enter(kConfirmDeletePerson, nullptr);
   EXPECT_EQ(answer(enter, Qt::Key_Return), QDialog::Accepted);
   EXPECT_EQ(enter.windowTitle(), "Delete person");
-  CConfirmationDialog escape(kConfirmDeletePerson, nullptr);
+  ConfirmationDialog escape(kConfirmDeletePerson, nullptr);
   EXPECT_EQ(answer(escape, Qt::Key_Escape), QDialog::Rejected);
-  CDatabaseErrorDialog error("Can't open data base file.", nullptr);
+  DatabaseErrorDialog error("Can't open data base file.", nullptr);
   EXPECT_EQ(answer(error, Qt::Key_Return), QDialog::Rejected);
-  CDatabaseErrorDialog create("Can't open data base file.", nullptr);
+  DatabaseErrorDialog create("Can't open data base file.", nullptr);
   create.open();
   create.findChild<QPushButton*>("create")->click();
   EXPECT_EQ(create.result(), QDialog::Accepted);
@@ -205,7 +205,7 @@ TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
 
 TEST(QuestionDialogs, LinksAreBlueRedWhilePointedAtAndPurpleOnceVisited) {
   testing::ScriptedPrompts prompts;
-  CHyperlink link("Visit", QUrl("https://kestrune.example.org/"), prompts, nullptr);
+  Hyperlink link("Visit", QUrl("https://kestrune.example.org/"), prompts, nullptr);
   auto colour = [&] { return link.palette().color(QPalette::WindowText); };
   EXPECT_EQ(colour(), QColor(0, 0, 255));
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

@@ -5,7 +5,7 @@
 #include <QStatusBar>
 
 #include "shell/command_ids.h"
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 #include "shell/link_commands.h"
 #include "tests/shell/frame_fixture.h"
 
@@ -14,14 +14,14 @@ namespace {
 
 using testing::FrameTest;
 
-bool IsChecked(const CMainFrame& frame, int id) {
+bool IsChecked(const MainWindow& frame, int id) {
   const std::vector<QAction*>& actions = frame.actions().Of(id);
   bool all = !actions.empty();
   for (QAction* action : actions) all = all && action->isChecked();
   return all;
 }
 
-QString ShowButtonText(const CMainFrame& frame) {
+QString ShowButtonText(const MainWindow& frame) {
   return frame.actions().Of(kCmdShowDropDown).front()->text();
 }
 
@@ -29,7 +29,7 @@ QString ShowButtonText(const CMainFrame& frame) {
 // on beneath its question.
 TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   std::vector<std::string> chosen;
   const auto choose = [&](const char* chooser) {
     return [&chosen, chooser](QDialog& d) {
@@ -47,8 +47,8 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
   prompts.dialog_handlers = {choose("choosePerson")};
   prompts.answers = {false, false};
   main.RunCommand(kCmdDeletePerson);
-  main.state().SelectedCat = "Home";
-  main.state().SelectedItem = "Rent";
+  main.state().selectedCategory = "Home";
+  main.state().selectedItem = "Rent";
   FormContext form = main.form();
   LinkDeletePurchase(form, "2024|February|01|Bob||700.00");
   EXPECT_EQ(chosen, (std::vector<std::string>{"Home", "Home", "Bob"}));
@@ -67,7 +67,7 @@ TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
 
 TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   EXPECT_EQ(ShowButtonText(main), "Show month");
   EXPECT_EQ(main.MonthPosition(), 0);
   main.RunCommand(kCmdShowAll);
@@ -79,7 +79,7 @@ TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
   EXPECT_EQ(ShowButtonText(main), "Show all");
   main.RunCommand(kCmdShowMonth);
   EXPECT_TRUE(main.month_chooser()->isEnabled());
-  EXPECT_EQ(main.state().Show, 2);
+  EXPECT_EQ(main.state().monthFilter, 2);
   // The option commands set their option and move the check mark within their group.
   EXPECT_TRUE(IsChecked(main, kCmdBarChart) && IsChecked(main, kCmdStatusBar) &&
               IsChecked(main, kCmdOfficeXpLook));
@@ -88,9 +88,9 @@ TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
     EXPECT_TRUE(IsChecked(main, id)) << id;
   }
   EXPECT_FALSE(IsChecked(main, kCmdBarChart));
-  EXPECT_EQ(main.state().Chart, 4);
-  EXPECT_EQ(main.state().month_Chart, 4);
-  EXPECT_EQ(main.state().ItemView, 3);
+  EXPECT_EQ(main.state().totalsChart, 4);
+  EXPECT_EQ(main.state().monthsChart, 4);
+  EXPECT_EQ(main.state().itemView, 3);
   main.RunCommand(kCmdStatusBar);
   main.RunCommand(kCmdOfficeXpLook);
   EXPECT_TRUE(main.statusBar()->isHidden());
@@ -101,7 +101,7 @@ TEST_F(FrameTest, FilterAndOptionCommandsSetTheirOptionAndCheckMark) {
 TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySelection) {
   store->Write("Status", "SelectedPerson", "Anna");
   store->Write("Status", "SelectedStatisticType", "Category's statistics");
-  CMainFrame& main = OpenHousehold();
+  MainWindow& main = OpenHousehold();
   ShowFolder(1);
   Run(kCmdDeleteAllPurchases);
   EXPECT_EQ(main.month_chooser()->count(), 0);
@@ -112,9 +112,9 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
   EXPECT_EQ(main.db().GetCategoryNames().size(), 2u);
   Run(kCmdClearDatabase);
   const ViewState& s = main.state();
-  EXPECT_EQ(s.SelectedCat + s.SelectedItem + s.SelectedPerson + s.SelectedPersonMenu +
-                s.SelectedPersonMenuChild + s.SelectedStatisticType + s.SelectedStatisticMenu +
-                s.SelectedStatisticMenuChild,
+  EXPECT_EQ(s.selectedCategory + s.selectedItem + s.selectedPerson + s.selectedPersonMenu +
+                s.selectedPersonMenuChild + s.selectedStatisticType + s.selectedStatisticMenu +
+                s.selectedStatisticMenuChild,
             "");
   EXPECT_EQ(main.folder_bar()->EntryCount(0), 0);
   EXPECT_EQ(main.folder_bar()->EntryCount(1), 0);
@@ -125,7 +125,7 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
 
 TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   ShowFolder(1);
   ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
   EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");

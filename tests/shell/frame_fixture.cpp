@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "database/database_folder.h"
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 
 namespace kestrune::testing {
 
@@ -67,8 +67,8 @@ void FrameTest::PrepareHousehold() {
   });
 }
 
-CMainFrame& FrameTest::Open() {
-  frame = std::make_unique<CMainFrame>(*store, prompts, work.path(), disk, clock);
+MainWindow& FrameTest::Open() {
+  frame = std::make_unique<MainWindow>(*store, prompts, work.path(), disk, clock);
   EXPECT_TRUE(frame->started());
   frame->show();
   Settle();

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "database/expense_database.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/qt_settings_store.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/failing_file_system.h"
@@ -44,13 +44,13 @@ class FrameTest : public ::testing::Test {
   // Prints the view to a PDF file and expects a page with something on it.
   void ExpectPrints();
   // Opens the frame on the shared household with Food and `item` (or no item) selected.
-  CMainFrame& OpenHousehold(const std::string& item = "NULL") {
+  MainWindow& OpenHousehold(const std::string& item = "NULL") {
     PrepareHousehold();
     StoreSelection("Food", item);
     return Open();
   }
   // Builds and shows the frame and lets it settle.
-  CMainFrame& Open();
+  MainWindow& Open();
   // Closes and destroys the frame, which writes the preferences.
   void CloseFrame();
   // Runs the command, or shows the folder, and lets the frame settle.
@@ -78,7 +78,7 @@ class FrameTest : public ::testing::Test {
   FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 31}};
   ScriptedPrompts prompts;
   std::unique_ptr<QtSettingsStore> store;
-  std::unique_ptr<CMainFrame> frame;
+  std::unique_ptr<MainWindow> frame;
 };
 
 // The dialog's child widget of that name; a test failure when there is none.

@@ -14,9 +14,9 @@ class LinkCommandsTest : public testing::FormsTest {
     AddBread();
     BuyBread("05", "a", " 2.00");
     BuyBread("06", "b", " 3.00");
-    state.SelectedCat = "Food";
-    state.SelectedItem = "Bread";
-    state.SelectedPerson = "Anna";
+    state.selectedCategory = "Food";
+    state.selectedItem = "Bread";
+    state.selectedPerson = "Anna";
   }
 };
 
@@ -27,7 +27,7 @@ TEST_F(LinkCommandsTest, DeleteLinksAskFirstAndLeaveEmptyAndForAllAfterTheLast) 
   EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
   EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);  // the tree is refilled whatever the answer
   EXPECT_FALSE(LinkDeleteCategory(form).reselect_folder);
-  EXPECT_EQ(state.SelectedCat + "/" + state.SelectedItem, "Food/Bread");
+  EXPECT_EQ(state.selectedCategory + "/" + state.selectedItem, "Food/Bread");
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 500);
 
   EXPECT_TRUE(LinkDeletePurchase(form, "2024|March|05|Anna|a| 2.00").refresh_views);
@@ -37,16 +37,16 @@ TEST_F(LinkCommandsTest, DeleteLinksAskFirstAndLeaveEmptyAndForAllAfterTheLast) 
   EXPECT_EQ(left[0].information, "b");
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 300);
   EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
-  EXPECT_EQ(state.SelectedItem, "NULL");
+  EXPECT_EQ(state.selectedItem, "NULL");
   EXPECT_FALSE(db.ItemExists("Food", "Bread"));
   const Afterwards category = LinkDeleteCategory(form);
   EXPECT_EQ(category.rebuild_folders, std::vector<Folder>{Folder::kCategories});
-  EXPECT_EQ(state.SelectedCat, "");
+  EXPECT_EQ(state.selectedCategory, "");
   EXPECT_FALSE(Exists("categories/Food.txt"));
   const Afterwards person = LinkDeletePerson(form);
   EXPECT_TRUE(person.reselect_folder && person.refresh_views);
-  EXPECT_EQ(state.SelectedPerson, "for all");
-  EXPECT_EQ(state.SelectedPersonMenuChild, "NULL");
+  EXPECT_EQ(state.selectedPerson, "for all");
+  EXPECT_EQ(state.selectedPersonMenuChild, "NULL");
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ class PurchaseFormsTest : public testing::FormsTest {
     Check(db.AddItemToCategory("Food", "Bread", ""));
     Check(db.AddPerson("Anna", ""));
     Check(db.AddPerson("Bob", ""));
-    state.SelectedCat = "Food";
-    state.SelectedItem = "Bread";
+    state.selectedCategory = "Food";
+    state.selectedItem = "Bread";
   }
   static PurchaseInput Input(std::string sum, int month = 3, std::string person = "Anna",
                              std::string information = "") {
@@ -40,12 +40,12 @@ class PurchaseFormsTest : public testing::FormsTest {
 };
 
 TEST_F(PurchaseFormsTest, AddNeedsAnItemRecordsAndShowsANewMonthInTheChooser) {
-  state.SelectedItem = "NULL";
+  state.selectedItem = "NULL";
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
   EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
   EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
   EXPECT_FALSE(Exists("items/Food NULL.txt"));
-  state.SelectedItem = "Bread";
+  state.selectedItem = "Bread";
   EXPECT_EQ(Line(BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"))),
             "2024|January|05|for all|two lines / one| 3.46");
   const FormOutcome outcome = SubmitNewPurchase(form, Input(" 12,50 "));
@@ -53,7 +53,7 @@ TEST_F(PurchaseFormsTest, AddNeedsAnItemRecordsAndShowsANewMonthInTheChooser) {
   EXPECT_TRUE(outcome.afterwards.refill_months);
   EXPECT_EQ(outcome.afterwards.select_month, "2024 March");
   EXPECT_TRUE(outcome.afterwards.refresh_views);
-  EXPECT_EQ(state.SelectedMonth, "2024 March");
+  EXPECT_EQ(state.selectedMonth, "2024 March");
   EXPECT_EQ(Purchases(), Strings{"2024|March|05|Anna||12.50"});
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 1250);
   // A second purchase in a known month leaves the chooser's entries as they are.

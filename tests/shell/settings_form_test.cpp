@@ -20,21 +20,21 @@ TEST_F(SettingsFormTest, AcceptStoresTheLimitAndTheCurrencyOrRefusesABadCount) {
   }
   EXPECT_TRUE(AcceptSettings(form, true, "1", "").afterwards.refresh_views);
   EXPECT_TRUE(AcceptSettings(form, false, "6", "EUR").close);
-  EXPECT_FALSE(state.ShowAllMonths);
-  EXPECT_EQ(state.MonthsNum, 6);
-  EXPECT_EQ(state.Currency, "EUR");
+  EXPECT_FALSE(state.showAllMonths);
+  EXPECT_EQ(state.monthsShown, 6);
+  EXPECT_EQ(state.currency, "EUR");
   EXPECT_EQ(db.currency(), "EUR");
   // "Show all months" keeps the number for later.
   EXPECT_TRUE(AcceptSettings(form, true, "6", "").close);
-  EXPECT_TRUE(state.ShowAllMonths);
-  EXPECT_EQ(state.MonthsNum, 6);
+  EXPECT_TRUE(state.showAllMonths);
+  EXPECT_EQ(state.monthsShown, 6);
   EXPECT_EQ(db.currency(), "");
   // An out-of-range count changes nothing.
   EXPECT_FALSE(AcceptSettings(form, false, "0", "USD").close);
   EXPECT_FALSE(AcceptSettings(form, false, "many", "USD").close);
   EXPECT_EQ(prompts.messages, Strings(2, kMonthsOutOfRange));
-  EXPECT_TRUE(state.ShowAllMonths);
-  EXPECT_EQ(state.Currency, "");
+  EXPECT_TRUE(state.showAllMonths);
+  EXPECT_EQ(state.currency, "");
 }
 
 TEST_F(SettingsFormTest, DeleteThisMonthTakesTheChosenMonthOutAfterAYes) {

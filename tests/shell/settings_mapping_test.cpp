@@ -21,17 +21,17 @@ std::string Stored(const MapSettingsStore& store, const std::string& section,
 TEST(SettingsMapping, AChosenViewIsStoredInItsWordsAndComesBack) {
   MapSettingsStore store;
   ViewState state;
-  state.Show = 1;
-  state.Chart = 4;
-  state.month_Chart = 3;
-  state.StatisticView = 2;
-  state.ItemView = 3;
-  state.IsSmallCat = true;
-  state.ShowAllMonths = false;
-  state.MonthsNum = 6;
-  state.Currency = "EUR";
-  state.SelectedCat = "Food";
-  state.SelectedMonth = "2024 March";
+  state.monthFilter = 1;
+  state.totalsChart = 4;
+  state.monthsChart = 3;
+  state.statisticView = 2;
+  state.itemView = 3;
+  state.smallCategoryIcons = true;
+  state.showAllMonths = false;
+  state.monthsShown = 6;
+  state.currency = "EUR";
+  state.selectedCategory = "Food";
+  state.selectedMonth = "2024 March";
   SaveSettings(store, state);
   const std::map<std::pair<std::string, std::string>, std::string> words = {
       {{"Config", "Show"}, "ALL"},
@@ -52,11 +52,11 @@ TEST(SettingsMapping, AChosenViewIsStoredInItsWordsAndComesBack) {
   ViewState read;
   LoadSettings(store, read);
   EXPECT_EQ(
-      std::tie(read.Show, read.Chart, read.month_Chart, read.StatisticView, read.ItemView),
-      std::tie(state.Show, state.Chart, state.month_Chart, state.StatisticView, state.ItemView));
-  EXPECT_TRUE(read.IsSmallCat && !read.IsSmallPers && !read.ShowAllMonths);
-  EXPECT_EQ(read.MonthsNum, 6);
-  EXPECT_EQ(read.Currency + "|" + read.SelectedCat + "|" + read.SelectedMonth,
+      std::tie(read.monthFilter, read.totalsChart, read.monthsChart, read.statisticView, read.itemView),
+      std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView, state.itemView));
+  EXPECT_TRUE(read.smallCategoryIcons && !read.smallPersonIcons && !read.showAllMonths);
+  EXPECT_EQ(read.monthsShown, 6);
+  EXPECT_EQ(read.currency + "|" + read.selectedCategory + "|" + read.selectedMonth,
             "EUR|Food|2024 March");
 }
 
@@ -64,11 +64,11 @@ TEST(SettingsMapping, AChosenViewIsStoredInItsWordsAndComesBack) {
 TEST(SettingsMapping, EmptyOrUnknownValuesGiveTheDefaults) {
   MapSettingsStore store;
   ViewState state;
-  state.Chart = 4;     // whatever was there before is replaced
-  state.NodeKind = 3;  // not a setting: stays
+  state.totalsChart = 4;     // whatever was there before is replaced
+  state.nodeKind = 3;  // not a setting: stays
   LoadSettings(store, state);
-  EXPECT_EQ(state.Chart, 1);
-  EXPECT_EQ(state.NodeKind, 3);
+  EXPECT_EQ(state.totalsChart, 1);
+  EXPECT_EQ(state.nodeKind, 3);
   store.values[{"Config", "Show"}] = "month";  // the words are case-sensitive
   store.values[{"Config", "Chart"}] = "PIES";
   store.values[{"Config", "IsSmallCat"}] = "TRUE";
@@ -77,16 +77,16 @@ TEST(SettingsMapping, EmptyOrUnknownValuesGiveTheDefaults) {
   store.values[{"Status", "ItemView"}] = "";
   LoadSettings(store, state);
   EXPECT_EQ(
-      std::tie(state.Show, state.Chart, state.month_Chart, state.StatisticView, state.ItemView),
+      std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView, state.itemView),
       std::make_tuple(2, 1, 2, 1, 1));
-  EXPECT_FALSE(state.IsSmallCat || state.IsSmallPers || state.IsSmallStat);
-  EXPECT_TRUE(state.ShowAllMonths);
-  EXPECT_EQ(state.SelectedCat + state.SelectedMonth + state.Currency, "");
+  EXPECT_FALSE(state.smallCategoryIcons || state.smallPersonIcons || state.smallStatisticsIcons);
+  EXPECT_TRUE(state.showAllMonths);
+  EXPECT_EQ(state.selectedCategory + state.selectedMonth + state.currency, "");
   // The months count is at least one, and is stored so.
   for (const char* stored : {"0", "-3", "many", ""}) {
     store.values[{"Config", "MonthsNum"}] = stored;
     LoadSettings(store, state);
-    EXPECT_EQ(state.MonthsNum, 1) << stored;
+    EXPECT_EQ(state.monthsShown, 1) << stored;
     SaveSettings(store, state);
     EXPECT_EQ(Stored(store, "Config", "MonthsNum"), "1") << stored;
   }

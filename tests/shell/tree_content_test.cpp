@@ -46,8 +46,8 @@ TEST_F(TreeContentTest, AnEmptyCatalogueShowsTheStatisticsRootsAndGoneNamesSelec
   EXPECT_TRUE(FolderEntries(Folder::kPersons, db).empty());
   // Names that no longer exist select nothing.
   Fill();
-  state.SelectedCat = state.SelectedPerson = "Gone";
-  state.SelectedItem = state.SelectedPersonMenu = "NULL";
+  state.selectedCategory = state.selectedPerson = "Gone";
+  state.selectedItem = state.selectedPersonMenu = "NULL";
   EXPECT_EQ(Tree(Folder::kCategories).find('*'), std::string::npos);
   EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
 }
@@ -55,42 +55,42 @@ TEST_F(TreeContentTest, AnEmptyCatalogueShowsTheStatisticsRootsAndGoneNamesSelec
 // Each folder's nodes follow its own selection strings only.
 TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNode) {
   Fill();
-  state.SelectedCat = "Food";
-  state.SelectedItem = "NULL";
+  state.selectedCategory = "Food";
+  state.selectedItem = "NULL";
   EXPECT_EQ(Tree(Folder::kCategories), "Food/0*+[Milk/4 Bread/4] Home/0+");
-  state.SelectedItem = "Milk";
+  state.selectedItem = "Milk";
   EXPECT_EQ(Tree(Folder::kCategories), "Food/0+[Milk/4* Bread/4] Home/0+");
   // Before the view has been shown, no item node is selected.
   EXPECT_EQ(Tree(Folder::kCategories, false), "Food/0+[Milk/4 Bread/4] Home/0+");
   // Persons in name order, with their statistics nodes.
-  state.SelectedPerson = "Bob";
-  state.SelectedPersonMenu = "Statistics by months";
-  state.SelectedPersonMenuChild = "2024 March";
+  state.selectedPerson = "Bob";
+  state.selectedPersonMenu = "Statistics by months";
+  state.selectedPersonMenuChild = "2024 March";
   EXPECT_EQ(Tree(Folder::kPersons),
             "Anna/1[Category's statistics/2 Item's statistics/2+[Food/0 Home/0] "
             "Statistics by months/3+[2024 May/3 2024 March/3]] "
             "Bob/1+[Category's statistics/2 Item's statistics/2+[Food/0 Home/0] "
             "Statistics by months/3+[2024 May/3 2024 March/3*]]");
-  state.SelectedPersonMenu = "Item's statistics";
-  state.SelectedPersonMenuChild = "Home";
+  state.selectedPersonMenu = "Item's statistics";
+  state.selectedPersonMenuChild = "Home";
   const std::string persons = Tree(Folder::kPersons);
   EXPECT_NE(persons.find("Bob/1+[Category's statistics/2 Item's statistics/2+[Food/0 Home/0*]"),
             std::string::npos);
   EXPECT_EQ(std::count(persons.begin(), persons.end(), '*'), 1);
-  state.SelectedPersonMenu = "NULL";
+  state.selectedPersonMenu = "NULL";
   EXPECT_EQ(TreeContent(Folder::kPersons, db, state, true)[1].selected, true);
   EXPECT_EQ(FolderEntries(Folder::kPersons, db)[0].text, "Anna");  // the folder bar's order
   // The Statistics folder: categories, their items and persons.
-  state.SelectedStatisticType = "Item's statistics";
-  state.SelectedStatisticMenu = "Food";
-  state.SelectedStatisticMenuChild = "Bread";
+  state.selectedStatisticType = "Item's statistics";
+  state.selectedStatisticMenu = "Food";
+  state.selectedStatisticMenuChild = "Bread";
   EXPECT_EQ(Tree(Folder::kStatistics),
             "Category's statistics/2+[Food/0 Home/0] "
             "Item's statistics/2+[Food/0[Milk/4 Bread/4*] Home/0] "
             "Person's statistics/1+[Anna/1 Bob/1] Statistics by months/3");
-  state.SelectedStatisticType = "Person's statistics";
-  state.SelectedStatisticMenu = "Anna";
-  state.SelectedStatisticMenuChild = "NULL";
+  state.selectedStatisticType = "Person's statistics";
+  state.selectedStatisticMenu = "Anna";
+  state.selectedStatisticMenuChild = "NULL";
   const std::string statistics = Tree(Folder::kStatistics);
   EXPECT_NE(statistics.find("[Anna/1* Bob/1]"), std::string::npos);
   EXPECT_EQ(std::count(statistics.begin(), statistics.end(), '*'), 1);

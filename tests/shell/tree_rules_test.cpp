@@ -16,11 +16,11 @@ NodeInfo Node(std::string text, int image, std::string parent = "", int parent_i
 // Every selection string set to "old", so that a test sees which ones a selection changed.
 ViewState StateOfKind(int kind) {
   ViewState state;
-  state.NodeKind = kind;
-  state.SelectedCat = state.SelectedItem = "old";
-  state.SelectedPerson = state.SelectedPersonMenu = state.SelectedPersonMenuChild = "old";
-  state.SelectedStatisticType = state.SelectedStatisticMenu = "old";
-  state.SelectedStatisticMenuChild = "old";
+  state.nodeKind = kind;
+  state.selectedCategory = state.selectedItem = "old";
+  state.selectedPerson = state.selectedPersonMenu = state.selectedPersonMenuChild = "old";
+  state.selectedStatisticType = state.selectedStatisticMenu = "old";
+  state.selectedStatisticMenuChild = "old";
   return state;
 }
 
@@ -28,10 +28,10 @@ ViewState StateOfKind(int kind) {
 std::string Selection(const ViewState& s) {
   std::string text;
   for (const std::string* field :
-       {&s.SelectedCat, &s.SelectedItem, &s.SelectedPerson, &s.SelectedPersonMenu,
-        &s.SelectedPersonMenuChild, &s.SelectedStatisticType, &s.SelectedStatisticMenu,
-        &s.SelectedStatisticMenuChild}) {
-    const bool folder_end = field == &s.SelectedItem || field == &s.SelectedPersonMenuChild;
+       {&s.selectedCategory, &s.selectedItem, &s.selectedPerson, &s.selectedPersonMenu,
+        &s.selectedPersonMenuChild, &s.selectedStatisticType, &s.selectedStatisticMenu,
+        &s.selectedStatisticMenuChild}) {
+    const bool folder_end = field == &s.selectedItem || field == &s.selectedPersonMenuChild;
     text += (*field == "old" ? "-" : *field) + (folder_end ? "|" : ",");
   }
   text.pop_back();
@@ -88,9 +88,9 @@ TEST_F(ApplyTreeSelectionTest, StatisticsNodesCheckTheirCommandInTheStatisticsFo
   };
   for (const auto& c : cases) {
     ViewState state = StateOfKind(c.kind);
-    state.StatisticView = 0;
+    state.statisticView = 0;
     ApplyTreeSelection(state, c.node, db);
-    EXPECT_EQ(state.StatisticView, c.want) << c.kind << " " << c.node.text;
+    EXPECT_EQ(state.statisticView, c.want) << c.kind << " " << c.node.text;
   }
 }
 

@@ -76,16 +76,16 @@ using SelectionKnownTest = testing::FormsTest;
 
 TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
   AddBread();
-  state.SelectedCat = state.SelectedItem = "NULL";
+  state.selectedCategory = state.selectedItem = "NULL";
   EXPECT_FALSE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
-  state.SelectedCat = "Food";
+  state.selectedCategory = "Food";
   EXPECT_TRUE(SelectionKnown(DecideView(1, 1, std::nullopt), state, db));
   EXPECT_FALSE(SelectionKnown(DecideView(2, 2, std::nullopt), state, db));
-  state.SelectedItem = "Bread";
+  state.selectedItem = "Bread";
   EXPECT_TRUE(SelectionKnown(DecideView(2, 2, std::nullopt), state, db));
-  state.SelectedPerson = "for all";
+  state.selectedPerson = "for all";
   EXPECT_FALSE(SelectionKnown(Decide(3, kPersonImage, "x"), state, db));
-  state.SelectedStatisticMenu = state.SelectedStatisticMenuChild = "";
+  state.selectedStatisticMenu = state.selectedStatisticMenuChild = "";
   EXPECT_FALSE(SelectionKnown(Decide(4, kItemImage, "Bread", "Food"), state, db));
   EXPECT_TRUE(SelectionKnown(Decide(4, kMonthsImage, "Statistics by months"), state, db));
   // Checking reads no file, so nothing was created for the unknown names.
@@ -104,14 +104,14 @@ std::string Described(const std::optional<charts::StatisticsRequest>& r) {
 TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNode) {
   Check(db.AddMonth("2024 March"));
   Check(db.AddMonth("2024 April"));
-  state.SelectedCat = "Food";
-  state.SelectedItem = "Bread";
-  state.SelectedPerson = "Anna";
-  state.SelectedPersonMenuChild = "2024 March";
-  state.SelectedStatisticMenu = "Home";
-  state.SelectedStatisticMenuChild = "Lamp";
-  state.Chart = 3;
-  state.month_Chart = 1;
+  state.selectedCategory = "Food";
+  state.selectedItem = "Bread";
+  state.selectedPerson = "Anna";
+  state.selectedPersonMenuChild = "2024 March";
+  state.selectedStatisticMenu = "Home";
+  state.selectedStatisticMenuChild = "Lamp";
+  state.totalsChart = 3;
+  state.monthsChart = 1;
   auto request = [&](Statistic statistic, int position = 1) {
     return Described(StatisticsRequestFor(statistic, state, db, position));
   };
@@ -120,16 +120,16 @@ TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNo
   EXPECT_EQ(request(Statistic::kCategoryItems, 2), "Home|||all months|2|all");
   EXPECT_EQ(request(Statistic::kHouseholdPersonCategories, -1), "||Home|all months|2|all");
   EXPECT_EQ(request(Statistic::kPersonItems), "2024 March||Anna|2024 March|2|all");
-  state.Show = 1;
-  state.ShowAllMonths = false;
-  state.MonthsNum = 2;
+  state.monthFilter = 1;
+  state.showAllMonths = false;
+  state.monthsShown = 2;
   EXPECT_EQ(request(Statistic::kPersons), "|||all months|2|2");
   EXPECT_EQ(request(Statistic::kPersonCategoriesInMonth, 0), "||Anna|2024 March|2|2");
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "|||all months|4|2");
-  state.month_Chart = 5;
+  state.monthsChart = 5;
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "none");
   EXPECT_EQ(request(Statistic::kCategories), "|||all months|2|2");
-  state.Chart = 0;
+  state.totalsChart = 0;
   EXPECT_EQ(request(Statistic::kMonths), "none");
 }
 

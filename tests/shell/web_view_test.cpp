@@ -17,7 +17,7 @@
 #include <filesystem>
 
 #include "shell/command_ids.h"
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -96,7 +96,7 @@ using testing::Press;
 using testing::Type;
 
 TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands) {
-  CMainFrame& main = OpenHousehold("Bread");
+  MainWindow& main = OpenHousehold("Bread");
   ASSERT_TRUE(WaitForText("All item expenses"));
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
@@ -143,26 +143,26 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
     Type(d, "name", "Rye bread");
     Press(d);
   }));
-  EXPECT_EQ(main.state().SelectedItem, "Rye bread");
+  EXPECT_EQ(main.state().selectedItem, "Rye bread");
   EXPECT_TRUE(WaitForText("Rye bread"));
 
   ASSERT_TRUE(Follow("Delete expense item"));
   EXPECT_FALSE(main.db().ItemExists("Food", "Rye bread"));
   EXPECT_TRUE(WaitForText("All category expenses"));  // the category page again
-  EXPECT_EQ(main.state().NodeKind, 1);
+  EXPECT_EQ(main.state().nodeKind, 1);
   EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this purchase?",
                                                      "Are you sure to delete this item?"}));
 }
 
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
-  CMainFrame& main = OpenHousehold();
+  MainWindow& main = OpenHousehold();
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
   ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
   main.month_chooser()->setCurrentIndex(1);  // 2024 February: the page is written again
   ASSERT_TRUE(WaitForText("All category expenses: 0.00"));
   ClickLink("Milk");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "Milk"; }, kLoadTimeoutMs));
-  EXPECT_EQ(main.state().NodeKind, 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().selectedItem == "Milk"; }, kLoadTimeoutMs));
+  EXPECT_EQ(main.state().nodeKind, 2);
   EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
   EXPECT_TRUE(WaitForText("Purchase list"));
 
@@ -171,10 +171,10 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
   ASSERT_TRUE(WaitForText("All person expenses"));
   ClickLink("Home");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedPersonMenuChild == "Home"; },
+  ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().selectedPersonMenuChild == "Home"; },
                               kLoadTimeoutMs));
-  EXPECT_EQ(main.state().SelectedPerson, "Bob");  // under the person shown, not the first
-  EXPECT_EQ(main.state().SelectedPersonMenu, "Item's statistics");
+  EXPECT_EQ(main.state().selectedPerson, "Bob");  // under the person shown, not the first
+  EXPECT_EQ(main.state().selectedPersonMenu, "Item's statistics");
   Settle();
   EXPECT_FALSE(main.view()->browser_shown());
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
@@ -182,18 +182,18 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
 }
 
 TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
-  CMainFrame& main = OpenHousehold();
+  MainWindow& main = OpenHousehold();
   ASSERT_TRUE(WaitForText("Item list"));
   ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
   EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
   main.tree_pane()->SelectNodeByText("Food");
   ASSERT_TRUE(WaitForText("Cheese"));
   ASSERT_TRUE(Follow("Edit expense category", NamedAs("Groceries")));
-  EXPECT_EQ(main.state().SelectedCat, "Groceries");
+  EXPECT_EQ(main.state().selectedCategory, "Groceries");
   EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Groceries");
   ASSERT_TRUE(WaitForText("Groceries"));
   ASSERT_TRUE(Follow("Delete expense category"));
-  EXPECT_EQ(main.state().SelectedCat, "Home");
+  EXPECT_EQ(main.state().selectedCategory, "Home");
   EXPECT_TRUE(WaitForText("Rent"));
 
   ShowFolder(1);
@@ -207,7 +207,7 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Ann");
   ASSERT_TRUE(WaitForTextGone("Anna"));  // the page names "Ann" now
   ASSERT_TRUE(Follow("Delete person"));
-  EXPECT_EQ(main.state().SelectedPerson, "Bob");
+  EXPECT_EQ(main.state().selectedPerson, "Bob");
   EXPECT_FALSE(main.db().PersonExists("Ann"));
   EXPECT_TRUE(prompts.messages.empty());
 }
@@ -230,17 +230,17 @@ TEST_F(WebViewTest, ALinkToANameWithAColonStaysInTheProgram) {
     EXPECT_TRUE(db.AddItemToCategory("Food", "a:b", "").ok());
   });
   StoreSelection("Food", "NULL");
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   ASSERT_TRUE(WaitForText("Item list"));
   ClickLink(hostile);
   ASSERT_TRUE(
-      QTest::qWaitFor([&] { return main.state().SelectedItem == hostile; }, kLoadTimeoutMs));
+      QTest::qWaitFor([&] { return main.state().selectedItem == hostile; }, kLoadTimeoutMs));
   ASSERT_TRUE(WaitForText("Purchase list"));
   ASSERT_TRUE(Follow("Delete expense item"));
   EXPECT_FALSE(main.db().ItemExists("Food", hostile));
   ASSERT_TRUE(WaitForText("Item list"));
   ClickLink("a:b");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return main.state().SelectedItem == "a:b"; }, kLoadTimeoutMs));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return main.state().selectedItem == "a:b"; }, kLoadTimeoutMs));
 }
 
 // A page runs no script, shows no file but the regular files of the data folder (a FIFO

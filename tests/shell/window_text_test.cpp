@@ -24,7 +24,7 @@ using WindowTextTest = testing::FrameTest;
 
 TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   Prepare([](ExpenseDatabase& db) { EXPECT_TRUE(db.AddCategory(kLongName, "").ok()); });
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   ASSERT_TRUE(SelectNode(kLongName));
   Settle();
   const QString name = QString::fromStdString(kLongName);

@@ -7,8 +7,8 @@
 
 #include "shell/command_ids.h"
 #include "shell/command_rules.h"
-#include "shell/kestrune_view.h"
-#include "shell/main_frame.h"
+#include "shell/main_view.h"
+#include "shell/main_window.h"
 #include "shell/office_look.h"
 
 namespace kestrune {
@@ -28,7 +28,7 @@ constexpr StatisticsCommand kStatisticsCommands[] = {
 
 }  // namespace
 
-void CMainFrame::RunCommand(int id) {
+void MainWindow::RunCommand(int id) {
   if (runSettingCommand(id) || runStatisticsCommand(id)) {
     updateCommandChecks();
     return;
@@ -72,20 +72,20 @@ void CMainFrame::RunCommand(int id) {
 }
 
 // The commands that change one display option and show the result.
-bool CMainFrame::runSettingCommand(int id) {
+bool MainWindow::runSettingCommand(int id) {
   ViewState& view_state = state();
   if (id == kCmdShowAll) {
     ShowAll();
   } else if (id == kCmdShowMonth) {
     ShowMonth();
   } else if (id >= kCmdBarChart && id <= kCmdPie3dChart) {
-    view_state.Chart = id - kCmdBarChart + 1;
+    view_state.totalsChart = id - kCmdBarChart + 1;
   } else if (id == kCmdLineGraph || id == kCmdStackedBarChart) {
-    view_state.month_Chart = id == kCmdLineGraph ? 1 : 2;
+    view_state.monthsChart = id == kCmdLineGraph ? 1 : 2;
   } else if (id == kCmdLine3dGraph || id == kCmdStackedBar3dChart) {
-    view_state.month_Chart = id == kCmdLine3dGraph ? 3 : 4;
+    view_state.monthsChart = id == kCmdLine3dGraph ? 3 : 4;
   } else if (id >= kCmdViewItemList && id <= kCmdViewItemStatistics) {
-    view_state.ItemView = id - kCmdViewItemList + 1;
+    view_state.itemView = id - kCmdViewItemList + 1;
   } else {
     return false;
   }
@@ -93,27 +93,27 @@ bool CMainFrame::runSettingCommand(int id) {
   return true;
 }
 
-bool CMainFrame::runStatisticsCommand(int id) {
+bool MainWindow::runStatisticsCommand(int id) {
   for (const StatisticsCommand& command : kStatisticsCommands) {
     if (command.id != id) continue;
     SetNodeKind(4);
     folder_bar_->SelectFolder(static_cast<int>(Folder::kStatistics));
-    state().StatisticView = command.statistic_view;
+    state().statisticView = command.statistic_view;
     tree_pane_->SelectNodeByText(command.node);
     return true;
   }
   return false;
 }
 
-void CMainFrame::ClearDatabase() {
+void MainWindow::ClearDatabase() {
   if (!TellFailure(db().ClearDatabase())) return;
   fillMonthChooser("");
   ViewState& view_state = state();
   for (std::string* selection :
-       {&view_state.SelectedCat, &view_state.SelectedItem, &view_state.SelectedPerson,
-        &view_state.SelectedPersonMenu, &view_state.SelectedPersonMenuChild,
-        &view_state.SelectedStatisticType, &view_state.SelectedStatisticMenu,
-        &view_state.SelectedStatisticMenuChild}) {
+       {&view_state.selectedCategory, &view_state.selectedItem, &view_state.selectedPerson,
+        &view_state.selectedPersonMenu, &view_state.selectedPersonMenuChild,
+        &view_state.selectedStatisticType, &view_state.selectedStatisticMenu,
+        &view_state.selectedStatisticMenuChild}) {
     selection->clear();
   }
   folder_bar_->SetEntries(static_cast<int>(Folder::kCategories), {});
@@ -121,25 +121,25 @@ void CMainFrame::ClearDatabase() {
   ReselectFolder();
 }
 
-void CMainFrame::DeleteAllPurchases() {
+void MainWindow::DeleteAllPurchases() {
   if (!TellFailure(db().DeleteAllPurchases())) return;
   fillMonthChooser("");
   ReselectFolder();
 }
 
-bool CMainFrame::TellFailure(const Status& status) {
+bool MainWindow::TellFailure(const Status& status) {
   if (!status.ok()) prompts_.ShowMessage(status.message());
   return status.ok();
 }
 
-void CMainFrame::Abandon(const std::string& message) {
+void MainWindow::Abandon(const std::string& message) {
   if (abandoned_) return;
   abandoned_ = true;
   prompts_.ShowMessage(message);
   QCoreApplication::exit(kAbandonedStatus);
 }
 
-void CMainFrame::updateCommandChecks() {
+void MainWindow::updateCommandChecks() {
   const WindowFlags flags{!statusBar()->isHidden(), office_xp_look_};
   for (int id : actions_.Ids()) {
     const bool available = CommandAvailable(id, db());
@@ -151,7 +151,7 @@ void CMainFrame::updateCommandChecks() {
   showItemButtons();
 }
 
-void CMainFrame::print() {
+void MainWindow::print() {
   doc_.FlushRefresh();
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
@@ -159,7 +159,7 @@ void CMainFrame::print() {
   if (!view_->Print(printer)) prompts_.ShowMessage("Nothing could be printed.");
 }
 
-void CMainFrame::printPreview() {
+void MainWindow::printPreview() {
   doc_.FlushRefresh();
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, this);

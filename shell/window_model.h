@@ -15,12 +15,12 @@ namespace kestrune {
 // What the main frame owns beside its windows: the paths of the working folder, the lock
 // that keeps other writers out of the database, the database itself and the view state. The
 // disk and the clock are its caller's, and must outlive it.
-class FrameModel {
+class WindowModel {
  public:
-  FrameModel(const std::string& working_folder, FileSystem& fs, const Clock& clock)
+  WindowModel(const std::string& working_folder, FileSystem& fs, const Clock& clock)
       : paths_(PathsOf(working_folder)), fs_(fs), clock_(clock), db_(fs) {}
-  FrameModel(const FrameModel&) = delete;
-  FrameModel& operator=(const FrameModel&) = delete;
+  WindowModel(const WindowModel&) = delete;
+  WindowModel& operator=(const WindowModel&) = delete;
 
   // How starting ended: ready to show the window, or the exit status to end with.
   struct StartResult {

@@ -5,7 +5,7 @@
 #include "shell/check_database_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/help_page.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/purchase_dialog.h"
 #include "shell/settings_dialog.h"
 
@@ -13,30 +13,30 @@ namespace kestrune {
 namespace {
 
 // The entry dialog a command of the Edit and File menus opens; none for other commands.
-std::unique_ptr<CFormDialog> FormDialogFor(int id, FormContext& form, QWidget* parent) {
+std::unique_ptr<FormDialog> FormDialogFor(int id, FormContext& form, QWidget* parent) {
   switch (id) {
     case kCmdAddCategory:
-      return std::make_unique<CAddCategoryDialog>(form, parent);
+      return std::make_unique<AddCategoryDialog>(form, parent);
     case kCmdEditCategory:
-      return std::make_unique<CEditCategoryDialog>(form, true, parent);
+      return std::make_unique<EditCategoryDialog>(form, true, parent);
     case kCmdDeleteCategory:
-      return std::make_unique<CDeleteCategoryDialog>(form, parent);
+      return std::make_unique<DeleteCategoryDialog>(form, parent);
     case kCmdAddItem:
-      return std::make_unique<CAddItemDialog>(form, true, parent);
+      return std::make_unique<AddItemDialog>(form, true, parent);
     case kCmdEditItem:
-      return std::make_unique<CEditItemDialog>(form, true, parent);
+      return std::make_unique<EditItemDialog>(form, true, parent);
     case kCmdDeleteItem:
-      return std::make_unique<CDeleteItemDialog>(form, parent);
+      return std::make_unique<DeleteItemDialog>(form, parent);
     case kCmdAddPerson:
-      return std::make_unique<CAddPersonDialog>(form, parent);
+      return std::make_unique<AddPersonDialog>(form, parent);
     case kCmdEditPerson:
-      return std::make_unique<CEditPersonDialog>(form, true, parent);
+      return std::make_unique<EditPersonDialog>(form, true, parent);
     case kCmdDeletePerson:
-      return std::make_unique<CDeletePersonDialog>(form, parent);
+      return std::make_unique<DeletePersonDialog>(form, parent);
     case kCmdAddPurchase:
-      return std::make_unique<CPurchaseDialog>(form, parent);
+      return std::make_unique<PurchaseDialog>(form, parent);
     case kCmdSettings:
-      return std::make_unique<CSettingsDialog>(form, parent);
+      return std::make_unique<SettingsDialog>(form, parent);
     default:
       return nullptr;
   }
@@ -44,15 +44,15 @@ std::unique_ptr<CFormDialog> FormDialogFor(int id, FormContext& form, QWidget* p
 
 }  // namespace
 
-bool CMainFrame::runDialogCommand(int id) {
+bool MainWindow::runDialogCommand(int id) {
   if (id == kCmdAbout) {
-    CAboutDialog about(prompts_, this);
+    AboutDialog about(prompts_, this);
     prompts_.RunDialog(about);
     return true;
   }
   if (id == kCmdHelp) {
     TellFailure(InstallHelpPage(model_.paths().HelpPagePath));
-    CHelpDialog help(
+    HelpDialog help(
         prompts_, QUrl::fromLocalFile(QString::fromStdString(model_.paths().HelpPagePath)), this);
     prompts_.RunDialog(help);
     return true;
@@ -62,15 +62,15 @@ bool CMainFrame::runDialogCommand(int id) {
     return true;
   }
   FormContext context = form();
-  std::unique_ptr<CFormDialog> dialog = FormDialogFor(id, context, this);
+  std::unique_ptr<FormDialog> dialog = FormDialogFor(id, context, this);
   if (!dialog) return false;
   RunForm(*dialog);
   return true;
 }
 
-void CMainFrame::runCheckDatabase() {
+void MainWindow::runCheckDatabase() {
   DatabaseCheck check(db(), model_.fs(), model_.clock(), model_.paths().DataDir + "/backups");
-  CCheckDatabaseDialog dialog(check, prompts_, this);
+  CheckDatabaseDialog dialog(check, prompts_, this);
   prompts_.RunDialog(dialog);
   if (!dialog.repaired()) return;
   Afterwards afterwards;
@@ -79,12 +79,12 @@ void CMainFrame::runCheckDatabase() {
   Apply(afterwards);
 }
 
-void CMainFrame::RunForm(CFormDialog& dialog) {
+void MainWindow::RunForm(FormDialog& dialog) {
   prompts_.RunDialog(dialog);
   Apply(dialog.afterwards());
 }
 
-void CMainFrame::Apply(const Afterwards& afterwards) {
+void MainWindow::Apply(const Afterwards& afterwards) {
   if (afterwards.refill_months) {
     fillMonthChooser(afterwards.select_month.value_or(""));
   } else if (afterwards.select_month) {

@@ -7,8 +7,8 @@
 
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
-#include "shell/kestrune_view.h"
-#include "shell/main_frame.h"
+#include "shell/main_view.h"
+#include "shell/main_window.h"
 #include "shell/settings_mapping.h"
 #include "shell/shell_icons.h"
 
@@ -21,7 +21,7 @@ constexpr int kMonthChooserWidth = 140;
 
 }  // namespace
 
-QMenu* CMainFrame::createMenu(const QString& title, std::span<const int> entries) {
+QMenu* MainWindow::createMenu(const QString& title, std::span<const int> entries) {
   auto* menu = new QMenu(title, this);
   for (int id : entries) {
     if (id == 0) {
@@ -39,11 +39,11 @@ QMenu* CMainFrame::createMenu(const QString& title, std::span<const int> entries
   return menu;
 }
 
-void CMainFrame::createMenus() {
+void MainWindow::createMenus() {
   for (const MenuInfo& info : MenuBar()) menuBar()->addMenu(createMenu(info.title, info.entries));
 }
 
-QToolBar* CMainFrame::createToolbar(const QString& title, const char* name,
+QToolBar* MainWindow::createToolbar(const QString& title, const char* name,
                                     std::span<const int> buttons) {
   auto* toolbar = new QToolBar(title, this);
   toolbar->setObjectName(name);
@@ -64,14 +64,14 @@ QToolBar* CMainFrame::createToolbar(const QString& title, const char* name,
 }
 
 // The button itself does nothing; its arrow opens the menu.
-void CMainFrame::addDropDown(int id, std::span<const int> menu_entries, const QString& menu_title) {
+void MainWindow::addDropDown(int id, std::span<const int> menu_entries, const QString& menu_title) {
   QAction* action = actions_.Of(id).front();
   auto* button = qobject_cast<QToolButton*>(main_toolbar_->widgetForAction(action));
   button->setMenu(createMenu(menu_title, menu_entries));
   button->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
-void CMainFrame::createToolbars() {
+void MainWindow::createToolbars() {
   main_toolbar_ = createToolbar("Main Toolbar", "mainToolbar", MainToolbarButtons());
   addToolBarBreak(Qt::TopToolBarArea);
   item_toolbar_ = createToolbar("Item Toolbar", "itemToolbar", ItemToolbarButtons());
@@ -82,11 +82,11 @@ void CMainFrame::createToolbars() {
   addDropDown(kCmdChartDropDown, GraphMenu(), "Graph");
 }
 
-void CMainFrame::createStatusBar() {
+void MainWindow::createStatusBar() {
   statusBar()->showMessage("Ready", 2000);
 }
 
-void CMainFrame::createTrayIcon() {
+void MainWindow::createTrayIcon() {
   tray_ = new QSystemTrayIcon(ApplicationIcon(), this);
   tray_->setToolTip("Kestrune");
   auto* menu = new QMenu(this);
@@ -99,7 +99,7 @@ void CMainFrame::createTrayIcon() {
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
 }
 
-void CMainFrame::createMonthChooser() {
+void MainWindow::createMonthChooser() {
   month_chooser_ = new QComboBox(this);
   month_chooser_->setObjectName("monthChooser");
   month_chooser_->setEditable(false);
@@ -112,11 +112,11 @@ void CMainFrame::createMonthChooser() {
   const QList<QAction*> all = main_toolbar_->actions();
   const qsizetype chart_at = all.indexOf(chart_button);
   main_toolbar_->insertWidget(all.at(chart_at - 1), month_chooser_);
-  fillMonthChooser(state().SelectedMonth);
+  fillMonthChooser(state().selectedMonth);
   connect(month_chooser_, &QComboBox::currentIndexChanged, this, [this] { doc_.RefreshViews(); });
 }
 
-void CMainFrame::fillMonthChooser(const std::string& month) {
+void MainWindow::fillMonthChooser(const std::string& month) {
   month_chooser_->clear();
   for (const std::string& month : db().GetMonths()) {
     month_chooser_->addItem(QString::fromStdString(month));
@@ -126,26 +126,26 @@ void CMainFrame::fillMonthChooser(const std::string& month) {
   if (found >= 0) month_chooser_->setCurrentIndex(found);
 }
 
-void CMainFrame::fillFolders() {
+void MainWindow::fillFolders() {
   for (Folder folder : {Folder::kCategories, Folder::kPersons, Folder::kStatistics}) {
     folder_bar_->SetEntries(static_cast<int>(folder), FolderEntries(folder, db()));
   }
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kCategories), state().IsSmallCat);
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kPersons), state().IsSmallPers);
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kStatistics), state().IsSmallStat);
+  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kCategories), state().smallCategoryIcons);
+  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kPersons), state().smallPersonIcons);
+  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kStatistics), state().smallStatisticsIcons);
 }
 
-QWidget* CMainFrame::createRightPane() {
+QWidget* MainWindow::createRightPane() {
   auto* right = new QWidget(main_splitter_);
-  caption_bar_ = new CCaptionBar(right);
+  caption_bar_ = new CaptionBar(right);
   tree_splitter_ = new QSplitter(Qt::Horizontal, right);
-  tree_pane_ = new CItemTreeView(*this, tree_splitter_);
+  tree_pane_ = new ItemTreeView(*this, tree_splitter_);
   tree_created_ = true;
-  connect(tree_pane_, &CItemTreeView::closeRequested, this, [this] { setTreePaneHidden(true); });
-  connect(caption_bar_, &CCaptionBar::restoreTreeRequested, this,
+  connect(tree_pane_, &ItemTreeView::closeRequested, this, [this] { setTreePaneHidden(true); });
+  connect(caption_bar_, &CaptionBar::restoreTreeRequested, this,
           [this] { setTreePaneHidden(false); });
   tree_pane_->FillTree(FolderName(Folder::kCategories));
-  view_ = new CKestruneView(*this, tree_splitter_);
+  view_ = new MainView(*this, tree_splitter_);
   view_created_ = true;
   tree_splitter_->setObjectName("treeSplitter");
   tree_splitter_->setStretchFactor(1, 1);
@@ -157,17 +157,17 @@ QWidget* CMainFrame::createRightPane() {
   return right;
 }
 
-void CMainFrame::createClientArea() {
+void MainWindow::createClientArea() {
   main_splitter_ = new QSplitter(Qt::Horizontal, this);
   main_splitter_->setObjectName("mainSplitter");
-  folder_bar_ = new CFolderBar({"Categories", "Persons", "Statistics"}, main_splitter_);
+  folder_bar_ = new FolderBar({"Categories", "Persons", "Statistics"}, main_splitter_);
   folder_bar_->set_removal_approval(
-      [this](CFolderBar::Removal removal) { return approveRemoval(removal); });
+      [this](FolderBar::Removal removal) { return approveRemoval(removal); });
   fillFolders();
-  connect(folder_bar_, &CFolderBar::folderSelected, this, [this](int folder) {
+  connect(folder_bar_, &FolderBar::folderSelected, this, [this](int folder) {
     if (tree_created_) tree_pane_->FillTree(FolderName(static_cast<Folder>(folder)));
   });
-  connect(folder_bar_, &CFolderBar::entryClicked, this,
+  connect(folder_bar_, &FolderBar::entryClicked, this,
           [this](const QString& text) { tree_pane_->SelectNodeByText(text); });
   main_splitter_->addWidget(folder_bar_);
   main_splitter_->addWidget(createRightPane());
@@ -184,7 +184,7 @@ void CMainFrame::createClientArea() {
 
 // The widths the user left the panes at; else the folder bar takes a seventh of the window
 // and the tree pane what its names need.
-void CMainFrame::restorePaneWidths() {
+void MainWindow::restorePaneWidths() {
   const int width = std::max(this->width(), 1120);
   const PaneWidths widths =
       LoadPaneWidths(store_).value_or(PaneWidths{width / 7, tree_pane_->sizeHint().width()});

@@ -8,11 +8,11 @@ namespace kestrune {
 // The document of the single view. It holds no data: RefreshViews asks the view to show
 // the current state again. Requests made while one is pending are merged, so the many
 // changes of one command give one refresh, run once control returns to the event loop.
-class CKestruneDoc final : public QObject {
+class RefreshScheduler final : public QObject {
   Q_OBJECT
 
  public:
-  CKestruneDoc();
+  RefreshScheduler();
 
   void RefreshViews();
   // Runs a pending refresh at once (printing and tests need the view up to date).

@@ -1,4 +1,4 @@
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -9,7 +9,7 @@
 #include "shell/command_ids.h"
 #include "shell/data_folder_scheme.h"
 #include "shell/item_tree_view.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/shell_icons.h"
 #include "shell/web_engine_setup.h"
 
@@ -57,7 +57,7 @@ int FrameCommandOf(PageCommand command, bool welcome) {
 
 }  // namespace
 
-CKestruneView::CKestruneView(CMainFrame& frame, QWidget* parent)
+MainView::MainView(MainWindow& frame, QWidget* parent)
     : QWidget(parent),
       frame_(frame),
       profile_(std::make_unique<QWebEngineProfile>()),
@@ -70,19 +70,19 @@ CKestruneView::CKestruneView(CMainFrame& frame, QWidget* parent)
   // Pages are written anew at every refresh; nothing may come from a cache.
   profile_->setHttpCacheType(QWebEngineProfile::NoCache);
   profile_->installUrlSchemeHandler(
-      kPageScheme, new CDataFolderScheme(paths.DataDir, paths.PageFilePath, profile_.get()));
-  connect(&frame_.document(), &CKestruneDoc::refreshRequested, this, &CKestruneView::Regenerate);
+      kPageScheme, new DataFolderScheme(paths.DataDir, paths.PageFilePath, profile_.get()));
+  connect(&frame_.document(), &RefreshScheduler::refreshRequested, this, &MainView::Regenerate);
 }
 
 // The browser's page must go before the profile it was made with.
-CKestruneView::~CKestruneView() {
+MainView::~MainView() {
   browser_.Destroy();
 }
 
-void CKestruneView::Regenerate() {
+void MainView::Regenerate() {
   const std::optional<SelectedNode> node = reconcileTree();
   const ViewState& state = frame_.state();
-  ViewDecision decision = node ? DecideView(state.NodeKind, state.ItemView, node) : ViewDecision{};
+  ViewDecision decision = node ? DecideView(state.nodeKind, state.itemView, node) : ViewDecision{};
   // A subject that is gone shows the empty state, never the page of what was there before.
   if (!SelectionKnown(decision, state, frame_.db())) decision = ViewDecision{};
   if (decision.kind == ViewDecision::Kind::kChart) {
@@ -95,7 +95,7 @@ void CKestruneView::Regenerate() {
 // The tree's current node is the one subject of the caption, the highlight and the view. A
 // click that folds the persons above it moves rows under the mouse, so the highlight is set
 // again here, after the click; with no current node the caption names the folder.
-std::optional<SelectedNode> CKestruneView::reconcileTree() {
+std::optional<SelectedNode> MainView::reconcileTree() {
   QTreeWidget* tree = frame_.tree_pane()->tree();
   QTreeWidgetItem* current = tree->currentItem();
   tree->clearSelection();
@@ -111,7 +111,7 @@ std::optional<SelectedNode> CKestruneView::reconcileTree() {
   return SelectedNode{info.image, info.text, info.parent_text};
 }
 
-void CKestruneView::showPage(const ViewDecision& decision) {
+void MainView::showPage(const ViewDecision& decision) {
   removePairsExcept(TogglePair::kNone);
   chart_.reset();
   if (!writePage(decision)) return;
@@ -125,7 +125,7 @@ void CKestruneView::showPage(const ViewDecision& decision) {
   update();
 }
 
-void CKestruneView::showChart(const ViewDecision& decision) {
+void MainView::showChart(const ViewDecision& decision) {
   browser_.Destroy();
   removePairsExcept(decision.pair);
   createPair(decision.pair);
@@ -133,7 +133,7 @@ void CKestruneView::showChart(const ViewDecision& decision) {
   update();
 }
 
-bool CKestruneView::writePage(const ViewDecision& decision) {
+bool MainView::writePage(const ViewDecision& decision) {
   const PageKind page = decision.page;
   ExpenseDatabase& db = frame_.db();
   const ViewState& state = frame_.state();
@@ -144,13 +144,13 @@ bool CKestruneView::writePage(const ViewDecision& decision) {
   if (decision.kind == ViewDecision::Kind::kNothing) {
     text.value = welcome_shown_ ? WelcomePageText(db) : kEmptyPage;
   } else if (page == PageKind::kCategory) {
-    text = CategoryPageText(db, state.SelectedCat, month);
+    text = CategoryPageText(db, state.selectedCategory, month);
   } else if (page == PageKind::kItem) {
-    text = ItemPageText(db, state.SelectedCat, state.SelectedItem, month);
+    text = ItemPageText(db, state.selectedCategory, state.selectedItem, month);
   } else if (page == PageKind::kPerson) {
-    text = PersonPageText(db, state.SelectedPerson, month);
+    text = PersonPageText(db, state.selectedPerson, month);
   } else if (page == PageKind::kPersonItems) {
-    text = PersonItemsPageText(db, state.SelectedPerson, month);
+    text = PersonItemsPageText(db, state.selectedPerson, month);
   } else {
     text = ItemStatisticsPageText(db, month);
   }
@@ -166,7 +166,7 @@ bool CKestruneView::writePage(const ViewDecision& decision) {
   return written.ok();
 }
 
-std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
+std::optional<charts::ChartCtrl> MainView::BuildChart() {
   if (!chart_) return std::nullopt;
   ExpenseDatabase& db = frame_.db();
   if (!SelectionKnown(*chart_, frame_.state(), db)) return std::nullopt;
@@ -180,7 +180,7 @@ std::optional<charts::ChartCtrl> CKestruneView::BuildChart() {
   return chart;
 }
 
-void CKestruneView::paintEvent(QPaintEvent* event) {
+void MainView::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (browser_.exists()) return;
   std::optional<charts::ChartCtrl> chart = BuildChart();
@@ -192,20 +192,20 @@ void CKestruneView::paintEvent(QPaintEvent* event) {
   tellLater(canvas.messages());
 }
 
-void CKestruneView::resizeEvent(QResizeEvent* event) {
+void MainView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   browser_.SetSize(width(), height());
 }
 
-bool CKestruneView::pair_present(TogglePair pair) const {
+bool MainView::pair_present(TogglePair pair) const {
   return pair != TogglePair::kNone && pairs_.at(static_cast<size_t>(pair) - 1).totals != nullptr;
 }
 
-int CKestruneView::toggle_flag(TogglePair pair) const {
+int MainView::toggle_flag(TogglePair pair) const {
   return pair == TogglePair::kNone ? 1 : pairs_.at(static_cast<size_t>(pair) - 1).flag;
 }
 
-void CKestruneView::createPair(TogglePair pair) {
+void MainView::createPair(TogglePair pair) {
   if (pair == TogglePair::kNone || pair_present(pair)) return;
   Pair& buttons = pairOf(pair);
   const PairCommands commands = kPairCommands[static_cast<size_t>(pair) - 1];
@@ -219,13 +219,13 @@ void CKestruneView::createPair(TogglePair pair) {
   showFlag(buttons);
 }
 
-void CKestruneView::showFlag(Pair& pair) {
+void MainView::showFlag(Pair& pair) {
   if (!pair.totals) return;
   pair.totals->setChecked(pair.flag == 1);
   pair.by_months->setChecked(pair.flag == 0);
 }
 
-void CKestruneView::removePairsExcept(TogglePair keep) {
+void MainView::removePairsExcept(TogglePair keep) {
   for (size_t i = 0; i < pairs_.size(); ++i) {
     if (static_cast<TogglePair>(i + 1) == keep) continue;
     delete pairs_[i].totals;
@@ -234,7 +234,7 @@ void CKestruneView::removePairsExcept(TogglePair keep) {
   }
 }
 
-void CKestruneView::RunToggle(int command_id) {
+void MainView::RunToggle(int command_id) {
   for (size_t i = 0; i < std::size(kPairCommands); ++i) {
     if (command_id == kPairCommands[i].totals) pairs_[i].flag = 1;
     if (command_id == kPairCommands[i].by_months) pairs_[i].flag = 0;
@@ -243,7 +243,7 @@ void CKestruneView::RunToggle(int command_id) {
   update();
 }
 
-bool CKestruneView::onNavigate(const QUrl& url) {
+bool MainView::onNavigate(const QUrl& url) {
   const ShellPaths& paths = frame_.model().paths();
   const std::string target = TargetPath(url);
   // The page itself is never a command, whatever names the catalogue holds.
@@ -260,7 +260,7 @@ bool CKestruneView::onNavigate(const QUrl& url) {
 }
 
 // Message boxes cannot open while painting or inside the browser's report.
-void CKestruneView::tellLater(std::vector<std::string> messages) {
+void MainView::tellLater(std::vector<std::string> messages) {
   if (messages.empty()) return;
   QTimer::singleShot(0, this, [this, messages = std::move(messages)] {
     TellFailures(frame_.prompts(), messages);

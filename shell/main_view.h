@@ -16,7 +16,7 @@ class QPrinter;
 
 namespace kestrune {
 
-class CMainFrame;
+class MainWindow;
 
 // The main view, right of the tree. At every refresh (after every change and folder switch)
 // it decides from the view state and the selected tree node what to show: nothing selected
@@ -24,12 +24,12 @@ class CMainFrame;
 // shown in the browser, or a statistics chart, which it draws itself, rebuilding it from the data
 // files at every paint. Charts that offer both a totals and a month-by-month statistic get a pair
 // of toggle buttons; each pair remembers its choice for as long as the program runs.
-class CKestruneView final : public QWidget {
+class MainView final : public QWidget {
   Q_OBJECT
 
  public:
-  CKestruneView(CMainFrame& frame, QWidget* parent);
-  ~CKestruneView() override;
+  MainView(MainWindow& frame, QWidget* parent);
+  ~MainView() override;
 
   // Shows the current state again (the document's refresh lands here).
   void Regenerate();
@@ -40,7 +40,7 @@ class CKestruneView final : public QWidget {
   bool Print(QPrinter& printer);
 
   bool browser_shown() const { return browser_.exists(); }
-  CWebBrowser& browser() { return browser_; }
+  WebBrowser& browser() { return browser_; }
   // The chart state shown, if any.
   const std::optional<ViewDecision>& chart_state() const { return chart_; }
   bool pair_present(TogglePair pair) const;
@@ -76,9 +76,9 @@ class CKestruneView final : public QWidget {
   bool printChart(QPrinter& printer);
   bool printPage(QPrinter& printer);
 
-  CMainFrame& frame_;
+  MainWindow& frame_;
   std::unique_ptr<QWebEngineProfile> profile_;
-  CWebBrowser browser_;
+  WebBrowser browser_;
   PageLinkHandler links_;
   std::array<Pair, 3> pairs_;
   std::optional<ViewDecision> chart_;

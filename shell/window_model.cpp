@@ -1,4 +1,4 @@
-#include "shell/frame_model.h"
+#include "shell/window_model.h"
 
 #include "database/backups.h"
 #include "database/database_folder.h"
@@ -16,14 +16,14 @@ constexpr int kBackupsKept = 5;
 // The exit status of a start that could not reach or lock its database.
 constexpr int kExitNoDatabase = 1;
 
-FrameModel::StartResult Refused(UserPrompts& prompts, const Status& status) {
+WindowModel::StartResult Refused(UserPrompts& prompts, const Status& status) {
   prompts.ShowMessage(status.message());
   return {false, kExitNoDatabase};
 }
 
 }  // namespace
 
-FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& prompts) {
+WindowModel::StartResult WindowModel::Start(SettingsStore& store, UserPrompts& prompts) {
   if (!DatabaseFolderExists(fs_, paths_.DatabaseDir)) {
     if (Status created = CreateEmptyDatabase(fs_, paths_.DatabaseDir); !created.ok()) {
       return Refused(prompts, created);
@@ -40,9 +40,9 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
   if (loaded == LoadOutcome::kExit) return {false, kExitAtDatabaseError};
   // Under the writer's lock: what the queries read as empty is made real, once.
   if (Status repaired = db_.RepairBook(); !repaired.ok()) prompts.ShowRefusal(repaired);
-  db_.set_currency(state_.Currency);
+  db_.set_currency(state_.currency);
   ApplyEmptinessRules();
-  state_.NodeKind = 1;
+  state_.nodeKind = 1;
   if (Status installed = InstallPageAssets(fs_, paths_.DataDir); !installed.ok()) {
     prompts.ShowMessage(installed.message());
   }
@@ -54,26 +54,26 @@ FrameModel::StartResult FrameModel::Start(SettingsStore& store, UserPrompts& pro
 }
 
 // Every start keeps a copy of the book as it was, the newest five of them.
-void FrameModel::BackUp(UserPrompts& prompts) {
+void WindowModel::BackUp(UserPrompts& prompts) {
   const std::string stamp = BackupStamp(clock_.Now());
   Status copied =
       BackUpDatabase(fs_, paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
   if (!copied.ok()) prompts.ShowMessage(copied.message());
 }
 
-void FrameModel::Save(SettingsStore& store) const {
+void WindowModel::Save(SettingsStore& store) const {
   SaveSettings(store, state_);
 }
 
-void FrameModel::ApplyEmptinessRules() {
+void WindowModel::ApplyEmptinessRules() {
   if (!db_.HasCategories()) {
-    state_.SelectedCat = kNothingSelected;
-    state_.SelectedItem = kNothingSelected;
+    state_.selectedCategory = kNothingSelected;
+    state_.selectedItem = kNothingSelected;
   }
   if (!db_.HasPersons()) {
-    state_.SelectedPerson = kNothingSelected;
-    state_.SelectedPersonMenu = kNothingSelected;
-    state_.SelectedPersonMenuChild = kNothingSelected;
+    state_.selectedPerson = kNothingSelected;
+    state_.selectedPersonMenu = kNothingSelected;
+    state_.selectedPersonMenuChild = kNothingSelected;
   }
 }
 

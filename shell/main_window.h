@@ -13,48 +13,48 @@
 #include "shell/command_actions.h"
 #include "shell/folder_bar.h"
 #include "shell/form_outcome.h"
-#include "shell/frame_model.h"
+#include "shell/window_model.h"
 #include "shell/item_tree_view.h"
-#include "shell/kestrune_doc.h"
+#include "shell/refresh_scheduler.h"
 #include "shell/settings_store.h"
 #include "shell/user_prompts.h"
 
 namespace kestrune {
 
-class CFormDialog;
-class CKestruneView;
+class FormDialog;
+class MainView;
 
-// The main window. It owns the database and the view state (through its FrameModel), the
+// The main window. It owns the database and the view state (through its WindowModel), the
 // menus and toolbars, the month chooser, the tray icon, the folder bar, the caption bar,
 // the tree pane and the main view. Preferences are read when it is built and written once
 // when it goes.
-class CMainFrame final : public QMainWindow, private TreeHost {
+class MainWindow final : public QMainWindow, private TreeHost {
   Q_OBJECT
 
  public:
-  // Starts the database in `working_folder` through `fs` (see FrameModel::Start) and, when
+  // Starts the database in `working_folder` through `fs` (see WindowModel::Start) and, when
   // that succeeded, builds the window; see started(). `fs` and `clock` must outlive it.
-  CMainFrame(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
+  MainWindow(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
              FileSystem& fs, const Clock& clock);
-  ~CMainFrame() override;
+  ~MainWindow() override;
 
   bool started() const { return started_; }
   // The status to end the program with when it did not start.
   int exit_status() const { return exit_status_; }
 
-  FrameModel& model() { return model_; }
+  WindowModel& model() { return model_; }
   ViewState& state() { return model_.state(); }
   const ViewState& state() const { return model_.state(); }
   ExpenseDatabase& db() { return model_.db(); }
   UserPrompts& prompts() { return prompts_; }
-  CKestruneDoc& document() { return doc_; }
-  CFolderBar* folder_bar() const { return folder_bar_; }
-  CItemTreeView* tree_pane() const { return tree_pane_; }
-  CCaptionBar* caption_bar() const { return caption_bar_; }
+  RefreshScheduler& document() { return doc_; }
+  FolderBar* folder_bar() const { return folder_bar_; }
+  ItemTreeView* tree_pane() const { return tree_pane_; }
+  CaptionBar* caption_bar() const { return caption_bar_; }
   QComboBox* month_chooser() const { return month_chooser_; }
   QToolBar* main_toolbar() const { return main_toolbar_; }
   QToolBar* item_toolbar() const { return item_toolbar_; }
-  CKestruneView* view() const { return view_; }
+  MainView* view() const { return view_; }
   const CommandActions& actions() const { return actions_; }
   bool tree_filled() const override { return tree_filled_; }
 
@@ -82,7 +82,7 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   // What the dialogs work on.
   FormContext form() { return FormContext{db(), state(), prompts_}; }
   // Runs an entry dialog and shows anew what it changed.
-  void RunForm(CFormDialog& dialog);
+  void RunForm(FormDialog& dialog);
   // Shows anew what a dialog or a page link changed.
   void Apply(const Afterwards& afterwards);
 
@@ -111,7 +111,7 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   void restorePaneWidths();
   QWidget* createRightPane();
   void fillFolders();
-  bool approveRemoval(CFolderBar::Removal removal);
+  bool approveRemoval(FolderBar::Removal removal);
   void setTreePaneHidden(bool hidden);
   void applyShow(int show);
   void firstShown();
@@ -131,8 +131,8 @@ class CMainFrame final : public QMainWindow, private TreeHost {
 
   SettingsStore& store_;
   UserPrompts& prompts_;
-  FrameModel model_;
-  CKestruneDoc doc_;
+  WindowModel model_;
+  RefreshScheduler doc_;
   CommandActions actions_;
   std::map<int, QAction*> item_buttons_;
   bool started_ = false;
@@ -151,10 +151,10 @@ class CMainFrame final : public QMainWindow, private TreeHost {
   QSystemTrayIcon* tray_ = nullptr;
   QSplitter* main_splitter_ = nullptr;
   QSplitter* tree_splitter_ = nullptr;
-  CFolderBar* folder_bar_ = nullptr;
-  CCaptionBar* caption_bar_ = nullptr;
-  CItemTreeView* tree_pane_ = nullptr;
-  CKestruneView* view_ = nullptr;
+  FolderBar* folder_bar_ = nullptr;
+  CaptionBar* caption_bar_ = nullptr;
+  ItemTreeView* tree_pane_ = nullptr;
+  MainView* view_ = nullptr;
 };
 
 }  // namespace kestrune

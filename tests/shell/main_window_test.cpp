@@ -1,4 +1,4 @@
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "shell/command_ids.h"
-#include "shell/kestrune_view.h"
+#include "shell/main_view.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -29,13 +29,13 @@ const std::vector<int> kStatisticsButtons = {kCmdViewCategoryStatistics,
 
 TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondProgram) {
   store->Write("Status", "SelectedMonth", "2023 May");
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(TreeOutline(), "");
-  EXPECT_EQ(main.state().SelectedCat + main.state().SelectedPersonMenuChild, "NULLNULL");
-  EXPECT_EQ(main.state().SelectedStatisticType, "");
+  EXPECT_EQ(main.state().selectedCategory + main.state().selectedPersonMenuChild, "NULLNULL");
+  EXPECT_EQ(main.state().selectedStatisticType, "");
   // Nothing to edit or delete yet: the buttons are hidden, the view greets the user.
   EXPECT_EQ(VisibleItemButtons(), std::vector<int>{});
   EXPECT_EQ(main.MonthPosition(), -1);
@@ -48,7 +48,7 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondP
   EXPECT_EQ(main.windowTitle(), "Kestrune");
   // A second program on the same database is refused.
   ScriptedPrompts second_prompts;
-  CMainFrame second(*store, second_prompts, work.path(), disk, clock);
+  MainWindow second(*store, second_prompts, work.path(), disk, clock);
   EXPECT_FALSE(second.started());
   EXPECT_EQ(second.exit_status(), 1);
   ASSERT_EQ(second_prompts.messages.size(), 1u);
@@ -61,7 +61,7 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondP
 
 TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
   store->Write("Status", "SelectedMonth", "2024 February");
-  CMainFrame& main = OpenHousehold("Bread");
+  MainWindow& main = OpenHousehold("Bread");
   EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
   EXPECT_EQ(VisibleItemButtons(), kItemButtons);
   EXPECT_EQ(main.caption_bar()->text(), "Bread");
@@ -72,9 +72,9 @@ TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
 
 TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   ASSERT_TRUE(SelectNode("Rent"));
-  EXPECT_EQ(main.state().SelectedCat + "/" + main.state().SelectedItem, "Home/Rent");
+  EXPECT_EQ(main.state().selectedCategory + "/" + main.state().selectedItem, "Home/Rent");
   EXPECT_EQ(VisibleItemButtons(), kItemButtons);
   ASSERT_TRUE(SelectNode("Food"));
   EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
@@ -83,8 +83,8 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
   QTreeWidget* tree = main.tree_pane()->tree();
   ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
-  EXPECT_EQ(main.state().SelectedPerson, "Anna");
-  EXPECT_EQ(main.state().SelectedPersonMenuChild, "2024 March");
+  EXPECT_EQ(main.state().selectedPerson, "Anna");
+  EXPECT_EQ(main.state().selectedPersonMenuChild, "2024 March");
   EXPECT_EQ(main.caption_bar()->text(), "2024 March");
   ASSERT_TRUE(SelectNode("Bob"));  // selecting a person folds the others
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
@@ -97,14 +97,14 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   ShowFolder(2);
   EXPECT_EQ(VisibleItemButtons(), kStatisticsButtons);
   ASSERT_TRUE(SelectNode("Statistics by months"));
-  EXPECT_EQ(main.state().StatisticView, 4);
+  EXPECT_EQ(main.state().statisticView, 4);
 }
 
 // After every change and folder switch the caption, the tree's highlight and the view name
 // one subject; with none, the view is the empty page and the caption names the folder.
 TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   QTreeWidget* tree = main.tree_pane()->tree();
   const auto expect_shown = [&](const char* caption, const char* page_text, const char* step) {
     Settle();
@@ -131,7 +131,7 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   Then(testing::NamedAs("Meals"));
   main.RunCommand(kCmdEditCategory);
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
-  EXPECT_EQ(main.state().SelectedCat, "Meals");
+  EXPECT_EQ(main.state().selectedCategory, "Meals");
 
   main.folder_bar()->SelectFolder(1);
   ASSERT_TRUE(SelectNode("Anna"));
@@ -145,10 +145,10 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
 TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
   PrepareHousehold();
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   emit main.folder_bar()->entryClicked("Home");
   Settle();
-  EXPECT_EQ(main.state().SelectedCat, "Home");
+  EXPECT_EQ(main.state().selectedCategory, "Home");
   // Removing a shortcut or a folder asks first.
   prompts.answers = {false};
   main.folder_bar()->RemoveEntryIfApproved(0, 0);
@@ -169,7 +169,7 @@ TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
 TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   PrepareHousehold();
   store->Write("Config", "MonthsNum", "0");
-  CMainFrame& main = Open();
+  MainWindow& main = Open();
   main.month_chooser()->setCurrentIndex(1);
   main.folder_bar()->SetSmallIcons(1, true);
   main.ShowAll();
@@ -206,7 +206,7 @@ TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   std::filesystem::remove(base() + "/KSDBPersons.txt");
   prompts.index_answer = PromptAnswer::kExit;
   {
-    CMainFrame refused(*store, prompts, work.path(), disk, clock);
+    MainWindow refused(*store, prompts, work.path(), disk, clock);
     EXPECT_FALSE(refused.started());
     EXPECT_EQ(refused.exit_status(), 255);
   }
