@@ -16,7 +16,7 @@ share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/kestrune-cli.1
 share/metainfo/$id.metainfo.xml"
 for s in $sizes; do expected+=$'\n'"share/icons/hicolor/${s}x${s}/apps/$id.png"; done
-found=$(cd "$root/usr" && find . -type f | sed 's|^\./||' | sort)
+found=$(cd "$root" && find . -type f -o -type l | sed 's|^\./usr/||' | sort)
 if ! diff -u <(sort <<<"$expected") - <<<"$found"; then
   echo "installed files differ from the expected ones (- expected, + installed)"
   exit 1
@@ -27,5 +27,8 @@ for s in $sizes; do
     awk '{print $3 * 256 + $4, $7 * 256 + $8}')
   [ "$w $h" = "$s $s" ] || { echo "the ${s}x${s} icon is ${w}x${h}"; exit 1; }
 done
-grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || { echo "the desktop entry names another icon"; exit 1; }
+if ! grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop"; then
+  echo "the desktop entry names another icon"
+  exit 1
+fi
 appstreamcli validate-tree --no-net --strict "$root"
