@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "database/sections.h"
+
 namespace kestrune::testing {
 
 std::string Lines(const std::vector<std::string>& lines) {
@@ -39,6 +41,13 @@ bool DatabaseTest::Load() {
   const bool loaded = db.LoadDatabase(base(), prompt) == LoadOutcome::kLoaded;
   EXPECT_TRUE(loaded) << "the database in " << base() << " did not load";
   return loaded;
+}
+
+void DatabaseTest::Record(const std::string& category, const std::string& item,
+                          const std::string& line) {
+  const PurchaseRecord purchase = ParsePurchaseLine(line);
+  ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+  ASSERT_TRUE(db.RecordPurchase(category, item, purchase).ok());
 }
 
 std::string DatabaseTest::CategoryFile(const std::string& name,
