@@ -18,14 +18,9 @@ class MonthsTest : public DatabaseTest {
     Write("KSDBPersons.txt", "Anna");
     Write("persons/Anna.txt", "Anna\n ");
     Load();
-    Record("Milk", "2004|January|05|for all|a|10.00");
-    Record("Milk", "2004|February|05|for all|b| 4.00");
-    Record("Milk", "2004|February|06|Anna|c| 3.00");
-  }
-  void Record(const std::string& item, const std::string& line) {
-    const PurchaseRecord purchase = ParsePurchaseLine(line);
-    ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
-    ASSERT_TRUE(db.RecordPurchase("Food", item, purchase).ok());
+    Record("Food", "Milk", "2004|January|05|for all|a|10.00");
+    Record("Food", "Milk", "2004|February|05|for all|b| 4.00");
+    Record("Food", "Milk", "2004|February|06|Anna|c| 3.00");
   }
 };
 
