@@ -132,7 +132,7 @@ TEST(SameResultsTest, QueriesInAReadSessionAnswerAsWithoutFromOneReadOfEachFile)
 }
 
 // Loading splits a category file only up to its item list's end; what it loads is what
-// the whole file's lines give.
+// the whole file's lines give, whichever line ends it has.
 TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
   std::vector<std::string> vocabulary = {kBeginItemList, kEndItemList, kBeginCategoryTotals,
                                          kEndCategoryTotals};
@@ -160,7 +160,10 @@ TEST(SameResultsTest, LoadingReadsCategoryFilesAsTheirWholeLinesGive) {
     if (!want) continue;
     ASSERT_EQ(db.GetCategoryInfo(want->name), want->information) << content;
     std::vector<std::string> items;
-    for (const ItemEntry& item : want->items) items.push_back(item.name);
+    for (const ItemEntry& item : want->items) {
+      items.push_back(item.name);
+      ASSERT_EQ(db.GetItemInfo(want->name, item.name), item.information) << content;
+    }
     ASSERT_EQ(db.GetItemNames(want->name), items) << content;
   }
 }
