@@ -6,7 +6,6 @@
 #include "database/amounts.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
-#include "tests/support/consistency.h"
 #include "tests/support/database_fixture.h"
 
 namespace kestrune::testing {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "database/integrity_check.h"
 #include "database/sections.h"
 
 namespace kestrune::testing {
@@ -10,6 +11,13 @@ std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";
   return text;
+}
+
+std::vector<std::string> CheckTotals(ExpenseDatabase& db) {
+  PosixFileSystem fs;
+  IntegrityReport report = CheckIntegrity(db, fs);
+  report.problems.clear();  // only the totals matter here
+  return report.Lines();
 }
 
 DatabaseTest::DatabaseTest() {

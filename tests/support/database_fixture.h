@@ -57,4 +57,8 @@ class DatabaseTest : public ::testing::Test {
 // Lines each followed by "\n".
 std::string Lines(const std::vector<std::string>& lines);
 
+// Every total of every item and category file that differs, to the cent, from what the
+// purchase lists add up to, one line each (see database/integrity_check.h).
+std::vector<std::string> CheckTotals(ExpenseDatabase& db);
+
 }  // namespace kestrune::testing
