@@ -108,9 +108,7 @@ TEST(TypedSum, EitherDecimalMarkAndClearGroupsAreReadAnythingElseIsNamed) {
     EXPECT_FALSE(typed.cents) << text;
     EXPECT_EQ(typed.not_understood, rest) << text;
   }
-  const Status status = CheckTypedSum("12abc", "", "Please type purchase summ.").status;
-  EXPECT_EQ(status.message(), "Please type purchase summ.");
-  EXPECT_EQ(status.detail(), "\"abc\" is not part of a sum.");
+  // The refusal's message and detail are the command-line tests' own.
   EXPECT_EQ(CheckTypedSum("2.000.000.000", ".", "x").status.message(), kSumOutOfRange);
   // A typed sum rounds to the cent once, before it is checked.
   EXPECT_EQ(CheckTypedSum("0,004", "", "x").status.message(), "x");
