@@ -7,7 +7,6 @@
 
 #include "database/amounts.h"
 #include "database/catalogue_files.h"
-#include "database/exchange_sort.h"
 #include "database/month_keys.h"
 #include "database/text_lines.h"
 #include "tests/support/database_fixture.h"
