@@ -1,4 +1,5 @@
-// The generated book: the files the normal operations would leave, a clean check, a load.
+// The generated book: the files the normal operations would leave (the generate command's test
+// loads and checks a written one), its spread over the months and the shapes it refuses.
 #include "bench/book_generator.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <map>
 
 #include "database/database_folder.h"
-#include "database/integrity_check.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -75,30 +75,6 @@ TEST(BookGeneratorTest, WritesWhatRecordingThePurchasesWrites) {
   // the months across a year's end.
   ExpectSameAsReplay({2, 6, 0, 14, 5, 3});
   ExpectSameAsReplay({1, 2, 12, 1, 120, 11});  // many persons, one month
-}
-
-TEST(BookGeneratorTest, WrittenBookLoadsAndAddsUp) {
-  const BookShape shape{4, 5, 3, 26, 2000, 5};
-  TempFolder work;
-  PosixFileSystem fs(/*durable=*/false);
-  const std::string base = work.path() + "/data/BASE";
-  Check(WriteBook(fs, base, GenerateBook(shape)));
-  ExpenseDatabase db(fs);
-  RecordingPrompt prompt(PromptAnswer::kExit);
-  ASSERT_EQ(db.LoadDatabase(base, prompt), LoadOutcome::kLoaded);
-  EXPECT_TRUE(prompt.asked.empty());
-  EXPECT_EQ(db.GetPersonNames(), (std::vector<std::string>{"Person 1", "Person 2", "Person 3"}));
-  ASSERT_EQ(db.GetMonths().size(), 26u);
-  EXPECT_EQ(db.GetMonths().front(), "2024 December");
-  EXPECT_EQ(db.GetMonths().back(), "2022 November");
-  const IntegrityReport report = CheckIntegrity(db, fs);
-  EXPECT_TRUE(report.clean()) << ::testing::PrintToString(report.Lines());
-}
-
-TEST(BookGeneratorTest, TheSeedDecidesTheBook) {
-  const BookShape shape{3, 3, 2, 4, 200, 9};
-  EXPECT_EQ(BookFiles(GenerateBook(shape)), BookFiles(GenerateBook(shape)));
-  EXPECT_NE(BookFiles(GenerateBook(shape)), BookFiles(GenerateBook({3, 3, 2, 4, 200, 10})));
 }
 
 TEST(BookGeneratorTest, PurchasesAreSpreadEvenlyOverTheMonthsOldestFirst) {

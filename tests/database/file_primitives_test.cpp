@@ -30,16 +30,13 @@ TEST(Lines, ReadEitherLineEndAndWriteEachFilesOwn) {
   EXPECT_EQ(JoinEndedLines({"Food", "Drinks"}), "Food\nDrinks\n");
 }
 
-TEST(MonthKeys, NamesNumbersAndNewestFirst) {
+// Their order, newest first, is checked against the exchanges as written in the bench tests.
+TEST(MonthKeys, NamesAndNumbers) {
   EXPECT_EQ(MonthNumber("December"), 12);
   EXPECT_EQ(MonthNumber("january"), 0);
   EXPECT_EQ(MonthName(9), "September");
   EXPECT_TRUE(IsMonthKey("2004 January"));
   for (const char* key : {"2004 Januar", "04 January", "all months"}) EXPECT_FALSE(IsMonthKey(key));
-  Strings months = {"2001 March", "2010 January", "2001 November", "2010 January", "2005 July"};
-  SortMonthsNewestFirst(months);
-  EXPECT_EQ(months,
-            (Strings{"2010 January", "2010 January", "2005 July", "2001 November", "2001 March"}));
 }
 
 TEST(FilePrimitives, EachFailureTellsItsCode) {

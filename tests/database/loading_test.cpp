@@ -31,22 +31,6 @@ TEST_F(LoadingTest, PersonsInByteOrderItemsInFileOrderAndTheInformationLines) {
   EXPECT_EQ(db.GetCategoryInfo("Zoo"), " ");
 }
 
-TEST_F(LoadingTest, WindowsLineEndsReadTheSame) {
-  Write("KSDBCategories.txt", "Food\r\nDrinks");
-  Write("categories/Food.txt",
-        "Food\r\nall we eat\r\nbegin item list\r\nMilk|1 l\r\nend item list\r\n");
-  Write("categories/Drinks.txt", "Drinks\r\n \r\n");
-  Write("KSDBPersons.txt", "Anna\r\n");
-  Write("persons/Anna.txt", "Anna\r\n mother\r\n");
-  Write("KSDBMonths.txt", "2004 January\r\n2004 March\r\n");
-  Load();
-  EXPECT_EQ(db.GetCategoryNames(), (Strings{"Drinks", "Food"}));
-  EXPECT_EQ(db.GetCategoryInfo("Food"), "all we eat");
-  EXPECT_EQ(db.GetItemInfo("Food", "Milk"), "1 l");
-  EXPECT_EQ(db.GetPersonInfo("Anna"), " mother");
-  EXPECT_EQ(db.GetMonths(), (Strings{"2004 March", "2004 January"}));
-}
-
 TEST_F(LoadingTest, OddCategoryFilesAndIndexLines) {
   WriteEmptyIndexes();
   Write("KSDBCategories.txt", "Food\nNoItems\nNameless\nFood\n\nItemLine");

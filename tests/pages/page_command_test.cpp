@@ -37,8 +37,7 @@ TEST_F(PageCommand, WritesThePageFileWithTheAssetsBesideIt) {
   EXPECT_TRUE(page.ends_with("</html>")) << page;
   EXPECT_EQ(Ok({"page", "item", "Food", "Milk", "-o", "-"}), page);
   EXPECT_EQ(work.Read("data/2.css"), "/* mine */");
-  for (const char* image : {"cnt.gif", "edit.gif", "delete.gif", "item.bmp", "user.gif"})
-    EXPECT_TRUE(work.Exists(std::string("data/") + image)) << image;
+  EXPECT_TRUE(work.Exists("data/cnt.gif"));  // the assets test checks every file installed
 }
 
 TEST_F(PageCommand, MonthAndCurrencyChooseWhatTheAmountsShow) {

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "database/sections.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
 #include "tests/support/html_table.h"
@@ -28,15 +27,10 @@ class PageWritersTest : public DatabaseTest {
     ASSERT_TRUE(db.AddCategory("Home", "").ok());
     ASSERT_TRUE(db.AddItemToCategory("Food", "Bread", "").ok());
     ASSERT_TRUE(db.AddItemToCategory("Food", "Milk", "1 l, organic").ok());
-    for (const char* line :
-         {"Milk|2004|January|05|Anna|two bottles| 3.50", "Milk|2003|December|31|for all||10.00",
-          "Milk|2004|January|20|Bob|big pack|12.00", "Bread|2004|January|07|for all|rye| 4.00"}) {
-      const std::string_view text(line);
-      const PurchaseRecord purchase = ParsePurchaseLine(text.substr(text.find('|') + 1));
-      ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
-      ASSERT_TRUE(
-          db.RecordPurchase("Food", std::string(text.substr(0, text.find('|'))), purchase).ok());
-    }
+    Record("Food", "Milk", "2004|January|05|Anna|two bottles| 3.50");
+    Record("Food", "Milk", "2003|December|31|for all||10.00");
+    Record("Food", "Milk", "2004|January|20|Bob|big pack|12.00");
+    Record("Food", "Bread", "2004|January|07|for all|rye| 4.00");
     db.set_currency("EUR");
   }
 };
@@ -138,6 +132,40 @@ TEST_F(PageWritersTest, ListPagesShowEachEntryWithItsShareAndTheirSum) {
   const std::vector<HtmlRow> rows = ReadTableRows(CategoryPageText(db, "Food", -1).value);
   EXPECT_EQ(rows[rows.size() - 2][0].links, std::vector<std::string>{"Food%2FMilk"});
   EXPECT_EQ(rows.back()[0].links, std::vector<std::string>{"Food%2FBread"});
+}
+
+// What was bought for all is shared among the persons there are: all of it to the one left,
+// and nothing, without dividing by zero, when there is none (a page asked for anyway).
+TEST_F(PageWritersTest, ForAllIsSharedAmongThePersonsThereAre) {
+  ASSERT_TRUE(db.DeletePerson("Bob").ok());
+  EXPECT_TRUE(PageShows(PersonPageText(db, "Anna", -1).value, "17.50 EUR",
+                        {{"Food", "daily food", "17.50 EUR"}, {"Home", "", "0.00 EUR"}}));
+  ASSERT_TRUE(db.DeletePerson("Anna").ok());
+  EXPECT_TRUE(PageShows(PersonItemsPageText(db, "Anna", -1).value, "0.00 EUR",
+                        {{"Milk", "Food", "0.00 EUR"}, {"Bread", "Food", "0.00 EUR"}}));
+}
+
+// Names and texts that HTML or a URL would misread show as typed, and link targets encode
+// what a browser would take for a path, a query or a fragment.
+TEST_F(PageWritersTest, PagesShowNamesAndTextsAsTypedAndEncodeLinkTargets) {
+  const std::string category = "R&D <\"#1\" 50%>", item = "A&B <\"#2?\" 5%>", person = "Jo \"#3\"";
+  ASSERT_TRUE(db.AddPerson(person, "<b>boss</b>").ok());
+  ASSERT_TRUE(db.AddCategory(category, "").ok());
+  ASSERT_TRUE(db.AddItemToCategory(category, item, "x < y & \"z\"").ok());
+  Record(category, item, "2004|May|02|" + person + "|a/b\\c #1 ?x 5% <i>| 3.50");
+  db.set_currency("<&>");
+  const std::string item_page = ItemPageText(db, category, item, -1).value;
+  EXPECT_TRUE(PageShows(item_page, "3.50 <&>",
+                        {{"02  May  2004", "a/b\\c #1 ?x 5% <i>", "3.50 <&>", person}}));
+  EXPECT_EQ(ReadTableRows(item_page).back().back().links.at(0),
+            "Delete purchase2004|May|02|Jo \"%233\"|a%2Fb%5Cc %231 %3Fx 5%25 <i>| 3.50");
+  const std::string category_page = CategoryPageText(db, category, -1).value;
+  EXPECT_TRUE(PageShows(category_page, "3.50 <&>", {{item, "x < y & \"z\"", "3.50 <&>"}}));
+  EXPECT_EQ(ReadTableRows(category_page).back()[0].links.at(0),
+            "R&D <\"%231\" 50%25>%2FA&B <\"%232%3F\" 5%25>");
+  const std::string person_page = HtmlText(PersonItemsPageText(db, person, -1).value);
+  for (const std::string& shown : {person, category, std::string("<b>boss</b>")})
+    EXPECT_NE(person_page.find(shown), std::string::npos) << shown;
 }
 
 // A page is written whole, or not at all: a data file that cannot be read or a full disk is

@@ -2,12 +2,22 @@
 
 #include <filesystem>
 
+#include "database/integrity_check.h"
+#include "database/sections.h"
+
 namespace kestrune::testing {
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";
   return text;
+}
+
+std::vector<std::string> CheckTotals(ExpenseDatabase& db) {
+  PosixFileSystem fs;
+  IntegrityReport report = CheckIntegrity(db, fs);
+  report.problems.clear();  // only the totals matter here
+  return report.Lines();
 }
 
 DatabaseTest::DatabaseTest() {
@@ -39,6 +49,13 @@ bool DatabaseTest::Load() {
   const bool loaded = db.LoadDatabase(base(), prompt) == LoadOutcome::kLoaded;
   EXPECT_TRUE(loaded) << "the database in " << base() << " did not load";
   return loaded;
+}
+
+void DatabaseTest::Record(const std::string& category, const std::string& item,
+                          const std::string& line) {
+  const PurchaseRecord purchase = ParsePurchaseLine(line);
+  ASSERT_TRUE(db.AddMonth(MonthKeyOf(purchase)).ok());
+  ASSERT_TRUE(db.RecordPurchase(category, item, purchase).ok());
 }
 
 std::string DatabaseTest::CategoryFile(const std::string& name,

@@ -40,6 +40,9 @@ class DatabaseTest : public ::testing::Test {
   // Loads `db`, answering "Create new file" to any prompt. A failed load is recorded and
   // returns false: a caller that cannot go on without the book writes ASSERT_TRUE(Load()).
   bool Load();
+  // Records the purchase line ("2004|May|01|Anna|note| 1.00") as the purchase dialog does:
+  // its month first, then the purchase.
+  void Record(const std::string& category, const std::string& item, const std::string& line);
   // A category file with the given item lines and sections.
   static std::string CategoryFile(const std::string& name, const std::vector<std::string>& items,
                                   const std::vector<std::string>& totals = {},
@@ -53,5 +56,9 @@ class DatabaseTest : public ::testing::Test {
 
 // Lines each followed by "\n".
 std::string Lines(const std::vector<std::string>& lines);
+
+// Every total of every item and category file that differs, to the cent, from what the
+// purchase lists add up to, one line each (see database/integrity_check.h).
+std::vector<std::string> CheckTotals(ExpenseDatabase& db);
 
 }  // namespace kestrune::testing
