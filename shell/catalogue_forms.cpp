@@ -41,7 +41,7 @@ FormOutcome SubmitNewCategory(FormContext& form, const std::string& name,
     return StayOpen();
   }
   form.state.selectedCategory = name;
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({Folder::kCategories});
 }
 
@@ -113,7 +113,7 @@ FormOutcome SubmitCategoryDeletion(FormContext& form, int category_position) {
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return CloseOnly();
   if (!Written(form, form.db.DeleteCategory(category))) return CloseOnly();
   form.state.selectedCategory = form.db.GetCategoryNameAt(0);
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({Folder::kCategories});
 }
 
@@ -127,7 +127,7 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
   if (!form.prompts.Confirm(ConfirmItemDeletion(category, item))) return CloseOnly();
   if (!Written(form, form.db.DeleteItem(category, item))) return CloseOnly();
   form.state.selectedCategory = category;
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({});
 }
 
@@ -140,8 +140,8 @@ FormOutcome SubmitPersonDeletion(FormContext& form, int person_position) {
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return CloseOnly();
   if (!Written(form, form.db.DeletePerson(person))) return CloseOnly();
   form.state.selectedPerson = form.db.GetPersonNameAt(0);
-  form.state.selectedPersonMenu = kNothingSelected;
-  form.state.selectedPersonMenuChild = kNothingSelected;
+  form.state.selectedPersonMenu.clear();
+  form.state.selectedPersonMenuChild.clear();
   return Done({Folder::kPersons});
 }
 
