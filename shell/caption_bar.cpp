@@ -63,10 +63,10 @@ CaptionBar::CaptionBar(QWidget* parent)
   font.setBold(true);
   text_->setFont(font);
   text_->setObjectName("captionText");
-  text_->SetFullText("Caption Text");
+  text_->SetFullText(tr("Caption Text"));
   icon_->setPixmap(ApplicationIcon().pixmap(16, 16));
-  restore_->setText("Folder List");
-  restore_->setToolTip("Show the folder list again");
+  restore_->setText(tr("Folder List"));
+  restore_->setToolTip(tr("Show the folder list again"));
   restore_->setAutoRaise(true);
   restore_->hide();
   connect(restore_, &QToolButton::clicked, this, &CaptionBar::restoreTreeRequested);

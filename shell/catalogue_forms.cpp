@@ -2,6 +2,7 @@
 
 #include "database/validation.h"
 #include "shell/confirmations.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 namespace {
@@ -107,7 +108,7 @@ FormOutcome SubmitPersonEdit(FormContext& form, const std::string& old_name,
 FormOutcome SubmitCategoryDeletion(FormContext& form, int category_position) {
   const std::string category = form.db.GetCategoryNameAt(category_position);
   if (!form.db.HasCategories() || !form.db.CategoryExists(category)) {
-    form.prompts.ShowMessage("No category to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No category to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return CloseOnly();
@@ -121,7 +122,7 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
   const std::string category = form.db.GetCategoryNameAt(category_position);
   const std::string item = form.db.GetItemNameAt(category_position, item_position);
   if (!form.db.HasCategories() || !form.db.ItemExists(category, item)) {
-    form.prompts.ShowMessage("No item to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No item to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmItemDeletion(category, item))) return CloseOnly();
@@ -134,7 +135,7 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
 FormOutcome SubmitPersonDeletion(FormContext& form, int person_position) {
   const std::string person = form.db.GetPersonNameAt(person_position);
   if (!form.db.HasPersons() || !form.db.PersonExists(person)) {
-    form.prompts.ShowMessage("No person to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No person to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return CloseOnly();

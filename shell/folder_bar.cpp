@@ -155,16 +155,16 @@ bool FolderBar::eventFilter(QObject* watched, QEvent* event) {
 
 void FolderBar::showFolderMenu(int folder, const QPoint& at) {
   QMenu menu(this);
-  QAction* small = menu.addAction("Small icons");
+  QAction* small = menu.addAction(tr("Small icons"));
   small->setCheckable(true);
   small->setChecked(small_icons(folder));
   connect(small, &QAction::toggled, this, [this, folder](bool on) { SetSmallIcons(folder, on); });
   menu.addSeparator();
-  QAction* remove = menu.addAction("Remove folder");
+  QAction* remove = menu.addAction(tr("Remove folder"));
   // The last folder shown stays, so the bar never loses the menu that brings folders back.
   remove->setEnabled(shownFolderCount() > 1);
   connect(remove, &QAction::triggered, this, [this, folder] { HideFolderIfApproved(folder); });
-  connect(menu.addAction("Show all folders"), &QAction::triggered, this,
+  connect(menu.addAction(tr("Show all folders")), &QAction::triggered, this,
           &FolderBar::showAllFolders);
   menu.exec(at);
 }
@@ -173,7 +173,7 @@ void FolderBar::showEntryMenu(int folder, const QPoint& at) {
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   QListWidgetItem* item = list->itemAt(list->viewport()->mapFromGlobal(at));
   QMenu menu(this);
-  QAction* remove = menu.addAction("Remove shortcut");
+  QAction* remove = menu.addAction(tr("Remove shortcut"));
   remove->setEnabled(item != nullptr);
   connect(remove, &QAction::triggered, this,
           [this, folder, list, item] { RemoveEntryIfApproved(folder, list->row(item)); });

@@ -88,11 +88,11 @@ QWidget* ItemTreeView::createTitleStrip() {
   strip->setFixedHeight(kTitleHeight);
   strip->setAutoFillBackground(true);
   strip->setBackgroundRole(QPalette::Button);
-  auto* title = new QLabel("Folder List", strip);
+  auto* title = new QLabel(tr("Folder List"), strip);
   auto* close = new QToolButton(strip);
   close->setObjectName("closeTreePane");
   close->setText(QString::fromUtf8("\u00d7"));
-  close->setToolTip("Hide the folder list");
+  close->setToolTip(tr("Hide the folder list"));
   close->setAutoRaise(true);
   close->setFixedSize(kTitleHeight - 2, kTitleHeight - 2);
   connect(close, &QToolButton::clicked, this, &ItemTreeView::closeRequested);
