@@ -202,20 +202,5 @@ TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
   EXPECT_EQ(create.result(), QDialog::Accepted);
 }
 
-TEST(QuestionDialogs, LinksAreBlueRedWhilePointedAtAndPurpleOnceVisited) {
-  testing::ScriptedPrompts prompts;
-  Hyperlink link("Visit", QUrl("https://kestrune.example.org/"), prompts, nullptr);
-  auto colour = [&] { return link.palette().color(QPalette::WindowText); };
-  EXPECT_EQ(colour(), QColor(0, 0, 255));
-  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-  QCoreApplication::sendEvent(&link, &enter);
-  EXPECT_EQ(colour(), QColor(255, 0, 0));
-  QEvent leave(QEvent::Leave);
-  QCoreApplication::sendEvent(&link, &leave);
-  link.Follow();
-  EXPECT_EQ(colour(), QColor(128, 0, 128));
-  EXPECT_EQ(prompts.opened, Strings{"https://kestrune.example.org/"});
-}
-
 }  // namespace
 }  // namespace kestrune
