@@ -162,10 +162,11 @@ void MainWindow::createViewActions() {
       createAction("actionViewMonthStatistics", tr("View &statistics by months"),
                    tr("View statistics by month"), &MainWindow::chooseStatisticView);
   SetButtonText(a.viewMonthStatistics, tr("View statistics by months"));
-  statisticViewGroup_ = createGroup({{a.viewCategoryStatistics, 0},
-                                     {a.viewItemStatisticsFolder, 1},
-                                     {a.viewPersonStatistics, 2},
-                                     {a.viewMonthStatistics, 3}});
+  statisticViewGroup_ =
+      createGroup({{a.viewCategoryStatistics, static_cast<int>(StatisticView::Categories)},
+                   {a.viewItemStatisticsFolder, static_cast<int>(StatisticView::Items)},
+                   {a.viewPersonStatistics, static_cast<int>(StatisticView::Persons)},
+                   {a.viewMonthStatistics, static_cast<int>(StatisticView::Months)}});
 
   a.viewItemList = createAction("actionViewItemList", tr("View list of bought items"),
                                 tr("View list of bought items"), &MainWindow::chooseItemView);
@@ -173,8 +174,9 @@ void MainWindow::createViewActions() {
                                    tr("View person's statistics"), &MainWindow::chooseItemView);
   a.viewItemStatistics = createAction("actionViewItemStatistics", tr("View statistics"),
                                       tr("View item statistics"), &MainWindow::chooseItemView);
-  itemViewGroup_ =
-      createGroup({{a.viewItemList, 0}, {a.viewItemPersons, 1}, {a.viewItemStatistics, 2}});
+  itemViewGroup_ = createGroup({{a.viewItemList, static_cast<int>(ItemView::List)},
+                                {a.viewItemPersons, static_cast<int>(ItemView::Persons)},
+                                {a.viewItemStatistics, static_cast<int>(ItemView::Statistics)}});
   for (auto [action, artwork] : {std::pair{a.viewCategoryStatistics, "statistics"},
                                  {a.viewItemStatisticsFolder, "statistics"},
                                  {a.viewPersonStatistics, "pie"},
