@@ -18,11 +18,10 @@ namespace kestrune {
 namespace {
 
 using testing::FrameTest;
-using testing::ScriptedPrompts;
 
 using Names = std::vector<std::string>;
 
-TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondProgram) {
+TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   store->Write("Status", "SelectedMonth", "2023 May");
   MainWindow& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
@@ -43,13 +42,6 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondP
   EXPECT_TRUE(Action("actionEditCategory")->isEnabled());
   EXPECT_FALSE(Action("actionEditItem")->isEnabled());
   EXPECT_EQ(VisibleItemButtons(), (Names{"actionEditCategory", "actionDeleteCategory"}));
-  // A second program on the same database is refused.
-  ScriptedPrompts second_prompts;
-  MainWindow second(*store, second_prompts, work.path(), disk, clock);
-  EXPECT_FALSE(second.started());
-  EXPECT_EQ(second.exitStatus(), 1);
-  ASSERT_EQ(second_prompts.messages.size(), 1u);
-  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
   // An empty month chooser leaves the stored month.
   CloseFrame();
   EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
