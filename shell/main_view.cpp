@@ -92,14 +92,14 @@ std::optional<SelectedNode> MainView::reconcileTree() {
   QTreeWidgetItem* current = tree->currentItem();
   tree->clearSelection();
   if (!current) {
-    const auto folder = static_cast<Folder>(frame_.folderBar()->current_folder());
+    const auto folder = static_cast<Folder>(frame_.folderBar()->currentFolder());
     const bool welcome = ShowsWelcome(frame_.db());
-    frame_.captionBar()->SetCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
+    frame_.captionBar()->setCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
     return std::nullopt;
   }
   current->setSelected(true);
   const NodeInfo info = NodeInfoOf(current);
-  frame_.captionBar()->SetCaption(current->text(0), TreeIcon(info.image));
+  frame_.captionBar()->setCaption(current->text(0), TreeIcon(info.image));
   return SelectedNode{info.image, info.text, info.parent_text};
 }
 

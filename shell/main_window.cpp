@@ -63,11 +63,11 @@ int MainWindow::monthPosition() const {
 }
 
 void MainWindow::reselectFolder() {
-  folderBar_->SelectFolder(folderBar_->current_folder());
+  folderBar_->selectFolder(folderBar_->currentFolder());
 }
 
 void MainWindow::nodeSelected(const QString& text, int image) {
-  captionBar_->SetCaption(text, TreeIcon(image));
+  captionBar_->setCaption(text, TreeIcon(image));
   showStateInActions();
   if (viewCreated_) document_.RefreshViews();
 }
@@ -82,7 +82,7 @@ bool MainWindow::approveRemoval(FolderBar::Removal removal) {
 
 void MainWindow::setTreePaneHidden(bool hidden) {
   treePane_->setVisible(!hidden);
-  captionBar_->SetTreeHidden(hidden);
+  captionBar_->setTreeHidden(hidden);
 }
 
 void MainWindow::showBusy(bool busy) {
@@ -125,9 +125,9 @@ void MainWindow::saveSettings() {
   if (!db().GetMonths().empty() && monthChooser_->currentIndex() >= 0) {
     viewState.selectedMonth = monthChooser_->currentText().toStdString();
   }
-  viewState.smallCategoryIcons = folderBar_->small_icons(static_cast<int>(Folder::kCategories));
-  viewState.smallPersonIcons = folderBar_->small_icons(static_cast<int>(Folder::kPersons));
-  viewState.smallStatisticsIcons = folderBar_->small_icons(static_cast<int>(Folder::kStatistics));
+  viewState.smallCategoryIcons = folderBar_->smallIcons(static_cast<int>(Folder::kCategories));
+  viewState.smallPersonIcons = folderBar_->smallIcons(static_cast<int>(Folder::kPersons));
+  viewState.smallStatisticsIcons = folderBar_->smallIcons(static_cast<int>(Folder::kStatistics));
   model_.Save(store_);
   SaveWindowLayout(store_, WindowLayout{saveGeometry().toBase64().toStdString(),
                                         mainSplitter_->saveState().toBase64().toStdString(),

@@ -260,7 +260,7 @@ void MainWindow::chooseStatisticView() {
                                            kPersonStatisticsNode, kMonthStatisticsNode};
   const auto view = CheckedValue<StatisticView>(statisticViewGroup_);
   setNodeKind(NodeKind::Statistics);
-  folderBar_->SelectFolder(static_cast<int>(Folder::kStatistics));
+  folderBar_->selectFolder(static_cast<int>(Folder::kStatistics));
   state().statisticView = view;
   treePane_->selectNodeByText(kRoots[static_cast<int>(view)]);
   showStateInActions();

@@ -176,11 +176,11 @@ void MainWindow::fillMonthChooser(const std::string& month) {
 
 void MainWindow::fillFolders() {
   for (Folder folder : {Folder::kCategories, Folder::kPersons, Folder::kStatistics}) {
-    folderBar_->SetEntries(static_cast<int>(folder), FolderEntries(folder, db()));
+    folderBar_->setEntries(static_cast<int>(folder), FolderEntries(folder, db()));
   }
-  folderBar_->SetSmallIcons(static_cast<int>(Folder::kCategories), state().smallCategoryIcons);
-  folderBar_->SetSmallIcons(static_cast<int>(Folder::kPersons), state().smallPersonIcons);
-  folderBar_->SetSmallIcons(static_cast<int>(Folder::kStatistics), state().smallStatisticsIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kCategories), state().smallCategoryIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kPersons), state().smallPersonIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kStatistics), state().smallStatisticsIcons);
 }
 
 QWidget* MainWindow::createRightPane() {
@@ -209,7 +209,7 @@ void MainWindow::createClientArea() {
   mainSplitter_ = new QSplitter(Qt::Horizontal, this);
   mainSplitter_->setObjectName("mainSplitter");
   folderBar_ = new FolderBar({tr("Categories"), tr("Persons"), tr("Statistics")}, mainSplitter_);
-  folderBar_->set_removal_approval(
+  folderBar_->setRemovalApproval(
       [this](FolderBar::Removal removal) { return approveRemoval(removal); });
   fillFolders();
   connect(folderBar_, &FolderBar::folderSelected, this, [this](int folder) {

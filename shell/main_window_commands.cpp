@@ -98,7 +98,7 @@ void MainWindow::apply(const Afterwards& afterwards) {
         monthChooser_->findText(QString::fromStdString(*afterwards.select_month)));
   }
   for (Folder folder : afterwards.rebuild_folders) {
-    folderBar_->SetEntries(static_cast<int>(folder), FolderEntries(folder, db()));
+    folderBar_->setEntries(static_cast<int>(folder), FolderEntries(folder, db()));
   }
   if (afterwards.refresh_views) document_.RefreshViews();
   if (afterwards.reselect_folder) reselectFolder();
@@ -116,8 +116,8 @@ void MainWindow::clearDatabase() {
         &viewState.selectedStatisticMenuChild}) {
     selection->clear();
   }
-  folderBar_->SetEntries(static_cast<int>(Folder::kCategories), {});
-  folderBar_->SetEntries(static_cast<int>(Folder::kPersons), {});
+  folderBar_->setEntries(static_cast<int>(Folder::kCategories), {});
+  folderBar_->setEntries(static_cast<int>(Folder::kPersons), {});
   reselectFolder();
   updateActions();
 }

@@ -62,7 +62,7 @@ void Settle(int ms) {
 void RunStep(kestrune::MainWindow& frame, const QString& step) {
   const QString kind = step.section(':', 0, 0);
   const QString value = step.section(':', 1);
-  if (kind == "folder") frame.folderBar()->SelectFolder(value.toInt());
+  if (kind == "folder") frame.folderBar()->selectFolder(value.toInt());
   if (kind == "node") frame.treePane()->selectNodeByText(value);
   if (kind == "command") {
     if (auto* action = frame.findChild<QAction*>(value)) action->trigger();

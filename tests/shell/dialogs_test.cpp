@@ -38,8 +38,8 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   Then(NamedAs("Anna"));
   Run("actionAddPerson");
   EXPECT_EQ(prompts.dialogs, (Strings{"Add expense category", "Add expense item", "Add person"}));
-  EXPECT_EQ(main.folderBar()->EntryText(0, 0), "Food");
-  EXPECT_EQ(main.folderBar()->EntryText(1, 0), "Anna");
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Food");
+  EXPECT_EQ(main.folderBar()->entryText(1, 0), "Anna");
   EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "Food");
   EXPECT_EQ(main.state().selectedItem, "Bread");
 
@@ -57,14 +57,14 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_EQ(main.state().selectedMonth, "2024 March");
   EXPECT_TRUE(prompts.messages.empty());
   // Help installs its page and opens it.
-  Then([](QDialog& d) { Field<Hyperlink>(d, "helpLink")->Follow(); });
+  Then([](QDialog& d) { Field<Hyperlink>(d, "helpLink")->follow(); });
   Run("actionHelp");
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
   EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
   Then([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "About Kestrune");
-    Field<Hyperlink>(d, "siteLink")->Follow();
+    Field<Hyperlink>(d, "siteLink")->follow();
     Press(d, "ok");
   });
   Run("actionAbout");

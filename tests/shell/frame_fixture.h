@@ -61,7 +61,7 @@ class FrameTest : public ::testing::Test {
     Settle();
   }
   void ShowFolder(int folder) {
-    frame->folderBar()->SelectFolder(folder);
+    frame->folderBar()->selectFolder(folder);
     Settle();
   }
   // Runs the event loop until nothing is pending.

@@ -109,17 +109,17 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   };
   ASSERT_TRUE(SelectNode("Bread"));
   expect_shown("Bread", "Delete purchase", "item page");
-  main.folderBar()->SelectFolder(2);
+  main.folderBar()->selectFolder(2);
   expect_shown("Statistics", "<body></body>", "statistics with nothing selected");
 
-  main.folderBar()->SelectFolder(0);
+  main.folderBar()->selectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
   Then(testing::NamedAs("Meals"));
   Action("actionEditCategory")->trigger();
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
   EXPECT_EQ(main.state().selectedCategory, "Meals");
 
-  main.folderBar()->SelectFolder(1);
+  main.folderBar()->selectFolder(1);
   ASSERT_TRUE(SelectNode("Anna"));
   const QTreeWidgetItem* bob = tree->topLevelItem(1);
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(bob).center());
@@ -137,15 +137,15 @@ TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
   EXPECT_EQ(main.state().selectedCategory, "Home");
   // Removing a shortcut or a folder asks first.
   prompts.answers = {false};
-  main.folderBar()->RemoveEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->EntryCount(0), 2);
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
   EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
-  main.folderBar()->RemoveEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->EntryText(0, 0), "Home");
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
   prompts.answers = {false};
-  main.folderBar()->HideFolderIfApproved(1);
+  main.folderBar()->hideFolderIfApproved(1);
   EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
-  EXPECT_FALSE(main.folderBar()->folder_hidden(1));
+  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
   ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
   main.reselectFolder();
   Settle();
@@ -157,7 +157,7 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   store->Write("Config", "MonthsNum", "0");
   MainWindow& main = Open();
   main.monthChooser()->setCurrentIndex(1);
-  main.folderBar()->SetSmallIcons(1, true);
+  main.folderBar()->setSmallIcons(1, true);
   Run("actionShowAll");
   Run("actionPie3dChart");
   ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
@@ -320,7 +320,7 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
   EXPECT_EQ(TreeOutline().find("2024"), std::string::npos);  // no month nodes left
   EXPECT_NE(TreeOutline().find("Anna"), std::string::npos);
   Run("actionClearDatabase");
-  EXPECT_EQ(main.folderBar()->EntryCount(0), 0);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 0);
   EXPECT_EQ(TreeOutline(), "");
   EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "");
   EXPECT_FALSE(Action("actionEditPerson")->isEnabled());
@@ -350,7 +350,7 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   // A statistics command opens the Statistics folder at its root: the household's
   // categories, pair B too.
   Run("actionViewCategoryStatistics");
-  EXPECT_EQ(main.folderBar()->current_folder(), 2);
+  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
   EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
   EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
   EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");

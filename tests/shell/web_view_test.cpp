@@ -189,7 +189,7 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   ASSERT_TRUE(WaitForText("Cheese"));
   ASSERT_TRUE(Follow("Edit expense category", NamedAs("Groceries")));
   EXPECT_EQ(main.state().selectedCategory, "Groceries");
-  EXPECT_EQ(main.folderBar()->EntryText(0, 0), "Groceries");
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Groceries");
   ASSERT_TRUE(WaitForText("Groceries"));
   ASSERT_TRUE(Follow("Delete expense category"));
   EXPECT_EQ(main.state().selectedCategory, "Home");
@@ -203,7 +203,7 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
     Type(d, "name", "Ann");
     Press(d);
   }));
-  EXPECT_EQ(main.folderBar()->EntryText(1, 0), "Ann");
+  EXPECT_EQ(main.folderBar()->entryText(1, 0), "Ann");
   ASSERT_TRUE(WaitForTextGone("Anna"));  // the page names "Ann" now
   ASSERT_TRUE(Follow("Delete person"));
   EXPECT_EQ(main.state().selectedPerson, "Bob");
