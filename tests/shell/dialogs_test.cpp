@@ -150,21 +150,18 @@ TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
                                     "Are you sure to delete this item?"}));
 }
 
-TEST_F(DialogsTest, SettingsAreAcceptedOrRefusedAndDeletingAMonthRebuildsTheChooser) {
+TEST_F(DialogsTest, SettingsAreAcceptedAndDeletingAMonthRebuildsTheChooser) {
   PrepareHousehold();
   MainWindow& main = Open();
   Then([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Kestrune settings");
     EXPECT_TRUE(Field<QRadioButton>(d, "showAll")->isChecked());
     Field<QRadioButton>(d, "showLast")->setChecked(true);
-    Type(d, "monthsCount", "101");
-    Press(d);
     Type(d, "monthsCount", "6");
     Type(d, "currency", "EUR");
     Press(d);
   });
   Run("actionSettings");
-  EXPECT_EQ(prompts.messages, Strings{"Please enter an integer between 1 and 100."});
   EXPECT_FALSE(main.state().showAllMonths);
   EXPECT_EQ(main.state().monthsShown, 6);
   EXPECT_EQ(main.db().currency(), "EUR");
