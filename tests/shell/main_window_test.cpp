@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -302,6 +303,12 @@ TEST_F(FrameTest, FilterAndOptionActionsSetTheStateAndMoveTheirCheckMark) {
   EXPECT_TRUE(Action("actionStatusBar")->isChecked());
   Run("actionStatusBar");
   EXPECT_TRUE(main.statusBar()->isHidden());
+  // The busy cursor, told twice, is undone at once when the work ends.
+  main.showBusy(true);
+  main.showBusy(true);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  main.showBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   // One action per command: the Edit menu's entry and the toolbar's button are the same.
   EXPECT_EQ(main.findChildren<QAction*>("actionAddPerson").size(), 1);
   EXPECT_EQ(Action("actionAddPerson")->iconText(), "Add person");
