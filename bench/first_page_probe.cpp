@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   kestrune::PosixFileSystem disk;
   const kestrune::SystemClock clock;
   kestrune::MainWindow frame(store, prompts, argv[1], disk, clock);
-  if (!frame.started()) return frame.exit_status();
+  if (!frame.started()) return frame.exitStatus();
   QObject::connect(&frame.view()->browser(), &kestrune::WebBrowser::loadFinished,
                    [&application](bool ok) {
                      std::cout << (ok ? "shown" : "not shown") << std::endl;

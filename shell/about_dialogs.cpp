@@ -1,5 +1,6 @@
 #include "shell/about_dialogs.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,7 +17,7 @@ void LayOut(QDialog& dialog, QVBoxLayout* content) {
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(ApplicationIcon().pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop);
-  auto* ok = new QPushButton("OK", &dialog);
+  auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), &dialog);
   ok->setObjectName("ok");
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
@@ -40,24 +41,24 @@ Hyperlink* SiteLink(const QString& text, UserPrompts& prompts, QWidget* parent) 
 }  // namespace
 
 AboutDialog::AboutDialog(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About Kestrune");
+  setWindowTitle(tr("About Kestrune"));
   auto* content = new QVBoxLayout;
-  content->addWidget(new QLabel("Kestrune Version 1.0", this));
-  content->addWidget(new QLabel("A household expense book. Free to use and to share.", this));
-  content->addWidget(SiteLink("Visit the Kestrune web site", prompts, this));
+  content->addWidget(new QLabel(tr("Kestrune Version 1.0"), this));
+  content->addWidget(new QLabel(tr("A household expense book. Free to use and to share."), this));
+  content->addWidget(SiteLink(tr("Visit the Kestrune web site"), prompts, this));
   LayOut(*this, content);
 }
 
 HelpDialog::HelpDialog(UserPrompts& prompts, const QUrl& help_page, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle("Help");
+  setWindowTitle(tr("Help"));
   auto* content = new QVBoxLayout;
-  auto* help = new Hyperlink("View Kestrune help file", help_page, prompts, this);
+  auto* help = new Hyperlink(tr("View Kestrune help file"), help_page, prompts, this);
   help->setObjectName("helpLink");
   content->addWidget(help);
   content->addWidget(
-      new QLabel("More information about Kestrune is on the Kestrune web site.", this));
-  content->addWidget(SiteLink("Visit the Kestrune web site", prompts, this));
+      new QLabel(tr("More information about Kestrune is on the Kestrune web site."), this));
+  content->addWidget(SiteLink(tr("Visit the Kestrune web site"), prompts, this));
   LayOut(*this, content);
 }
 

@@ -18,7 +18,7 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
-void ElidedLabel::SetFullText(const QString& text) {
+void ElidedLabel::setFullText(const QString& text) {
   full_ = text;
   setToolTip(PlainToolTip(text));
   elide();
@@ -63,10 +63,10 @@ CaptionBar::CaptionBar(QWidget* parent)
   font.setBold(true);
   text_->setFont(font);
   text_->setObjectName("captionText");
-  text_->SetFullText("Caption Text");
+  text_->setFullText(tr("Caption Text"));
   icon_->setPixmap(ApplicationIcon().pixmap(16, 16));
-  restore_->setText("Folder List");
-  restore_->setToolTip("Show the folder list again");
+  restore_->setText(tr("Folder List"));
+  restore_->setToolTip(tr("Show the folder list again"));
   restore_->setAutoRaise(true);
   restore_->hide();
   connect(restore_, &QToolButton::clicked, this, &CaptionBar::restoreTreeRequested);
@@ -78,12 +78,12 @@ CaptionBar::CaptionBar(QWidget* parent)
   layout->addWidget(text_, 1);
 }
 
-void CaptionBar::SetCaption(const QString& text, const QIcon& icon) {
-  text_->SetFullText(text);
+void CaptionBar::setCaption(const QString& text, const QIcon& icon) {
+  text_->setFullText(text);
   icon_->setPixmap(icon.pixmap(16, 16));
 }
 
-void CaptionBar::SetTreeHidden(bool hidden) {
+void CaptionBar::setTreeHidden(bool hidden) {
   restore_->setVisible(hidden);
 }
 

@@ -12,8 +12,8 @@ class ElidedLabel final : public QLabel {
  public:
   explicit ElidedLabel(QWidget* parent);
 
-  void SetFullText(const QString& text);
-  const QString& full_text() const { return full_; }
+  void setFullText(const QString& text);
+  const QString& fullText() const { return full_; }
   QSize minimumSizeHint() const override;
   QSize sizeHint() const override;
 
@@ -37,11 +37,11 @@ class CaptionBar final : public QWidget {
  public:
   explicit CaptionBar(QWidget* parent);
 
-  void SetCaption(const QString& text, const QIcon& icon);
+  void setCaption(const QString& text, const QIcon& icon);
   // The whole caption; the bar shows it cut to its width.
-  QString text() const { return text_->full_text(); }
+  QString text() const { return text_->fullText(); }
   // Shows or hides the button that restores the tree pane.
-  void SetTreeHidden(bool hidden);
+  void setTreeHidden(bool hidden);
 
  signals:
   void restoreTreeRequested();

@@ -2,6 +2,7 @@
 
 #include "database/validation.h"
 #include "shell/confirmations.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 namespace {
@@ -41,7 +42,7 @@ FormOutcome SubmitNewCategory(FormContext& form, const std::string& name,
     return StayOpen();
   }
   form.state.selectedCategory = name;
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({Folder::kCategories});
 }
 
@@ -107,13 +108,13 @@ FormOutcome SubmitPersonEdit(FormContext& form, const std::string& old_name,
 FormOutcome SubmitCategoryDeletion(FormContext& form, int category_position) {
   const std::string category = form.db.GetCategoryNameAt(category_position);
   if (!form.db.HasCategories() || !form.db.CategoryExists(category)) {
-    form.prompts.ShowMessage("No category to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No category to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return CloseOnly();
   if (!Written(form, form.db.DeleteCategory(category))) return CloseOnly();
   form.state.selectedCategory = form.db.GetCategoryNameAt(0);
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({Folder::kCategories});
 }
 
@@ -121,27 +122,27 @@ FormOutcome SubmitItemDeletion(FormContext& form, int category_position, int ite
   const std::string category = form.db.GetCategoryNameAt(category_position);
   const std::string item = form.db.GetItemNameAt(category_position, item_position);
   if (!form.db.HasCategories() || !form.db.ItemExists(category, item)) {
-    form.prompts.ShowMessage("No item to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No item to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmItemDeletion(category, item))) return CloseOnly();
   if (!Written(form, form.db.DeleteItem(category, item))) return CloseOnly();
   form.state.selectedCategory = category;
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Done({});
 }
 
 FormOutcome SubmitPersonDeletion(FormContext& form, int person_position) {
   const std::string person = form.db.GetPersonNameAt(person_position);
   if (!form.db.HasPersons() || !form.db.PersonExists(person)) {
-    form.prompts.ShowMessage("No person to delete.");
+    form.prompts.ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "No person to delete.")));
     return CloseOnly();
   }
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return CloseOnly();
   if (!Written(form, form.db.DeletePerson(person))) return CloseOnly();
   form.state.selectedPerson = form.db.GetPersonNameAt(0);
-  form.state.selectedPersonMenu = kNothingSelected;
-  form.state.selectedPersonMenuChild = kNothingSelected;
+  form.state.selectedPersonMenu.clear();
+  form.state.selectedPersonMenuChild.clear();
   return Done({Folder::kPersons});
 }
 

@@ -10,32 +10,32 @@ void SelectName(QComboBox* chooser, const std::string& name) {
 }
 
 AddCategoryDialog::AddCategoryDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Add expense category", parent) {
-  addHeading("Type category information");
-  QLineEdit* name = addLineEdit("Category name:", "name");
-  InformationEdit* information = addInformation("Category information:", "information");
-  addMainButton("Add", [&form, name, information] {
+    : FormDialog(tr("Add expense category"), parent) {
+  addHeading(tr("Type category information"));
+  QLineEdit* name = addLineEdit(tr("Category name:"), "name");
+  InformationEdit* information = addInformation(tr("Category information:"), "information");
+  addMainButton(tr("Add"), [&form, name, information] {
     return SubmitNewCategory(form, TextOf(name), TextOf(information));
   });
 }
 
 AddPersonDialog::AddPersonDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Add person", parent) {
-  addHeading("Type person information");
-  QLineEdit* name = addLineEdit("Person name:", "name");
-  InformationEdit* information = addInformation("Person information:", "information");
-  addMainButton("Add", [&form, name, information] {
+    : FormDialog(tr("Add person"), parent) {
+  addHeading(tr("Type person information"));
+  QLineEdit* name = addLineEdit(tr("Person name:"), "name");
+  InformationEdit* information = addInformation(tr("Person information:"), "information");
+  addMainButton(tr("Add"), [&form, name, information] {
     return SubmitNewPerson(form, TextOf(name), TextOf(information));
   });
 }
 
 EditCategoryDialog::EditCategoryDialog(FormContext& form, bool choose, QWidget* parent)
-    : FormDialog("Edit category information", parent), form_(form) {
-  QComboBox* chooser = choose ? addCombo("Choose category:", "chooseCategory") : nullptr;
-  addGroup("New category information");
-  name_ = addLineEdit("Category name:", "name");
-  information_ = addInformation("Category information:", "information");
-  addMainButton("Update information", [this] {
+    : FormDialog(tr("Edit category information"), parent), form_(form) {
+  QComboBox* chooser = choose ? addCombo(tr("Choose category:"), "chooseCategory") : nullptr;
+  addGroup(tr("New category information"));
+  name_ = addLineEdit(tr("Category name:"), "name");
+  information_ = addInformation(tr("Category information:"), "information");
+  addMainButton(tr("Update information"), [this] {
     return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
   });
   if (!chooser) {
@@ -55,12 +55,12 @@ void EditCategoryDialog::load(const std::string& category) {
 }
 
 EditPersonDialog::EditPersonDialog(FormContext& form, bool choose, QWidget* parent)
-    : FormDialog(choose ? "Edit person information" : "Edit person", parent), form_(form) {
-  QComboBox* chooser = choose ? addCombo("Choose person:", "choosePerson") : nullptr;
-  addGroup("New person information");
-  name_ = addLineEdit("Person name:", "name");
-  information_ = addInformation("Person information:", "information");
-  addMainButton("Update information", [this] {
+    : FormDialog(choose ? tr("Edit person information") : tr("Edit person"), parent), form_(form) {
+  QComboBox* chooser = choose ? addCombo(tr("Choose person:"), "choosePerson") : nullptr;
+  addGroup(tr("New person information"));
+  name_ = addLineEdit(tr("Person name:"), "name");
+  information_ = addInformation(tr("Person information:"), "information");
+  addMainButton(tr("Update information"), [this] {
     return SubmitPersonEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
   });
   if (!chooser) {
@@ -80,20 +80,20 @@ void EditPersonDialog::load(const std::string& person) {
 }
 
 DeleteCategoryDialog::DeleteCategoryDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Delete expense category", parent) {
-  QComboBox* chooser = addCombo("Choose category:", "chooseCategory");
+    : FormDialog(tr("Delete expense category"), parent) {
+  QComboBox* chooser = addCombo(tr("Choose category:"), "chooseCategory");
   FillChooser(chooser, form.db.GetCategoryNames());
   SelectName(chooser, form.state.selectedCategory);
-  addMainButton("Delete category",
+  addMainButton(tr("Delete category"),
                 [&form, chooser] { return SubmitCategoryDeletion(form, chooser->currentIndex()); });
 }
 
 DeletePersonDialog::DeletePersonDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Delete person", parent) {
-  QComboBox* chooser = addCombo("Choose person:", "choosePerson");
+    : FormDialog(tr("Delete person"), parent) {
+  QComboBox* chooser = addCombo(tr("Choose person:"), "choosePerson");
   FillChooser(chooser, form.db.GetPersonNames());
   SelectName(chooser, form.state.selectedPerson);
-  addMainButton("Delete person",
+  addMainButton(tr("Delete person"),
                 [&form, chooser] { return SubmitPersonDeletion(form, chooser->currentIndex()); });
 }
 

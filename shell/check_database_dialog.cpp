@@ -10,9 +10,9 @@
 namespace kestrune {
 
 CheckDatabaseDialog::CheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts,
-                                           QWidget* parent)
+                                         QWidget* parent)
     : QDialog(parent), check_(check), prompts_(prompts) {
-  setWindowTitle("Check data base");
+  setWindowTitle(tr("Check data base"));
   createControls();
   check_.Run();
   showReport();
@@ -21,14 +21,14 @@ CheckDatabaseDialog::CheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prom
 void CheckDatabaseDialog::createControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
-      "Every total recomputed from the purchase lists, and the files the indexes name:"));
+      tr("Every total recomputed from the purchase lists, and the files the indexes name:")));
   report_ = new QPlainTextEdit(this);
   report_->setReadOnly(true);
   report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   report_->setMinimumSize(560, 240);
   layout->addWidget(report_);
   auto* buttons = new QDialogButtonBox(this);
-  repair_ = buttons->addButton("&Repair", QDialogButtonBox::ActionRole);
+  repair_ = buttons->addButton(tr("&Repair"), QDialogButtonBox::ActionRole);
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
   close->setDefault(true);
   layout->addWidget(buttons);

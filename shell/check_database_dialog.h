@@ -13,6 +13,8 @@ namespace kestrune {
 // "Check data base": the integrity report of the book, with a Repair button while there is
 // something to repair.
 class CheckDatabaseDialog : public QDialog {
+  Q_OBJECT
+
  public:
   CheckDatabaseDialog(DatabaseCheck& check, UserPrompts& prompts, QWidget* parent = nullptr);
   // Whether the book was repaired while the dialog was open.

@@ -1,5 +1,6 @@
 #include "shell/confirmation_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,15 +11,15 @@ namespace kestrune {
 
 ConfirmationDialog::ConfirmationDialog(const Confirmation& confirmation, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(confirmation.title);
+  setWindowTitle(QCoreApplication::translate("Kestrune", confirmation.title));
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-  auto* text = new QLabel(confirmation.text, this);
+  auto* text = new QLabel(QCoreApplication::translate("Kestrune", confirmation.text), this);
   text->setTextFormat(Qt::PlainText);
-  auto* yes = new QPushButton("Yes", this);
+  auto* yes = new QPushButton(tr("Yes"), this);
   yes->setObjectName("yes");
   yes->setDefault(true);
-  auto* no = new QPushButton("No", this);
+  auto* no = new QPushButton(tr("No"), this);
   no->setObjectName("no");
   no->setAutoDefault(false);
   connect(yes, &QPushButton::clicked, this, &QDialog::accept);

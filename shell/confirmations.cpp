@@ -1,6 +1,7 @@
 #include "shell/confirmations.h"
 
 #include "database/sections.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 namespace {
@@ -32,20 +33,23 @@ size_t PurchasesOf(const ExpenseDatabase& db, const std::string& person) {
 }  // namespace
 
 Confirmation ConfirmCategoryDeletion(const ExpenseDatabase& db, const std::string& category) {
-  return With(kConfirmDeleteCategory, "\"" + category + "\" with its " +
-                                          Counted(db.GetItemNames(category).size(), "item") +
-                                          " and their purchases.");
+  return With(kConfirmDeleteCategory,
+              Translated(QT_TRANSLATE_NOOP("Kestrune", "\"%1\" with its %2 and their purchases."),
+                         {category, Counted(db.GetItemNames(category).size(), "item")}));
 }
 
 Confirmation ConfirmItemDeletion(const std::string& category, const std::string& item) {
   return With(kConfirmDeleteItem,
-              "\"" + item + "\" of \"" + category + "\" with all its purchases.");
+              Translated(QT_TRANSLATE_NOOP("Kestrune", "\"%1\" of \"%2\" with all its purchases."),
+                         {item, category}));
 }
 
 Confirmation ConfirmPersonDeletion(const ExpenseDatabase& db, const std::string& person) {
-  return With(kConfirmDeletePerson, "\"" + person + "\" and the " +
-                                        Counted(PurchasesOf(db, person), "purchase") +
-                                        " recorded for them; purchases for all stay.");
+  return With(
+      kConfirmDeletePerson,
+      Translated(QT_TRANSLATE_NOOP("Kestrune",
+                                   "\"%1\" and the %2 recorded for them; purchases for all stay."),
+                 {person, Counted(PurchasesOf(db, person), "purchase")}));
 }
 
 Confirmation ConfirmPurchaseDeletion(const std::string& category, const std::string& item,
@@ -55,12 +59,17 @@ Confirmation ConfirmPurchaseDeletion(const std::string& category, const std::str
   const std::string sum = digits == std::string::npos ? p.sum : p.sum.substr(digits);
   std::string detail = p.day + " " + p.month + " " + p.year + ", " + p.person + ", " + sum;
   if (!p.information.empty()) detail += " (" + p.information + ")";
-  return With(kConfirmDeletePurchase, detail + " from \"" + item + "\" of \"" + category + "\".");
+  return With(kConfirmDeletePurchase,
+              Translated(QT_TRANSLATE_NOOP("Kestrune", "%1 from \"%2\" of \"%3\"."),
+                         {detail, item, category}));
 }
 
 Confirmation ConfirmMonthDeletion(const std::string& month_key) {
-  return With(kConfirmDeleteMonth,
-              "\"" + month_key + "\": its purchases are taken out of every total and list.");
+  return With(
+      kConfirmDeleteMonth,
+      Translated(QT_TRANSLATE_NOOP("Kestrune",
+                                   "\"%1\": its purchases are taken out of every total and list."),
+                 {month_key}));
 }
 
 }  // namespace kestrune

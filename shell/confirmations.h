@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 
 #include "database/expense_database.h"
@@ -15,16 +16,22 @@ struct Confirmation {
   std::string detail;
 };
 
-inline const Confirmation kConfirmDeleteCategory{"Delete category",
-                                                 "Are you sure to delete this category?", ""};
-inline const Confirmation kConfirmDeleteItem{"Delete item", "Are you sure to delete this item?",
-                                             ""};
-inline const Confirmation kConfirmDeletePerson{"Delete person",
-                                               "Are you sure to delete this person?", ""};
-inline const Confirmation kConfirmDeletePurchase{"Delete purchase",
-                                                 "Are you sure to delete this purchase?", ""};
-inline const Confirmation kConfirmDeleteMonth{"Delete month", "Are you sure to delete this month?",
-                                              ""};
+// The texts are marked for translation and translated where they are shown.
+inline const Confirmation kConfirmDeleteCategory{
+    QT_TRANSLATE_NOOP("Kestrune", "Delete category"),
+    QT_TRANSLATE_NOOP("Kestrune", "Are you sure to delete this category?"), ""};
+inline const Confirmation kConfirmDeleteItem{
+    QT_TRANSLATE_NOOP("Kestrune", "Delete item"),
+    QT_TRANSLATE_NOOP("Kestrune", "Are you sure to delete this item?"), ""};
+inline const Confirmation kConfirmDeletePerson{
+    QT_TRANSLATE_NOOP("Kestrune", "Delete person"),
+    QT_TRANSLATE_NOOP("Kestrune", "Are you sure to delete this person?"), ""};
+inline const Confirmation kConfirmDeletePurchase{
+    QT_TRANSLATE_NOOP("Kestrune", "Delete purchase"),
+    QT_TRANSLATE_NOOP("Kestrune", "Are you sure to delete this purchase?"), ""};
+inline const Confirmation kConfirmDeleteMonth{
+    QT_TRANSLATE_NOOP("Kestrune", "Delete month"),
+    QT_TRANSLATE_NOOP("Kestrune", "Are you sure to delete this month?"), ""};
 
 // The questions with what they act on. Counting a person's purchases reads the purchase
 // lists through the database's queries (which repair missing files as they always do).

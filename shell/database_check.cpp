@@ -1,5 +1,7 @@
 #include "shell/database_check.h"
 
+#include "shell/translation.h"
+
 namespace kestrune {
 
 void DatabaseCheck::Run() {
@@ -7,7 +9,7 @@ void DatabaseCheck::Run() {
 }
 
 std::string DatabaseCheck::Text() const {
-  if (report_.clean()) return "Everything adds up.";
+  if (report_.clean()) return Translated(QT_TRANSLATE_NOOP("Kestrune", "Everything adds up."));
   std::string text;
   for (const std::string& line : report_.Lines()) text += line + "\n";
   return text;
@@ -18,10 +20,12 @@ std::string DatabaseCheck::Repair() {
   const Status status = RepairAfterBackup(db_, fs_, backups_, clock_.Now(), copy);
   Run();
   if (!status.ok() && !copy.empty()) {
-    return status.message() + "\nThe book as it was is in " + copy + ".";
+    return status.message() + "\n" +
+           Translated(QT_TRANSLATE_NOOP("Kestrune", "The book as it was is in %1."), {copy});
   }
   if (!status.ok()) return status.message();
-  return "Totals repaired. The book as it was is in " + copy + ".";
+  return Translated(QT_TRANSLATE_NOOP("Kestrune", "Totals repaired. The book as it was is in %1."),
+                    {copy});
 }
 
 }  // namespace kestrune

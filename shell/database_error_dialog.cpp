@@ -29,8 +29,8 @@ DatabaseErrorDialog::DatabaseErrorDialog(const QString& text, QWidget* parent) :
   auto* message = new QLabel(text, this);
   message->setTextFormat(Qt::PlainText);
   message->setObjectName("message");
-  QPushButton* create = PlainButton("Create new file", "create", this);
-  QPushButton* exit = PlainButton("Exit", "exit", this);
+  QPushButton* create = PlainButton(tr("Create new file"), "create", this);
+  QPushButton* exit = PlainButton(tr("Exit"), "exit", this);
   connect(create, &QPushButton::clicked, this, &QDialog::accept);
   connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 

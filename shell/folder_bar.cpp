@@ -29,7 +29,7 @@ FolderBar::FolderBar(std::vector<QString> folder_names, QWidget* parent) : QWidg
     applyIconMode(folder);
     folders_.push_back(folder);
   }
-  SelectFolder(0);
+  selectFolder(0);
 }
 
 QToolButton* FolderBar::createHeader(const QString& name, int folder) {
@@ -44,7 +44,7 @@ QToolButton* FolderBar::createHeader(const QString& name, int folder) {
   bold.setBold(true);
   header->setFont(bold);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(header, &QToolButton::clicked, this, [this, folder] { SelectFolder(folder); });
+  connect(header, &QToolButton::clicked, this, [this, folder] { selectFolder(folder); });
   connect(header, &QToolButton::customContextMenuRequested, this,
           [this, folder, header](const QPoint& at) {
             showFolderMenu(folder, header->mapToGlobal(at));
@@ -69,7 +69,7 @@ QListWidget* FolderBar::createList() {
   return list;
 }
 
-void FolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries) {
+void FolderBar::setEntries(int folder, const std::vector<FolderEntry>& entries) {
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   list->clear();
   for (const FolderEntry& entry : entries) {
@@ -79,20 +79,20 @@ void FolderBar::SetEntries(int folder, const std::vector<FolderEntry>& entries) 
   }
 }
 
-void FolderBar::RemoveEntry(int folder, int position) {
+void FolderBar::removeEntry(int folder, int position) {
   delete folders_.at(static_cast<size_t>(folder)).list->takeItem(position);
 }
 
-int FolderBar::EntryCount(int folder) const {
+int FolderBar::entryCount(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).list->count();
 }
 
-QString FolderBar::EntryText(int folder, int position) const {
+QString FolderBar::entryText(int folder, int position) const {
   QListWidgetItem* item = folders_.at(static_cast<size_t>(folder)).list->item(position);
   return item ? item->text() : QString();
 }
 
-void FolderBar::SelectFolder(int folder) {
+void FolderBar::selectFolder(int folder) {
   if (folder < 0 || folder >= static_cast<int>(folders_.size())) return;
   current_ = folder;
   for (size_t i = 0; i < folders_.size(); ++i) {
@@ -103,17 +103,17 @@ void FolderBar::SelectFolder(int folder) {
   emit folderSelected(folder);
 }
 
-void FolderBar::SetSmallIcons(int folder, bool small) {
+void FolderBar::setSmallIcons(int folder, bool small) {
   Folder& entry = folders_.at(static_cast<size_t>(folder));
   entry.small = small;
   applyIconMode(entry);
 }
 
-bool FolderBar::small_icons(int folder) const {
+bool FolderBar::smallIcons(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).small;
 }
 
-bool FolderBar::folder_hidden(int folder) const {
+bool FolderBar::isFolderHidden(int folder) const {
   return folders_.at(static_cast<size_t>(folder)).header->isHidden();
 }
 
@@ -155,16 +155,16 @@ bool FolderBar::eventFilter(QObject* watched, QEvent* event) {
 
 void FolderBar::showFolderMenu(int folder, const QPoint& at) {
   QMenu menu(this);
-  QAction* small = menu.addAction("Small icons");
+  QAction* small = menu.addAction(tr("Small icons"));
   small->setCheckable(true);
-  small->setChecked(small_icons(folder));
-  connect(small, &QAction::toggled, this, [this, folder](bool on) { SetSmallIcons(folder, on); });
+  small->setChecked(smallIcons(folder));
+  connect(small, &QAction::toggled, this, [this, folder](bool on) { setSmallIcons(folder, on); });
   menu.addSeparator();
-  QAction* remove = menu.addAction("Remove folder");
+  QAction* remove = menu.addAction(tr("Remove folder"));
   // The last folder shown stays, so the bar never loses the menu that brings folders back.
   remove->setEnabled(shownFolderCount() > 1);
-  connect(remove, &QAction::triggered, this, [this, folder] { HideFolderIfApproved(folder); });
-  connect(menu.addAction("Show all folders"), &QAction::triggered, this,
+  connect(remove, &QAction::triggered, this, [this, folder] { hideFolderIfApproved(folder); });
+  connect(menu.addAction(tr("Show all folders")), &QAction::triggered, this,
           &FolderBar::showAllFolders);
   menu.exec(at);
 }
@@ -173,18 +173,18 @@ void FolderBar::showEntryMenu(int folder, const QPoint& at) {
   QListWidget* list = folders_.at(static_cast<size_t>(folder)).list;
   QListWidgetItem* item = list->itemAt(list->viewport()->mapFromGlobal(at));
   QMenu menu(this);
-  QAction* remove = menu.addAction("Remove shortcut");
+  QAction* remove = menu.addAction(tr("Remove shortcut"));
   remove->setEnabled(item != nullptr);
   connect(remove, &QAction::triggered, this,
-          [this, folder, list, item] { RemoveEntryIfApproved(folder, list->row(item)); });
+          [this, folder, list, item] { removeEntryIfApproved(folder, list->row(item)); });
   menu.exec(at);
 }
 
-void FolderBar::RemoveEntryIfApproved(int folder, int position) {
-  if (approved(Removal::kEntry)) RemoveEntry(folder, position);
+void FolderBar::removeEntryIfApproved(int folder, int position) {
+  if (approved(Removal::kEntry)) removeEntry(folder, position);
 }
 
-void FolderBar::HideFolderIfApproved(int folder) {
+void FolderBar::hideFolderIfApproved(int folder) {
   if (approved(Removal::kFolder)) hideFolder(folder);
 }
 
@@ -196,7 +196,7 @@ void FolderBar::hideFolder(int folder) {
   if (folder != current_) return;
   for (size_t i = 0; i < folders_.size(); ++i) {
     if (!folders_[i].header->isHidden()) {
-      SelectFolder(static_cast<int>(i));
+      selectFolder(static_cast<int>(i));
       return;
     }
   }

@@ -25,21 +25,21 @@ class FolderBar final : public QWidget {
 
   FolderBar(std::vector<QString> folder_names, QWidget* parent);
 
-  void set_removal_approval(RemovalApproval approval) { approve_ = std::move(approval); }
+  void setRemovalApproval(RemovalApproval approval) { approve_ = std::move(approval); }
 
-  void SetEntries(int folder, const std::vector<FolderEntry>& entries);
-  void RemoveEntry(int folder, int position);
-  int EntryCount(int folder) const;
-  QString EntryText(int folder, int position) const;
-  int current_folder() const { return current_; }
+  void setEntries(int folder, const std::vector<FolderEntry>& entries);
+  void removeEntry(int folder, int position);
+  int entryCount(int folder) const;
+  QString entryText(int folder, int position) const;
+  int currentFolder() const { return current_; }
   // Makes the folder current and reports it, even when it already was.
-  void SelectFolder(int folder);
-  void SetSmallIcons(int folder, bool small);
-  bool small_icons(int folder) const;
-  bool folder_hidden(int folder) const;
+  void selectFolder(int folder);
+  void setSmallIcons(int folder, bool small);
+  bool smallIcons(int folder) const;
+  bool isFolderHidden(int folder) const;
   // What the context menu runs: a removal the frame is asked to approve first.
-  void RemoveEntryIfApproved(int folder, int position);
-  void HideFolderIfApproved(int folder);
+  void removeEntryIfApproved(int folder, int position);
+  void hideFolderIfApproved(int folder);
 
  signals:
   void folderSelected(int folder);

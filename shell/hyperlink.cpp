@@ -21,7 +21,7 @@ Hyperlink::Hyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWi
   paintColour(false);
 }
 
-void Hyperlink::Follow() {
+void Hyperlink::follow() {
   visited_ = true;
   paintColour(false);
   prompts_.OpenUrl(target_);
@@ -40,7 +40,7 @@ void Hyperlink::leaveEvent(QEvent* event) {
 void Hyperlink::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    Follow();
+    follow();
   }
 }
 

@@ -16,7 +16,7 @@ class Hyperlink final : public QLabel {
   Hyperlink(const QString& text, QUrl target, UserPrompts& prompts, QWidget* parent);
 
   // Opens the target, as a click does.
-  void Follow();
+  void follow();
 
  protected:
   void enterEvent(QEnterEvent* event) override;

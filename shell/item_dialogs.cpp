@@ -7,37 +7,37 @@
 namespace kestrune {
 
 AddItemDialog::AddItemDialog(FormContext& form, bool choose_category, QWidget* parent)
-    : FormDialog("Add expense item", parent) {
-  addHeading("Type item information");
+    : FormDialog(tr("Add expense item"), parent) {
+  addHeading(tr("Type item information"));
   // Opened from a category's page, the dialog says which category the item goes to.
-  QLineEdit* name = addLineEdit("Item name:", "name");
+  QLineEdit* name = addLineEdit(tr("Item name:"), "name");
   if (!choose_category) {
     auto* which = new QLabel(QString::fromStdString(form.state.selectedCategory), this);
     which->setObjectName("category");
     which->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
-    addRow("Item category:", which);
+    addRow(tr("Item category:"), which);
   }
-  QComboBox* category = choose_category ? addCombo("Item category:", "category") : nullptr;
+  QComboBox* category = choose_category ? addCombo(tr("Item category:"), "category") : nullptr;
   if (category) {
     FillChooser(category, form.db.GetCategoryNames());
     SelectName(category, form.state.selectedCategory);
   }
-  InformationEdit* information = addInformation("Item information:", "information");
-  addMainButton("Add", [&form, name, category, information] {
-    const std::string chosen =
-        category ? form.db.GetCategoryNameAt(category->currentIndex()) : form.state.selectedCategory;
+  InformationEdit* information = addInformation(tr("Item information:"), "information");
+  addMainButton(tr("Add"), [&form, name, category, information] {
+    const std::string chosen = category ? form.db.GetCategoryNameAt(category->currentIndex())
+                                        : form.state.selectedCategory;
     return SubmitNewItem(form, chosen, TextOf(name), TextOf(information));
   });
 }
 
 EditItemDialog::EditItemDialog(FormContext& form, bool choose, QWidget* parent)
-    : FormDialog("Edit item information", parent), form_(form), choose_(choose) {
+    : FormDialog(tr("Edit item information"), parent), form_(form), choose_(choose) {
   if (choose_) createChoosers();
-  addGroup("New item information");
-  name_ = addLineEdit("Item name:", "name");
-  category_ = addCombo("Item category:", "category");
-  information_ = addInformation("Item information:", "information");
-  addMainButton("Update information", [this] { return submit(); });
+  addGroup(tr("New item information"));
+  name_ = addLineEdit(tr("Item name:"), "name");
+  category_ = addCombo(tr("Item category:"), "category");
+  information_ = addInformation(tr("Item information:"), "information");
+  addMainButton(tr("Update information"), [this] { return submit(); });
   FillChooser(category_, form_.db.GetCategoryNames());
   if (choose_) {
     FillChooser(choose_category_, form_.db.GetCategoryNames());
@@ -49,10 +49,9 @@ EditItemDialog::EditItemDialog(FormContext& form, bool choose, QWidget* parent)
 }
 
 void EditItemDialog::createChoosers() {
-  choose_category_ = addCombo("Choose item category:", "chooseCategory");
-  choose_item_ = addCombo("Choose item", "chooseItem");
-  connect(choose_category_, &QComboBox::currentIndexChanged, this,
-          &EditItemDialog::chooseCategory);
+  choose_category_ = addCombo(tr("Choose item category:"), "chooseCategory");
+  choose_item_ = addCombo(tr("Choose item"), "chooseItem");
+  connect(choose_category_, &QComboBox::currentIndexChanged, this, &EditItemDialog::chooseCategory);
   connect(choose_item_, &QComboBox::currentIndexChanged, this, [this](int item) {
     const int category = choose_category_->currentIndex();
     load(form_.db.GetCategoryNameAt(category), form_.db.GetItemNameAt(category, item));
@@ -87,9 +86,9 @@ FormOutcome EditItemDialog::submit() {
 }
 
 DeleteItemDialog::DeleteItemDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Delete expense item", parent) {
-  QComboBox* category = addCombo("Choose item category:", "chooseCategory");
-  QComboBox* item = addCombo("Choose item", "chooseItem");
+    : FormDialog(tr("Delete expense item"), parent) {
+  QComboBox* category = addCombo(tr("Choose item category:"), "chooseCategory");
+  QComboBox* item = addCombo(tr("Choose item"), "chooseItem");
   FillChooser(category, form.db.GetCategoryNames());
   SelectName(category, form.state.selectedCategory);
   FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(category->currentIndex())));
@@ -97,7 +96,7 @@ DeleteItemDialog::DeleteItemDialog(FormContext& form, QWidget* parent)
   connect(category, &QComboBox::currentIndexChanged, this, [&form, item](int position) {
     FillChooser(item, form.db.GetItemNames(form.db.GetCategoryNameAt(position)));
   });
-  addMainButton("Delete item", [&form, category, item] {
+  addMainButton(tr("Delete item"), [&form, category, item] {
     return SubmitItemDeletion(form, category->currentIndex(), item->currentIndex());
   });
 }

@@ -75,7 +75,7 @@ ItemTreeView::ItemTreeView(TreeHost& host, QWidget* parent)
   tree_->setTextElideMode(Qt::ElideRight);
   tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) { OnTreeSelChanged(current); });
+          [this](QTreeWidgetItem* current) { onSelectionChanged(current); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -88,11 +88,11 @@ QWidget* ItemTreeView::createTitleStrip() {
   strip->setFixedHeight(kTitleHeight);
   strip->setAutoFillBackground(true);
   strip->setBackgroundRole(QPalette::Button);
-  auto* title = new QLabel("Folder List", strip);
+  auto* title = new QLabel(tr("Folder List"), strip);
   auto* close = new QToolButton(strip);
   close->setObjectName("closeTreePane");
   close->setText(QString::fromUtf8("\u00d7"));
-  close->setToolTip("Hide the folder list");
+  close->setToolTip(tr("Hide the folder list"));
   close->setAutoRaise(true);
   close->setFixedSize(kTitleHeight - 2, kTitleHeight - 2);
   connect(close, &QToolButton::clicked, this, &ItemTreeView::closeRequested);
@@ -113,16 +113,16 @@ QTreeWidgetItem* ItemTreeView::createItem(const TreeNode& node, QTreeWidgetItem*
   return item;
 }
 
-void ItemTreeView::FillTree(const std::string& folder_name) {
+void ItemTreeView::fillTree(const std::string& folder_name) {
   const std::optional<Folder> folder = FolderNamed(folder_name);
   if (!folder) return;
   if (*folder == Folder::kCategories) {
-    if (host_.view_state().nodeKind != 1) host_.SetNodeKind(1);
+    if (host_.viewState().nodeKind != NodeKind::Category) host_.setNodeKind(NodeKind::Category);
   } else {
-    host_.SetNodeKind(*folder == Folder::kPersons ? 3 : 4);
+    host_.setNodeKind(*folder == Folder::kPersons ? NodeKind::Persons : NodeKind::Statistics);
   }
   const std::vector<TreeNode> nodes =
-      TreeContent(*folder, host_.database(), host_.view_state(), host_.tree_filled());
+      TreeContent(*folder, host_.database(), host_.viewState(), host_.treeFilled());
   QTreeWidgetItem* selected = nullptr;
   {
     // Emptying the tree reports selection changes that would overwrite the strings.
@@ -151,7 +151,7 @@ QSize ItemTreeView::sizeHint() const {
                QWidget::sizeHint().height());
 }
 
-bool ItemTreeView::SelectNodeByText(const QString& text, const QString& parent_text) {
+bool ItemTreeView::selectNodeByText(const QString& text, const QString& parent_text) {
   // A name may stand under several parents (a category under every person); the one
   // under the current node's root is meant first.
   std::vector<QTreeWidgetItem*> nodes;
@@ -173,14 +173,14 @@ bool ItemTreeView::SelectNodeByText(const QString& text, const QString& parent_t
   return false;
 }
 
-void ItemTreeView::OnTreeSelChanged(QTreeWidgetItem* selected) {
+void ItemTreeView::onSelectionChanged(QTreeWidgetItem* selected) {
   if (!selected) return;
   const NodeInfo node = NodeInfoOf(selected);
-  const SelectionEffects effects = ApplyTreeSelection(host_.view_state(), node, host_.database());
+  const SelectionEffects effects = ApplyTreeSelection(host_.viewState(), node, host_.database());
   if (effects.collapse_persons) collapsePersons();
   selected->setExpanded(true);
-  if (effects.node_kind_changed) host_.SetNodeKind(host_.view_state().nodeKind);
-  host_.NodeSelected(selected->text(0), node.image);
+  if (effects.node_kind_changed) host_.setNodeKind(host_.viewState().nodeKind);
+  host_.nodeSelected(selected->text(0), node.image);
 }
 
 void ItemTreeView::collapsePersons() {

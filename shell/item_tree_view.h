@@ -13,14 +13,14 @@ namespace kestrune {
 // What the tree pane needs of the main frame.
 class TreeHost {
  public:
-  virtual ViewState& view_state() = 0;
+  virtual ViewState& viewState() = 0;
   virtual const ExpenseDatabase& database() const = 0;
   // Whether the view has been shown once (until then no item node is selected).
-  virtual bool tree_filled() const = 0;
+  virtual bool treeFilled() const = 0;
   // Switches the item toolbar to the buttons of `kind`.
-  virtual void SetNodeKind(int kind) = 0;
+  virtual void setNodeKind(NodeKind kind) = 0;
   // A node was selected and recorded: show it in the caption and refresh the view.
-  virtual void NodeSelected(const QString& text, int image) = 0;
+  virtual void nodeSelected(const QString& text, int image) = 0;
 
  protected:
   ~TreeHost() = default;
@@ -37,11 +37,11 @@ class ItemTreeView final : public QWidget {
 
   // Rebuilds the tree for "Categories", "Persons" or "Statistics" and selects the node the
   // selection strings name; any other name leaves the tree as it is.
-  void FillTree(const std::string& folder_name);
+  void fillTree(const std::string& folder_name);
   // Selects and expands the first node bearing `text`, looking under the current node's
   // root first, then through the whole tree in order; false when none bears it. With a
   // `parent_text`, only a node under a parent bearing it counts (an item under its category).
-  bool SelectNodeByText(const QString& text, const QString& parent_text = {});
+  bool selectNodeByText(const QString& text, const QString& parent_text = {});
   QTreeWidget* tree() const { return tree_; }
   // As wide as the widest name needs, within fixed bounds: a long name does not push the
   // view aside.
@@ -53,7 +53,7 @@ class ItemTreeView final : public QWidget {
  private:
   QWidget* createTitleStrip();
   QTreeWidgetItem* createItem(const TreeNode& node, QTreeWidgetItem*& selected);
-  void OnTreeSelChanged(QTreeWidgetItem* selected);
+  void onSelectionChanged(QTreeWidgetItem* selected);
   void collapsePersons();
 
   TreeHost& host_;

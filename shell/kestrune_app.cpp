@@ -38,7 +38,7 @@ int KestruneApp::Run() {
   QtSettingsStore store;
   QtUserPrompts prompts;
   MainWindow frame(store, prompts, working_folder, fs_, clock_);
-  if (!frame.started()) return frame.exit_status();
+  if (!frame.started()) return frame.exitStatus();
   prompts.set_parent(&frame);
   frame.show();
   return QApplication::exec();

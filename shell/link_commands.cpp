@@ -26,7 +26,7 @@ Afterwards LinkDeleteCategory(FormContext& form) {
   if (!form.prompts.Confirm(ConfirmCategoryDeletion(form.db, category))) return {};
   if (!Written(form, form.db.DeleteCategory(category))) return {};
   form.state.selectedCategory = form.db.GetCategoryNameAt(0);
-  form.state.selectedItem = kNothingSelected;
+  form.state.selectedItem.clear();
   return Reselect({Folder::kCategories}, true);
 }
 
@@ -35,7 +35,7 @@ Afterwards LinkDeleteItem(FormContext& form) {
   if (form.db.ItemExists(state.selectedCategory, state.selectedItem) &&
       form.prompts.Confirm(ConfirmItemDeletion(state.selectedCategory, state.selectedItem)) &&
       Written(form, form.db.DeleteItem(state.selectedCategory, state.selectedItem))) {
-    state.selectedItem = kNothingSelected;
+    state.selectedItem.clear();
   }
   return Reselect({}, false);
 }
@@ -46,15 +46,16 @@ Afterwards LinkDeletePerson(FormContext& form) {
   if (!form.prompts.Confirm(ConfirmPersonDeletion(form.db, person))) return {};
   if (!Written(form, form.db.DeletePerson(person))) return {};
   form.state.selectedPerson = form.db.GetPersonNameAt(0);
-  form.state.selectedPersonMenu = kNothingSelected;
-  form.state.selectedPersonMenuChild = kNothingSelected;
+  form.state.selectedPersonMenu.clear();
+  form.state.selectedPersonMenuChild.clear();
   return Reselect({Folder::kPersons}, true);
 }
 
 Afterwards LinkDeletePurchase(FormContext& form, const std::string& line) {
   if (form.prompts.Confirm(
           ConfirmPurchaseDeletion(form.state.selectedCategory, form.state.selectedItem, line))) {
-    Written(form, form.db.DeletePurchase(form.state.selectedCategory, form.state.selectedItem, line));
+    Written(form,
+            form.db.DeletePurchase(form.state.selectedCategory, form.state.selectedItem, line));
   }
   Afterwards afterwards;
   afterwards.refresh_views = true;

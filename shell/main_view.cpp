@@ -6,7 +6,6 @@
 #include "pages/page_writers.h"
 #include "pages/welcome_page.h"
 #include "render/painter_canvas.h"
-#include "shell/command_ids.h"
 #include "shell/data_folder_scheme.h"
 #include "shell/item_tree_view.h"
 #include "shell/main_window.h"
@@ -18,13 +17,6 @@ namespace {
 
 // The page shown when nothing is selected or the selection names nothing in the catalogue.
 constexpr const char* kEmptyPage = "<html><body></body></html>";
-
-struct PairCommands {
-  int totals;
-  int by_months;
-};
-constexpr PairCommands kPairCommands[] = {
-    {kCmdToggleA1, kCmdToggleA0}, {kCmdToggleB1, kCmdToggleB0}, {kCmdToggleC1, kCmdToggleC0}};
 
 QPushButton* ToggleButton(const char* text, const QPoint& at, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
@@ -39,19 +31,19 @@ QPushButton* ToggleButton(const char* text, const QPoint& at, QWidget* parent) {
 }
 
 // The links that run a command of the Edit menu rather than act on the page's subject: the
-// welcome page's steps, which have no subject yet.
-int FrameCommandOf(PageCommand command, bool welcome) {
+// welcome page's steps, which have no subject yet. The window's action of that name runs.
+const char* FrameActionOf(PageCommand command, bool welcome) {
   switch (command) {
     case PageCommand::kAddCategory:
-      return kCmdAddCategory;
+      return "actionAddCategory";
     case PageCommand::kAddPerson:
-      return kCmdAddPerson;
+      return "actionAddPerson";
     case PageCommand::kAddItem:
-      return welcome ? kCmdAddItem : 0;
+      return welcome ? "actionAddItem" : nullptr;
     case PageCommand::kAddPurchase:
-      return welcome ? kCmdAddPurchase : 0;
+      return welcome ? "actionAddPurchase" : nullptr;
     default:
-      return 0;
+      return nullptr;
   }
 }
 
@@ -96,18 +88,18 @@ void MainView::Regenerate() {
 // click that folds the persons above it moves rows under the mouse, so the highlight is set
 // again here, after the click; with no current node the caption names the folder.
 std::optional<SelectedNode> MainView::reconcileTree() {
-  QTreeWidget* tree = frame_.tree_pane()->tree();
+  QTreeWidget* tree = frame_.treePane()->tree();
   QTreeWidgetItem* current = tree->currentItem();
   tree->clearSelection();
   if (!current) {
-    const auto folder = static_cast<Folder>(frame_.folder_bar()->current_folder());
+    const auto folder = static_cast<Folder>(frame_.folderBar()->currentFolder());
     const bool welcome = ShowsWelcome(frame_.db());
-    frame_.caption_bar()->SetCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
+    frame_.captionBar()->setCaption(welcome ? "Welcome" : FolderName(folder), QIcon());
     return std::nullopt;
   }
   current->setSelected(true);
   const NodeInfo info = NodeInfoOf(current);
-  frame_.caption_bar()->SetCaption(current->text(0), TreeIcon(info.image));
+  frame_.captionBar()->setCaption(current->text(0), TreeIcon(info.image));
   return SelectedNode{info.image, info.text, info.parent_text};
 }
 
@@ -138,7 +130,7 @@ bool MainView::writePage(const ViewDecision& decision) {
   ExpenseDatabase& db = frame_.db();
   const ViewState& state = frame_.state();
   const std::string& path = frame_.model().paths().PageFilePath;
-  const int month = frame_.MonthPosition();
+  const int month = frame_.monthPosition();
   welcome_shown_ = decision.kind == ViewDecision::Kind::kNothing && ShowsWelcome(db);
   Result<std::string> text;
   if (decision.kind == ViewDecision::Kind::kNothing) {
@@ -162,7 +154,7 @@ bool MainView::writePage(const ViewDecision& decision) {
   // The page file is written anew at every paint: it is replaced atomically but not flushed.
   PosixFileSystem fs(false);
   const Status written = WritePageFile(fs, path, text.value);
-  if (!written.ok()) frame_.Abandon(written.message());
+  if (!written.ok()) frame_.abandon(written.message());
   return written.ok();
 }
 
@@ -172,7 +164,7 @@ std::optional<charts::ChartCtrl> MainView::BuildChart() {
   if (!SelectionKnown(*chart_, frame_.state(), db)) return std::nullopt;
   const int flag = chart_->pair == TogglePair::kNone ? 1 : toggle_flag(chart_->pair);
   const std::optional<charts::StatisticsRequest> request = StatisticsRequestFor(
-      chart_->StatisticFor(flag), frame_.state(), db, frame_.month_chooser()->currentIndex());
+      chart_->StatisticFor(flag), frame_.state(), db, frame_.monthChooser()->currentIndex());
   if (!request) return std::nullopt;
   Status read = Status::Ok();
   std::optional<charts::ChartCtrl> chart = charts::BuildStatistic(db, *request, &read);
@@ -208,14 +200,11 @@ int MainView::toggle_flag(TogglePair pair) const {
 void MainView::createPair(TogglePair pair) {
   if (pair == TogglePair::kNone || pair_present(pair)) return;
   Pair& buttons = pairOf(pair);
-  const PairCommands commands = kPairCommands[static_cast<size_t>(pair) - 1];
   buttons.totals = ToggleButton("Show statistics", QPoint(2, 2), this);
   const int right = buttons.totals->geometry().right() + 1;
   buttons.by_months = ToggleButton("Show statistics by months", QPoint(right, 2), this);
-  connect(buttons.totals, &QPushButton::clicked, this,
-          [this, commands] { RunToggle(commands.totals); });
-  connect(buttons.by_months, &QPushButton::clicked, this,
-          [this, commands] { RunToggle(commands.by_months); });
+  connect(buttons.totals, &QPushButton::clicked, this, [this, pair] { RunToggle(pair, 1); });
+  connect(buttons.by_months, &QPushButton::clicked, this, [this, pair] { RunToggle(pair, 0); });
   showFlag(buttons);
 }
 
@@ -234,12 +223,9 @@ void MainView::removePairsExcept(TogglePair keep) {
   }
 }
 
-void MainView::RunToggle(int command_id) {
-  for (size_t i = 0; i < std::size(kPairCommands); ++i) {
-    if (command_id == kPairCommands[i].totals) pairs_[i].flag = 1;
-    if (command_id == kPairCommands[i].by_months) pairs_[i].flag = 0;
-    showFlag(pairs_[i]);
-  }
+void MainView::RunToggle(TogglePair pair, int flag) {
+  pairOf(pair).flag = flag;
+  showFlag(pairOf(pair));
   update();
 }
 
@@ -250,8 +236,8 @@ bool MainView::onNavigate(const QUrl& url) {
   if (target.empty() || target == paths.PageFilePath) return true;
   PageLink link = ReadPageLink(frame_.db(), target, paths.DataDir);
   if (link.command == PageCommand::kNone) return true;
-  if (const int command = FrameCommandOf(link.command, welcome_shown_)) {
-    QTimer::singleShot(0, this, [this, command] { frame_.RunCommand(command); });
+  if (const char* action = FrameActionOf(link.command, welcome_shown_)) {
+    QTimer::singleShot(0, this, [this, action] { frame_.findChild<QAction*>(action)->trigger(); });
     return false;
   }
   // The command runs once the browser has been told no; dialogs must not open inside it.

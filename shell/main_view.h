@@ -33,9 +33,8 @@ class MainView final : public QWidget {
 
   // Shows the current state again (the document's refresh lands here).
   void Regenerate();
-  // The toggle commands 105 to 110: the pair's totals (odd id) or month-by-month (even id)
-  // statistic.
-  void RunToggle(int command_id);
+  // Shows the pair's totals (flag 1) or month-by-month (flag 0) statistic.
+  void RunToggle(TogglePair pair, int flag);
   // Prints the chart or the page shown; false when nothing could be printed.
   bool Print(QPrinter& printer);
 

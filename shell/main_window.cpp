@@ -1,14 +1,13 @@
 #include "shell/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QStatusBar>
 #include <QTimer>
 
-#include "shell/command_ids.h"
-#include "shell/command_rules.h"
-#include "shell/command_table.h"
 #include "shell/main_view.h"
 #include "shell/office_look.h"
+#include "shell/settings_mapping.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
@@ -17,111 +16,122 @@ MainWindow::MainWindow(SettingsStore& store, UserPrompts& prompts,
                        const std::string& working_folder, FileSystem& fs, const Clock& clock)
     : store_(store), prompts_(prompts), model_(working_folder, fs, clock) {
   const WindowModel::StartResult start = model_.Start(store_, prompts_);
-  exit_status_ = start.exit_status;
+  exitStatus_ = start.exit_status;
   if (!start.ready) return;
   started_ = true;
-  ApplyOfficeXpLook(office_xp_look_);
-  setWindowTitle("Kestrune");
+  ApplyOfficeXpLook(true);
+  setWindowTitle(tr("Kestrune"));
   setWindowIcon(ApplicationIcon());
+  createActions();
   createMenus();
-  createToolbars();
+  createToolBars();
   createStatusBar();
   createTrayIcon();
-  createMonthChooser();
-  applyShow(state().monthFilter);
-  SetNodeKind(state().nodeKind);
+  applyMonthFilter(state().monthFilter);
+  setNodeKind(state().nodeKind);
   createClientArea();
-  connect(&doc_, &RefreshScheduler::refreshRequested, this, &MainWindow::updateCommandChecks);
-  updateCommandChecks();
+  connect(&document_, &RefreshScheduler::refreshRequested, this, &MainWindow::updateActions);
+  showStateInActions();
+  updateActions();
 }
 
-MainWindow::~MainWindow() {
-  if (!started_ || abandoned_) return;
-  ViewState& view_state = state();
-  view_state.smallCategoryIcons = folder_bar_->small_icons(static_cast<int>(Folder::kCategories));
-  view_state.smallPersonIcons = folder_bar_->small_icons(static_cast<int>(Folder::kPersons));
-  view_state.smallStatisticsIcons = folder_bar_->small_icons(static_cast<int>(Folder::kStatistics));
-  model_.Save(store_);
-}
-
-void MainWindow::SetNodeKind(int kind) {
+void MainWindow::setNodeKind(NodeKind kind) {
   state().nodeKind = kind;
-  showItemButtons();
-  applyShow(state().monthFilter);
+  updateActions();
+  applyMonthFilter(state().monthFilter);
 }
 
-// The buttons of the current node kind; one with nothing to act on is hidden, not greyed.
-void MainWindow::showItemButtons() {
-  for (const auto& [id, button] : item_buttons_) button->setVisible(false);
-  for (int id : VisibleItemButtons(state().nodeKind)) {
-    item_buttons_.at(id)->setVisible(CommandAvailable(id, db()));
-  }
+void MainWindow::showAllMonths() {
+  applyMonthFilter(MonthFilter::AllMonths);
 }
 
-void MainWindow::ShowAll() {
-  applyShow(1);
+void MainWindow::showOneMonth() {
+  applyMonthFilter(MonthFilter::OneMonth);
 }
 
-void MainWindow::ShowMonth() {
-  applyShow(2);
+void MainWindow::applyMonthFilter(MonthFilter filter) {
+  state().monthFilter = filter;
+  const bool oneMonth = filter == MonthFilter::OneMonth;
+  (oneMonth ? actions_.showMonth : actions_.showAll)->setChecked(true);
+  monthChooser_->setEnabled(oneMonth);
+  showButton_->setText(oneMonth ? tr("Show month") : tr("Show all"));
+  document_.RefreshViews();
 }
 
-void MainWindow::applyShow(int show) {
-  state().monthFilter = show;
-  month_chooser_->setEnabled(show == 2);
-  for (QAction* action : actions_.Of(kCmdShowDropDown)) {
-    action->setText(show == 2 ? "Show month" : "Show all");
-  }
-  doc_.RefreshViews();
+int MainWindow::monthPosition() const {
+  return state().monthFilter == MonthFilter::OneMonth ? monthChooser_->currentIndex() : -1;
 }
 
-int MainWindow::MonthPosition() const {
-  return state().monthFilter == 2 ? month_chooser_->currentIndex() : -1;
+void MainWindow::reselectFolder() {
+  folderBar_->selectFolder(folderBar_->currentFolder());
 }
 
-void MainWindow::ReselectFolder() {
-  folder_bar_->SelectFolder(folder_bar_->current_folder());
-}
-
-void MainWindow::NodeSelected(const QString& text, int image) {
-  caption_bar_->SetCaption(text, TreeIcon(image));
-  if (view_created_) doc_.RefreshViews();
+void MainWindow::nodeSelected(const QString& text, int image) {
+  captionBar_->setCaption(text, TreeIcon(image));
+  showStateInActions();
+  if (viewCreated_) document_.RefreshViews();
 }
 
 bool MainWindow::approveRemoval(FolderBar::Removal removal) {
   if (closing_) return true;
-  return prompts_.AskYesNo(removal == FolderBar::Removal::kEntry
-                               ? "Are you sure you want to remove this folder shortcut?"
-                               : "Are you sure you want to remove the specified folder?");
+  const QString question = removal == FolderBar::Removal::kEntry
+                               ? tr("Are you sure you want to remove this folder shortcut?")
+                               : tr("Are you sure you want to remove the specified folder?");
+  return prompts_.AskYesNo(question.toStdString());
 }
 
 void MainWindow::setTreePaneHidden(bool hidden) {
-  tree_pane_->setVisible(!hidden);
-  caption_bar_->SetTreeHidden(hidden);
+  treePane_->setVisible(!hidden);
+  captionBar_->setTreeHidden(hidden);
+}
+
+void MainWindow::showBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  busyBar_->setVisible(busy);
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (first_show_done_) return;
-  first_show_done_ = true;
+  if (firstShowDone_) return;
+  firstShowDone_ = true;
   // The tree is filled again, now selecting item nodes too, once the window is up.
   QTimer::singleShot(0, this, &MainWindow::firstShown);
 }
 
 void MainWindow::firstShown() {
-  showMaximized();
-  if (tree_filled_) return;
-  tree_filled_ = true;
-  tree_pane_->FillTree(FolderName(Folder::kCategories));
+  // A first start fills the screen; later ones come back as the user left the window.
+  if (!geometryRestored_) showMaximized();
+  if (treeFilled_) return;
+  treeFilled_ = true;
+  treePane_->fillTree(FolderName(Folder::kCategories));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!db().GetMonths().empty() && month_chooser_->currentIndex() >= 0) {
-    state().selectedMonth = month_chooser_->currentText().toStdString();
-  }
+  if (started_ && !abandoned_) saveSettings();
   closing_ = true;
   if (tray_) tray_->hide();
+  if (busy_) showBusy(false);
   QMainWindow::closeEvent(event);
+}
+
+void MainWindow::saveSettings() {
+  ViewState& viewState = state();
+  if (!db().GetMonths().empty() && monthChooser_->currentIndex() >= 0) {
+    viewState.selectedMonth = monthChooser_->currentText().toStdString();
+  }
+  viewState.smallCategoryIcons = folderBar_->smallIcons(static_cast<int>(Folder::kCategories));
+  viewState.smallPersonIcons = folderBar_->smallIcons(static_cast<int>(Folder::kPersons));
+  viewState.smallStatisticsIcons = folderBar_->smallIcons(static_cast<int>(Folder::kStatistics));
+  model_.Save(store_);
+  SaveWindowLayout(store_, WindowLayout{saveGeometry().toBase64().toStdString(),
+                                        mainSplitter_->saveState().toBase64().toStdString(),
+                                        treeSplitter_->saveState().toBase64().toStdString()});
 }
 
 }  // namespace kestrune

@@ -1,23 +1,24 @@
 #pragma once
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QMainWindow>
+#include <QProgressBar>
 #include <QSplitter>
 #include <QSystemTrayIcon>
 #include <QToolBar>
-#include <map>
-#include <span>
+#include <QToolButton>
 #include <string>
+#include <vector>
 
 #include "shell/caption_bar.h"
-#include "shell/command_actions.h"
 #include "shell/folder_bar.h"
 #include "shell/form_outcome.h"
-#include "shell/window_model.h"
 #include "shell/item_tree_view.h"
 #include "shell/refresh_scheduler.h"
 #include "shell/settings_store.h"
 #include "shell/user_prompts.h"
+#include "shell/window_model.h"
 
 namespace kestrune {
 
@@ -25,9 +26,9 @@ class FormDialog;
 class MainView;
 
 // The main window. It owns the database and the view state (through its WindowModel), the
-// menus and toolbars, the month chooser, the tray icon, the folder bar, the caption bar,
-// the tree pane and the main view. Preferences are read when it is built and written once
-// when it goes.
+// commands (one QAction each, shared by the menus, the toolbars, the tray icon and the
+// shortcuts), the month chooser, the folder bar, the caption bar, the tree pane and the main
+// view. Preferences are read when it is built and written, with its geometry, when it closes.
 class MainWindow final : public QMainWindow, private TreeHost {
   Q_OBJECT
 
@@ -36,71 +37,116 @@ class MainWindow final : public QMainWindow, private TreeHost {
   // that succeeded, builds the window; see started(). `fs` and `clock` must outlive it.
   MainWindow(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
              FileSystem& fs, const Clock& clock);
-  ~MainWindow() override;
 
   bool started() const { return started_; }
   // The status to end the program with when it did not start.
-  int exit_status() const { return exit_status_; }
+  int exitStatus() const { return exitStatus_; }
 
   WindowModel& model() { return model_; }
   ViewState& state() { return model_.state(); }
   const ViewState& state() const { return model_.state(); }
   ExpenseDatabase& db() { return model_.db(); }
   UserPrompts& prompts() { return prompts_; }
-  RefreshScheduler& document() { return doc_; }
-  FolderBar* folder_bar() const { return folder_bar_; }
-  ItemTreeView* tree_pane() const { return tree_pane_; }
-  CaptionBar* caption_bar() const { return caption_bar_; }
-  QComboBox* month_chooser() const { return month_chooser_; }
-  QToolBar* main_toolbar() const { return main_toolbar_; }
-  QToolBar* item_toolbar() const { return item_toolbar_; }
+  RefreshScheduler& document() { return document_; }
+  FolderBar* folderBar() const { return folderBar_; }
+  ItemTreeView* treePane() const { return treePane_; }
+  CaptionBar* captionBar() const { return captionBar_; }
+  QComboBox* monthChooser() const { return monthChooser_; }
   MainView* view() const { return view_; }
-  const CommandActions& actions() const { return actions_; }
-  bool tree_filled() const override { return tree_filled_; }
+  bool treeFilled() const override { return treeFilled_; }
 
   // Shows the item toolbar's buttons of `kind` and applies the month filter again.
-  void SetNodeKind(int kind) override;
-  // The month filter: all months, or the month of the month chooser.
-  void ShowAll();
-  void ShowMonth();
-  // The month argument of pages and charts: the chooser's position with Show 2, else -1.
-  int MonthPosition() const;
+  void setNodeKind(NodeKind kind) override;
+  // The month argument of pages and charts: the chooser's position with the one-month
+  // filter, else -1.
+  int monthPosition() const;
   // Selects the folder bar's current folder again, which refills the tree.
-  void ReselectFolder();
-  // Runs a command of the menus and toolbars, by its id.
-  void RunCommand(int id);
-  // "Clear data base" and "Delete all purchases": no question asked; the month chooser is
-  // emptied and the tree refilled.
-  void ClearDatabase();
-  void DeleteAllPurchases();
+  void reselectFolder();
   // Shows a failed change to the user; true when it succeeded.
-  bool TellFailure(const Status& status);
+  bool tellFailure(const Status& status);
   // Ends the program after `message` without saving the preferences: the page file could
   // not be written.
-  void Abandon(const std::string& message);
-  bool office_xp_look() const { return office_xp_look_; }
+  void abandon(const std::string& message);
   // What the dialogs work on.
   FormContext form() { return FormContext{db(), state(), prompts_}; }
   // Runs an entry dialog and shows anew what it changed.
-  void RunForm(FormDialog& dialog);
+  void runForm(FormDialog& dialog);
   // Shows anew what a dialog or a page link changed.
-  void Apply(const Afterwards& afterwards);
+  void apply(const Afterwards& afterwards);
+
+ public slots:
+  // The month filter: all months, or the month of the month chooser.
+  void showAllMonths();
+  void showOneMonth();
+  // "Clear data base" and "Delete all purchases": no question asked; the month chooser is
+  // emptied and the tree refilled.
+  void clearDatabase();
+  void deleteAllPurchases();
+  // While the view builds a page or chart: a busy cursor and a moving bar in the status bar.
+  void showBusy(bool busy);
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Writes the preferences, the window's geometry and the splitters' states.
   void closeEvent(QCloseEvent* event) override;
+
+ private slots:
+  void addPurchase();
+  void addCategory();
+  void addItem();
+  void addPerson();
+  void editCategory();
+  void editItem();
+  void editPerson();
+  void deleteCategory();
+  void deleteItem();
+  void deletePerson();
+  void showSettings();
+  void checkDatabase();
+  void print();
+  void printPreview();
+  void about();
+  void help();
+  void chooseTotalsChart();
+  void chooseMonthsChart();
+  void chooseItemView();
+  void chooseStatisticView();
 
  private:
   // TreeHost
-  ViewState& view_state() override { return model_.state(); }
+  ViewState& viewState() override { return model_.state(); }
   const ExpenseDatabase& database() const override { return model_.db(); }
-  void NodeSelected(const QString& text, int image) override;
+  void nodeSelected(const QString& text, int image) override;
 
+  // The commands, one action each.
+  struct Actions {
+    QAction *clearDatabase, *deleteAllPurchases, *settings, *checkDatabase, *print, *printDirect,
+        *printPreview, *exit;
+    QAction *addPerson, *editPerson, *deletePerson, *addCategory, *editCategory, *deleteCategory,
+        *addItem, *editItem, *deleteItem, *addPurchase;
+    QAction *statusBar, *refresh, *viewCategoryStatistics, *viewItemStatisticsFolder,
+        *viewPersonStatistics, *viewMonthStatistics, *showAll, *showMonth;
+    QAction *barChart, *pieChart, *bar3dChart, *pie3dChart, *lineGraph, *stackedBarChart,
+        *line3dGraph, *stackedBar3dChart;
+    QAction *viewItemList, *viewItemPersons, *viewItemStatistics, *officeXpLook, *help, *about;
+  };
+
+  // An action named `name` with its menu text and status tip, triggering `slot`.
+  template <class Slot>
+  QAction* createAction(const char* name, const QString& text, const QString& statusTip, Slot slot);
+  void createActions();
+  void createFileActions();
+  void createEditActions();
+  void createViewActions();
+  void createChartActions();
+  // An exclusive group of checkable actions, each carrying its value in data().
+  QActionGroup* createGroup(const std::vector<std::pair<QAction*, int>>& members);
   void createMenus();
-  QMenu* createMenu(const QString& title, std::span<const int> entries);
-  void createToolbars();
-  QToolBar* createToolbar(const QString& title, const char* name, std::span<const int> buttons);
-  void addDropDown(int id, std::span<const int> menu_entries, const QString& menu_title);
+  void createToolBars();
+  QToolBar* createToolBar(const QString& title, const char* name);
+  QToolButton* createDropDown(const QString& text, const QString& statusTip, const char* artwork,
+                              QMenu* menu);
+  void addItemButton(QAction* action);
   void createStatusBar();
   void createTrayIcon();
   void createMonthChooser();
@@ -108,52 +154,59 @@ class MainWindow final : public QMainWindow, private TreeHost {
   // chooser lacks it).
   void fillMonthChooser(const std::string& month);
   void createClientArea();
-  void restorePaneWidths();
   QWidget* createRightPane();
+  void restoreLayout();
+  void saveSettings();
   void fillFolders();
   bool approveRemoval(FolderBar::Removal removal);
   void setTreePaneHidden(bool hidden);
-  void applyShow(int show);
+  void applyMonthFilter(MonthFilter filter);
   void firstShown();
-  bool runSettingCommand(int id);
-  bool runStatisticsCommand(int id);
-  bool runDialogCommand(int id);
-  // File › Check data base: the integrity report, with its repair.
-  void runCheckDatabase();
-  // Check marks, and which commands have something to act on.
-  void updateCommandChecks();
-  void showItemButtons();
-  void print();
-  void printPreview();
+  // The groups' check marks follow the view state after it changed elsewhere (the tree).
+  void showStateInActions();
+  // Commands with nothing to act on are disabled, and their item toolbar buttons hidden.
+  void updateActions();
 
-  // The exit status of a program ended by Abandon.
+  // The exit status of a program ended by abandon().
   static constexpr int kAbandonedStatus = 255;
 
   SettingsStore& store_;
   UserPrompts& prompts_;
   WindowModel model_;
-  RefreshScheduler doc_;
-  CommandActions actions_;
-  std::map<int, QAction*> item_buttons_;
+  RefreshScheduler document_;
+  Actions actions_{};
+  QActionGroup* monthFilterGroup_ = nullptr;
+  QActionGroup* totalsChartGroup_ = nullptr;
+  QActionGroup* monthsChartGroup_ = nullptr;
+  QActionGroup* itemViewGroup_ = nullptr;
+  QActionGroup* statisticViewGroup_ = nullptr;
+  QMenu* showMenu_ = nullptr;
+  QMenu* graphMenu_ = nullptr;
+  // The item toolbar's place of each command button, shown for its node kind only.
+  std::vector<std::pair<QAction*, QAction*>> itemButtons_;
   bool started_ = false;
-  int exit_status_ = 0;
-  bool tree_created_ = false;
-  bool tree_filled_ = false;
-  bool view_created_ = false;
+  int exitStatus_ = 0;
+  bool treeCreated_ = false;
+  bool treeFilled_ = false;
+  bool viewCreated_ = false;
   bool closing_ = false;
-  bool first_show_done_ = false;
+  bool firstShowDone_ = false;
   bool abandoned_ = false;
-  bool office_xp_look_ = true;
+  bool geometryRestored_ = false;
+  bool busy_ = false;
 
-  QToolBar* main_toolbar_ = nullptr;
-  QToolBar* item_toolbar_ = nullptr;
-  QComboBox* month_chooser_ = nullptr;
+  QToolBar* mainToolBar_ = nullptr;
+  QToolBar* itemToolBar_ = nullptr;
+  QToolButton* showButton_ = nullptr;
+  QToolButton* chartButton_ = nullptr;
+  QComboBox* monthChooser_ = nullptr;
+  QProgressBar* busyBar_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
-  QSplitter* main_splitter_ = nullptr;
-  QSplitter* tree_splitter_ = nullptr;
-  FolderBar* folder_bar_ = nullptr;
-  CaptionBar* caption_bar_ = nullptr;
-  ItemTreeView* tree_pane_ = nullptr;
+  QSplitter* mainSplitter_ = nullptr;
+  QSplitter* treeSplitter_ = nullptr;
+  FolderBar* folderBar_ = nullptr;
+  CaptionBar* captionBar_ = nullptr;
+  ItemTreeView* treePane_ = nullptr;
   MainView* view_ = nullptr;
 };
 

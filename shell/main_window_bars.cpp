@@ -1,12 +1,9 @@
-// The window parts of the main frame: menus, toolbars, status bar, tray icon, month
+// The window parts of the main window: menus, toolbars, status bar, tray icon, month
 // chooser and the client area with folder bar, caption bar, tree pane and view.
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/command_ids.h"
-#include "shell/command_table.h"
 #include "shell/main_view.h"
 #include "shell/main_window.h"
 #include "shell/settings_mapping.h"
@@ -15,181 +12,232 @@
 namespace kestrune {
 namespace {
 
-constexpr int kShowMenuId = -142;
-constexpr int kGraphMenuId = -143;
 constexpr int kMonthChooserWidth = 140;
+
+QByteArray FromBase64(const std::string& text) {
+  return QByteArray::fromBase64(QByteArray::fromStdString(text));
+}
 
 }  // namespace
 
-QMenu* MainWindow::createMenu(const QString& title, std::span<const int> entries) {
-  auto* menu = new QMenu(title, this);
-  for (int id : entries) {
-    if (id == 0) {
-      menu->addSeparator();
-    } else if (id == kShowMenuId) {
-      menu->addMenu(createMenu("&Show", ShowMenu()));
-    } else if (id == kGraphMenuId) {
-      menu->addMenu(createMenu("Graph", GraphMenu()));
-    } else {
-      QAction* action = actions_.Create(id, this, false);
-      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-      menu->addAction(action);
-    }
-  }
-  return menu;
-}
-
 void MainWindow::createMenus() {
-  for (const MenuInfo& info : MenuBar()) menuBar()->addMenu(createMenu(info.title, info.entries));
+  const Actions& a = actions_;
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addActions({a.clearDatabase, a.deleteAllPurchases});
+  file->addSeparator();
+  file->addActions({a.settings, a.checkDatabase});
+  file->addSeparator();
+  file->addActions({a.print, a.printPreview});
+  file->addSeparator();
+  file->addAction(a.exit);
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  edit->addActions({a.addPerson, a.editPerson, a.deletePerson});
+  edit->addSeparator();
+  edit->addActions({a.addCategory, a.editCategory, a.deleteCategory});
+  edit->addSeparator();
+  edit->addActions({a.addItem, a.editItem, a.deleteItem});
+  edit->addSeparator();
+  edit->addAction(a.addPurchase);
+
+  showMenu_ = new QMenu(tr("&Show"), this);
+  showMenu_->addActions(monthFilterGroup_->actions());
+  graphMenu_ = new QMenu(tr("Graph"), this);
+  graphMenu_->addActions(totalsChartGroup_->actions());
+  graphMenu_->addSeparator();
+  graphMenu_->addActions(monthsChartGroup_->actions());
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  view->addActions({a.statusBar, a.refresh});
+  view->addSeparator();
+  view->addActions(statisticViewGroup_->actions());
+  view->addSeparator();
+  view->addMenu(showMenu_);
+  view->addMenu(graphMenu_);
+  view->addSeparator();
+  view->addActions(itemViewGroup_->actions());
+  view->addSeparator();
+  view->addAction(a.officeXpLook);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(a.help);
+  help->addSeparator();
+  help->addAction(a.about);
 }
 
-QToolBar* MainWindow::createToolbar(const QString& title, const char* name,
-                                    std::span<const int> buttons) {
-  auto* toolbar = new QToolBar(title, this);
-  toolbar->setObjectName(name);
-  toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  toolbar->setIconSize(QSize(16, 16));
-  toolbar->setAllowedAreas(Qt::AllToolBarAreas);
-  for (int id : buttons) {
-    if (id == 0) {
-      toolbar->addSeparator();
-    } else if (id != kCmdMonthChooser) {
-      QAction* action = actions_.Create(id, this, true);
-      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-      toolbar->addAction(action);
-    }
-  }
-  addToolBar(Qt::TopToolBarArea, toolbar);
-  return toolbar;
+QToolBar* MainWindow::createToolBar(const QString& title, const char* name) {
+  auto* toolBar = new QToolBar(title, this);
+  toolBar->setObjectName(name);
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolBar->setIconSize(QSize(16, 16));
+  toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  addToolBar(Qt::TopToolBarArea, toolBar);
+  return toolBar;
 }
 
-// The button itself does nothing; its arrow opens the menu.
-void MainWindow::addDropDown(int id, std::span<const int> menu_entries, const QString& menu_title) {
-  QAction* action = actions_.Of(id).front();
-  auto* button = qobject_cast<QToolButton*>(main_toolbar_->widgetForAction(action));
-  button->setMenu(createMenu(menu_title, menu_entries));
+// The button shows the menu from its arrow; the button itself does nothing.
+QToolButton* MainWindow::createDropDown(const QString& text, const QString& statusTip,
+                                        const char* artwork, QMenu* menu) {
+  auto* button = new QToolButton(mainToolBar_);
+  button->setText(text);
+  button->setToolTip(text);
+  button->setStatusTip(statusTip);
+  button->setIcon(CommandIcon(artwork));
+  button->setMenu(menu);
   button->setPopupMode(QToolButton::MenuButtonPopup);
+  button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  button->setAutoRaise(true);
+  mainToolBar_->addWidget(button);
+  return button;
 }
 
-void MainWindow::createToolbars() {
-  main_toolbar_ = createToolbar("Main Toolbar", "mainToolbar", MainToolbarButtons());
+// A button of the command whose place in the toolbar can be hidden while the command's
+// menu entry stays.
+void MainWindow::addItemButton(QAction* action) {
+  auto* button = new QToolButton(itemToolBar_);
+  button->setDefaultAction(action);
+  button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  button->setIconSize(QSize(16, 16));
+  button->setAutoRaise(true);
+  itemButtons_.emplace_back(action, itemToolBar_->addWidget(button));
+}
+
+void MainWindow::createToolBars() {
+  const Actions& a = actions_;
+  mainToolBar_ = createToolBar(tr("Main Toolbar"), "mainToolbar");
+  showButton_ =
+      createDropDown(tr("Show month"), tr("Show all information or show information for one month"),
+                     "months", showMenu_);
+  showButton_->setObjectName("showButton");
+  mainToolBar_->addSeparator();
+  createMonthChooser();
+  mainToolBar_->addSeparator();
+  chartButton_ = createDropDown(tr("Set chart view"), tr("Set chart view"), "pie", graphMenu_);
+  chartButton_->setObjectName("chartButton");
+  mainToolBar_->addSeparator();
+  mainToolBar_->addActions({a.addPerson, a.addCategory, a.addItem});
+
   addToolBarBreak(Qt::TopToolBarArea);
-  item_toolbar_ = createToolbar("Item Toolbar", "itemToolbar", ItemToolbarButtons());
-  for (int id : ItemToolbarButtons()) {
-    if (id != 0) item_buttons_[id] = actions_.Of(id).back();
+  itemToolBar_ = createToolBar(tr("Item Toolbar"), "itemToolbar");
+  for (QAction* action : {a.viewItemList, a.viewItemPersons, a.viewItemStatistics, a.editCategory,
+                          a.editItem, a.editPerson, a.viewCategoryStatistics,
+                          a.viewItemStatisticsFolder, a.viewPersonStatistics}) {
+    addItemButton(action);
   }
-  addDropDown(kCmdShowDropDown, ShowMenu(), "&Show");
-  addDropDown(kCmdChartDropDown, GraphMenu(), "Graph");
+  itemToolBar_->addSeparator();
+  for (QAction* action :
+       {a.deleteCategory, a.deleteItem, a.addPurchase, a.deletePerson, a.viewMonthStatistics}) {
+    addItemButton(action);
+  }
 }
 
 void MainWindow::createStatusBar() {
-  statusBar()->showMessage("Ready", 2000);
+  busyBar_ = new QProgressBar(this);
+  busyBar_->setRange(0, 0);  // no end known: the bar moves to and fro
+  busyBar_->setMaximumWidth(120);
+  busyBar_->setTextVisible(false);
+  busyBar_->hide();
+  statusBar()->addPermanentWidget(busyBar_);
+  statusBar()->showMessage(tr("Ready"), 2000);
 }
 
 void MainWindow::createTrayIcon() {
   tray_ = new QSystemTrayIcon(ApplicationIcon(), this);
-  tray_->setToolTip("Kestrune");
+  tray_->setToolTip(tr("Kestrune"));
   auto* menu = new QMenu(this);
-  for (int id : TrayMenu()) {
-    QAction* action = actions_.Create(id, menu, false);
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    menu->addAction(action);
-  }
+  menu->addActions(
+      {actions_.clearDatabase, actions_.deleteAllPurchases, actions_.settings, actions_.exit});
   tray_->setContextMenu(menu);
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
 }
 
 void MainWindow::createMonthChooser() {
-  month_chooser_ = new QComboBox(this);
-  month_chooser_->setObjectName("monthChooser");
-  month_chooser_->setEditable(false);
-  month_chooser_->setFixedWidth(kMonthChooserWidth);
-  month_chooser_->setMaxVisibleItems(10);
-  month_chooser_->setStatusTip(CommandInfoFor(kCmdMonthChooser).status_text);
-  QAction* chart_button = actions_.Of(kCmdChartDropDown).front();
-  // The chooser stands where the toolbar resource has its placeholder: before the
-  // separator that precedes the chart button.
-  const QList<QAction*> all = main_toolbar_->actions();
-  const qsizetype chart_at = all.indexOf(chart_button);
-  main_toolbar_->insertWidget(all.at(chart_at - 1), month_chooser_);
+  monthChooser_ = new QComboBox(this);
+  monthChooser_->setObjectName("monthChooser");
+  monthChooser_->setEditable(false);
+  monthChooser_->setFixedWidth(kMonthChooserWidth);
+  monthChooser_->setMaxVisibleItems(10);
+  monthChooser_->setStatusTip(tr("Choose month"));
+  mainToolBar_->addWidget(monthChooser_);
   fillMonthChooser(state().selectedMonth);
-  connect(month_chooser_, &QComboBox::currentIndexChanged, this, [this] { doc_.RefreshViews(); });
+  connect(monthChooser_, &QComboBox::currentIndexChanged, this,
+          [this] { document_.RefreshViews(); });
 }
 
 void MainWindow::fillMonthChooser(const std::string& month) {
-  month_chooser_->clear();
-  for (const std::string& month : db().GetMonths()) {
-    month_chooser_->addItem(QString::fromStdString(month));
+  monthChooser_->clear();
+  for (const std::string& name : db().GetMonths()) {
+    monthChooser_->addItem(QString::fromStdString(name));
   }
-  month_chooser_->setCurrentIndex(month_chooser_->count() > 0 ? 0 : -1);
-  const int found = month_chooser_->findText(QString::fromStdString(month));
-  if (found >= 0) month_chooser_->setCurrentIndex(found);
+  monthChooser_->setCurrentIndex(monthChooser_->count() > 0 ? 0 : -1);
+  const int found = monthChooser_->findText(QString::fromStdString(month));
+  if (found >= 0) monthChooser_->setCurrentIndex(found);
 }
 
 void MainWindow::fillFolders() {
   for (Folder folder : {Folder::kCategories, Folder::kPersons, Folder::kStatistics}) {
-    folder_bar_->SetEntries(static_cast<int>(folder), FolderEntries(folder, db()));
+    folderBar_->setEntries(static_cast<int>(folder), FolderEntries(folder, db()));
   }
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kCategories), state().smallCategoryIcons);
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kPersons), state().smallPersonIcons);
-  folder_bar_->SetSmallIcons(static_cast<int>(Folder::kStatistics), state().smallStatisticsIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kCategories), state().smallCategoryIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kPersons), state().smallPersonIcons);
+  folderBar_->setSmallIcons(static_cast<int>(Folder::kStatistics), state().smallStatisticsIcons);
 }
 
 QWidget* MainWindow::createRightPane() {
-  auto* right = new QWidget(main_splitter_);
-  caption_bar_ = new CaptionBar(right);
-  tree_splitter_ = new QSplitter(Qt::Horizontal, right);
-  tree_pane_ = new ItemTreeView(*this, tree_splitter_);
-  tree_created_ = true;
-  connect(tree_pane_, &ItemTreeView::closeRequested, this, [this] { setTreePaneHidden(true); });
-  connect(caption_bar_, &CaptionBar::restoreTreeRequested, this,
+  auto* right = new QWidget(mainSplitter_);
+  captionBar_ = new CaptionBar(right);
+  treeSplitter_ = new QSplitter(Qt::Horizontal, right);
+  treePane_ = new ItemTreeView(*this, treeSplitter_);
+  treeCreated_ = true;
+  connect(treePane_, &ItemTreeView::closeRequested, this, [this] { setTreePaneHidden(true); });
+  connect(captionBar_, &CaptionBar::restoreTreeRequested, this,
           [this] { setTreePaneHidden(false); });
-  tree_pane_->FillTree(FolderName(Folder::kCategories));
-  view_ = new MainView(*this, tree_splitter_);
-  view_created_ = true;
-  tree_splitter_->setObjectName("treeSplitter");
-  tree_splitter_->setStretchFactor(1, 1);
+  treePane_->fillTree(FolderName(Folder::kCategories));
+  view_ = new MainView(*this, treeSplitter_);
+  viewCreated_ = true;
+  treeSplitter_->setObjectName("treeSplitter");
+  treeSplitter_->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(right);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(caption_bar_);
-  layout->addWidget(tree_splitter_, 1);
+  layout->addWidget(captionBar_);
+  layout->addWidget(treeSplitter_, 1);
   return right;
 }
 
 void MainWindow::createClientArea() {
-  main_splitter_ = new QSplitter(Qt::Horizontal, this);
-  main_splitter_->setObjectName("mainSplitter");
-  folder_bar_ = new FolderBar({"Categories", "Persons", "Statistics"}, main_splitter_);
-  folder_bar_->set_removal_approval(
+  mainSplitter_ = new QSplitter(Qt::Horizontal, this);
+  mainSplitter_->setObjectName("mainSplitter");
+  folderBar_ = new FolderBar({tr("Categories"), tr("Persons"), tr("Statistics")}, mainSplitter_);
+  folderBar_->setRemovalApproval(
       [this](FolderBar::Removal removal) { return approveRemoval(removal); });
   fillFolders();
-  connect(folder_bar_, &FolderBar::folderSelected, this, [this](int folder) {
-    if (tree_created_) tree_pane_->FillTree(FolderName(static_cast<Folder>(folder)));
+  connect(folderBar_, &FolderBar::folderSelected, this, [this](int folder) {
+    if (treeCreated_) treePane_->fillTree(FolderName(static_cast<Folder>(folder)));
   });
-  connect(folder_bar_, &FolderBar::entryClicked, this,
-          [this](const QString& text) { tree_pane_->SelectNodeByText(text); });
-  main_splitter_->addWidget(folder_bar_);
-  main_splitter_->addWidget(createRightPane());
-  main_splitter_->setStretchFactor(1, 1);
-  restorePaneWidths();
-  for (QSplitter* splitter : {main_splitter_, tree_splitter_}) {
-    connect(splitter, &QSplitter::splitterMoved, this, [this] {
-      SavePaneWidths(
-          store_, PaneWidths{main_splitter_->sizes().value(0), tree_splitter_->sizes().value(0)});
-    });
-  }
-  setCentralWidget(main_splitter_);
+  connect(folderBar_, &FolderBar::entryClicked, this,
+          [this](const QString& text) { treePane_->selectNodeByText(text); });
+  mainSplitter_->addWidget(folderBar_);
+  mainSplitter_->addWidget(createRightPane());
+  mainSplitter_->setStretchFactor(1, 1);
+  restoreLayout();
+  setCentralWidget(mainSplitter_);
 }
 
-// The widths the user left the panes at; else the folder bar takes a seventh of the window
-// and the tree pane what its names need.
-void MainWindow::restorePaneWidths() {
+// The window and the panes as the user left them; else the folder bar takes a seventh of
+// the window and the tree pane what its names need.
+void MainWindow::restoreLayout() {
+  const WindowLayout layout = LoadWindowLayout(store_);
+  geometryRestored_ = restoreGeometry(FromBase64(layout.geometry));
   const int width = std::max(this->width(), 1120);
-  const PaneWidths widths =
-      LoadPaneWidths(store_).value_or(PaneWidths{width / 7, tree_pane_->sizeHint().width()});
-  main_splitter_->setSizes({widths.folder_bar, std::max(width - widths.folder_bar, 1)});
-  tree_splitter_->setSizes({widths.tree, std::max(width - widths.folder_bar - widths.tree, 1)});
+  const int folderBar = width / 7;
+  const int tree = treePane_->sizeHint().width();
+  if (!mainSplitter_->restoreState(FromBase64(layout.folderBarSplitter))) {
+    mainSplitter_->setSizes({folderBar, std::max(width - folderBar, 1)});
+  }
+  if (!treeSplitter_->restoreState(FromBase64(layout.treeSplitter))) {
+    treeSplitter_->setSizes({tree, std::max(width - folderBar - tree, 1)});
+  }
 }
 
 }  // namespace kestrune

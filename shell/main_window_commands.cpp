@@ -1,166 +1,155 @@
-// The commands of the menus, toolbars and tray icon.
+// The commands that open dialogs, change the whole book or print, and what the window
+// shows anew once a dialog has changed something.
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStatusBar>
 
-#include "shell/command_ids.h"
-#include "shell/command_rules.h"
+#include "shell/about_dialogs.h"
+#include "shell/catalogue_dialogs.h"
+#include "shell/check_database_dialog.h"
+#include "shell/help_page.h"
 #include "shell/main_view.h"
 #include "shell/main_window.h"
-#include "shell/office_look.h"
+#include "shell/purchase_dialog.h"
+#include "shell/settings_dialog.h"
 
 namespace kestrune {
 namespace {
 
-struct StatisticsCommand {
-  int id;
-  int statistic_view;
-  const char* node;
-};
-constexpr StatisticsCommand kStatisticsCommands[] = {
-    {kCmdViewCategoryStatistics, 1, kCategoryStatisticsNode},
-    {kCmdViewItemStatisticsFolder, 2, kItemStatisticsNode},
-    {kCmdViewPersonStatistics, 3, kPersonStatisticsNode},
-    {kCmdViewMonthStatistics, 4, kMonthStatisticsNode},
-};
+// Runs the entry dialog made with `arguments` (after the form, before the parent).
+template <class Dialog, class... Arguments>
+void RunFormOf(MainWindow& window, Arguments... arguments) {
+  FormContext context = window.form();
+  Dialog dialog(context, arguments..., &window);
+  window.runForm(dialog);
+}
 
 }  // namespace
 
-void MainWindow::RunCommand(int id) {
-  if (runSettingCommand(id) || runStatisticsCommand(id)) {
-    updateCommandChecks();
-    return;
-  }
-  if (id >= kCmdToggleA1 && id <= kCmdToggleC0) {
-    view_->RunToggle(id);
-    return;
-  }
-  switch (id) {
-    case kCmdExit:
-      close();
-      break;
-    case kCmdRefresh:
-      ReselectFolder();
-      break;
-    case kCmdStatusBar:
-      statusBar()->setVisible(!statusBar()->isVisible());
-      break;
-    case kCmdOfficeXpLook:
-      office_xp_look_ = !office_xp_look_;
-      ApplyOfficeXpLook(office_xp_look_);
-      break;
-    case kCmdClearDatabase:
-      ClearDatabase();
-      break;
-    case kCmdDeleteAllPurchases:
-      DeleteAllPurchases();
-      break;
-    case kCmdPrint:
-    case kCmdPrintDirect:
-      print();
-      break;
-    case kCmdPrintPreview:
-      printPreview();
-      break;
-    default:
-      runDialogCommand(id);
-      break;
-  }
-  updateCommandChecks();
+void MainWindow::addPurchase() {
+  RunFormOf<PurchaseDialog>(*this);
+}
+void MainWindow::addCategory() {
+  RunFormOf<AddCategoryDialog>(*this);
+}
+void MainWindow::addItem() {
+  RunFormOf<AddItemDialog>(*this, true);
+}
+void MainWindow::addPerson() {
+  RunFormOf<AddPersonDialog>(*this);
+}
+void MainWindow::editCategory() {
+  RunFormOf<EditCategoryDialog>(*this, true);
+}
+void MainWindow::editItem() {
+  RunFormOf<EditItemDialog>(*this, true);
+}
+void MainWindow::editPerson() {
+  RunFormOf<EditPersonDialog>(*this, true);
+}
+void MainWindow::deleteCategory() {
+  RunFormOf<DeleteCategoryDialog>(*this);
+}
+void MainWindow::deleteItem() {
+  RunFormOf<DeleteItemDialog>(*this);
+}
+void MainWindow::deletePerson() {
+  RunFormOf<DeletePersonDialog>(*this);
+}
+void MainWindow::showSettings() {
+  RunFormOf<SettingsDialog>(*this);
 }
 
-// The commands that change one display option and show the result.
-bool MainWindow::runSettingCommand(int id) {
-  ViewState& view_state = state();
-  if (id == kCmdShowAll) {
-    ShowAll();
-  } else if (id == kCmdShowMonth) {
-    ShowMonth();
-  } else if (id >= kCmdBarChart && id <= kCmdPie3dChart) {
-    view_state.totalsChart = id - kCmdBarChart + 1;
-  } else if (id == kCmdLineGraph || id == kCmdStackedBarChart) {
-    view_state.monthsChart = id == kCmdLineGraph ? 1 : 2;
-  } else if (id == kCmdLine3dGraph || id == kCmdStackedBar3dChart) {
-    view_state.monthsChart = id == kCmdLine3dGraph ? 3 : 4;
-  } else if (id >= kCmdViewItemList && id <= kCmdViewItemStatistics) {
-    view_state.itemView = id - kCmdViewItemList + 1;
-  } else {
-    return false;
-  }
-  doc_.RefreshViews();
-  return true;
+void MainWindow::about() {
+  AboutDialog dialog(prompts_, this);
+  prompts_.RunDialog(dialog);
 }
 
-bool MainWindow::runStatisticsCommand(int id) {
-  for (const StatisticsCommand& command : kStatisticsCommands) {
-    if (command.id != id) continue;
-    SetNodeKind(4);
-    folder_bar_->SelectFolder(static_cast<int>(Folder::kStatistics));
-    state().statisticView = command.statistic_view;
-    tree_pane_->SelectNodeByText(command.node);
-    return true;
-  }
-  return false;
+void MainWindow::help() {
+  tellFailure(InstallHelpPage(model_.paths().HelpPagePath));
+  HelpDialog dialog(prompts_,
+                    QUrl::fromLocalFile(QString::fromStdString(model_.paths().HelpPagePath)), this);
+  prompts_.RunDialog(dialog);
 }
 
-void MainWindow::ClearDatabase() {
-  if (!TellFailure(db().ClearDatabase())) return;
+// File › Check data base: the integrity report, with its repair.
+void MainWindow::checkDatabase() {
+  DatabaseCheck check(db(), model_.fs(), model_.clock(), model_.paths().DataDir + "/backups");
+  CheckDatabaseDialog dialog(check, prompts_, this);
+  prompts_.RunDialog(dialog);
+  if (!dialog.repaired()) return;
+  Afterwards afterwards;
+  afterwards.refresh_views = true;
+  afterwards.refill_months = true;  // a repair may have listed months the index lacked
+  apply(afterwards);
+}
+
+void MainWindow::runForm(FormDialog& dialog) {
+  prompts_.RunDialog(dialog);
+  apply(dialog.afterwards());
+}
+
+void MainWindow::apply(const Afterwards& afterwards) {
+  if (afterwards.refill_months) {
+    fillMonthChooser(afterwards.select_month.value_or(""));
+  } else if (afterwards.select_month) {
+    monthChooser_->setCurrentIndex(
+        monthChooser_->findText(QString::fromStdString(*afterwards.select_month)));
+  }
+  for (Folder folder : afterwards.rebuild_folders) {
+    folderBar_->setEntries(static_cast<int>(folder), FolderEntries(folder, db()));
+  }
+  if (afterwards.refresh_views) document_.RefreshViews();
+  if (afterwards.reselect_folder) reselectFolder();
+  updateActions();
+}
+
+void MainWindow::clearDatabase() {
+  if (!tellFailure(db().ClearDatabase())) return;
   fillMonthChooser("");
-  ViewState& view_state = state();
+  ViewState& viewState = state();
   for (std::string* selection :
-       {&view_state.selectedCategory, &view_state.selectedItem, &view_state.selectedPerson,
-        &view_state.selectedPersonMenu, &view_state.selectedPersonMenuChild,
-        &view_state.selectedStatisticType, &view_state.selectedStatisticMenu,
-        &view_state.selectedStatisticMenuChild}) {
+       {&viewState.selectedCategory, &viewState.selectedItem, &viewState.selectedPerson,
+        &viewState.selectedPersonMenu, &viewState.selectedPersonMenuChild,
+        &viewState.selectedStatisticType, &viewState.selectedStatisticMenu,
+        &viewState.selectedStatisticMenuChild}) {
     selection->clear();
   }
-  folder_bar_->SetEntries(static_cast<int>(Folder::kCategories), {});
-  folder_bar_->SetEntries(static_cast<int>(Folder::kPersons), {});
-  ReselectFolder();
+  folderBar_->setEntries(static_cast<int>(Folder::kCategories), {});
+  folderBar_->setEntries(static_cast<int>(Folder::kPersons), {});
+  reselectFolder();
+  updateActions();
 }
 
-void MainWindow::DeleteAllPurchases() {
-  if (!TellFailure(db().DeleteAllPurchases())) return;
+void MainWindow::deleteAllPurchases() {
+  if (!tellFailure(db().DeleteAllPurchases())) return;
   fillMonthChooser("");
-  ReselectFolder();
+  reselectFolder();
 }
 
-bool MainWindow::TellFailure(const Status& status) {
+bool MainWindow::tellFailure(const Status& status) {
   if (!status.ok()) prompts_.ShowMessage(status.message());
   return status.ok();
 }
 
-void MainWindow::Abandon(const std::string& message) {
+void MainWindow::abandon(const std::string& message) {
   if (abandoned_) return;
   abandoned_ = true;
   prompts_.ShowMessage(message);
   QCoreApplication::exit(kAbandonedStatus);
 }
 
-void MainWindow::updateCommandChecks() {
-  const WindowFlags flags{!statusBar()->isHidden(), office_xp_look_};
-  for (int id : actions_.Ids()) {
-    const bool available = CommandAvailable(id, db());
-    for (QAction* action : actions_.Of(id)) action->setEnabled(available);
-    if (const std::optional<bool> checked = CommandChecked(id, state(), flags)) {
-      actions_.SetChecked(id, *checked);
-    }
-  }
-  showItemButtons();
-}
-
 void MainWindow::print() {
-  doc_.FlushRefresh();
+  document_.FlushRefresh();
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!view_->Print(printer)) prompts_.ShowMessage("Nothing could be printed.");
+  if (!view_->Print(printer)) prompts_.ShowMessage(tr("Nothing could be printed.").toStdString());
 }
 
 void MainWindow::printPreview() {
-  doc_.FlushRefresh();
+  document_.FlushRefresh();
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,

@@ -11,16 +11,16 @@ void PageLinkHandler::Run(const PageLink& link) {
   FormContext form = frame_.form();
   switch (link.command) {
     case PageCommand::kDeleteCategory:
-      frame_.Apply(LinkDeleteCategory(form));
+      frame_.apply(LinkDeleteCategory(form));
       break;
     case PageCommand::kDeleteItem:
-      frame_.Apply(LinkDeleteItem(form));
+      frame_.apply(LinkDeleteItem(form));
       break;
     case PageCommand::kDeletePerson:
-      frame_.Apply(LinkDeletePerson(form));
+      frame_.apply(LinkDeletePerson(form));
       break;
     case PageCommand::kDeletePurchase:
-      frame_.Apply(LinkDeletePurchase(form, link.record));
+      frame_.apply(LinkDeletePurchase(form, link.record));
       break;
     case PageCommand::kSelectName:
       SelectNamedNode(link);
@@ -57,15 +57,15 @@ void PageLinkHandler::RunDialog(const PageLink& link, FormContext& form) {
     default:
       return;
   }
-  frame_.RunForm(*dialog);
+  frame_.runForm(*dialog);
 }
 
 void PageLinkHandler::SelectNamedNode(const PageLink& link) {
   const QString name = QString::fromStdString(link.name);
   if (link.names_item) {
-    frame_.tree_pane()->SelectNodeByText(name, QString::fromStdString(link.category));
+    frame_.treePane()->selectNodeByText(name, QString::fromStdString(link.category));
   }
-  if (link.names_category) frame_.tree_pane()->SelectNodeByText(name);
+  if (link.names_category) frame_.treePane()->selectNodeByText(name);
 }
 
 }  // namespace kestrune

@@ -53,46 +53,46 @@ bool DateField::showMonth(int month) {
 }
 
 PurchaseDialog::PurchaseDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Add purchase", parent), form_(form) {
-  createFields("Type purchase information");
+    : FormDialog(tr("Add purchase"), parent), form_(form) {
+  createFields(tr("Type purchase information"));
   date_->setDate(QDate::currentDate());
-  addMainButton("Add purchase", [this] { return SubmitNewPurchase(form_, input()); });
+  addMainButton(tr("Add purchase"), [this] { return SubmitNewPurchase(form_, input()); });
 }
 
 PurchaseDialog::PurchaseDialog(FormContext& form, std::string old_line, const PurchaseToEdit& old,
-                                 QWidget* parent)
-    : FormDialog("Edit purchase", parent), form_(form), old_line_(std::move(old_line)) {
-  createFields("Type new purchase information");
+                               QWidget* parent)
+    : FormDialog(tr("Edit purchase"), parent), form_(form), old_line_(std::move(old_line)) {
+  createFields(tr("Type new purchase information"));
   const QDate date(old.year, old.month, old.day);
   // A line whose date does not read shows today's date rather than none.
   date_->setDate(date.isValid() ? date : QDate::currentDate());
   person_->setCurrentIndex(person_->findText(QString::fromStdString(old.person)));
   SetText(information_, old.information);
   sum_->setText(QString::number(CentsToUnits(old.sum), 'g', 12));
-  addMainButton("Update information",
+  addMainButton(tr("Update information"),
                 [this] { return SubmitPurchaseEdit(form_, old_line_, input()); });
 }
 
 void PurchaseDialog::createFields(const QString& heading) {
   addHeading(heading);
   // The purchase goes to the item chosen in the tree; the dialog says which.
-  auto* item = new QLabel(QString::fromStdString(form_.state.selectedItem + " (" +
-                                                 form_.state.selectedCategory + ")"),
-                          this);
+  auto* item = new QLabel(
+      QString::fromStdString(form_.state.selectedItem + " (" + form_.state.selectedCategory + ")"),
+      this);
   item->setObjectName("item");
   item->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
-  addRow("Expense item:", item);
+  addRow(tr("Expense item:"), item);
   date_ = new DateField(this);
   date_->setObjectName("date");
   date_->setCalendarPopup(true);
   date_->setDisplayFormat("dd MMMM yyyy");
-  addRow("Purchase date:", date_);
-  person_ = addCombo("Choose person:", "person");
+  addRow(tr("Purchase date:"), date_);
+  person_ = addCombo(tr("Choose person:"), "person");
   std::vector<std::string> persons = form_.db.GetPersonNames();
   persons.push_back(kForAll);
   FillChooser(person_, persons);
-  information_ = addLineEdit("Purchase information:", "information");
-  information_->setPlaceholderText("A note on one line; Enter saves the purchase");
+  information_ = addLineEdit(tr("Purchase information:"), "information");
+  information_->setPlaceholderText(tr("A note on one line; Enter saves the purchase"));
   // A pasted line break would split the purchase's line in its file.
   connect(information_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.contains('\n') || text.contains('\r')) {
@@ -100,7 +100,7 @@ void PurchaseDialog::createFields(const QString& heading) {
           QString(text).replace("\r\n", " ").replace('\n', ' ').replace('\r', ' '));
     }
   });
-  sum_ = addLineEdit("Purchase summ:", "sum");
+  sum_ = addLineEdit(tr("Purchase summ:"), "sum");
 }
 
 PurchaseInput PurchaseDialog::input() const {

@@ -7,6 +7,7 @@
 #include "database/month_keys.h"
 #include "database/sections.h"
 #include "database/validation.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 namespace {
@@ -37,7 +38,8 @@ void ShowMonth(FormContext& form, const std::string& month_key, bool added,
 
 // Shows the refusal of a sum the shared rule refuses; `not_positive` is the dialog's own text.
 bool SumAccepted(FormContext& form, const PurchaseInput& input, const char* not_positive) {
-  const SumEntry entry = CheckTypedSum(input.sum_text, GroupSeparator(), not_positive);
+  const std::string message = Translated(not_positive);
+  const SumEntry entry = CheckTypedSum(input.sum_text, GroupSeparator(), message.c_str());
   if (!entry.status.ok()) form.prompts.ShowRefusal(entry.status);
   return entry.status.ok();
 }
@@ -63,12 +65,15 @@ Cents SumOf(const PurchaseInput& input) {
 }
 
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
-  if (!SumAccepted(form, input, "Please type purchase summ.")) return StayOpen();
+  if (!SumAccepted(form, input, QT_TRANSLATE_NOOP("Kestrune", "Please type purchase summ."))) {
+    return StayOpen();
+  }
   const ViewState& state = form.state;
   if (!form.db.HasPersons() || !form.db.ItemExists(state.selectedCategory, state.selectedItem)) {
-    form.prompts.ShowMessage("Impossible to add purchase.", form.db.HasPersons()
-                                                                ? "Choose an item first."
-                                                                : "Add a person first.");
+    const char* why = form.db.HasPersons() ? QT_TRANSLATE_NOOP("Kestrune", "Choose an item first.")
+                                           : QT_TRANSLATE_NOOP("Kestrune", "Add a person first.");
+    form.prompts.ShowMessage(
+        Translated(QT_TRANSLATE_NOOP("Kestrune", "Impossible to add purchase.")), Translated(why));
     return StayOpen();
   }
   const PurchaseRecord record = BuildPurchase(input);
@@ -85,7 +90,9 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
 
 FormOutcome SubmitPurchaseEdit(FormContext& form, const std::string& old_line,
                                const PurchaseInput& input) {
-  if (!SumAccepted(form, input, "Invalid purchase summ.")) return StayOpen();
+  if (!SumAccepted(form, input, QT_TRANSLATE_NOOP("Kestrune", "Invalid purchase summ."))) {
+    return StayOpen();
+  }
   const std::string category = form.state.selectedCategory;
   const std::string item = form.state.selectedItem;
   const PurchaseRecord record = BuildPurchase(input);

@@ -7,6 +7,7 @@
 
 #include "shell/confirmation_dialog.h"
 #include "shell/database_error_dialog.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 namespace {
@@ -14,7 +15,9 @@ namespace {
 // Messages quote names and notes as typed: a name such as "<b>x" is shown, never rendered.
 int RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
                   const std::string& detail, QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, "Kestrune", QString::fromStdString(text), buttons, parent);
+  QMessageBox box(icon,
+                  QString::fromStdString(Translated(QT_TRANSLATE_NOOP("Kestrune", "Kestrune"))),
+                  QString::fromStdString(text), buttons, parent);
   box.setTextFormat(Qt::PlainText);
   box.setInformativeText(QString::fromStdString(detail));
   for (QLabel* label : box.findChildren<QLabel*>()) {
@@ -54,7 +57,8 @@ int QtUserPrompts::RunDialog(QDialog& dialog) {
 
 void QtUserPrompts::OpenUrl(const QUrl& url) {
   if (!QDesktopServices::openUrl(url)) {
-    ShowMessage("Kestrune cannot open " + url.toDisplayString().toStdString());
+    ShowMessage(Translated(QT_TRANSLATE_NOOP("Kestrune", "Kestrune cannot open %1"),
+                           {url.toDisplayString().toStdString()}));
   }
 }
 

@@ -10,14 +10,14 @@
 namespace kestrune {
 
 SettingsDialog::SettingsDialog(FormContext& form, QWidget* parent)
-    : FormDialog("Kestrune settings", parent), form_(form) {
+    : FormDialog(tr("Kestrune settings"), parent), form_(form) {
   createHeader();
   createMonthsGroup();
   createDeleteGroup();
-  addGroup("Currency");
-  currency_ = addLineEdit("Choose your currency:", "currency");
+  addGroup(tr("Currency"));
+  currency_ = addLineEdit(tr("Choose your currency:"), "currency");
   SetText(currency_, form_.state.currency);
-  addMainButton("Accept settings", [this] {
+  addMainButton(tr("Accept settings"), [this] {
     return AcceptSettings(form_, show_all_->isChecked(), TextOf(months_), TextOf(currency_));
   });
 }
@@ -26,7 +26,7 @@ void SettingsDialog::createHeader() {
   auto* header = new QWidget(this);
   auto* icon = new QLabel(header);
   icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-  auto* title = new QLabel("Kestrune settings", header);
+  auto* title = new QLabel(tr("Kestrune settings"), header);
   QFont large = title->font();
   large.setBold(true);
   large.setPointSizeF(large.pointSizeF() * 1.4);
@@ -35,14 +35,14 @@ void SettingsDialog::createHeader() {
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(icon);
   row->addWidget(title, 1);
-  addRow("", header);
+  addRow(tr(""), header);
 }
 
 void SettingsDialog::createMonthsGroup() {
-  addGroup("Statistics settings");
-  show_all_ = new QRadioButton("Show all months", this);
+  addGroup(tr("Statistics settings"));
+  show_all_ = new QRadioButton(tr("Show all months"), this);
   show_all_->setObjectName("showAll");
-  show_last_ = new QRadioButton("Show only last", this);
+  show_last_ = new QRadioButton(tr("Show only last"), this);
   show_last_->setObjectName("showLast");
   months_ = new QLineEdit(QString::number(form_.state.monthsShown), this);
   months_->setObjectName("monthsCount");
@@ -57,22 +57,22 @@ void SettingsDialog::createMonthsGroup() {
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(show_last_);
   row->addWidget(months_);
-  row->addWidget(new QLabel("months", last));
+  row->addWidget(new QLabel(tr("months"), last));
   row->addStretch();
-  addRow("", show_all_);
-  addRow("", last);
+  addRow(tr(""), show_all_);
+  addRow(tr(""), last);
 }
 
 void SettingsDialog::createDeleteGroup() {
-  addGroup("Delete month");
-  month_ = addCombo("Choose month:", "month");
+  addGroup(tr("Delete month"));
+  month_ = addCombo(tr("Choose month:"), "month");
   FillChooser(month_, form_.db.GetMonths());
-  auto* remove = new QPushButton("Delete this month", this);
+  auto* remove = new QPushButton(tr("Delete this month"), this);
   remove->setObjectName("deleteMonth");
   remove->setAutoDefault(false);
   connect(remove, &QPushButton::clicked, this,
           [this] { finish(DeleteMonthAt(form_, month_->currentIndex()), false); });
-  addRow("", remove);
+  addRow(tr(""), remove);
 }
 
 }  // namespace kestrune

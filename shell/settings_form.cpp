@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "shell/confirmations.h"
+#include "shell/translation.h"
 
 namespace kestrune {
 
@@ -21,7 +22,7 @@ FormOutcome AcceptSettings(FormContext& form, bool show_all_months, const std::s
                            const std::string& currency) {
   const std::optional<int> months = ParseMonthsCount(months_text);
   if (!months) {
-    form.prompts.ShowMessage(kMonthsOutOfRange);
+    form.prompts.ShowMessage(Translated(kMonthsOutOfRange));
     return StayOpen();
   }
   form.state.showAllMonths = show_all_months;

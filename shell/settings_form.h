@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 
@@ -7,7 +8,8 @@
 
 namespace kestrune {
 
-inline constexpr const char* kMonthsOutOfRange = "Please enter an integer between 1 and 100.";
+inline constexpr const char* kMonthsOutOfRange =
+    QT_TRANSLATE_NOOP("Kestrune", "Please enter an integer between 1 and 100.");
 
 // The months count typed in the settings dialog: a whole number from 1 to 100, or nothing.
 std::optional<int> ParseMonthsCount(const std::string& text);

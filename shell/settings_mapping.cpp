@@ -10,36 +10,40 @@ namespace {
 constexpr const char* kConfig = "Config";
 constexpr const char* kStatus = "Status";
 
-// The stored words of an enumeration whose values run from 1.
+// The stored words of an enumeration, in the order of its values.
 using Words = std::array<std::string_view, 4>;
 constexpr Words kShowWords = {"ALL", "MONTH"};
 constexpr Words kChartWords = {"BAR", "PIE", "DBAR", "DPIE"};
 constexpr Words kMonthChartWords = {"LINE", "STACKED", "DLINE", "DSTACKED"};
 constexpr Words kStatisticViewWords = {"CAT", "ITEMS", "PERSON", "MONTHS"};
 constexpr Words kItemViewWords = {"LIST", "PERSONS", "STATISTICS"};
+// The months chart styles follow the four totals styles in charts::ChartStyle.
+constexpr int kFirstMonthsStyle = static_cast<int>(charts::ChartStyle::kLine);
 
-// The value of the stored word, or `fallback` when the key is absent or the word unknown.
-int ReadWord(SettingsStore& store, const char* section, const char* key, const Words& words,
-             int fallback) {
+// The value of the stored word (the enumeration's value `first` + its place among the
+// words), or `fallback` when the key is absent or the word unknown.
+template <class Enum>
+Enum ReadWord(SettingsStore& store, const char* section, const char* key, const Words& words,
+              Enum fallback, int first = 0) {
   const std::optional<std::string> text = store.Read(section, key);
   if (!text) return fallback;
   for (size_t i = 0; i < words.size(); ++i) {
-    if (!words[i].empty() && *text == words[i]) return static_cast<int>(i) + 1;
+    if (!words[i].empty() && *text == words[i])
+      return static_cast<Enum>(first + static_cast<int>(i));
   }
   return fallback;
 }
 
-bool HasWord(const Words& words, int value) {
-  return value >= 1 && value <= static_cast<int>(words.size()) &&
-         !words[static_cast<size_t>(value - 1)].empty();
-}
-
-// A value outside the table cannot come from the program; the default's word is written
-// instead, so the store always holds a word it can read back.
+// The word of `value`; a value outside the words cannot come from the program, and the
+// default's word is written instead, so the store always holds a word it can read back.
+template <class Enum>
 void WriteWord(SettingsStore& store, const char* section, const char* key, const Words& words,
-               int value, int fallback) {
-  const int written = HasWord(words, value) ? value : fallback;
-  store.Write(section, key, std::string(words[static_cast<size_t>(written - 1)]));
+               Enum value, Enum fallback, int first = 0) {
+  const auto place = [&](Enum e) { return static_cast<int>(e) - first; };
+  const bool known = place(value) >= 0 && place(value) < static_cast<int>(words.size()) &&
+                     !words[static_cast<size_t>(place(value))].empty();
+  store.Write(section, key,
+              std::string(words[static_cast<size_t>(place(known ? value : fallback))]));
 }
 
 bool ReadFlag(SettingsStore& store, const char* key, bool fallback) {
@@ -61,41 +65,44 @@ int ReadMonthsNum(SettingsStore& store) {
   return value < 1 ? 1 : value;
 }
 
-void ReadSelection(SettingsStore& store, ViewState& state) {
-  state.selectedCategory = ReadText(store, kStatus, "SelectedCat");
-  state.selectedItem = ReadText(store, kStatus, "SelectedItem");
-  state.selectedPerson = ReadText(store, kStatus, "SelectedPerson");
-  state.selectedPersonMenu = ReadText(store, kStatus, "SelectedPersonMenu");
-  state.selectedPersonMenuChild = ReadText(store, kStatus, "SelectedPersonMenuChild");
-  state.selectedStatisticType = ReadText(store, kStatus, "SelectedStatisticType");
-  state.selectedStatisticMenu = ReadText(store, kStatus, "SelectedStatisticMenu");
-  state.selectedStatisticMenuChild = ReadText(store, kStatus, "SelectedStatisticMenuChild");
+// The stored text of "nothing selected at this level".
+constexpr const char* kNothingSelected = "NULL";
+
+std::string ReadSelection(SettingsStore& store, const char* key) {
+  std::string text = ReadText(store, kStatus, key);
+  return text == kNothingSelected ? std::string() : text;
 }
 
-void WriteSelection(SettingsStore& store, const ViewState& state) {
-  store.Write(kStatus, "SelectedCat", state.selectedCategory);
-  store.Write(kStatus, "SelectedItem", state.selectedItem);
-  store.Write(kStatus, "SelectedPerson", state.selectedPerson);
-  store.Write(kStatus, "SelectedPersonMenu", state.selectedPersonMenu);
-  store.Write(kStatus, "SelectedPersonMenuChild", state.selectedPersonMenuChild);
-  store.Write(kStatus, "SelectedStatisticType", state.selectedStatisticType);
-  store.Write(kStatus, "SelectedStatisticMenu", state.selectedStatisticMenu);
-  store.Write(kStatus, "SelectedStatisticMenuChild", state.selectedStatisticMenuChild);
+void WriteSelection(SettingsStore& store, const char* key, const std::string& name) {
+  store.Write(kStatus, key, name.empty() ? std::string(kNothingSelected) : name);
 }
 
-constexpr const char* kPaneWidths = "PaneWidths";
-constexpr int kWidestPane = 10000;
-
-// A width from 1 to the widest pane at `at`; `at` moves past it and one space.
-std::optional<int> ReadWidth(std::string_view text, size_t& at) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [next, error] = std::from_chars(text.data() + at, end, value);
-  if (error != std::errc() || value < 1 || value > kWidestPane) return std::nullopt;
-  at = static_cast<size_t>(next - text.data());
-  if (at < text.size() && text[at] == ' ') ++at;
-  return value;
+void ReadSelections(SettingsStore& store, ViewState& state) {
+  state.selectedCategory = ReadSelection(store, "SelectedCat");
+  state.selectedItem = ReadSelection(store, "SelectedItem");
+  state.selectedPerson = ReadSelection(store, "SelectedPerson");
+  state.selectedPersonMenu = ReadSelection(store, "SelectedPersonMenu");
+  state.selectedPersonMenuChild = ReadSelection(store, "SelectedPersonMenuChild");
+  state.selectedStatisticType = ReadSelection(store, "SelectedStatisticType");
+  state.selectedStatisticMenu = ReadSelection(store, "SelectedStatisticMenu");
+  state.selectedStatisticMenuChild = ReadSelection(store, "SelectedStatisticMenuChild");
 }
+
+void WriteSelections(SettingsStore& store, const ViewState& state) {
+  WriteSelection(store, "SelectedCat", state.selectedCategory);
+  WriteSelection(store, "SelectedItem", state.selectedItem);
+  WriteSelection(store, "SelectedPerson", state.selectedPerson);
+  WriteSelection(store, "SelectedPersonMenu", state.selectedPersonMenu);
+  WriteSelection(store, "SelectedPersonMenuChild", state.selectedPersonMenuChild);
+  WriteSelection(store, "SelectedStatisticType", state.selectedStatisticType);
+  WriteSelection(store, "SelectedStatisticMenu", state.selectedStatisticMenu);
+  WriteSelection(store, "SelectedStatisticMenuChild", state.selectedStatisticMenuChild);
+}
+
+// The window's layout, as Qt's saveGeometry and saveState give it, in base64.
+constexpr const char* kWindowGeometry = "WindowGeometry";
+constexpr const char* kFolderBarSplitter = "FolderBarSplitter";
+constexpr const char* kTreeSplitter = "TreeSplitter";
 
 const char* FlagText(bool value) {
   return value ? "true" : "false";
@@ -107,12 +114,12 @@ void LoadSettings(SettingsStore& store, ViewState& state) {
   const ViewState defaults;
   state.monthFilter = ReadWord(store, kConfig, "Show", kShowWords, defaults.monthFilter);
   state.totalsChart = ReadWord(store, kConfig, "Chart", kChartWords, defaults.totalsChart);
-  state.monthsChart =
-      ReadWord(store, kConfig, "month_Chart", kMonthChartWords, defaults.monthsChart);
+  state.monthsChart = ReadWord(store, kConfig, "month_Chart", kMonthChartWords,
+                               defaults.monthsChart, kFirstMonthsStyle);
   state.smallCategoryIcons = ReadFlag(store, "IsSmallCat", false);
   state.smallPersonIcons = ReadFlag(store, "IsSmallPers", false);
   state.smallStatisticsIcons = ReadFlag(store, "IsSmallStat", false);
-  ReadSelection(store, state);
+  ReadSelections(store, state);
   state.statisticView =
       ReadWord(store, kStatus, "StatisticView", kStatisticViewWords, defaults.statisticView);
   state.itemView = ReadWord(store, kStatus, "ItemView", kItemViewWords, defaults.itemView);
@@ -122,19 +129,16 @@ void LoadSettings(SettingsStore& store, ViewState& state) {
   state.monthsShown = ReadMonthsNum(store);
 }
 
-std::optional<PaneWidths> LoadPaneWidths(SettingsStore& store) {
-  const std::string text = ReadText(store, kStatus, kPaneWidths);
-  size_t at = 0;
-  const std::optional<int> folder_bar = ReadWidth(text, at);
-  const std::optional<int> tree = folder_bar ? ReadWidth(text, at) : std::nullopt;
-  if (!tree || at != text.size()) return std::nullopt;
-  return PaneWidths{*folder_bar, *tree};
+WindowLayout LoadWindowLayout(SettingsStore& store) {
+  return WindowLayout{ReadText(store, kStatus, kWindowGeometry),
+                      ReadText(store, kStatus, kFolderBarSplitter),
+                      ReadText(store, kStatus, kTreeSplitter)};
 }
 
-void SavePaneWidths(SettingsStore& store, PaneWidths widths) {
-  if (widths.folder_bar < 1 || widths.tree < 1) return;
-  store.Write(kStatus, kPaneWidths,
-              std::to_string(widths.folder_bar) + " " + std::to_string(widths.tree));
+void SaveWindowLayout(SettingsStore& store, const WindowLayout& layout) {
+  store.Write(kStatus, kWindowGeometry, layout.geometry);
+  store.Write(kStatus, kFolderBarSplitter, layout.folderBarSplitter);
+  store.Write(kStatus, kTreeSplitter, layout.treeSplitter);
 }
 
 void SaveSettings(SettingsStore& store, const ViewState& state) {
@@ -142,11 +146,11 @@ void SaveSettings(SettingsStore& store, const ViewState& state) {
   WriteWord(store, kConfig, "Show", kShowWords, state.monthFilter, defaults.monthFilter);
   WriteWord(store, kConfig, "Chart", kChartWords, state.totalsChart, defaults.totalsChart);
   WriteWord(store, kConfig, "month_Chart", kMonthChartWords, state.monthsChart,
-            defaults.monthsChart);
+            defaults.monthsChart, kFirstMonthsStyle);
   store.Write(kConfig, "IsSmallCat", FlagText(state.smallCategoryIcons));
   store.Write(kConfig, "IsSmallPers", FlagText(state.smallPersonIcons));
   store.Write(kConfig, "IsSmallStat", FlagText(state.smallStatisticsIcons));
-  WriteSelection(store, state);
+  WriteSelections(store, state);
   store.Write(kConfig, "Currency", state.currency);
   WriteWord(store, kStatus, "StatisticView", kStatisticViewWords, state.statisticView,
             defaults.statisticView);

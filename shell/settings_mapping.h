@@ -9,8 +9,9 @@ namespace kestrune {
 
 // The preferences as they are stored: sections "Config" and "Status", one text per key.
 // Enumerations are stored as words ("MONTH", "DBAR", "ITEMS", ...); a missing value or a
-// word not recognised leaves the default. Note the case: the small-icon flags are stored as
-// "true"/"false", "ShowAllMonths" as "TRUE"/"FALSE".
+// word not recognised leaves the default. An empty selection string (nothing selected) is
+// stored as "NULL", and "NULL" read back is nothing selected. Note the case: the small-icon flags
+// are stored as "true"/"false", "ShowAllMonths" as "TRUE"/"FALSE".
 
 // Reads every preference into `state`, starting from the defaults. Leaves NodeKind alone.
 void LoadSettings(SettingsStore& store, ViewState& state);
@@ -18,16 +19,15 @@ void LoadSettings(SettingsStore& store, ViewState& state);
 // Writes every preference of `state`.
 void SaveSettings(SettingsStore& store, const ViewState& state);
 
-// The widths the user left the folder bar and the tree pane at, in pixels.
-struct PaneWidths {
-  int folder_bar = 0;
-  int tree = 0;
+// The window's geometry and its two splitters' states as Qt saves them, base64-encoded;
+// empty when never stored. Section "Status", keys "WindowGeometry", "FolderBarSplitter"
+// and "TreeSplitter".
+struct WindowLayout {
+  std::string geometry;
+  std::string folderBarSplitter;
+  std::string treeSplitter;
 };
-
-// The stored pane widths ("Status", "PaneWidths", two numbers), or nothing when absent or
-// not two widths from 1 to 10000.
-std::optional<PaneWidths> LoadPaneWidths(SettingsStore& store);
-// Stores the pane widths; a hidden pane's zero width is not stored.
-void SavePaneWidths(SettingsStore& store, PaneWidths widths);
+WindowLayout LoadWindowLayout(SettingsStore& store);
+void SaveWindowLayout(SettingsStore& store, const WindowLayout& layout);
 
 }  // namespace kestrune

@@ -4,14 +4,10 @@
 #include <QPainterPath>
 #include <QString>
 
-#include "shell/command_ids.h"
 #include "shell/tree_content.h"
 
 namespace kestrune {
 namespace {
-
-// A small mark drawn over a base icon: what the command does to the thing shown.
-enum class Badge { kNone, kAdd, kEdit, kDelete };
 
 QString ArtworkPath(const char* name) {
   return QString(":/shell/icons/%1.svg").arg(name);
@@ -65,41 +61,6 @@ QPixmap BadgedPixmap(const QIcon& base, Badge badge, int size) {
   return pixmap;
 }
 
-QIcon Badged(const char* artwork, Badge badge) {
-  const QIcon base(ArtworkPath(artwork));
-  QIcon icon;
-  for (int size : {16, 24, 32}) icon.addPixmap(BadgedPixmap(base, badge, size));
-  return icon;
-}
-
-struct CommandArtwork {
-  int id;
-  const char* artwork;
-  Badge badge;
-};
-
-constexpr CommandArtwork kCommandArtwork[] = {
-    {kCmdShowDropDown, "months", Badge::kNone},
-    {kCmdChartDropDown, "pie", Badge::kNone},
-    {kCmdAddPerson, "person", Badge::kAdd},
-    {kCmdAddCategory, "category", Badge::kAdd},
-    {kCmdAddItem, "item", Badge::kAdd},
-    {kCmdViewItemList, "list", Badge::kNone},
-    {kCmdViewItemPersons, "pie", Badge::kNone},
-    {kCmdViewItemStatistics, "statistics", Badge::kNone},
-    {kCmdAddPurchase, "coins", Badge::kAdd},
-    {kCmdEditCategory, "category", Badge::kEdit},
-    {kCmdEditItem, "item", Badge::kEdit},
-    {kCmdDeleteCategory, "category", Badge::kDelete},
-    {kCmdDeleteItem, "item", Badge::kDelete},
-    {kCmdEditPerson, "person", Badge::kEdit},
-    {kCmdDeletePerson, "person", Badge::kDelete},
-    {kCmdViewCategoryStatistics, "statistics", Badge::kNone},
-    {kCmdViewItemStatisticsFolder, "statistics", Badge::kNone},
-    {kCmdViewPersonStatistics, "pie", Badge::kNone},
-    {kCmdViewMonthStatistics, "months", Badge::kNone},
-};
-
 }  // namespace
 
 QIcon TreeIcon(int image) {
@@ -121,11 +82,11 @@ QIcon TreeIcon(int image) {
   }
 }
 
-QIcon CommandIcon(int command_id) {
-  for (const CommandArtwork& entry : kCommandArtwork) {
-    if (entry.id == command_id) return Badged(entry.artwork, entry.badge);
-  }
-  return QIcon();
+QIcon CommandIcon(const char* artwork, Badge badge) {
+  const QIcon base(ArtworkPath(artwork));
+  QIcon icon;
+  for (int size : {16, 24, 32}) icon.addPixmap(BadgedPixmap(base, badge, size));
+  return icon;
 }
 
 QIcon ApplicationIcon() {

@@ -18,8 +18,8 @@ std::vector<TreeNode> CategoriesTree(const ExpenseDatabase& db, const ViewState&
   if (!db.HasCategories()) return roots;
   for (const std::string& category : db.GetCategoryNames()) {
     const bool cat_selected = state.selectedCategory == category;
-    TreeNode root = Node(category, kCategoryImage,
-                         state.selectedItem == kNothingSelected && cat_selected, true);
+    TreeNode root =
+        Node(category, kCategoryImage, state.selectedItem.empty() && cat_selected, true);
     for (const std::string& item : db.GetItemNames(category)) {
       root.children.push_back(
           Node(item, kItemImage, cat_selected && state.selectedItem == item && tree_filled));
@@ -35,13 +35,13 @@ TreeNode PersonNode(const ExpenseDatabase& db, const ViewState& state, const std
   const bool is_selected_person = state.selectedPerson == person;
   const std::string& menu = state.selectedPersonMenu;
   const std::string& child = state.selectedPersonMenuChild;
-  TreeNode root = Node(person, kPersonImage, menu == kNothingSelected && is_selected_person,
-                       is_selected_person);
+  TreeNode root =
+      Node(person, kPersonImage, menu.empty() && is_selected_person, is_selected_person);
   root.children.push_back(Node(kCategoryStatisticsNode, kStatisticsImage,
                                is_selected_person && menu == kCategoryStatisticsNode));
   const bool in_items = is_selected_person && menu == kItemStatisticsNode;
-  TreeNode items = Node(kItemStatisticsNode, kStatisticsImage,
-                        in_items && child == kNothingSelected, db.HasCategories());
+  TreeNode items =
+      Node(kItemStatisticsNode, kStatisticsImage, in_items && child.empty(), db.HasCategories());
   if (db.HasCategories()) {
     for (const std::string& category : db.GetCategoryNames()) {
       items.children.push_back(Node(category, kCategoryImage, in_items && child == category));
@@ -49,8 +49,7 @@ TreeNode PersonNode(const ExpenseDatabase& db, const ViewState& state, const std
   }
   root.children.push_back(std::move(items));
   const bool in_months = is_selected_person && menu == kMonthStatisticsNode;
-  TreeNode months =
-      Node(kMonthStatisticsNode, kMonthsImage, in_months && child == kNothingSelected, true);
+  TreeNode months = Node(kMonthStatisticsNode, kMonthsImage, in_months && child.empty(), true);
   for (const std::string& month : db.GetMonths()) {
     months.children.push_back(Node(month, kMonthsImage, in_months && child == month));
   }
@@ -72,12 +71,11 @@ TreeNode ItemStatisticsRoot(const ExpenseDatabase& db, const ViewState& state) {
   const std::string& menu = state.selectedStatisticMenu;
   const std::string& child = state.selectedStatisticMenuChild;
   const bool is_type = type == kItemStatisticsNode;
-  TreeNode root =
-      Node(kItemStatisticsNode, kStatisticsImage, is_type && menu == kNothingSelected, true);
+  TreeNode root = Node(kItemStatisticsNode, kStatisticsImage, is_type && menu.empty(), true);
   if (!db.HasCategories()) return root;
   for (const std::string& category : db.GetCategoryNames()) {
     const bool in_category = is_type && menu == category;
-    TreeNode node = Node(category, kCategoryImage, in_category && child == kNothingSelected);
+    TreeNode node = Node(category, kCategoryImage, in_category && child.empty());
     for (const std::string& item : db.GetItemNames(category)) {
       node.children.push_back(Node(item, kItemImage, in_category && child == item));
     }
@@ -91,8 +89,8 @@ std::vector<TreeNode> StatisticsTree(const ExpenseDatabase& db, const ViewState&
   const std::string& menu = state.selectedStatisticMenu;
   std::vector<TreeNode> roots;
   const bool by_category = type == kCategoryStatisticsNode;
-  TreeNode categories = Node(kCategoryStatisticsNode, kStatisticsImage,
-                             by_category && menu == kNothingSelected, true);
+  TreeNode categories =
+      Node(kCategoryStatisticsNode, kStatisticsImage, by_category && menu.empty(), true);
   if (db.HasCategories()) {
     for (const std::string& category : db.GetCategoryNames()) {
       categories.children.push_back(
@@ -102,16 +100,15 @@ std::vector<TreeNode> StatisticsTree(const ExpenseDatabase& db, const ViewState&
   roots.push_back(std::move(categories));
   roots.push_back(ItemStatisticsRoot(db, state));
   const bool by_person = type == kPersonStatisticsNode;
-  TreeNode persons =
-      Node(kPersonStatisticsNode, kPersonImage, by_person && menu == kNothingSelected, true);
+  TreeNode persons = Node(kPersonStatisticsNode, kPersonImage, by_person && menu.empty(), true);
   if (db.HasPersons()) {
     for (const std::string& person : db.GetPersonNames()) {
       persons.children.push_back(Node(person, kPersonImage, by_person && menu == person));
     }
   }
   roots.push_back(std::move(persons));
-  roots.push_back(Node(kMonthStatisticsNode, kMonthsImage,
-                       type == kMonthStatisticsNode && menu == kNothingSelected));
+  roots.push_back(
+      Node(kMonthStatisticsNode, kMonthsImage, type == kMonthStatisticsNode && menu.empty()));
   return roots;
 }
 

@@ -15,7 +15,7 @@ void Select(std::string& first, const std::string& first_value, std::string& sec
 void StoreCategoriesSelection(ViewState& state, const NodeInfo& node) {
   if (node.image == kCategoryImage) {
     state.selectedCategory = node.text;
-    state.selectedItem = kNothingSelected;
+    state.selectedItem.clear();
   } else if (node.image == kItemImage) {
     state.selectedItem = node.text;
     state.selectedCategory = node.parent_text;
@@ -31,9 +31,9 @@ void StorePersonsSelection(ViewState& state, const NodeInfo& node) {
   const bool child_node = node.image == kCategoryImage ||
                           (node.image == kMonthsImage && node.parent_image == kMonthsImage);
   if (node.image == kPersonImage) {
-    Select(person, node.text, menu, kNothingSelected, child, kNothingSelected);
+    Select(person, node.text, menu, {}, child, {});
   } else if (menu_node) {
-    Select(person, node.parent_text, menu, node.text, child, kNothingSelected);
+    Select(person, node.parent_text, menu, node.text, child, {});
   } else if (child_node) {
     Select(person, node.grandparent_text, menu, node.parent_text, child, node.text);
   }
@@ -47,10 +47,10 @@ void StoreStatisticsSelection(ViewState& state, const NodeInfo& node) {
                          (node.image == kPersonImage && node.text == kPersonStatisticsNode) ||
                          (node.image == kMonthsImage && node.text == kMonthStatisticsNode);
   if (root_node) {
-    Select(type, node.text, menu, kNothingSelected, child, kNothingSelected);
+    Select(type, node.text, menu, {}, child, {});
   } else if (node.image == kCategoryImage || node.image == kPersonImage ||
              node.image == kMonthsImage) {
-    Select(type, node.parent_text, menu, node.text, child, kNothingSelected);
+    Select(type, node.parent_text, menu, node.text, child, {});
   } else if (node.image == kItemImage) {
     Select(type, node.grandparent_text, menu, node.parent_text, child, node.text);
   }
@@ -64,43 +64,38 @@ bool NodeOrParentIs(const NodeInfo& node, const char* text) {
 
 void StoreTreeSelection(ViewState& state, const NodeInfo& node) {
   switch (state.nodeKind) {
-    case 1:
-    case 2:
+    case NodeKind::Category:
+    case NodeKind::Item:
       StoreCategoriesSelection(state, node);
       break;
-    case 3:
+    case NodeKind::Persons:
       StorePersonsSelection(state, node);
       break;
-    case 4:
+    case NodeKind::Statistics:
       StoreStatisticsSelection(state, node);
-      break;
-    default:
       break;
   }
 }
 
-void SetStatisticView(ViewState& state, const std::string& key) {
-  if (state.nodeKind != 4) return;
-  if (key == "CAT") state.statisticView = 1;
-  if (key == "ITEM") state.statisticView = 2;
-  if (key == "PERSON") state.statisticView = 3;
-  if (key == "MONTHS") state.statisticView = 4;
+void SetStatisticView(ViewState& state, StatisticView view) {
+  if (state.nodeKind == NodeKind::Statistics) state.statisticView = view;
 }
 
 SelectionEffects ApplyTreeSelection(ViewState& state, const NodeInfo& node,
                                     const ExpenseDatabase& db) {
-  if (NodeOrParentIs(node, kCategoryStatisticsNode)) SetStatisticView(state, "CAT");
+  if (NodeOrParentIs(node, kCategoryStatisticsNode))
+    SetStatisticView(state, StatisticView::Categories);
   if (NodeOrParentIs(node, kItemStatisticsNode) || node.grandparent_text == kItemStatisticsNode) {
-    SetStatisticView(state, "ITEM");
+    SetStatisticView(state, StatisticView::Items);
   }
-  if (NodeOrParentIs(node, kPersonStatisticsNode)) SetStatisticView(state, "PERSON");
-  if (NodeOrParentIs(node, kMonthStatisticsNode)) SetStatisticView(state, "MONTHS");
+  if (NodeOrParentIs(node, kPersonStatisticsNode)) SetStatisticView(state, StatisticView::Persons);
+  if (NodeOrParentIs(node, kMonthStatisticsNode)) SetStatisticView(state, StatisticView::Months);
 
   SelectionEffects effects;
   effects.collapse_persons = db.PersonExists(node.text);
-  const int kind = state.nodeKind;
-  if (kind == 1 && node.image == kItemImage) state.nodeKind = 2;
-  if (kind == 2 && node.image == kCategoryImage) state.nodeKind = 1;
+  const NodeKind kind = state.nodeKind;
+  if (kind == NodeKind::Category && node.image == kItemImage) state.nodeKind = NodeKind::Item;
+  if (kind == NodeKind::Item && node.image == kCategoryImage) state.nodeKind = NodeKind::Category;
   effects.node_kind_changed = state.nodeKind != kind;
   StoreTreeSelection(state, node);
   return effects;

@@ -22,9 +22,8 @@ struct NodeInfo {
 // nothing.
 void StoreTreeSelection(ViewState& state, const NodeInfo& node);
 
-// The checked statistics command for "CAT", "ITEM", "PERSON" or "MONTHS"; it changes only
-// while the Statistics folder is shown (NodeKind 4). Any other key changes nothing.
-void SetStatisticView(ViewState& state, const std::string& key);
+// The checked statistics command; it changes only while the Statistics folder is shown.
+void SetStatisticView(ViewState& state, StatisticView view);
 
 // What the widgets do after a selection has been recorded.
 struct SelectionEffects {

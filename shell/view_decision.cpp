@@ -28,17 +28,16 @@ ViewDecision Single(Statistic statistic) {
   return Chart(TogglePair::kNone, statistic, statistic);
 }
 
-ViewDecision DecideItem(int item_view) {
+ViewDecision DecideItem(ItemView item_view) {
   switch (item_view) {
-    case 1:
+    case ItemView::List:
       return Page(PageKind::kItem);
-    case 2:
+    case ItemView::Persons:
       return Chart(TogglePair::kA, Statistic::kItemPersons, Statistic::kItemPersonsByMonths);
-    case 3:
+    case ItemView::Statistics:
       return Single(Statistic::kItemByMonths);
-    default:
-      return {};
   }
+  return {};
 }
 
 ViewDecision DecidePersons(const SelectedNode& node) {
@@ -103,13 +102,6 @@ ViewDecision DecideStatistics(const SelectedNode& node) {
   }
 }
 
-// The style a `Chart` (1 bar, 2 pie, 3 3D bar, 4 3D pie) or `month_Chart` setting (1 line,
-// 2 stacked bar, 3 3D line, 4 3D stacked bar) names.
-std::optional<charts::ChartStyle> StyleOf(int setting, bool by_months) {
-  if (setting < 1 || setting > 4) return std::nullopt;
-  return static_cast<charts::ChartStyle>(setting - 1 + (by_months ? 4 : 0));
-}
-
 // The statistic with the names the selection strings of its tree node hold.
 charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
   charts::StatisticsRequest request;
@@ -156,7 +148,8 @@ charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
 // The month of the month filter: the chooser's month with `Show` 2, else all months.
 std::string FilteredMonth(const ViewState& state, const ExpenseDatabase& db, int position) {
   const int month_count = static_cast<int>(db.GetMonths().size());
-  if (state.monthFilter != 2 || position < 0 || position >= month_count) return std::string(kAllMonths);
+  if (state.monthFilter != MonthFilter::OneMonth || position < 0 || position >= month_count)
+    return std::string(kAllMonths);
   return db.MonthKeyAt(position);
 }
 
@@ -166,31 +159,30 @@ bool StatisticNamesKnown(Statistic statistic, const ViewState& state, const Expe
 
 }  // namespace
 
-ViewDecision DecideView(int node_kind, int item_view, const std::optional<SelectedNode>& node) {
+ViewDecision DecideView(NodeKind node_kind, ItemView item_view,
+                        const std::optional<SelectedNode>& node) {
   switch (node_kind) {
-    case 1:
+    case NodeKind::Category:
       return Page(PageKind::kCategory);
-    case 2:
+    case NodeKind::Item:
       return DecideItem(item_view);
-    case 3:
+    case NodeKind::Persons:
       return node ? DecidePersons(*node) : ViewDecision{};
-    case 4:
+    case NodeKind::Statistics:
       return node ? DecideStatistics(*node) : ViewDecision{};
-    default:
-      return {};
   }
+  return {};
 }
 
 std::optional<charts::StatisticsRequest> StatisticsRequestFor(Statistic statistic,
                                                               const ViewState& state,
                                                               const ExpenseDatabase& db,
                                                               int month_chooser_position) {
-  const bool by_months = charts::IsByMonths(statistic);
-  const std::optional<charts::ChartStyle> style =
-      StyleOf(by_months ? state.monthsChart : state.totalsChart, by_months);
-  if (!style) return std::nullopt;
+  const charts::ChartStyle style =
+      charts::IsByMonths(statistic) ? state.monthsChart : state.totalsChart;
+  if (!charts::StyleSuits(style, statistic)) return std::nullopt;
   charts::StatisticsRequest request = NamesOf(statistic, state);
-  request.style = *style;
+  request.style = style;
   if (statistic != Statistic::kPersonCategoriesInMonth) {
     request.month_key = FilteredMonth(state, db, month_chooser_position);
   }

@@ -38,14 +38,15 @@ struct SelectedNode {
   std::string parent_text;
 };
 
-// Decides from NodeKind, ItemView and, in the Persons and Statistics folders, the selected
-// node (none: the empty state).
-ViewDecision DecideView(int node_kind, int item_view, const std::optional<SelectedNode>& node);
+// Decides from the node kind, the item view and, in the Persons and Statistics folders, the
+// selected node (none: the empty state).
+ViewDecision DecideView(NodeKind node_kind, ItemView item_view,
+                        const std::optional<SelectedNode>& node);
 
-// The request for `statistic` as the view state shows it: the style its `Chart` or
-// `month_Chart` setting names, the names its selection strings hold, with `Show` 2 the month
-// at the chooser's position (-1 for none; all months for a position outside the book's
-// months) and the month limit. Nothing for a chart setting other than 1 to 4.
+// The request for `statistic` as the view state shows it: the totals or months chart style,
+// the names its selection strings hold, with the one-month filter the month at the chooser's
+// position (-1 for none; all months for a position outside the book's months) and the
+// month limit. Nothing when the state's style does not suit the statistic.
 std::optional<charts::StatisticsRequest> StatisticsRequestFor(charts::Statistic statistic,
                                                               const ViewState& state,
                                                               const ExpenseDatabase& db,

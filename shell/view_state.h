@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace kestrune {
+#include "charts/statistics_request.h"
 
-// The text a selection string holds when nothing is selected at its level. It is stored and
-// compared as text, so it survives in the settings like any name.
-inline constexpr const char* kNothingSelected = "NULL";
+namespace kestrune {
 
 // The texts of the fixed tree nodes.
 inline constexpr const char* kCategoryStatisticsNode = "Category's statistics";
@@ -14,11 +12,23 @@ inline constexpr const char* kItemStatisticsNode = "Item's statistics";
 inline constexpr const char* kPersonStatisticsNode = "Person's statistics";
 inline constexpr const char* kMonthStatisticsNode = "Statistics by months";
 
+// Whether pages and charts cover every month or only the month of the month chooser.
+enum class MonthFilter { AllMonths, OneMonth };
+// What an item node of the Categories folder shows: its page, its persons chart, or its
+// chart by months.
+enum class ItemView { List, Persons, Statistics };
+// The statistics command checked in the View menu.
+enum class StatisticView { Categories, Items, Persons, Months };
+// What the tree's current folder and node are: a category node, an item node of the
+// Categories folder, the Persons folder, the Statistics folder. It picks the item toolbar's
+// buttons.
+enum class NodeKind { Category, Item, Persons, Statistics };
+
 // What the main view shows and how: the selection in the navigation tree and the display
-// options. The members keep the names the settings, the tree rules and the view decision
-// are written in, so the three read alike.
+// options.
 struct ViewState {
-  // Selection strings; "NULL" when nothing is selected at that level.
+  // Selection strings; empty when nothing is selected at that level, so any name, "NULL"
+  // too, is a name.
   std::string selectedCategory;
   std::string selectedItem;
   std::string selectedPerson;
@@ -29,11 +39,11 @@ struct ViewState {
   std::string selectedStatisticMenuChild;
   std::string selectedMonth;
 
-  int monthFilter = 2;           // 1 all months, 2 only the month of the month chooser
-  int totalsChart = 1;          // totals charts: 1 bar, 2 pie, 3 3D bar, 4 3D pie
-  int monthsChart = 2;    // month charts: 1 line, 2 stacked bar, 3 3D line, 4 3D stacked bar
-  int itemView = 1;       // an item node: 1 its page, 2 its statistics, 3 its months chart
-  int statisticView = 1;  // the checked statistics command: 1 categories ... 4 by months
+  MonthFilter monthFilter = MonthFilter::OneMonth;
+  charts::ChartStyle totalsChart = charts::ChartStyle::kBar;  // one of the four totals styles
+  charts::ChartStyle monthsChart = charts::ChartStyle::kStackedBar;  // one of the four by months
+  ItemView itemView = ItemView::List;
+  StatisticView statisticView = StatisticView::Categories;
   bool showAllMonths = true;
   int monthsShown = 1;  // the months a month chart shows when showAllMonths is off
   std::string currency;
@@ -41,9 +51,7 @@ struct ViewState {
   bool smallPersonIcons = false;
   bool smallStatisticsIcons = false;
 
-  // Not kept between runs: 1 a category node, 2 an item node of the Categories folder,
-  // 3 the Persons folder, 4 the Statistics folder.
-  int nodeKind = 1;
+  NodeKind nodeKind = NodeKind::Category;  // not kept between runs
 };
 
 }  // namespace kestrune

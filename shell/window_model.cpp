@@ -42,7 +42,7 @@ WindowModel::StartResult WindowModel::Start(SettingsStore& store, UserPrompts& p
   if (Status repaired = db_.RepairBook(); !repaired.ok()) prompts.ShowRefusal(repaired);
   db_.set_currency(state_.currency);
   ApplyEmptinessRules();
-  state_.nodeKind = 1;
+  state_.nodeKind = NodeKind::Category;
   if (Status installed = InstallPageAssets(fs_, paths_.DataDir); !installed.ok()) {
     prompts.ShowMessage(installed.message());
   }
@@ -67,13 +67,13 @@ void WindowModel::Save(SettingsStore& store) const {
 
 void WindowModel::ApplyEmptinessRules() {
   if (!db_.HasCategories()) {
-    state_.selectedCategory = kNothingSelected;
-    state_.selectedItem = kNothingSelected;
+    state_.selectedCategory.clear();
+    state_.selectedItem.clear();
   }
   if (!db_.HasPersons()) {
-    state_.selectedPerson = kNothingSelected;
-    state_.selectedPersonMenu = kNothingSelected;
-    state_.selectedPersonMenuChild = kNothingSelected;
+    state_.selectedPerson.clear();
+    state_.selectedPersonMenu.clear();
+    state_.selectedPersonMenuChild.clear();
   }
 }
 

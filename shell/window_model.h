@@ -31,7 +31,7 @@ class WindowModel {
   // Creates an empty database when the folder does not exist, takes the lock, finishes a
   // change a crash cut short, reads the preferences and loads the catalogue (a missing index asks
   // `prompts`; "Exit" ends the program with 255). Then the currency goes to the database,
-  // selections that cannot exist in an empty catalogue become "NULL", and the page assets are put
+  // selections that cannot exist in an empty catalogue are cleared, and the page assets are put
   // beside the page file. Problems the user must hear of are told through `prompts`.
   StartResult Start(SettingsStore& store, UserPrompts& prompts);
 

@@ -1,7 +1,8 @@
 // Takes pictures of the main window for looking at it without a display:
 //   kestrune-shell-screenshot WORKDIR OUT.png [STEP...]
 // Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
-// tree node bearing TEXT), "command:ID" (run a command), "size:WxH" or "wait:MS". A dialog a
+// tree node bearing TEXT), "command:NAME" (trigger the window's action of that name, such as
+// actionPieChart), "size:WxH" or "wait:MS". A dialog a
 // command opens is pictured beside OUT as OUT-dialog-N.png and closed unchanged; messages
 // go to standard error.
 // The preferences are read from and written to WORKDIR/screenshot-settings.ini.
@@ -61,9 +62,11 @@ void Settle(int ms) {
 void RunStep(kestrune::MainWindow& frame, const QString& step) {
   const QString kind = step.section(':', 0, 0);
   const QString value = step.section(':', 1);
-  if (kind == "folder") frame.folder_bar()->SelectFolder(value.toInt());
-  if (kind == "node") frame.tree_pane()->SelectNodeByText(value);
-  if (kind == "command") frame.RunCommand(value.toInt());
+  if (kind == "folder") frame.folderBar()->selectFolder(value.toInt());
+  if (kind == "node") frame.treePane()->selectNodeByText(value);
+  if (kind == "command") {
+    if (auto* action = frame.findChild<QAction*>(value)) action->trigger();
+  }
   if (kind == "size") frame.resize(value.section('x', 0, 0).toInt(), value.section('x', 1).toInt());
   Settle(kind == "wait" ? value.toInt() : 300);
 }
@@ -84,7 +87,7 @@ int main(int argc, char** argv) {
   kestrune::PosixFileSystem disk;
   const kestrune::SystemClock clock;
   kestrune::MainWindow frame(store, prompts, args[1].toStdString(), disk, clock);
-  if (!frame.started()) return frame.exit_status();
+  if (!frame.started()) return frame.exitStatus();
   frame.resize(1100, 700);
   frame.show();
   Settle(500);

@@ -17,7 +17,7 @@ TEST_F(CatalogueFormsTest, AddCategorySelectsItAndRebuildsTheCategoriesFolder) {
   EXPECT_EQ(outcome.afterwards.rebuild_folders, std::vector<Folder>{Folder::kCategories});
   EXPECT_TRUE(outcome.afterwards.reselect_folder);
   EXPECT_EQ(state.selectedCategory, "Food");
-  EXPECT_EQ(state.selectedItem, "NULL");
+  EXPECT_EQ(state.selectedItem, "");
   EXPECT_EQ(Read("KSDBCategories.txt"), "Food");
   EXPECT_EQ(db.GetCategoryInfo("Food"), "Every day");  // kept to one line
   // Names differ by case: both are categories.
@@ -84,11 +84,11 @@ TEST_F(CatalogueFormsTest, DeletingTheLastOnesLeavesEmptyAndForAllAndThenTheForm
   state.selectedCategory = "Food";
   EXPECT_TRUE(SubmitCategoryDeletion(form, 0).afterwards.reselect_folder);
   EXPECT_EQ(state.selectedCategory, "");
-  EXPECT_EQ(state.selectedItem, "NULL");
+  EXPECT_EQ(state.selectedItem, "");
   const FormOutcome person = SubmitPersonDeletion(form, 0);
   EXPECT_EQ(person.afterwards.rebuild_folders, std::vector<Folder>{Folder::kPersons});
   EXPECT_EQ(state.selectedPerson, "for all");
-  EXPECT_EQ(state.selectedPersonMenu, "NULL");
+  EXPECT_EQ(state.selectedPersonMenu, "");
   EXPECT_FALSE(Exists("categories/Food.txt"));
   // With nothing left to choose the forms say so and close.
   prompts.messages.clear();

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/command_ids.h"
 #include "tests/shell/frame_fixture.h"
 
 namespace kestrune {
@@ -30,7 +29,7 @@ TEST_F(FrameTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {
   std::string rent = work.Read("data/BASE/items/Home Rent.txt");
   rent.replace(rent.find("|700.00"), 7, "|650.00");
   work.Write("data/BASE/items/Home Rent.txt", rent);
-  MainWindow& main = Open();
+  Open();
   // Every start keeps a copy of the book, without the lock file.
   const std::vector<std::string> backups = work.List("data/backups");
   ASSERT_EQ(backups.size(), 1u);
@@ -44,7 +43,7 @@ TEST_F(FrameTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {
     EXPECT_FALSE(ButtonOf(dialog, "&Repair")->isEnabled());
     dialog.accept();
   });
-  main.RunCommand(kCmdCheckDatabase);
+  Action("actionCheckDatabase")->trigger();
   EXPECT_EQ(prompts.dialogs, std::vector<std::string>{"Check data base"});
   EXPECT_TRUE(
       before.contains("items/Home Rent.txt:3: all months: stored 700.00, recomputed 650.00"))

@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
 #include "database/database_folder.h"
@@ -90,7 +92,7 @@ void FrameTest::Settle() {
 }
 
 std::string FrameTest::TreeOutline() const {
-  const QTreeWidget* tree = frame->tree_pane()->tree();
+  const QTreeWidget* tree = frame->treePane()->tree();
   std::string text;
   for (int i = 0; i < tree->topLevelItemCount(); ++i) {
     AppendOutline(tree->topLevelItem(i), tree->currentItem(), 0, text);
@@ -99,15 +101,25 @@ std::string FrameTest::TreeOutline() const {
 }
 
 bool FrameTest::SelectNode(const std::string& text) {
-  const bool found = frame->tree_pane()->SelectNodeByText(QString::fromStdString(text));
+  const bool found = frame->treePane()->selectNodeByText(QString::fromStdString(text));
   Settle();
   return found;
 }
 
-std::vector<int> FrameTest::VisibleItemButtons() const {
-  std::vector<int> shown;
-  for (QAction* action : frame->item_toolbar()->actions()) {
-    if (!action->isSeparator() && action->isVisible()) shown.push_back(action->data().toInt());
+QAction* FrameTest::Action(const char* name) const {
+  auto* action = frame->findChild<QAction*>(name);
+  EXPECT_NE(action, nullptr) << name;
+  return action;
+}
+
+std::vector<std::string> FrameTest::VisibleItemButtons() const {
+  std::vector<std::string> shown;
+  auto* toolBar = frame->findChild<QToolBar*>("itemToolbar");
+  for (QAction* place : toolBar->actions()) {
+    auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(place));
+    if (place->isVisible() && button) {
+      shown.push_back(button->defaultAction()->objectName().toStdString());
+    }
   }
   return shown;
 }

@@ -53,13 +53,15 @@ class FrameTest : public ::testing::Test {
   MainWindow& Open();
   // Closes and destroys the frame, which writes the preferences.
   void CloseFrame();
-  // Runs the command, or shows the folder, and lets the frame settle.
-  void Run(int command) {
-    frame->RunCommand(command);
+  // The window's action of that name ("actionAddPurchase"); a failure when there is none.
+  QAction* Action(const char* name) const;
+  // Triggers the action, as its menu entry, button or key does, and lets the frame settle.
+  void Run(const char* action) {
+    Action(action)->trigger();
     Settle();
   }
   void ShowFolder(int folder) {
-    frame->folder_bar()->SelectFolder(folder);
+    frame->folderBar()->selectFolder(folder);
     Settle();
   }
   // Runs the event loop until nothing is pending.
@@ -68,8 +70,8 @@ class FrameTest : public ::testing::Test {
   // The tree's nodes in order as "text" lines, "*" after the current one.
   std::string TreeOutline() const;
   bool SelectNode(const std::string& text);
-  // The command buttons of the item toolbar that are shown, in toolbar order.
-  std::vector<int> VisibleItemButtons() const;
+  // The actions of the item toolbar's buttons that are shown, in toolbar order.
+  std::vector<std::string> VisibleItemButtons() const;
   std::string Setting(const std::string& key) const;
 
   TempFolder work;

@@ -37,7 +37,7 @@ TEST_F(LinkCommandsTest, DeleteLinksAskFirstAndLeaveEmptyAndForAllAfterTheLast) 
   EXPECT_EQ(left[0].information, "b");
   EXPECT_EQ(db.ItemMonthTotal("2024 March", "Food", "Bread").value, 300);
   EXPECT_TRUE(LinkDeleteItem(form).reselect_folder);
-  EXPECT_EQ(state.selectedItem, "NULL");
+  EXPECT_EQ(state.selectedItem, "");
   EXPECT_FALSE(db.ItemExists("Food", "Bread"));
   const Afterwards category = LinkDeleteCategory(form);
   EXPECT_EQ(category.rebuild_folders, std::vector<Folder>{Folder::kCategories});
@@ -46,7 +46,7 @@ TEST_F(LinkCommandsTest, DeleteLinksAskFirstAndLeaveEmptyAndForAllAfterTheLast) 
   const Afterwards person = LinkDeletePerson(form);
   EXPECT_TRUE(person.reselect_folder && person.refresh_views);
   EXPECT_EQ(state.selectedPerson, "for all");
-  EXPECT_EQ(state.selectedPersonMenuChild, "NULL");
+  EXPECT_EQ(state.selectedPersonMenuChild, "");
 }
 
 }  // namespace

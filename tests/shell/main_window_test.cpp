@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 
-#include "shell/command_ids.h"
+#include "shell/link_commands.h"
 #include "shell/main_view.h"
 #include "tests/shell/frame_fixture.h"
 
@@ -16,58 +19,35 @@ namespace kestrune {
 namespace {
 
 using testing::FrameTest;
-using testing::ScriptedPrompts;
 
-const std::vector<int> kCategoryButtons = {kCmdEditCategory, kCmdEditItem, kCmdDeleteCategory,
-                                           kCmdDeleteItem};
-const std::vector<int> kItemButtons = {kCmdViewItemList, kCmdViewItemPersons,
-                                       kCmdViewItemStatistics, kCmdAddPurchase};
-const std::vector<int> kPersonButtons = {kCmdEditPerson, kCmdDeletePerson};
-const std::vector<int> kStatisticsButtons = {kCmdViewCategoryStatistics,
-                                             kCmdViewItemStatisticsFolder, kCmdViewPersonStatistics,
-                                             kCmdViewMonthStatistics};
+using Names = std::vector<std::string>;
 
-TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolderAndRefusesASecondProgram) {
+TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   store->Write("Status", "SelectedMonth", "2023 May");
   MainWindow& main = Open();
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(TreeOutline(), "");
-  EXPECT_EQ(main.state().selectedCategory + main.state().selectedPersonMenuChild, "NULLNULL");
-  EXPECT_EQ(main.state().selectedStatisticType, "");
-  // Nothing to edit or delete yet: the buttons are hidden, the view greets the user.
-  EXPECT_EQ(VisibleItemButtons(), std::vector<int>{});
-  EXPECT_EQ(main.MonthPosition(), -1);
-  EXPECT_EQ(main.folder_bar()->EntryCount(2), 4);
-  EXPECT_EQ(main.caption_bar()->text(), "Welcome");
+  // Nothing to edit or delete yet: the commands are disabled, their buttons hidden, the
+  // view greets the user.
+  EXPECT_EQ(VisibleItemButtons(), Names{});
+  EXPECT_FALSE(Action("actionEditCategory")->isEnabled() || Action("actionAddItem")->isEnabled() ||
+               Action("actionAddPurchase")->isEnabled() || Action("actionEditPerson")->isEnabled());
+  EXPECT_TRUE(Action("actionAddCategory")->isEnabled());
+  EXPECT_EQ(main.monthPosition(), -1);
+  EXPECT_EQ(main.captionBar()->text(), "Welcome");
   EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add expense category\""), std::string::npos);
-  ASSERT_TRUE(main.db().AddCategory("Food", "").ok());
-  Run(kCmdAddItem);  // the menus follow the catalogue at once
-  EXPECT_EQ(VisibleItemButtons(), (std::vector<int>{kCmdEditCategory, kCmdDeleteCategory}));
-  EXPECT_EQ(main.windowTitle(), "Kestrune");
-  // A second program on the same database is refused.
-  ScriptedPrompts second_prompts;
-  MainWindow second(*store, second_prompts, work.path(), disk, clock);
-  EXPECT_FALSE(second.started());
-  EXPECT_EQ(second.exit_status(), 1);
-  ASSERT_EQ(second_prompts.messages.size(), 1u);
-  EXPECT_NE(second_prompts.messages[0].find("in use by another Kestrune"), std::string::npos);
+  Then(testing::NamedAs("Food"));
+  Run("actionAddCategory");  // the commands follow the catalogue at once
+  EXPECT_TRUE(Action("actionEditCategory")->isEnabled());
+  EXPECT_FALSE(Action("actionEditItem")->isEnabled());
+  EXPECT_EQ(VisibleItemButtons(), (Names{"actionEditCategory", "actionDeleteCategory"}));
   // An empty month chooser leaves the stored month.
   CloseFrame();
   EXPECT_EQ(Setting("Status/SelectedMonth"), "2023 May");
   EXPECT_EQ(Setting("Status/SelectedPerson"), "NULL");
-}
-
-TEST_F(FrameTest, ShowsTheStoredSelectionOnceTheWindowIsUp) {
-  store->Write("Status", "SelectedMonth", "2024 February");
-  MainWindow& main = OpenHousehold("Bread");
-  EXPECT_EQ(TreeOutline(), "Food\n  Bread *\n  Milk\nHome\n  Rent\n");
-  EXPECT_EQ(VisibleItemButtons(), kItemButtons);
-  EXPECT_EQ(main.caption_bar()->text(), "Bread");
-  EXPECT_EQ(main.month_chooser()->currentText(), "2024 February");
-  EXPECT_EQ(main.MonthPosition(), 1);
-  EXPECT_EQ(main.folder_bar()->EntryText(0, 1), "Home");
+  EXPECT_EQ(Setting("Status/SelectedStatisticMenu"), "NULL");
 }
 
 TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
@@ -75,29 +55,36 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   MainWindow& main = Open();
   ASSERT_TRUE(SelectNode("Rent"));
   EXPECT_EQ(main.state().selectedCategory + "/" + main.state().selectedItem, "Home/Rent");
-  EXPECT_EQ(VisibleItemButtons(), kItemButtons);
+  EXPECT_EQ(VisibleItemButtons(), (Names{"actionViewItemList", "actionViewItemPersons",
+                                         "actionViewItemStatistics", "actionAddPurchase"}));
   ASSERT_TRUE(SelectNode("Food"));
-  EXPECT_EQ(VisibleItemButtons(), kCategoryButtons);
+  EXPECT_EQ(VisibleItemButtons(), (Names{"actionEditCategory", "actionEditItem",
+                                         "actionDeleteCategory", "actionDeleteItem"}));
 
   ShowFolder(1);
-  EXPECT_EQ(VisibleItemButtons(), kPersonButtons);
-  QTreeWidget* tree = main.tree_pane()->tree();
+  EXPECT_EQ(VisibleItemButtons(), (Names{"actionEditPerson", "actionDeletePerson"}));
+  QTreeWidget* tree = main.treePane()->tree();
   ASSERT_TRUE(SelectNode("2024 March"));  // the first month node: under Anna
   EXPECT_EQ(main.state().selectedPerson, "Anna");
   EXPECT_EQ(main.state().selectedPersonMenuChild, "2024 March");
-  EXPECT_EQ(main.caption_bar()->text(), "2024 March");
+  EXPECT_EQ(main.captionBar()->text(), "2024 March");
   ASSERT_TRUE(SelectNode("Bob"));  // selecting a person folds the others
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
   EXPECT_TRUE(tree->topLevelItem(1)->isExpanded());
-  main.ReselectFolder();  // a refill expands the selected person only
+  main.reselectFolder();  // a refill expands the selected person only
   Settle();
   EXPECT_FALSE(tree->topLevelItem(0)->isExpanded());
   EXPECT_EQ(tree->currentItem()->text(0), "Bob");
 
+  // In the Statistics folder the selected root checks its statistics command.
   ShowFolder(2);
-  EXPECT_EQ(VisibleItemButtons(), kStatisticsButtons);
+  EXPECT_EQ(VisibleItemButtons(),
+            (Names{"actionViewCategoryStatistics", "actionViewItemStatisticsFolder",
+                   "actionViewPersonStatistics", "actionViewMonthStatistics"}));
   ASSERT_TRUE(SelectNode("Statistics by months"));
-  EXPECT_EQ(main.state().statisticView, 4);
+  EXPECT_EQ(main.state().statisticView, StatisticView::Months);
+  EXPECT_TRUE(Action("actionViewMonthStatistics")->isChecked());
+  EXPECT_FALSE(Action("actionViewCategoryStatistics")->isChecked());
 }
 
 // After every change and folder switch the caption, the tree's highlight and the view name
@@ -105,12 +92,12 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
 TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   PrepareHousehold();
   MainWindow& main = Open();
-  QTreeWidget* tree = main.tree_pane()->tree();
+  QTreeWidget* tree = main.treePane()->tree();
   const auto expect_shown = [&](const char* caption, const char* page_text, const char* step) {
     Settle();
     const QList<QTreeWidgetItem*> highlighted = tree->selectedItems();
     const QString current = tree->currentItem() ? tree->currentItem()->text(0) : "";
-    EXPECT_EQ(main.caption_bar()->text().toStdString(), caption) << step;
+    EXPECT_EQ(main.captionBar()->text().toStdString(), caption) << step;
     EXPECT_EQ(highlighted.size() == 1 ? highlighted[0]->text(0) : "", current) << step;
     if (current != "") {
       EXPECT_EQ(current, caption) << step;
@@ -123,45 +110,45 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   };
   ASSERT_TRUE(SelectNode("Bread"));
   expect_shown("Bread", "Delete purchase", "item page");
-  main.folder_bar()->SelectFolder(2);
+  main.folderBar()->selectFolder(2);
   expect_shown("Statistics", "<body></body>", "statistics with nothing selected");
 
-  main.folder_bar()->SelectFolder(0);
+  main.folderBar()->selectFolder(0);
   ASSERT_TRUE(SelectNode("Bread"));
   Then(testing::NamedAs("Meals"));
-  main.RunCommand(kCmdEditCategory);
+  Action("actionEditCategory")->trigger();
   expect_shown("Bread", "Delete purchase", "category renamed from its item");
   EXPECT_EQ(main.state().selectedCategory, "Meals");
 
-  main.folder_bar()->SelectFolder(1);
+  main.folderBar()->selectFolder(1);
   ASSERT_TRUE(SelectNode("Anna"));
   const QTreeWidgetItem* bob = tree->topLevelItem(1);
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(bob).center());
   expect_shown("Bob", "Delete person", "a folded person clicked");
 
-  main.ClearDatabase();
+  main.clearDatabase();
   expect_shown("Welcome", "Add person", "cleared");
 }
 
 TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
   PrepareHousehold();
   MainWindow& main = Open();
-  emit main.folder_bar()->entryClicked("Home");
+  emit main.folderBar()->entryClicked("Home");
   Settle();
   EXPECT_EQ(main.state().selectedCategory, "Home");
   // Removing a shortcut or a folder asks first.
   prompts.answers = {false};
-  main.folder_bar()->RemoveEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folder_bar()->EntryCount(0), 2);
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
   EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
-  main.folder_bar()->RemoveEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Home");
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
   prompts.answers = {false};
-  main.folder_bar()->HideFolderIfApproved(1);
+  main.folderBar()->hideFolderIfApproved(1);
   EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
-  EXPECT_FALSE(main.folder_bar()->folder_hidden(1));
+  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
   ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
-  main.ReselectFolder();
+  main.reselectFolder();
   Settle();
   EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
 }
@@ -170,17 +157,32 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   PrepareHousehold();
   store->Write("Config", "MonthsNum", "0");
   MainWindow& main = Open();
-  main.month_chooser()->setCurrentIndex(1);
-  main.folder_bar()->SetSmallIcons(1, true);
-  main.ShowAll();
+  main.monthChooser()->setCurrentIndex(1);
+  main.folderBar()->setSmallIcons(1, true);
+  Run("actionShowAll");
+  Run("actionPie3dChart");
+  ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
   ASSERT_TRUE(SelectNode("Home"));
   CloseFrame();
+  EXPECT_EQ(Setting("Config/Chart"), "DPIE");
   EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
   EXPECT_EQ(Setting("Config/Show"), "ALL");
   EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
   EXPECT_EQ(Setting("Config/MonthsNum"), "1");
   EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
   EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
+  // The choices come back checked, and the category, not its item named "NULL".
+  MainWindow& again = Open();
+  EXPECT_TRUE(Action("actionShowAll")->isChecked() && Action("actionPie3dChart")->isChecked());
+  EXPECT_FALSE(again.monthChooser()->isEnabled());
+  EXPECT_EQ(again.monthChooser()->currentText(), "2024 February");
+  EXPECT_EQ(again.captionBar()->text(), "Home");
+  ASSERT_TRUE(SelectNode("NULL"));
+  EXPECT_EQ(again.state().selectedItem, "NULL");
+  again.reselectFolder();  // the refilled tree selects the item again
+  Settle();
+  EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
+  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
 }
 
 TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
@@ -208,7 +210,7 @@ TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   {
     MainWindow refused(*store, prompts, work.path(), disk, clock);
     EXPECT_FALSE(refused.started());
-    EXPECT_EQ(refused.exit_status(), 255);
+    EXPECT_EQ(refused.exitStatus(), 255);
   }
   EXPECT_EQ(prompts.asked, std::vector<std::string>{"Can't open person's data base file."});
   store->Flush();
@@ -231,6 +233,137 @@ TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
   EXPECT_FALSE(frame->view()->browser_shown());
   CloseFrame();
   EXPECT_EQ(Setting("Config/Show"), "<absent>");
+}
+
+// The Edit menu's dialogs open on what is selected, and each confirmation names what it acts
+// on beneath its question.
+TEST_F(FrameTest, DialogsOpenOnTheSelectionAndConfirmationsNameTheirSubject) {
+  PrepareHousehold();
+  MainWindow& main = Open();
+  Names chosen;
+  const auto choose = [&](const char* chooser) {
+    return [&chosen, chooser](QDialog& d) {
+      chosen.push_back(d.findChild<QComboBox*>(chooser)->currentText().toStdString());
+      d.findChild<QPushButton*>("submit")->click();
+    };
+  };
+  ASSERT_TRUE(SelectNode("Home"));
+  prompts.dialog_handlers = {choose("category"), choose("chooseCategory")};
+  prompts.answers = {false};
+  Run("actionAddItem");
+  Run("actionDeleteCategory");
+  ShowFolder(1);
+  ASSERT_TRUE(SelectNode("Bob"));
+  prompts.dialog_handlers = {choose("choosePerson")};
+  prompts.answers = {false, false};
+  Run("actionDeletePerson");
+  main.state().selectedCategory = "Home";
+  main.state().selectedItem = "Rent";
+  FormContext form = main.form();
+  LinkDeletePurchase(form, "2024|February|01|Bob||700.00");
+  EXPECT_EQ(chosen, (Names{"Home", "Home", "Bob"}));
+  EXPECT_EQ(prompts.asked,
+            (Names{"Are you sure to delete this category?", "Are you sure to delete this person?",
+                   "Are you sure to delete this purchase?"}));
+  // The Add item dialog was left without a name: its refusal says so, then each
+  // confirmation names its subject.
+  EXPECT_EQ(prompts.details,
+            (Names{"The name is empty.", "\"Home\" with its 1 item and their purchases.",
+                   "\"Bob\" and the 1 purchase recorded for them; purchases for all stay.",
+                   "01 February 2024, Bob, 700.00 from \"Rent\" of \"Home\"."}));
+  EXPECT_TRUE(main.db().PersonExists("Bob"));
+}
+
+TEST_F(FrameTest, FilterAndOptionActionsSetTheStateAndMoveTheirCheckMark) {
+  PrepareHousehold();
+  MainWindow& main = Open();
+  auto* showButton = main.findChild<QToolButton*>("showButton");
+  EXPECT_EQ(showButton->text(), "Show month");
+  EXPECT_EQ(main.monthPosition(), 0);
+  Run("actionShowAll");
+  EXPECT_FALSE(main.monthChooser()->isEnabled());
+  EXPECT_TRUE(Action("actionShowAll")->isChecked() && !Action("actionShowMonth")->isChecked());
+  EXPECT_EQ(main.monthPosition(), -1);
+  ShowFolder(1);  // a change of folder keeps the filter as it was
+  EXPECT_EQ(showButton->text(), "Show all");
+  Run("actionShowMonth");
+  EXPECT_TRUE(main.monthChooser()->isEnabled());
+  EXPECT_EQ(main.state().monthFilter, MonthFilter::OneMonth);
+  EXPECT_TRUE(Action("actionBarChart")->isChecked() &&
+              Action("actionStackedBarChart")->isChecked());
+  for (const char* name : {"actionPie3dChart", "actionLine3dGraph", "actionViewItemStatistics"}) {
+    Run(name);
+    EXPECT_TRUE(Action(name)->isChecked()) << name;
+  }
+  EXPECT_FALSE(Action("actionBarChart")->isChecked() ||
+               Action("actionStackedBarChart")->isChecked());
+  EXPECT_EQ(main.state().totalsChart, charts::ChartStyle::kPie3d);
+  EXPECT_EQ(main.state().monthsChart, charts::ChartStyle::kLine3d);
+  EXPECT_EQ(main.state().itemView, ItemView::Statistics);
+  EXPECT_TRUE(Action("actionStatusBar")->isChecked());
+  Run("actionStatusBar");
+  EXPECT_TRUE(main.statusBar()->isHidden());
+  // The busy cursor, told twice, is undone at once when the work ends.
+  main.showBusy(true);
+  main.showBusy(true);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  main.showBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  // One action per command: the Edit menu's entry and the toolbar's button are the same.
+  EXPECT_EQ(main.findChildren<QAction*>("actionAddPerson").size(), 1);
+  EXPECT_EQ(Action("actionAddPerson")->iconText(), "Add person");
+  EXPECT_EQ(Action("actionAddPerson")->text(), "&Add person");
+}
+
+TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySelection) {
+  store->Write("Status", "SelectedPerson", "Anna");
+  store->Write("Status", "SelectedStatisticType", "Category's statistics");
+  MainWindow& main = OpenHousehold();
+  ShowFolder(1);
+  Run("actionDeleteAllPurchases");
+  EXPECT_EQ(main.monthChooser()->count(), 0);
+  EXPECT_EQ(main.monthPosition(), -1);
+  EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
+  EXPECT_EQ(TreeOutline().find("2024"), std::string::npos);  // no month nodes left
+  EXPECT_NE(TreeOutline().find("Anna"), std::string::npos);
+  Run("actionClearDatabase");
+  EXPECT_EQ(main.folderBar()->entryCount(0), 0);
+  EXPECT_EQ(TreeOutline(), "");
+  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "");
+  EXPECT_FALSE(Action("actionEditPerson")->isEnabled());
+  EXPECT_TRUE(prompts.messages.empty());
+  CloseFrame();
+  for (const char* key : {"Status/SelectedCat", "Status/SelectedPerson",
+                          "Status/SelectedStatisticType", "Status/SelectedStatisticMenuChild"}) {
+    EXPECT_EQ(Setting(key), "NULL") << key;
+  }
+}
+
+TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
+  PrepareHousehold();
+  MainWindow& main = Open();
+  const auto click = [&](const char* text) {
+    for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
+      if (button->text() == text) button->click();
+    }
+  };
+  ShowFolder(1);
+  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  click("Show statistics by months");
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the default stacked bar
+
+  // A statistics command opens the Statistics folder at its root: the household's
+  // categories, pair B too.
+  Run("actionViewCategoryStatistics");
+  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
+  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
+  EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  click("Show statistics");
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  ExpectPrints();  // the chart, on the printer's page
 }
 
 }  // namespace

@@ -40,11 +40,11 @@ class PurchaseFormsTest : public testing::FormsTest {
 };
 
 TEST_F(PurchaseFormsTest, AddNeedsAnItemRecordsAndShowsANewMonthInTheChooser) {
-  state.selectedItem = "NULL";
+  state.selectedItem.clear();
   EXPECT_FALSE(SubmitNewPurchase(form, Input("5")).close);
   EXPECT_EQ(prompts.messages, Strings{"Impossible to add purchase."});
   EXPECT_EQ(prompts.details, Strings{"Choose an item first."});
-  EXPECT_FALSE(Exists("items/Food NULL.txt"));
+  EXPECT_FALSE(Exists("items/Food .txt"));
   state.selectedItem = "Bread";
   EXPECT_EQ(Line(BuildPurchase(Input("3.456", 1, "for all", "two\nlines | one"))),
             "2024|January|05|for all|two lines / one| 3.46");

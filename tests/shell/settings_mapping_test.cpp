@@ -21,11 +21,11 @@ std::string Stored(const MapSettingsStore& store, const std::string& section,
 TEST(SettingsMapping, AChosenViewIsStoredInItsWordsAndComesBack) {
   MapSettingsStore store;
   ViewState state;
-  state.monthFilter = 1;
-  state.totalsChart = 4;
-  state.monthsChart = 3;
-  state.statisticView = 2;
-  state.itemView = 3;
+  state.monthFilter = MonthFilter::AllMonths;
+  state.totalsChart = charts::ChartStyle::kPie3d;
+  state.monthsChart = charts::ChartStyle::kLine3d;
+  state.statisticView = StatisticView::Items;
+  state.itemView = ItemView::Statistics;
   state.smallCategoryIcons = true;
   state.showAllMonths = false;
   state.monthsShown = 6;
@@ -45,30 +45,34 @@ TEST(SettingsMapping, AChosenViewIsStoredInItsWordsAndComesBack) {
       {{"Config", "MonthsNum"}, "6"},
       {{"Config", "Currency"}, "EUR"},
       {{"Status", "SelectedCat"}, "Food"},
+      {{"Status", "SelectedItem"}, "NULL"},  // nothing selected
+      {{"Status", "SelectedStatisticType"}, "NULL"},
       {{"Status", "SelectedMonth"}, "2024 March"}};
   for (const auto& [key, word] : words) EXPECT_EQ(Stored(store, key.first, key.second), word);
   EXPECT_EQ(store.values.size(), 20u);  // every key of the table, nothing else
 
   ViewState read;
   LoadSettings(store, read);
-  EXPECT_EQ(
-      std::tie(read.monthFilter, read.totalsChart, read.monthsChart, read.statisticView, read.itemView),
-      std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView, state.itemView));
+  EXPECT_EQ(std::tie(read.monthFilter, read.totalsChart, read.monthsChart, read.statisticView,
+                     read.itemView),
+            std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView,
+                     state.itemView));
   EXPECT_TRUE(read.smallCategoryIcons && !read.smallPersonIcons && !read.showAllMonths);
   EXPECT_EQ(read.monthsShown, 6);
-  EXPECT_EQ(read.currency + "|" + read.selectedCategory + "|" + read.selectedMonth,
-            "EUR|Food|2024 March");
+  EXPECT_EQ(read.currency + "|" + read.selectedCategory + "|" + read.selectedItem + "|" +
+                read.selectedMonth,
+            "EUR|Food||2024 March");
 }
 
 // A first start, and words the program does not know, give the defaults.
 TEST(SettingsMapping, EmptyOrUnknownValuesGiveTheDefaults) {
   MapSettingsStore store;
   ViewState state;
-  state.totalsChart = 4;     // whatever was there before is replaced
-  state.nodeKind = 3;  // not a setting: stays
+  state.totalsChart = charts::ChartStyle::kPie3d;  // whatever was there before is replaced
+  state.nodeKind = NodeKind::Persons;              // not a setting: stays
   LoadSettings(store, state);
-  EXPECT_EQ(state.totalsChart, 1);
-  EXPECT_EQ(state.nodeKind, 3);
+  EXPECT_EQ(state.totalsChart, charts::ChartStyle::kBar);
+  EXPECT_EQ(state.nodeKind, NodeKind::Persons);
   store.values[{"Config", "Show"}] = "month";  // the words are case-sensitive
   store.values[{"Config", "Chart"}] = "PIES";
   store.values[{"Config", "IsSmallCat"}] = "TRUE";
@@ -76,9 +80,15 @@ TEST(SettingsMapping, EmptyOrUnknownValuesGiveTheDefaults) {
   store.values[{"Status", "StatisticView"}] = "ITEM";   // the tree's key, not the setting's
   store.values[{"Status", "ItemView"}] = "";
   LoadSettings(store, state);
-  EXPECT_EQ(
-      std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView, state.itemView),
-      std::make_tuple(2, 1, 2, 1, 1));
+  const ViewState defaults;
+  EXPECT_EQ(std::tie(state.monthFilter, state.totalsChart, state.monthsChart, state.statisticView,
+                     state.itemView),
+            std::tie(defaults.monthFilter, defaults.totalsChart, defaults.monthsChart,
+                     defaults.statisticView, defaults.itemView));
+  // The stored months chart word never turns into a totals style.
+  store.values[{"Config", "month_Chart"}] = "BAR";
+  LoadSettings(store, state);
+  EXPECT_EQ(state.monthsChart, charts::ChartStyle::kStackedBar);
   EXPECT_FALSE(state.smallCategoryIcons || state.smallPersonIcons || state.smallStatisticsIcons);
   EXPECT_TRUE(state.showAllMonths);
   EXPECT_EQ(state.selectedCategory + state.selectedMonth + state.currency, "");

@@ -16,7 +16,6 @@
 #include <QWebEngineScript>
 #include <filesystem>
 
-#include "shell/command_ids.h"
 #include "shell/main_view.h"
 #include "tests/shell/frame_fixture.h"
 
@@ -102,7 +101,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
 
   // The item's person statistics: a chart, so the browser goes.
-  Run(kCmdViewItemPersons);
+  Run("actionViewItemPersons");
   EXPECT_FALSE(main.view()->browser_shown());
   ASSERT_TRUE(main.view()->chart_state().has_value());
   EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
@@ -112,7 +111,7 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   EXPECT_EQ(chart->graph_type(), 0);
 
   // Back to the list: the browser is made again and shows the page file.
-  main.RunCommand(kCmdViewItemList);
+  main.findChild<QAction*>("actionViewItemList")->trigger();
   ASSERT_TRUE(WaitForText("rye"));
   EXPECT_FALSE(main.view()->pair_present(TogglePair::kA));
 
@@ -149,26 +148,26 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   ASSERT_TRUE(Follow("Delete expense item"));
   EXPECT_FALSE(main.db().ItemExists("Food", "Rye bread"));
   EXPECT_TRUE(WaitForText("All category expenses"));  // the category page again
-  EXPECT_EQ(main.state().nodeKind, 1);
+  EXPECT_EQ(main.state().nodeKind, NodeKind::Category);
   EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this purchase?",
                                                      "Are you sure to delete this item?"}));
 }
 
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   MainWindow& main = OpenHousehold();
-  ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
+  ASSERT_EQ(main.monthChooser()->currentText(), "2024 March");
   ASSERT_TRUE(WaitForText("All category expenses: 3.50"));
-  main.month_chooser()->setCurrentIndex(1);  // 2024 February: the page is written again
+  main.monthChooser()->setCurrentIndex(1);  // 2024 February: the page is written again
   ASSERT_TRUE(WaitForText("All category expenses: 0.00"));
   ClickLink("Milk");
   ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().selectedItem == "Milk"; }, kLoadTimeoutMs));
-  EXPECT_EQ(main.state().nodeKind, 2);
-  EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Milk");
+  EXPECT_EQ(main.state().nodeKind, NodeKind::Item);
+  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Milk");
   EXPECT_TRUE(WaitForText("Purchase list"));
 
   // A category link on a person's page shows that person's item chart.
   ShowFolder(1);
-  ASSERT_TRUE(main.tree_pane()->SelectNodeByText("Bob"));
+  ASSERT_TRUE(main.treePane()->selectNodeByText("Bob"));
   ASSERT_TRUE(WaitForText("All person expenses"));
   ClickLink("Home");
   ASSERT_TRUE(QTest::qWaitFor([&] { return main.state().selectedPersonMenuChild == "Home"; },
@@ -186,25 +185,25 @@ TEST_F(WebViewTest, TheLinksOfCategoryAndPersonPagesRunTheirCommands) {
   ASSERT_TRUE(WaitForText("Item list"));
   ASSERT_TRUE(Follow("Add item", NamedAs("Cheese")));
   EXPECT_TRUE(main.db().ItemExists("Food", "Cheese"));
-  main.tree_pane()->SelectNodeByText("Food");
+  main.treePane()->selectNodeByText("Food");
   ASSERT_TRUE(WaitForText("Cheese"));
   ASSERT_TRUE(Follow("Edit expense category", NamedAs("Groceries")));
   EXPECT_EQ(main.state().selectedCategory, "Groceries");
-  EXPECT_EQ(main.folder_bar()->EntryText(0, 0), "Groceries");
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Groceries");
   ASSERT_TRUE(WaitForText("Groceries"));
   ASSERT_TRUE(Follow("Delete expense category"));
   EXPECT_EQ(main.state().selectedCategory, "Home");
   EXPECT_TRUE(WaitForText("Rent"));
 
   ShowFolder(1);
-  main.tree_pane()->SelectNodeByText("Anna");
+  main.treePane()->selectNodeByText("Anna");
   ASSERT_TRUE(WaitForText("All person expenses"));
   ASSERT_TRUE(Follow("Edit person", [](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Edit person");
     Type(d, "name", "Ann");
     Press(d);
   }));
-  EXPECT_EQ(main.folder_bar()->EntryText(1, 0), "Ann");
+  EXPECT_EQ(main.folderBar()->entryText(1, 0), "Ann");
   ASSERT_TRUE(WaitForTextGone("Anna"));  // the page names "Ann" now
   ASSERT_TRUE(Follow("Delete person"));
   EXPECT_EQ(main.state().selectedPerson, "Bob");

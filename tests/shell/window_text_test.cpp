@@ -9,8 +9,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/command_ids.h"
-#include "shell/command_table.h"
 #include "shell/qt_user_prompts.h"
 #include "tests/shell/frame_fixture.h"
 
@@ -28,19 +26,19 @@ TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   ASSERT_TRUE(SelectNode(kLongName));
   Settle();
   const QString name = QString::fromStdString(kLongName);
-  auto* caption = main.caption_bar()->findChild<QLabel*>("captionText");
+  auto* caption = main.captionBar()->findChild<QLabel*>("captionText");
   EXPECT_EQ(caption->textFormat(), Qt::PlainText);
   EXPECT_TRUE(caption->text().startsWith("<b>x<b>W")) << caption->text().toStdString();
   EXPECT_LT(caption->text().size(), name.size());
   EXPECT_TRUE(caption->toolTip().contains(name.toHtmlEscaped()));
-  EXPECT_TRUE(main.tree_pane()->tree()->currentItem()->toolTip(0).contains(name.toHtmlEscaped()));
+  EXPECT_TRUE(main.treePane()->tree()->currentItem()->toolTip(0).contains(name.toHtmlEscaped()));
   // Nothing asks for more room than a small screen has.
   EXPECT_LE(main.minimumSizeHint().width(), 800);
-  EXPECT_LE(main.tree_pane()->width(), 320);
-  EXPECT_GE(main.folder_bar()->width(), 100);
+  EXPECT_LE(main.treePane()->width(), 320);
+  EXPECT_GE(main.folderBar()->width(), 100);
 }
 
-TEST_F(WindowTextTest, PaneWidthsTheUserLeavesComeBackNextTime) {
+TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
   PrepareHousehold();
   Open();
   auto* splitter = frame->findChild<QSplitter*>("treeSplitter");
@@ -51,12 +49,15 @@ TEST_F(WindowTextTest, PaneWidthsTheUserLeavesComeBackNextTime) {
   QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(42, 20));
   const int after = splitter->sizes().value(0);
   EXPECT_NE(after, before);
+  frame->showNormal();
+  frame->setGeometry(40, 50, 900, 600);
+  Settle();
   CloseFrame();
-  EXPECT_EQ(Setting("Status/PaneWidths").substr(Setting("Status/PaneWidths").find(' ') + 1),
-            std::to_string(after));
   EXPECT_EQ(Setting("Config/Show"), "MONTH");  // the other keys as they were
   Open();
   EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
+  EXPECT_FALSE(frame->isMaximized());
+  EXPECT_EQ(frame->size(), QSize(900, 600));
 }
 
 TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteAndHasAKey) {
@@ -82,7 +83,7 @@ TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteAn
     d.show();  // Enter reaches the default button of a dialog on the screen
     QTest::keyClick(note, Qt::Key_Return);
   });
-  frame->RunCommand(kCmdAddPurchase);
+  Action("actionAddPurchase")->trigger();
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_NE(
       work.Read("data/BASE/items/Food Bread.txt").find("2024|February|29|Anna|rye and wheat|"),
@@ -95,10 +96,11 @@ TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteAn
   ASSERT_TRUE(help.open(QIODevice::ReadOnly));
   const QString page = QString::fromUtf8(help.readAll());
   int keyed = 0;
-  for (const CommandInfo& info : Commands()) {
-    if (info.shortcut[0] == '\0') continue;
+  for (const QAction* action : frame->findChildren<QAction*>()) {
+    if (action->shortcut().isEmpty()) continue;
     ++keyed;
-    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(info.shortcut))) << info.shortcut;
+    const QString key = action->shortcut().toString();
+    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(key))) << key.toStdString();
   }
   EXPECT_GE(keyed, 5);
 }
