@@ -18,6 +18,7 @@
 #include "shell/refresh_scheduler.h"
 #include "shell/settings_store.h"
 #include "shell/user_prompts.h"
+#include "shell/view_host.h"
 
 namespace kestrune {
 
@@ -28,7 +29,7 @@ class MainView;
 // menus and toolbars, the month chooser, the tray icon, the folder bar, the caption bar,
 // the tree pane and the main view. Preferences are read when it is built and written once
 // when it goes.
-class MainWindow final : public QMainWindow, private TreeHost {
+class MainWindow final : public QMainWindow, private TreeHost, private ViewHost {
   Q_OBJECT
 
  public:
@@ -95,6 +96,20 @@ class MainWindow final : public QMainWindow, private TreeHost {
   ViewState& view_state() override { return model_.state(); }
   const ExpenseDatabase& database() const override { return model_.db(); }
   void NodeSelected(const QString& text, int image) override;
+  // ViewHost (main_window_view_host.cpp); prompts() and form() are the public ones.
+  const ViewState& viewState() const override { return model_.state(); }
+  const ExpenseDatabase& book() const override { return model_.db(); }
+  const ShellPaths& paths() const override { return model_.paths(); }
+  int pageMonth() const override { return MonthPosition(); }
+  int monthChooserPosition() const override;
+  QTreeWidget& navigationTree() override;
+  Folder currentFolder() const override;
+  void setCaption(const QString& text, const QIcon& icon) override;
+  void runForm(FormDialog& dialog) override { RunForm(dialog); }
+  void apply(const Afterwards& afterwards) override { Apply(afterwards); }
+  void selectNode(const QString& text, const QString& parentText) override;
+  void abandon(const std::string& message) override { Abandon(message); }
+  void requestCommand(ViewCommand command) override;
 
   void createMenus();
   QMenu* createMenu(const QString& title, std::span<const int> entries);

@@ -147,6 +147,10 @@ QWidget* MainWindow::createRightPane() {
   tree_pane_->FillTree(FolderName(Folder::kCategories));
   view_ = new MainView(*this, tree_splitter_);
   view_created_ = true;
+  connect(&doc_, &RefreshScheduler::refreshRequested, view_, &MainView::regenerate);
+  connect(view_, &MainView::busyChanged, this, [this](bool busy) {
+    statusBar()->showMessage(busy ? tr("Working...") : QString());
+  });
   tree_splitter_->setObjectName("treeSplitter");
   tree_splitter_->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(right);

@@ -33,10 +33,6 @@ void MainWindow::RunCommand(int id) {
     updateCommandChecks();
     return;
   }
-  if (id >= kCmdToggleA1 && id <= kCmdToggleC0) {
-    view_->RunToggle(id);
-    return;
-  }
   switch (id) {
     case kCmdExit:
       close();
@@ -156,7 +152,7 @@ void MainWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!view_->Print(printer)) prompts_.ShowMessage("Nothing could be printed.");
+  if (!view_->print(printer)) prompts_.ShowMessage("Nothing could be printed.");
 }
 
 void MainWindow::printPreview() {
@@ -164,7 +160,7 @@ void MainWindow::printPreview() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { view_->Print(*target); });
+          [this](QPrinter* target) { view_->print(*target); });
   preview.exec();
 }
 

@@ -128,11 +128,12 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   MainWindow& main = Open();
   ShowFolder(1);
   ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
-  main.RunCommand(kCmdToggleB0);
-  EXPECT_EQ(main.view()->toggle_flag(TogglePair::kB), 0);
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
-  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the stacked bar of month_Chart 2
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
+  main.view()->showByMonths();
+  Settle();
+  EXPECT_EQ(main.view()->toggleFlag(TogglePair::kB), 0);
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->chart()->graph_type(), 20);  // the stacked bar of month_Chart 2
 
   // A statistics command opens the Statistics folder at its root: the household's
   // categories, pair B too.
@@ -141,10 +142,11 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   EXPECT_EQ(main.tree_pane()->tree()->currentItem()->text(0), "Category's statistics");
   EXPECT_TRUE(IsChecked(main, kCmdViewCategoryStatistics));
   EXPECT_FALSE(IsChecked(main, kCmdViewPersonStatistics));
-  EXPECT_TRUE(main.view()->pair_present(TogglePair::kB));
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
-  main.RunCommand(kCmdToggleB1);
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  EXPECT_EQ(main.view()->shownPair(), TogglePair::kB);
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
+  main.view()->showTotals();
+  Settle();
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
   ExpectPrints();  // the chart, on the printer's page
 }
 

@@ -62,8 +62,8 @@ class FrameTest : public ::testing::Test {
     frame->folder_bar()->SelectFolder(folder);
     Settle();
   }
-  // Runs the event loop until nothing is pending.
-  static void Settle();
+  // Runs the event loop until nothing is pending and the view shows its newest build.
+  void Settle();
 
   // The tree's nodes in order as "text" lines, "*" after the current one.
   std::string TreeOutline() const;

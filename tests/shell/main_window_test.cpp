@@ -228,7 +228,7 @@ TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
   std::filesystem::create_directories(work.path() + "/data/temp.tmp/inside");
   Open();
   EXPECT_EQ(prompts.messages, std::vector<std::string>{"Ups! Cant open data file"});
-  EXPECT_FALSE(frame->view()->browser_shown());
+  EXPECT_FALSE(frame->view()->pageShown());
   CloseFrame();
   EXPECT_EQ(Setting("Config/Show"), "<absent>");
 }

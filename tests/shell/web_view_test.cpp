@@ -16,6 +16,7 @@
 #include <QWebEngineScript>
 #include <filesystem>
 
+#include "shell/chart_widget.h"
 #include "shell/command_ids.h"
 #include "shell/main_view.h"
 #include "tests/shell/frame_fixture.h"
@@ -28,13 +29,12 @@ constexpr int kLoadTimeoutMs = 20000;
 class WebViewTest : public testing::FrameTest {
  protected:
   // Waits until the browser shows a page holding `text` (any page when empty): pages are
-  // written and loaded in the background of the event loop.
+  // built off the GUI thread and loaded in the background of the event loop.
   bool WaitForText(const std::string& text = "") {
     return QTest::qWaitFor(
         [&] {
           Settle();
-          if (!frame->view()->browser_shown()) return false;
-          const std::string shown = ShownText();
+          const std::string shown = frame->view()->pageShown() ? ShownText() : "";
           return !shown.empty() && shown.find(text) != std::string::npos;
         },
         kLoadTimeoutMs);
@@ -43,11 +43,16 @@ class WebViewTest : public testing::FrameTest {
     return QTest::qWaitFor([&] { return ShownText().find(text) == std::string::npos; },
                            kLoadTimeoutMs);
   }
+  // Waits for the view's build in progress to be shown.
+  bool WaitUntilBuilt() {
+    QSignalSpy idle(frame->view(), &MainView::busyChanged);
+    return !frame->view()->busy() || idle.wait(kLoadTimeoutMs);
+  }
   // The text the browser shows, each run of blanks as one blank.
   std::string ShownText() {
     QString text;
     bool done = false;
-    frame->view()->browser().web_view()->page()->toPlainText([&](const QString& result) {
+    frame->view()->browser().page()->toPlainText([&](const QString& result) {
       text = result;
       done = true;
     });
@@ -58,11 +63,11 @@ class WebViewTest : public testing::FrameTest {
   QVariant Script(const QString& script) {
     QVariant value;
     bool done = false;
-    frame->view()->browser().web_view()->page()->runJavaScript(
-        script, QWebEngineScript::ApplicationWorld, [&](const QVariant& result) {
-          value = result;
-          done = true;
-        });
+    frame->view()->browser().page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                                   [&](const QVariant& result) {
+                                                     value = result;
+                                                     done = true;
+                                                   });
     EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kLoadTimeoutMs));
     return value;
   }
@@ -101,20 +106,19 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   EXPECT_NE(PageFile().find("Bread"), std::string::npos);
   EXPECT_NE(ShownText().find("rye"), std::string::npos);
 
-  // The item's person statistics: a chart, so the browser goes.
+  // The item's person statistics: a chart in place of the page, with its toggle pair.
   Run(kCmdViewItemPersons);
-  EXPECT_FALSE(main.view()->browser_shown());
-  ASSERT_TRUE(main.view()->chart_state().has_value());
-  EXPECT_TRUE(main.view()->pair_present(TogglePair::kA));
-  std::optional<charts::ChartCtrl> chart = main.view()->BuildChart();
-  ASSERT_TRUE(chart.has_value());
-  EXPECT_EQ(chart->title(), "Person's statictics");
-  EXPECT_EQ(chart->graph_type(), 0);
+  EXPECT_FALSE(main.view()->pageShown());
+  ASSERT_NE(main.view()->chart(), nullptr);
+  EXPECT_EQ(main.view()->shownPair(), TogglePair::kA);
+  EXPECT_EQ(main.view()->chart()->title(), "Person's statictics");
+  EXPECT_EQ(main.view()->chart()->graph_type(), 0);
 
-  // Back to the list: the browser is made again and shows the page file.
+  // Back to the list: the same browser shows the page file again.
   main.RunCommand(kCmdViewItemList);
   ASSERT_TRUE(WaitForText("rye"));
-  EXPECT_FALSE(main.view()->pair_present(TogglePair::kA));
+  EXPECT_EQ(main.view()->chart(), nullptr);
+  EXPECT_EQ(main.findChildren<QWebEngineView*>().size(), 1u);
 
   // The item page's links run their commands.
   ASSERT_TRUE(Follow("Edit purchase", [](QDialog& d) {
@@ -154,6 +158,43 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
                                                      "Are you sure to delete this item?"}));
 }
 
+// A build asked for before the one running is shown replaces it: the user never sees the
+// older page, even for a moment.
+TEST_F(WebViewTest, AChangeMadeWhileAPageIsBuiltShowsOnlyTheNewPage) {
+  MainWindow& main = OpenHousehold("Bread");
+  ASSERT_TRUE(WaitForText("All item expenses: 3.50"));
+  QSignalSpy loads(&main.view()->browser(), &QWebEngineView::loadFinished);
+  main.view()->regenerate();
+  main.state().selectedItem = "Milk";
+  ASSERT_TRUE(
+      main.db().RecordPurchase("Food", "Milk", {"2024", "March", "06", "Bob", "", "1.25"}).ok());
+  main.view()->regenerate();
+  EXPECT_TRUE(main.view()->busy());
+  ASSERT_TRUE(WaitUntilBuilt());
+  EXPECT_TRUE(WaitForText("All item expenses: 1.25"));
+  EXPECT_EQ(loads.size(), 1);
+  EXPECT_NE(PageFile().find("Milk"), std::string::npos);
+}
+
+// A chart is drawn and printed from what its build read: resizing never reads the book.
+TEST_F(WebViewTest, AChartIsRedrawnAndPrintedWithoutReadingTheBookAgain) {
+  MainWindow& main = OpenHousehold("Bread");
+  Run(kCmdViewItemPersons);
+  ASSERT_NE(main.view()->chart(), nullptr);
+  disk.unreadable.insert(base() + "/items/Food Bread.txt");
+  auto* chart = main.view()->findChild<ChartWidget*>();
+  chart->resize(chart->width() / 2, chart->height() / 2);
+  const QImage image = chart->grab().toImage();
+  EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2), image.pixel(0, image.height() - 1));
+  ExpectPrints();
+  Settle();
+  EXPECT_TRUE(prompts.messages.empty());
+  // The next build reads the file again and says it cannot.
+  main.RunCommand(kCmdViewItemStatistics);
+  Settle();
+  EXPECT_EQ(prompts.messages.size(), 1u);
+}
+
 TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   MainWindow& main = OpenHousehold();
   ASSERT_EQ(main.month_chooser()->currentText(), "2024 March");
@@ -176,8 +217,8 @@ TEST_F(WebViewTest, AMonthChangeRewritesThePageAndNameLinksSelectTheirNodes) {
   EXPECT_EQ(main.state().selectedPerson, "Bob");  // under the person shown, not the first
   EXPECT_EQ(main.state().selectedPersonMenu, "Item's statistics");
   Settle();
-  EXPECT_FALSE(main.view()->browser_shown());
-  EXPECT_TRUE(main.view()->pair_present(TogglePair::kC));
+  EXPECT_FALSE(main.view()->pageShown());
+  EXPECT_EQ(main.view()->shownPair(), TogglePair::kC);
   EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -264,8 +305,8 @@ TEST_F(WebViewTest, APageReachesNothingButTheRegularFilesOfTheDataFolder) {
       data</a> <a href="http://127.0.0.1:9/">http</a> <a href=about:blank>about</a>
       <a href="javascript:document.write('secret')">javascript</a>)html");
   work.Write("data/probe.htm", probe_page.arg(QString::fromStdString(elsewhere)).toStdString());
-  QWebEngineView* view = frame->view()->browser().web_view();
-  frame->view()->browser().Navigate(data + "probe.htm");
+  QWebEngineView* view = &frame->view()->browser();
+  frame->view()->browser().navigate(data + "probe.htm");
   const std::string probe = "no script file data http about javascript";
   ASSERT_TRUE(WaitForText(probe));
   ASSERT_TRUE(QTest::qWaitFor(
