@@ -6,8 +6,8 @@ namespace kestrune {
 
 ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs) {}
 
-std::unique_ptr<ExpenseDatabase> ExpenseDatabase::Snapshot() const {
-  auto copy = std::make_unique<ExpenseDatabase>(fs_);
+std::unique_ptr<ExpenseDatabase> ExpenseDatabase::Snapshot(FileSystem& fs) const {
+  auto copy = std::make_unique<ExpenseDatabase>(fs);
   copy->currency_ = currency_;
   copy->folder_ = folder_;
   copy->categories_ = categories_;

@@ -110,6 +110,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void selectNode(const QString& text, const QString& parentText) override;
   void abandon(const std::string& message) override { Abandon(message); }
   void requestCommand(ViewCommand command) override;
+  // Says in the status bar whether the book is being backed up or the view built.
+  void showBusy();
 
   void createMenus();
   QMenu* createMenu(const QString& title, std::span<const int> entries);

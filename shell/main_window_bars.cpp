@@ -148,9 +148,9 @@ QWidget* MainWindow::createRightPane() {
   view_ = new MainView(*this, tree_splitter_);
   view_created_ = true;
   connect(&doc_, &RefreshScheduler::refreshRequested, view_, &MainView::regenerate);
-  connect(view_, &MainView::busyChanged, this, [this](bool busy) {
-    statusBar()->showMessage(busy ? tr("Working...") : QString());
-  });
+  connect(view_, &MainView::busyChanged, this, &MainWindow::showBusy);
+  connect(&model_.startWork(), &QFutureWatcherBase::finished, this, &MainWindow::showBusy);
+  showBusy();
   tree_splitter_->setObjectName("treeSplitter");
   tree_splitter_->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(right);

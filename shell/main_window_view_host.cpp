@@ -1,5 +1,8 @@
-// What the main view asks of the window (ViewHost).
+// What the main view asks of the window (ViewHost), and the window's busy state.
+#include <QStatusBar>
+
 #include "shell/command_ids.h"
+#include "shell/main_view.h"
 #include "shell/main_window.h"
 
 namespace kestrune {
@@ -39,6 +42,11 @@ void MainWindow::requestCommand(ViewCommand command) {
       RunCommand(kCmdAddPurchase);
       break;
   }
+}
+
+void MainWindow::showBusy() {
+  const bool busy = model_.starting() || view_->busy();
+  statusBar()->showMessage(busy ? tr("Working...") : QString());
 }
 
 }  // namespace kestrune
