@@ -49,7 +49,7 @@ WindowModel::StartResult WindowModel::Start(SettingsStore& store, UserPrompts& p
   if (Status cleaned = RemovePageTemporaries(paths_.DataDir); !cleaned.ok()) {
     prompts.ShowMessage(cleaned.message());
   }
-  StartWork(prompts);
+  StartBackUpAndRepair(prompts);
   return {true, 0};
 }
 
@@ -60,7 +60,7 @@ WindowModel::~WindowModel() {
 // Every start keeps a copy of the book as it was, the newest five of them; then, under the
 // writer's lock, what the queries read as empty is made real, once. Copying a large book
 // takes seconds: the window is up meanwhile, and its first change waits at the gate.
-void WindowModel::StartWork(UserPrompts& prompts) {
+void WindowModel::StartBackUpAndRepair(UserPrompts& prompts) {
   struct Outcome {
     Status copied = Status::Ok();
     Status repaired = Status::Ok();

@@ -60,7 +60,7 @@ class WindowModel {
  private:
   void ApplyEmptinessRules();
   // Starts the backup and the repair; their failures go to `prompts` when they end.
-  void StartWork(UserPrompts& prompts);
+  void StartBackUpAndRepair(UserPrompts& prompts);
 
   ShellPaths paths_;
   FileSystem& fs_;
