@@ -66,6 +66,8 @@ MainView::MainView(ViewHost& host, QWidget* parent)
   connect(chart_, &ChartWidget::drawFailed, this,
           [this](const std::vector<std::string>& messages) { tellLater(messages); });
   connect(&watcher_, &QFutureWatcherBase::finished, this, &MainView::buildFinished);
+  connect(browser_, &QWebEngineView::loadStarted, this, [this] { pageLoading_ = true; });
+  connect(browser_, &QWebEngineView::loadFinished, this, [this] { pageLoading_ = false; });
 }
 
 // A build still running writes the page file: it ends before the folder may go. The

@@ -34,7 +34,9 @@ class MainView final : public QWidget {
   ~MainView() override;
 
   WebBrowser& browser() { return *browser_; }
-  // Prints the chart or the page shown; false when nothing could be printed.
+  // Prints the chart or the page the current state shows, once any build or page load still
+  // running has ended (the window stays responsive meanwhile); false when nothing could be
+  // printed.
   bool print(QPrinter& printer);
   // A page or chart is being built.
   bool busy() const { return busy_; }
@@ -71,6 +73,7 @@ class MainView final : public QWidget {
   bool onNavigate(const QUrl& url);
   void tellLater(std::vector<std::string> messages);
   bool printPage(QPrinter& printer);
+  void waitUntilShown();
 
   ViewHost& host_;
   std::unique_ptr<QWebEngineProfile> profile_;
@@ -88,6 +91,7 @@ class MainView final : public QWidget {
   unsigned requested_ = 0;
   unsigned building_ = 0;
   bool busy_ = false;
+  bool pageLoading_ = false;
 };
 
 }  // namespace kestrune

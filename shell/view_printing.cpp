@@ -8,8 +8,16 @@
 namespace kestrune {
 
 bool MainView::print(QPrinter& printer) {
+  waitUntilShown();
   if (stack_->currentWidget() == chart_) return chart_->print(printer);
   return pageShown() && printPage(printer);
+}
+
+void MainView::waitUntilShown() {
+  QEventLoop wait;
+  connect(this, &MainView::busyChanged, &wait, &QEventLoop::quit);
+  connect(browser_, &QWebEngineView::loadFinished, &wait, &QEventLoop::quit);
+  while (busy_ || pageLoading_) wait.exec();
 }
 
 // The browser prints in the background; the caller (a preview) needs the pages at once.
