@@ -79,9 +79,15 @@ MainView::~MainView() {
 
 void MainView::regenerate() {
   node_ = reconcileTree();
-  ++requested_;
-  setBusy(true);
+  invalidate();
+  awaitingRegenerate_ = false;
   if (!watcher_.isRunning()) startBuild();
+}
+
+void MainView::invalidate() {
+  ++requested_;
+  awaitingRegenerate_ = true;
+  setBusy(true);
 }
 
 // The tree's current node is the one subject of the caption, the highlight and the view. A
@@ -121,7 +127,8 @@ void MainView::startBuild() {
 
 void MainView::buildFinished() {
   if (building_ != requested_) {
-    startBuild();
+    // The tree may not agree with the book until the refresh has run.
+    if (!awaitingRegenerate_) startBuild();
     return;
   }
   showBuild(watcher_.result());

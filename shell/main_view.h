@@ -52,6 +52,9 @@ class MainView final : public QWidget {
  public slots:
   // Shows the current state again (the refresh scheduler's refresh lands here).
   void regenerate();
+  // What is shown or being built no longer holds: a build running now is not shown, and
+  // the next regenerate() shows the current state.
+  void invalidate();
   // The shown pair's totals or month-by-month statistic.
   void showTotals();
   void showByMonths();
@@ -90,6 +93,7 @@ class MainView final : public QWidget {
   QFutureWatcher<ViewBuild> watcher_;
   unsigned requested_ = 0;
   unsigned building_ = 0;
+  bool awaitingRegenerate_ = false;
   bool busy_ = false;
   bool pageLoading_ = false;
 };

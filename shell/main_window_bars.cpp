@@ -148,6 +148,7 @@ QWidget* MainWindow::createRightPane() {
   view_ = new MainView(*this, tree_splitter_);
   view_created_ = true;
   connect(&doc_, &RefreshScheduler::refreshRequested, view_, &MainView::regenerate);
+  connect(&doc_, &RefreshScheduler::outdated, view_, &MainView::invalidate);
   connect(view_, &MainView::busyChanged, this, &MainWindow::showBusy);
   connect(&model_.startWork(), &QFutureWatcherBase::finished, this, &MainWindow::showBusy);
   showBusy();
