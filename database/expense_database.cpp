@@ -6,6 +6,16 @@ namespace kestrune {
 
 ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs) {}
 
+std::unique_ptr<ExpenseDatabase> ExpenseDatabase::Snapshot(FileSystem& fs) const {
+  auto copy = std::make_unique<ExpenseDatabase>(fs);
+  copy->currency_ = currency_;
+  copy->folder_ = folder_;
+  copy->categories_ = categories_;
+  copy->persons_ = persons_;
+  copy->months_ = months_;
+  return copy;
+}
+
 std::string ExpenseDatabase::CategoryIndexPath() const {
   return folder_ + "/KSDBCategories.txt";
 }

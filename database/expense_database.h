@@ -51,6 +51,12 @@ class ExpenseDatabase {
   ExpenseDatabase(const ExpenseDatabase&) = delete;
   ExpenseDatabase& operator=(const ExpenseDatabase&) = delete;
 
+  // A copy of the catalogue in memory, working on `fs` (the same disk when not given), for
+  // one other thread to use while this one goes on changing the book: each sees only its own
+  // catalogue. The disk must be safe to use from two threads and outlive the copy.
+  std::unique_ptr<ExpenseDatabase> Snapshot() const { return Snapshot(fs_); }
+  std::unique_ptr<ExpenseDatabase> Snapshot(FileSystem& fs) const;
+
   // --- Paths: the database folder joined with fixed names, nothing escaped. ---
   std::string CategoryIndexPath() const;
   std::string PersonIndexPath() const;

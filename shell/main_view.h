@@ -1,87 +1,101 @@
 #pragma once
 
-#include <QPushButton>
+#include <QFutureWatcher>
+#include <QStackedWidget>
 #include <QWebEngineProfile>
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <optional>
 
-#include "charts/statistics.h"
+#include "shell/chart_widget.h"
 #include "shell/page_link_handler.h"
-#include "shell/view_decision.h"
+#include "shell/view_build.h"
+#include "shell/view_host.h"
 #include "shell/web_browser.h"
 
 class QPrinter;
 
 namespace kestrune {
 
-class MainWindow;
-
-// The main view, right of the tree. At every refresh (after every change and folder switch)
-// it decides from the view state and the selected tree node what to show: nothing selected
-// or a subject that is gone gives the empty state, else a report page, written to the page file and
-// shown in the browser, or a statistics chart, which it draws itself, rebuilding it from the data
-// files at every paint. Charts that offer both a totals and a month-by-month statistic get a pair
-// of toggle buttons; each pair remembers its choice for as long as the program runs.
+// The main view, right of the tree: one browser and one chart, made once, of which it shows
+// one. At every refresh (after every change and folder switch) it decides from the view
+// state and the tree's current node what to show: nothing selected or a subject that is
+// gone gives the empty state, else a report page, written to the page file and shown in the
+// browser, or a statistics chart. Pages and charts are built off the GUI thread; only the
+// newest request's result is shown. Charts that offer both a totals and a month-by-month
+// statistic get a pair of toggle buttons; each of the three pairs remembers its choice for
+// as long as the program runs.
 class MainView final : public QWidget {
   Q_OBJECT
 
  public:
-  MainView(MainWindow& frame, QWidget* parent);
+  MainView(ViewHost& host, QWidget* parent);
   ~MainView() override;
 
-  // Shows the current state again (the document's refresh lands here).
-  void Regenerate();
-  // Shows the pair's totals (flag 1) or month-by-month (flag 0) statistic.
-  void RunToggle(TogglePair pair, int flag);
-  // Prints the chart or the page shown; false when nothing could be printed.
-  bool Print(QPrinter& printer);
-
-  bool browser_shown() const { return browser_.exists(); }
-  WebBrowser& browser() { return browser_; }
-  // The chart state shown, if any.
-  const std::optional<ViewDecision>& chart_state() const { return chart_; }
-  bool pair_present(TogglePair pair) const;
+  WebBrowser& browser() { return *browser_; }
+  // Prints the chart or the page the current state shows, once any build or page load still
+  // running has ended (the window stays responsive meanwhile); false when nothing could be
+  // printed.
+  bool print(QPrinter& printer);
+  // A page or chart is being built.
+  bool busy() const { return busy_; }
+  // The browser shows the page file.
+  bool pageShown() const;
+  // The chart shown; null while a page is shown or no chart could be built.
+  const charts::ChartCtrl* chart() const;
+  // The toggle pair shown with the chart.
+  TogglePair shownPair() const { return shownPair_; }
   // 1 "Show statistics", 0 "Show statistics by months".
-  int toggle_flag(TogglePair pair) const;
-  // The chart the current chart state shows, built afresh from the files.
-  std::optional<charts::ChartCtrl> BuildChart();
+  int toggleFlag(TogglePair pair) const;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+ public slots:
+  // Shows the current state again (the refresh scheduler's refresh lands here).
+  void regenerate();
+  // What is shown or being built no longer holds: a build running now is not shown, and
+  // the next regenerate() shows the current state.
+  void invalidate();
+  // The shown pair's totals or month-by-month statistic.
+  void showTotals();
+  void showByMonths();
+
+ signals:
+  void busyChanged(bool busy);
 
  private:
-  struct Pair {
-    QPushButton* totals = nullptr;
-    QPushButton* by_months = nullptr;
-    int flag = 1;
-  };
-
   // Makes the caption and the tree's highlight agree with the tree's current node, which
   // it returns (none when no node is current).
   std::optional<SelectedNode> reconcileTree();
-  void showPage(const ViewDecision& decision);
-  void showChart(const ViewDecision& decision);
-  // The decision's page, or the empty state's for kNothing.
-  bool writePage(const ViewDecision& decision);
-  void createPair(TogglePair pair);
-  void removePairsExcept(TogglePair keep);
-  void showFlag(Pair& pair);
-  Pair& pairOf(TogglePair pair) { return pairs_.at(static_cast<size_t>(pair) - 1); }
+  ViewRequest request() const;
+  void startBuild();
+  void buildFinished();
+  void showBuild(ViewBuild build);
+  void showPage(const ViewBuild& build);
+  void setToggleFlag(int flag);
+  void setBusy(bool busy);
   bool onNavigate(const QUrl& url);
   void tellLater(std::vector<std::string> messages);
-  bool printChart(QPrinter& printer);
   bool printPage(QPrinter& printer);
+  void waitUntilShown();
 
-  MainWindow& frame_;
+  ViewHost& host_;
   std::unique_ptr<QWebEngineProfile> profile_;
-  WebBrowser browser_;
+  QStackedWidget* stack_;
+  WebBrowser* browser_;
+  ChartWidget* chart_;
   PageLinkHandler links_;
-  std::array<Pair, 3> pairs_;
-  std::optional<ViewDecision> chart_;
-  bool welcome_shown_ = false;
+  std::optional<SelectedNode> node_;  // the tree's current node at the last refresh
+  std::array<int, 3> toggleFlags_{1, 1, 1};
+  TogglePair shownPair_ = TogglePair::kNone;
+  bool welcomeShown_ = false;
+  // Each refresh asks for a build; a build finished after a newer request is thrown away
+  // and the newest one started, so only one runs and a slow one never shows stale data.
+  QFutureWatcher<ViewBuild> watcher_;
+  unsigned requested_ = 0;
+  unsigned building_ = 0;
+  bool awaitingRegenerate_ = false;
+  bool busy_ = false;
+  bool pageLoading_ = false;
 };
 
 }  // namespace kestrune

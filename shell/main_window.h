@@ -18,6 +18,7 @@
 #include "shell/refresh_scheduler.h"
 #include "shell/settings_store.h"
 #include "shell/user_prompts.h"
+#include "shell/view_host.h"
 #include "shell/window_model.h"
 
 namespace kestrune {
@@ -29,7 +30,7 @@ class MainView;
 // commands (one QAction each, shared by the menus, the toolbars, the tray icon and the
 // shortcuts), the month chooser, the folder bar, the caption bar, the tree pane and the main
 // view. Preferences are read when it is built and written, with its geometry, when it closes.
-class MainWindow final : public QMainWindow, private TreeHost {
+class MainWindow final : public QMainWindow, private TreeHost, private ViewHost {
   Q_OBJECT
 
  public:
@@ -46,7 +47,7 @@ class MainWindow final : public QMainWindow, private TreeHost {
   ViewState& state() { return model_.state(); }
   const ViewState& state() const { return model_.state(); }
   ExpenseDatabase& db() { return model_.db(); }
-  UserPrompts& prompts() { return prompts_; }
+  UserPrompts& prompts() override { return prompts_; }
   RefreshScheduler& document() { return document_; }
   FolderBar* folderBar() const { return folderBar_; }
   ItemTreeView* treePane() const { return treePane_; }
@@ -66,13 +67,13 @@ class MainWindow final : public QMainWindow, private TreeHost {
   bool tellFailure(const Status& status);
   // Ends the program after `message` without saving the preferences: the page file could
   // not be written.
-  void abandon(const std::string& message);
+  void abandon(const std::string& message) override;
   // What the dialogs work on.
-  FormContext form() { return FormContext{db(), state(), prompts_}; }
+  FormContext form() override { return FormContext{db(), state(), prompts_}; }
   // Runs an entry dialog and shows anew what it changed.
-  void runForm(FormDialog& dialog);
+  void runForm(FormDialog& dialog) override;
   // Shows anew what a dialog or a page link changed.
-  void apply(const Afterwards& afterwards);
+  void apply(const Afterwards& afterwards) override;
 
  public slots:
   // The month filter: all months, or the month of the month chooser.
@@ -117,6 +118,20 @@ class MainWindow final : public QMainWindow, private TreeHost {
   ViewState& viewState() override { return model_.state(); }
   const ExpenseDatabase& database() const override { return model_.db(); }
   void nodeSelected(const QString& text, int image) override;
+  // ViewHost (main_window_view_host.cpp); prompts(), form(), runForm(), apply() and abandon()
+  // are the public ones.
+  const ViewState& viewState() const override { return model_.state(); }
+  const ExpenseDatabase& book() const override { return model_.db(); }
+  const ShellPaths& paths() const override { return model_.paths(); }
+  int pageMonth() const override { return monthPosition(); }
+  int monthChooserPosition() const override;
+  QTreeWidget& navigationTree() override;
+  Folder currentFolder() const override;
+  void setCaption(const QString& text, const QIcon& icon) override;
+  void selectNode(const QString& text, const QString& parentText) override;
+  void requestCommand(ViewCommand command) override;
+  // Busy while the start's backup runs or the view builds.
+  void updateBusy();
 
   // The commands, one action each.
   struct Actions {

@@ -195,6 +195,11 @@ QWidget* MainWindow::createRightPane() {
   treePane_->fillTree(FolderName(Folder::kCategories));
   view_ = new MainView(*this, treeSplitter_);
   viewCreated_ = true;
+  connect(&document_, &RefreshScheduler::refreshRequested, view_, &MainView::regenerate);
+  connect(&document_, &RefreshScheduler::outdated, view_, &MainView::invalidate);
+  connect(view_, &MainView::busyChanged, this, &MainWindow::updateBusy);
+  connect(&model_.startWork(), &QFutureWatcherBase::finished, this, &MainWindow::updateBusy);
+  updateBusy();
   treeSplitter_->setObjectName("treeSplitter");
   treeSplitter_->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(right);

@@ -145,7 +145,7 @@ void MainWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!view_->Print(printer)) prompts_.ShowMessage(tr("Nothing could be printed.").toStdString());
+  if (!view_->print(printer)) prompts_.ShowMessage(tr("Nothing could be printed.").toStdString());
 }
 
 void MainWindow::printPreview() {
@@ -153,7 +153,7 @@ void MainWindow::printPreview() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { view_->Print(*target); });
+          [this](QPrinter* target) { view_->print(*target); });
   preview.exec();
 }
 

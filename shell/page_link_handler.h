@@ -1,31 +1,34 @@
 #pragma once
 
+#include <QWidget>
+
 #include "pages/page_links.h"
 #include "shell/form_outcome.h"
+#include "shell/view_host.h"
 
 namespace kestrune {
 
-class MainWindow;
-
 // Runs the command a link on a report page names. The view has already stopped the
 // navigation to the link, so the page stays; a command that changes anything refreshes the
-// view, which writes the page again.
+// view, which writes the page again. Its dialogs open over `dialogParent`.
 class PageLinkHandler {
  public:
-  explicit PageLinkHandler(MainWindow& frame) : frame_(frame) {}
+  PageLinkHandler(ViewHost& host, QWidget& dialogParent)
+      : host_(host), dialogParent_(dialogParent) {}
   PageLinkHandler(const PageLinkHandler&) = delete;
   PageLinkHandler& operator=(const PageLinkHandler&) = delete;
 
-  void Run(const PageLink& link);
+  void run(const PageLink& link);
 
  private:
   // The links that open an entry dialog: edits of what the page shows, "Add item",
   // "Add purchase" and "Edit purchase".
-  void RunDialog(const PageLink& link, FormContext& form);
+  void runDialog(const PageLink& link, FormContext& form);
   // An item name selects that item's node; a category name the category's node.
-  void SelectNamedNode(const PageLink& link);
+  void selectNamedNode(const PageLink& link);
 
-  MainWindow& frame_;
+  ViewHost& host_;
+  QWidget& dialogParent_;
 };
 
 }  // namespace kestrune

@@ -9,6 +9,7 @@ RefreshScheduler::RefreshScheduler() {
 }
 
 void RefreshScheduler::RefreshViews() {
+  emit outdated();
   if (!timer_.isActive()) timer_.start();
 }
 

@@ -26,47 +26,23 @@ class ReportingPage final : public QWebEnginePage {
 
 }  // namespace
 
-WebBrowser::WebBrowser(QWebEngineProfile& profile, QWidget& host, NavigationReport report)
-    : profile_(profile), host_(host), report_(std::move(report)) {
-  LockDown(*profile_.settings());
-}
-
-WebBrowser::~WebBrowser() {
-  Destroy();
-}
-
-void WebBrowser::Create() {
-  if (view_) return;
-  view_ = new QWebEngineView(&host_);
-  view_->setObjectName("webBrowser");
-  view_->setPage(new ReportingPage(profile_, report_, view_));
-  view_->setContextMenuPolicy(Qt::NoContextMenu);
-  connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
+WebBrowser::WebBrowser(QWebEngineProfile& profile, NavigationReport report, QWidget* parent)
+    : QWebEngineView(parent), report_(std::move(report)) {
+  LockDown(*profile.settings());
+  setObjectName("webBrowser");
+  setPage(new ReportingPage(profile, report_, this));
+  setContextMenuPolicy(Qt::NoContextMenu);
   // The engine does not ask before showing an empty "about:" page; back to the page shown.
-  connect(view_, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
-    if (!url.isEmpty() && url.scheme() != kPageScheme && !shown_path_.empty()) {
-      Navigate(shown_path_);
+  connect(this, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+    if (!url.isEmpty() && url.scheme() != kPageScheme && !shownPath_.empty()) {
+      navigate(shownPath_);
     }
   });
-  view_->show();
 }
 
-// The page is the view's child and goes with it, before the profile it uses.
-void WebBrowser::Destroy() {
-  delete view_;
-}
-
-void WebBrowser::Navigate(const std::string& path) {
-  shown_path_ = path;
-  if (view_) view_->setUrl(PageUrl(path));
-}
-
-void WebBrowser::Refresh() {
-  if (view_) view_->reload();
-}
-
-void WebBrowser::SetSize(int width, int height) {
-  if (view_) view_->setGeometry(0, 0, width, height);
+void WebBrowser::navigate(const std::string& path) {
+  shownPath_ = path;
+  setUrl(PageUrl(path));
 }
 
 }  // namespace kestrune

@@ -1,5 +1,7 @@
 #include "shell/window_model.h"
 
+#include <QtConcurrent/QtConcurrentRun>
+
 #include "database/backups.h"
 #include "database/database_folder.h"
 #include "database/recovery.h"
@@ -33,13 +35,10 @@ WindowModel::StartResult WindowModel::Start(SettingsStore& store, UserPrompts& p
   // A change cut short by a crash is finished or discarded before anything is read.
   if (ready.ok()) ready = RecoverDatabase(fs_, paths_.DatabaseDir);
   if (!ready.ok()) return Refused(prompts, ready);
-  BackUp(prompts);
   LoadSettings(store, state_);
   const LoadResult loaded = db_.LoadDatabase(paths_.DatabaseDir, prompts);
   TellFailures(prompts, loaded.failures);
   if (loaded == LoadOutcome::kExit) return {false, kExitAtDatabaseError};
-  // Under the writer's lock: what the queries read as empty is made real, once.
-  if (Status repaired = db_.RepairBook(); !repaired.ok()) prompts.ShowRefusal(repaired);
   db_.set_currency(state_.currency);
   ApplyEmptinessRules();
   state_.nodeKind = NodeKind::Category;
@@ -50,15 +49,36 @@ WindowModel::StartResult WindowModel::Start(SettingsStore& store, UserPrompts& p
   if (Status cleaned = RemovePageTemporaries(paths_.DataDir); !cleaned.ok()) {
     prompts.ShowMessage(cleaned.message());
   }
+  StartBackUpAndRepair(prompts);
   return {true, 0};
 }
 
-// Every start keeps a copy of the book as it was, the newest five of them.
-void WindowModel::BackUp(UserPrompts& prompts) {
+WindowModel::~WindowModel() {
+  startWork_.waitForFinished();
+}
+
+// Every start keeps a copy of the book as it was, the newest five of them; then, under the
+// writer's lock, what the queries read as empty is made real, once. Copying a large book
+// takes seconds: the window is up meanwhile, and its first change waits at the gate.
+void WindowModel::StartBackUpAndRepair(UserPrompts& prompts) {
+  struct Outcome {
+    Status copied = Status::Ok();
+    Status repaired = Status::Ok();
+  };
+  auto outcome = std::make_shared<Outcome>();
+  std::shared_ptr<ExpenseDatabase> book = db_.Snapshot(fs_);
   const std::string stamp = BackupStamp(clock_.Now());
-  Status copied =
-      BackUpDatabase(fs_, paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
-  if (!copied.ok()) prompts.ShowMessage(copied.message());
+  const QFuture<void> work = QtConcurrent::run([this, outcome, book, stamp] {
+    outcome->copied =
+        BackUpDatabase(fs_, paths_.DatabaseDir, paths_.DataDir + "/backups", stamp, kBackupsKept);
+    outcome->repaired = book->RepairBook();
+  });
+  QObject::connect(&startWork_, &QFutureWatcherBase::finished, &startWork_, [outcome, &prompts] {
+    if (!outcome->copied.ok()) prompts.ShowMessage(outcome->copied.message());
+    if (!outcome->repaired.ok()) prompts.ShowRefusal(outcome->repaired);
+  });
+  gate_.hold(work);
+  startWork_.setFuture(work);
 }
 
 void WindowModel::Save(SettingsStore& store) const {

@@ -64,8 +64,8 @@ class FrameTest : public ::testing::Test {
     frame->folderBar()->selectFolder(folder);
     Settle();
   }
-  // Runs the event loop until nothing is pending.
-  static void Settle();
+  // Runs the event loop until nothing is pending and the view shows its newest build.
+  void Settle();
 
   // The tree's nodes in order as "text" lines, "*" after the current one.
   std::string TreeOutline() const;

@@ -230,7 +230,7 @@ TEST_F(FrameTest, APageFileThatCannotBeWrittenEndsTheProgramWithoutSaving) {
   std::filesystem::create_directories(work.path() + "/data/temp.tmp/inside");
   Open();
   EXPECT_EQ(prompts.messages, std::vector<std::string>{"Ups! Cant open data file"});
-  EXPECT_FALSE(frame->view()->browser_shown());
+  EXPECT_FALSE(frame->view()->pageShown());
   CloseFrame();
   EXPECT_EQ(Setting("Config/Show"), "<absent>");
 }
@@ -346,13 +346,14 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
     for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
       if (button->text() == text) button->click();
     }
+    Settle();
   };
   ShowFolder(1);
   ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
   click("Show statistics by months");
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
-  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the default stacked bar
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->chart()->graph_type(), 20);  // the default stacked bar
 
   // A statistics command opens the Statistics folder at its root: the household's
   // categories, pair B too.
@@ -360,9 +361,9 @@ TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
   EXPECT_EQ(main.folderBar()->currentFolder(), 2);
   EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
   EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
   click("Show statistics");
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
   ExpectPrints();  // the chart, on the printer's page
 }
 
