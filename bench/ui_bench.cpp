@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -75,9 +74,10 @@ class Watchdog final : public QObject {
 // The text of the page last waited for: a step's page is a new one.
 QString last_page_text;
 
-// Waits, with the event loop running, until a page that is not the last one waited for and
-// whose text contains `expected` has finished loading in the window's web view; false after
-// kPatienceMs. The text arrives later than the load: what the answer needs outlives the wait.
+// Waits, with the event loop running, until a page whose text (what is rendered: rows out of
+// view are left out) is not the last one waited for and contains `expected` has finished loading in
+// the window's web view; false after kPatienceMs. The text arrives later than the load: what the
+// answer needs outlives the wait.
 bool WaitForPage(MainWindow& window, const QString& expected) {
   QEventLoop loop;
   const auto shown = std::make_shared<bool>(false);
@@ -155,15 +155,15 @@ void AnswerPurchaseDialog(const QString& information) {
   submit->click();
 }
 
-bool RecordPurchase(MainWindow& window) {
+// Records a purchase of the item shown (`item`); done once its page shows a new total. The
+// purchase's own row may lie out of view, where the page's text does not reach.
+bool RecordPurchase(MainWindow& window, const QString& item) {
   QAction* action = AddPurchaseAction(window);
   if (!action) return false;
-  const QString information =
-      QString("ui-bench purchase %1").arg(QDateTime::currentMSecsSinceEpoch());
-  QTimer::singleShot(0, [information] { AnswerPurchaseDialog(information); });
+  QTimer::singleShot(0, [] { AnswerPurchaseDialog("ui-bench purchase"); });
   // The dialog runs modal inside the trigger; the page follows once it is accepted.
   action->trigger();
-  return WaitForPage(window, information);
+  return WaitForPage(window, item);
 }
 
 // The first page names the item the preferences select.
@@ -181,13 +181,14 @@ int Run(const char* workdir, const QString& settings) {
   MainWindow window(store, prompts, workdir, disk, clock);
   if (!window.started()) return window.exit_status();
   window.show();
-  if (!WaitForPage(window, SelectedItem(settings))) return 1;
+  const QString item = SelectedItem(settings);
+  if (!WaitForPage(window, item)) return 1;
   watch.end("open");
   watch.begin();
   if (!SwitchPages(window)) return 1;
   watch.end("switch");
   watch.begin();
-  if (!RecordPurchase(window)) return 1;
+  if (!RecordPurchase(window, item)) return 1;
   watch.end("purchase");
   return 0;
 }
