@@ -74,10 +74,10 @@ class Watchdog final : public QObject {
 // The text of the page last waited for: a step's page is a new one.
 QString last_page_text;
 
-// Waits, with the event loop running, until a page whose text (what is rendered: rows out of
-// view are left out) is not the last one waited for and contains `expected` has finished loading in
-// the window's web view; false after kPatienceMs. The text arrives later than the load: what the
-// answer needs outlives the wait.
+// Waits, with the event loop running, until the window's web view has loaded a page whose
+// text contains `expected` and differs from the last page waited for; false after
+// kPatienceMs. The text is what is rendered (rows out of view are left out) and arrives after
+// the load: what its answer needs outlives the wait.
 bool WaitForPage(MainWindow& window, const QString& expected) {
   QEventLoop loop;
   const auto shown = std::make_shared<bool>(false);
