@@ -6,6 +6,7 @@
 //   --min-time S       seconds each run lasts at least (default 0.05)
 //   --probe PATH       the first-page probe (default: beside this program)
 //   --starts N         program starts timed per set (default 3)
+//   --ui PATH          the blocked-time benchmark (default: beside this program)
 #include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
@@ -22,6 +23,7 @@ struct Options {
   std::string data = "bench-data";
   std::string sets = "small,large,larger";
   std::string probe;
+  std::string ui;
   int starts = 3;
   RunSettings settings;
   std::vector<char*> passed_on;  // for Google Benchmark, the program name first
@@ -29,7 +31,9 @@ struct Options {
 
 Options ParseOptions(int argc, char** argv) {
   Options options;
-  options.probe = (std::filesystem::path(argv[0]).parent_path() / "kestrune-first-page").string();
+  const std::filesystem::path folder = std::filesystem::path(argv[0]).parent_path();
+  options.probe = (folder / "kestrune-first-page").string();
+  options.ui = (folder / "kestrune-ui-bench").string();
   options.passed_on.push_back(argv[0]);
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -40,6 +44,8 @@ Options ParseOptions(int argc, char** argv) {
       options.sets = argv[++i];
     } else if (arg == "--probe" && has_value) {
       options.probe = argv[++i];
+    } else if (arg == "--ui" && has_value) {
+      options.ui = argv[++i];
     } else if (arg == "--starts" && has_value) {
       options.starts = std::stoi(argv[++i]);
     } else if (arg == "--repetitions" && has_value) {
@@ -82,6 +88,11 @@ int Run(Options& options) {
       if (const auto ms = MedianFirstPage(options.probe, *set, options.starts, all_months)) {
         collector.Add(row + set->set().name, *ms);
       }
+    }
+    // Last: it records a purchase in the set.
+    for (const auto& [step, time] : MeasureBlockedTime(options.ui, *set)) {
+      collector.Add("blocked_" + step + "/" + set->set().name, time.longest_ms);
+      collector.Add("steps_" + step + "/" + set->set().name, time.total_ms);
     }
   }
   PrintTable(std::cout, sets, collector.medians());

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <vector>
 
 namespace kestrune::bench {
@@ -44,7 +45,34 @@ std::optional<double> TimeOneStart(const std::string& probe, const OpenedSet& se
   return shown;
 }
 
+// A line "STEP LONGEST TOTAL" of the blocked-time benchmark.
+void ReadBlockedLine(const QByteArray& line, std::map<std::string, BlockedTime>& steps) {
+  std::istringstream words(line.trimmed().toStdString());
+  std::string step;
+  BlockedTime time;
+  if (words >> step >> time.longest_ms >> time.total_ms) steps[step] = time;
+}
+
 }  // namespace
+
+std::map<std::string, BlockedTime> MeasureBlockedTime(const std::string& tool,
+                                                      const OpenedSet& set) {
+  if (!std::filesystem::exists(tool)) return {};
+  QTemporaryDir profile;
+  const QString settings = profile.filePath("settings.ini");
+  WriteSettings(settings, set, /*all_months=*/true);
+  QProcess process;
+  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process.start(QString::fromStdString(tool), {QString::fromStdString(set.workdir()), settings});
+  std::map<std::string, BlockedTime> steps;
+  if (!process.waitForFinished(kPatienceMs * 3)) process.kill();
+  while (process.canReadLine()) ReadBlockedLine(process.readLine(), steps);
+  if (process.exitCode() != 0) {
+    std::cerr << "The blocked-time benchmark failed on the " << set.set().label << "\n";
+    return {};
+  }
+  return steps;
+}
 
 std::optional<double> MedianFirstPage(const std::string& probe, const OpenedSet& set, int starts,
                                       bool all_months) {

@@ -38,6 +38,11 @@ std::vector<Row> TableRows() {
   std::vector<Row> rows = {
       {"first_page", "start to first page, a month", 1500.0},
       {"first_page_all", "start to first page, all months", 1500.0},
+      {"blocked_open", "longest block: opening", 100.0},
+      {"blocked_switch", "longest block: 3 page switches", 100.0},
+      {"blocked_purchase", "longest block: a purchase", 100.0},
+      {"steps_switch", "3 page switches, all months", std::nullopt},
+      {"steps_purchase", "a purchase through its dialog", std::nullopt},
       {"load", "start-up load", 50.0},
       {"record", "record a purchase, no fsync", 5.0},
       {"delete", "delete a purchase, no fsync", 5.0},
