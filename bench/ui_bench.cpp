@@ -101,9 +101,7 @@ bool WaitForPage(MainWindow& window, const QString& expected) {
 }
 
 QTreeWidget& TreeOf(MainWindow& window) {
-  auto* tree = window.findChild<QTreeWidget*>("navigationTree");
-  if (!tree) tree = window.findChild<QTreeWidget*>();
-  return *tree;
+  return *window.findChild<QTreeWidget*>("navigationTree");
 }
 
 // Nodes of different pages: the last category, an item of a middle category and the node
@@ -131,13 +129,8 @@ bool SwitchPages(MainWindow& window) {
   return true;
 }
 
-// The Add purchase command: the action named for it, else the one that reads so.
 QAction* AddPurchaseAction(MainWindow& window) {
-  if (auto* action = window.findChild<QAction*>("actionAddPurchase")) return action;
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text().remove('&') == "Add purchase") return action;
-  }
-  return nullptr;
+  return window.findChild<QAction*>("actionAddPurchase");
 }
 
 // Fills in the purchase dialog once it is open and presses its main button.
