@@ -172,7 +172,7 @@ int Run(const char* workdir, const QString& settings) {
   Watchdog watch;
   watch.begin();
   MainWindow window(store, prompts, workdir, disk, clock);
-  if (!window.started()) return window.exit_status();
+  if (!window.started()) return window.exitStatus();
   window.show();
   const QString item = SelectedItem(settings);
   if (!WaitForPage(window, item)) return 1;
