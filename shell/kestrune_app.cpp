@@ -34,6 +34,8 @@ std::string KestruneApp::ParseWorkingFolder() {
 int KestruneApp::Run() {
   QApplication::setApplicationName("Kestrune");
   QApplication::setApplicationVersion("1.0");
+  // Lets the desktop match the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName("io.kestrune.Kestrune");
   const std::string working_folder = ParseWorkingFolder();
   QtSettingsStore store;
   QtUserPrompts prompts;
