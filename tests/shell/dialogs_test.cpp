@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -24,6 +25,14 @@ using testing::Press;
 using testing::Type;
 
 using DialogsTest = testing::FrameTest;
+
+// The check dialog's Repair button.
+QPushButton* Repair(QDialog& dialog) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() == "&Repair") return button;
+  }
+  return nullptr;
+}
 
 TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) {
   MainWindow& main = Open();
@@ -71,18 +80,12 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
-TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
+// That the files stay as they were is the core's purchase test; here the user is told.
+TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReported) {
   PrepareHousehold();
   Open();
   ASSERT_TRUE(SelectNode("Bread"));
-  auto book = [&] {
-    std::string all;
-    for (const char* file : {"items/Food Bread.txt", "categories/Food.txt", "KSDBMonths.txt"}) {
-      all += work.Read(std::string("data/BASE/") + file);
-    }
-    return all;
-  };
-  const std::string before = book();
+  const std::string bread = work.Read("data/BASE/items/Food Bread.txt");
   disk.fail_after = disk.changes;
   Then([](QDialog& d) {
     Type(d, "sum", "3.50");
@@ -92,7 +95,7 @@ TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReportedAndChangesNoFile) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_TRUE(prompts.messages[0].starts_with("Can't write " + base())) << prompts.messages[0];
   EXPECT_TRUE(prompts.messages[0].ends_with(": No space left on device"));
-  EXPECT_EQ(book(), before);
+  EXPECT_EQ(work.Read("data/BASE/items/Food Bread.txt"), bread);
 }
 
 TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
@@ -113,9 +116,16 @@ TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
   EXPECT_EQ(frame->treePane()->tree()->currentItem()->text(0), "Garden");
 }
 
-TEST_F(DialogsTest, TheEditItemDialogFollowsItsChoosers) {
+TEST_F(DialogsTest, TheItemDialogsFollowTheirChoosers) {
   PrepareHousehold();
   Open();
+  prompts.answers = {false, true};
+  Then([](QDialog& d) {
+    Field<QComboBox>(d, "chooseCategory")->setCurrentIndex(1);
+    EXPECT_EQ(Field<QComboBox>(d, "chooseItem")->currentText(), "Rent");
+    Press(d);
+  });
+  Run("actionDeleteItem");  // answered No
   Then([](QDialog& d) {
     EXPECT_EQ(Field<QLineEdit>(d, "name")->text(), "Bread");  // Food's first item
     Field<QComboBox>(d, "chooseCategory")->setCurrentIndex(1);
@@ -126,28 +136,13 @@ TEST_F(DialogsTest, TheEditItemDialogFollowsItsChoosers) {
     Press(d);
   });
   Run("actionEditItem");
-  EXPECT_TRUE(frame->db().ItemExists("Food", "Rent share"));
   EXPECT_FALSE(frame->db().ItemExists("Home", "Rent"));
   EXPECT_EQ(frame->state().selectedCategory, "Food");
   EXPECT_EQ(frame->db().ItemMonthTotal("all months", "Food", "Rent share").value, 70000);
-}
-
-TEST_F(DialogsTest, DeleteDialogsAskAndNoKeepsEverything) {
-  PrepareHousehold();
-  MainWindow& main = Open();
-  prompts.answers = {false, true};
   Then([](QDialog& d) { Press(d); });
-  Run("actionDeleteCategory");
-  EXPECT_TRUE(main.db().CategoryExists("Food"));
-  Then([](QDialog& d) {
-    Field<QComboBox>(d, "chooseCategory")->setCurrentIndex(1);
-    EXPECT_EQ(Field<QComboBox>(d, "chooseItem")->currentText(), "Rent");
-    Press(d);
-  });
-  Run("actionDeleteItem");
-  EXPECT_FALSE(main.db().ItemExists("Home", "Rent"));
-  EXPECT_EQ(prompts.asked, (Strings{"Are you sure to delete this category?",
-                                    "Are you sure to delete this item?"}));
+  Run("actionDeleteItem");  // opens on the renamed item, answered Yes
+  EXPECT_FALSE(frame->db().ItemExists("Food", "Rent share"));
+  EXPECT_EQ(prompts.asked, Strings(2, "Are you sure to delete this item?"));
 }
 
 TEST_F(DialogsTest, SettingsAreAcceptedAndDeletingAMonthRebuildsTheChooser) {
@@ -177,6 +172,38 @@ TEST_F(DialogsTest, SettingsAreAcceptedAndDeletingAMonthRebuildsTheChooser) {
   EXPECT_EQ(main.monthChooser()->currentIndex(), 0);
   EXPECT_EQ(main.db().currency(), "EUR");  // the dialog's other fields not applied
   EXPECT_EQ(main.db().ItemMonthTotal("all months", "Food", "Bread").value, 0);
+}
+
+// File › Check data base, and the backup every start keeps.
+TEST_F(DialogsTest, CheckDataBaseShowsTheDifferencesAndRepairsThem) {
+  PrepareHousehold();
+  // The rent's purchase line edited by hand: its totals no longer add up.
+  std::string rent = work.Read("data/BASE/items/Home Rent.txt");
+  rent.replace(rent.find("|700.00"), 7, "|650.00");
+  work.Write("data/BASE/items/Home Rent.txt", rent);
+  Open();
+  // Every start keeps a copy of the book, without the lock file.
+  const std::vector<std::string> backups = work.List("data/backups");
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_EQ(work.Read("data/backups/" + backups[0] + "/items/Home Rent.txt"), rent);
+  EXPECT_FALSE(work.Exists("data/backups/" + backups[0] + "/.kestrune"));
+  QString before, after;
+  Then([&](QDialog& dialog) {
+    before = dialog.findChild<QPlainTextEdit*>()->toPlainText();
+    Repair(dialog)->click();
+    after = dialog.findChild<QPlainTextEdit*>()->toPlainText();
+    EXPECT_FALSE(Repair(dialog)->isEnabled());
+    dialog.accept();
+  });
+  Run("actionCheckDatabase");
+  EXPECT_EQ(prompts.dialogs, Strings{"Check data base"});
+  EXPECT_TRUE(
+      before.contains("items/Home Rent.txt:3: all months: stored 700.00, recomputed 650.00"))
+      << before.toStdString();
+  EXPECT_EQ(after, "Everything adds up.");
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_TRUE(prompts.messages.back().starts_with("Totals repaired. The book as it was is in "));
+  EXPECT_EQ(work.List("data/backups").size(), 2u);
 }
 
 // A confirmation says Yes on Enter and No on Escape; the data base error exits on Enter.
