@@ -15,9 +15,7 @@ class PurchaseFormsTest : public testing::FormsTest {
  protected:
   void SetUp() override {
     FormsTest::SetUp();
-    Check(db.AddCategory("Food", ""));
-    Check(db.AddItemToCategory("Food", "Bread", ""));
-    Check(db.AddPerson("Anna", ""));
+    AddBread();
     Check(db.AddPerson("Bob", ""));
     state.selectedCategory = "Food";
     state.selectedItem = "Bread";
