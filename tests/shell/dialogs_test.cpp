@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,25 +53,49 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), "Food");
   EXPECT_EQ(main.state().selectedItem, "Bread");
 
+  // The purchase dialog names its item, keeps a typed month whatever the day was, and takes
+  // Enter in its note as its default button; Ctrl+N opens it.
   ASSERT_TRUE(SelectNode("Bread"));
   Then([](QDialog& d) {
-    Field<QDateEdit>(d, "date")->setDate(QDate(2024, 3, 5));
-    Type(d, "sum", "3.456");
-    Type(d, "information", "rye");
-    Press(d);
+    EXPECT_EQ(Field<QLabel>(d, "item")->text(), "Bread (Food)");
+    auto* date = Field<QDateEdit>(d, "date");
+    date->setDate(QDate(2024, 1, 31));
+    date->setCurrentSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(date, "11");
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(date->date(), QDate(2024, 11, 30));
+    date->setCurrentSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(date, "feb");
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(date->date(), QDate(2024, 2, 29));
+    Type(d, "sum", "2");
+    Type(d, "information", "rye\nand wheat");
+    d.show();  // Enter reaches the default button of a dialog on the screen
+    QTest::keyClick(Field<QLineEdit>(d, "information"), Qt::Key_Return);
   });
-  Run("actionAddPurchase");
-  EXPECT_NE(work.Read("data/BASE/items/Food Bread.txt").find("2024|March|05|Anna|rye| 3.46"),
-            std::string::npos);
-  EXPECT_EQ(main.monthChooser()->currentText(), "2024 March");
-  EXPECT_EQ(main.state().selectedMonth, "2024 March");
+  frame->activateWindow();
+  QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
+  Settle();
+  EXPECT_NE(
+      work.Read("data/BASE/items/Food Bread.txt").find("2024|February|29|Anna|rye and wheat|"),
+      std::string::npos);
+  EXPECT_EQ(main.monthChooser()->currentText(), "2024 February");
   EXPECT_TRUE(prompts.messages.empty());
-  // Help installs its page and opens it.
+  // Help installs its page, which lists every key, and opens it.
   Then([](QDialog& d) { Field<Hyperlink>(d, "helpLink")->follow(); });
   Run("actionHelp");
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0], "file://" + work.path() + "/help/index.htm");
-  EXPECT_NE(work.Read("help/index.htm").find("Kestrune help"), std::string::npos);
+  const QString page = QString::fromStdString(work.Read("help/index.htm"));
+  EXPECT_TRUE(page.contains("Kestrune help"));
+  int keyed = 0;
+  for (const QAction* action : frame->findChildren<QAction*>()) {
+    if (action->shortcut().isEmpty()) continue;
+    ++keyed;
+    const QString key = action->shortcut().toString();
+    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(key))) << key.toStdString();
+  }
+  EXPECT_GE(keyed, 5);
   Then([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "About Kestrune");
     Field<Hyperlink>(d, "siteLink")->follow();

@@ -1,10 +1,7 @@
-// What the window makes of the household's own texts and keys: names that look like markup
-// or run long, pane widths, the purchase dialog's fields and the keyboard shortcuts.
+// What the window makes of the household's own texts and of the screen: names that look like
+// markup or run long, pane widths, and the layout kept from one run to the next.
 #include <QApplication>
-#include <QDateEdit>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
@@ -58,51 +55,6 @@ TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
   EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
   EXPECT_FALSE(frame->isMaximized());
   EXPECT_EQ(frame->size(), QSize(900, 600));
-}
-
-TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteAndHasAKey) {
-  PrepareHousehold();
-  Open();
-  ASSERT_TRUE(SelectNode("Bread"));
-  Then([](QDialog& d) {
-    EXPECT_EQ(d.findChild<QLabel*>("item")->text(), "Bread (Food)");
-    auto* date = d.findChild<QDateEdit*>("date");
-    date->setDate(QDate(2024, 1, 31));
-    date->setCurrentSection(QDateTimeEdit::MonthSection);
-    QTest::keyClicks(date, "11");
-    QTest::keyClick(date, Qt::Key_Tab);
-    EXPECT_EQ(date->date(), QDate(2024, 11, 30));
-    date->setCurrentSection(QDateTimeEdit::MonthSection);
-    QTest::keyClicks(date, "feb");
-    QTest::keyClick(date, Qt::Key_Tab);
-    EXPECT_EQ(date->date(), QDate(2024, 2, 29));
-    auto* note = d.findChild<QLineEdit*>("information");
-    EXPECT_FALSE(note->placeholderText().isEmpty());
-    d.findChild<QLineEdit*>("sum")->setText("2");
-    note->setText("rye\nand wheat");
-    d.show();  // Enter reaches the default button of a dialog on the screen
-    QTest::keyClick(note, Qt::Key_Return);
-  });
-  Action("actionAddPurchase")->trigger();
-  EXPECT_TRUE(prompts.messages.empty());
-  EXPECT_NE(
-      work.Read("data/BASE/items/Food Bread.txt").find("2024|February|29|Anna|rye and wheat|"),
-      std::string::npos);
-  // Common commands have keys, and the help page lists every key.
-  frame->activateWindow();
-  QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(prompts.dialogs, std::vector<std::string>(2, "Add purchase"));
-  QFile help(":/shell/help/index.htm");
-  ASSERT_TRUE(help.open(QIODevice::ReadOnly));
-  const QString page = QString::fromUtf8(help.readAll());
-  int keyed = 0;
-  for (const QAction* action : frame->findChildren<QAction*>()) {
-    if (action->shortcut().isEmpty()) continue;
-    ++keyed;
-    const QString key = action->shortcut().toString();
-    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(key))) << key.toStdString();
-  }
-  EXPECT_GE(keyed, 5);
 }
 
 // A message quoting a name shows the name's characters, never bold text.
