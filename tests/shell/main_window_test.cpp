@@ -23,8 +23,22 @@ using testing::FrameTest;
 using Names = std::vector<std::string>;
 
 TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+  namespace fs = std::filesystem;
   store->Write("Status", "SelectedMonth", "2023 May");
+  // What a killed page write left behind: only its own temporaries go.
+  const std::string data = work.path() + "/data/";
+  work.Write("data/.kestrune-tmp-a1B2c3", "<html>half a page");
+  work.Write("data/.kestrune-tmp-dir/kept", "");
+  work.Write("elsewhere/kept", "x");
+  fs::create_symlink(work.path() + "/elsewhere/kept", data + ".kestrune-tmp-link");
+  work.Write("data/notes.kestrune-tmp-", "mine");
   MainWindow& main = Open();
+  EXPECT_FALSE(work.Exists("data/.kestrune-tmp-a1B2c3"));
+  EXPECT_TRUE(work.Exists("data/.kestrune-tmp-dir/kept"));
+  EXPECT_TRUE(fs::is_symlink(data + ".kestrune-tmp-link"));
+  EXPECT_EQ(work.Read("elsewhere/kept"), "x");
+  EXPECT_EQ(work.Read("data/notes.kestrune-tmp-"), "mine");
+  EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
   EXPECT_TRUE(prompts.asked.empty());
@@ -50,7 +64,7 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(Setting("Status/SelectedStatisticMenu"), "NULL");
 }
 
-TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
+TEST_F(FrameTest, SelectingNodesSetsTheViewStateFoldsTheOtherPersonsAndKeepsAPairsToggle) {
   PrepareHousehold();
   MainWindow& main = Open();
   ASSERT_TRUE(SelectNode("Rent"));
@@ -85,6 +99,30 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   EXPECT_EQ(main.state().statisticView, StatisticView::Months);
   EXPECT_TRUE(Action("actionViewMonthStatistics")->isChecked());
   EXPECT_FALSE(Action("actionViewCategoryStatistics")->isChecked());
+
+  // A toggle choice belongs to the pair, not to the node.
+  const auto click = [&](const char* text) {
+    for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
+      if (button->text() == text) button->click();
+    }
+  };
+  ShowFolder(1);
+  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  click("Show statistics by months");
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the default stacked bar
+
+  // A statistics command opens the Statistics folder at its root: the household's
+  // categories, pair B too.
+  Run("actionViewCategoryStatistics");
+  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
+  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
+  EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
+  click("Show statistics");
+  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
+  ExpectPrints();  // the chart, on the printer's page
 }
 
 // After every change and folder switch the caption, the tree's highlight and the view name
@@ -183,24 +221,6 @@ TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
   Settle();
   EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
   EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
-}
-
-TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
-  namespace fs = std::filesystem;
-  Prepare([](ExpenseDatabase&) {});
-  const std::string data = work.path() + "/data/";
-  work.Write("data/.kestrune-tmp-a1B2c3", "<html>half a page");
-  work.Write("data/.kestrune-tmp-dir/kept", "");
-  work.Write("elsewhere/kept", "x");
-  fs::create_symlink(work.path() + "/elsewhere/kept", data + ".kestrune-tmp-link");
-  work.Write("data/notes.kestrune-tmp-", "mine");
-  Open();
-  EXPECT_FALSE(work.Exists("data/.kestrune-tmp-a1B2c3"));
-  EXPECT_TRUE(work.Exists("data/.kestrune-tmp-dir/kept"));
-  EXPECT_TRUE(fs::is_symlink(data + ".kestrune-tmp-link"));
-  EXPECT_EQ(work.Read("elsewhere/kept"), "x");
-  EXPECT_EQ(work.Read("data/notes.kestrune-tmp-"), "mine");
-  EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
@@ -337,33 +357,6 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
                           "Status/SelectedStatisticType", "Status/SelectedStatisticMenuChild"}) {
     EXPECT_EQ(Setting(key), "NULL") << key;
   }
-}
-
-TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
-  PrepareHousehold();
-  MainWindow& main = Open();
-  const auto click = [&](const char* text) {
-    for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
-      if (button->text() == text) button->click();
-    }
-  };
-  ShowFolder(1);
-  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
-  click("Show statistics by months");
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
-  EXPECT_EQ(main.view()->BuildChart()->graph_type(), 20);  // the default stacked bar
-
-  // A statistics command opens the Statistics folder at its root: the household's
-  // categories, pair B too.
-  Run("actionViewCategoryStatistics");
-  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
-  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
-  EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Statictics by months");
-  click("Show statistics");
-  EXPECT_EQ(main.view()->BuildChart()->title(), "Category's statictics");
-  ExpectPrints();  // the chart, on the printer's page
 }
 
 }  // namespace
