@@ -194,9 +194,7 @@ TEST_F(DialogsTest, SettingsAreAcceptedAndDeletingAMonthRebuildsTheChooser) {
   Run("actionSettings");
   ASSERT_EQ(main.monthChooser()->count(), 1);
   EXPECT_EQ(main.monthChooser()->currentText(), "2024 February");
-  EXPECT_EQ(main.monthChooser()->currentIndex(), 0);
   EXPECT_EQ(main.db().currency(), "EUR");  // the dialog's other fields not applied
-  EXPECT_EQ(main.db().ItemMonthTotal("all months", "Food", "Bread").value, 0);
 }
 
 // File › Check data base, and the backup every start keeps.
@@ -240,7 +238,6 @@ TEST(QuestionDialogs, EnterAndEscapeGiveTheSafeAnswers) {
   };
   ConfirmationDialog enter(kConfirmDeletePerson, nullptr);
   EXPECT_EQ(answer(enter, Qt::Key_Return), QDialog::Accepted);
-  EXPECT_EQ(enter.windowTitle(), "Delete person");
   ConfirmationDialog escape(kConfirmDeletePerson, nullptr);
   EXPECT_EQ(answer(escape, Qt::Key_Escape), QDialog::Rejected);
   DatabaseErrorDialog error("Can't open data base file.", nullptr);

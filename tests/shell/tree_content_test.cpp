@@ -123,11 +123,6 @@ TEST_F(TreeContentTest, EveryNodeOfTheTreesShowsAPageOrAChartAndNothingElseDoes)
   Fill();
   ExpectEveryNodeShown(TreeContent(Folder::kPersons, db, state, true), kPersons);
   ExpectEveryNodeShown(TreeContent(Folder::kStatistics, db, state, true), kStatistics);
-  for (const auto& [kind, page] :
-       {std::pair(kCategory, PageKind::kCategory), {kItem, PageKind::kItem}}) {
-    EXPECT_EQ(DecideView(kind, ItemView::List, std::nullopt).page, page);
-  }
-  EXPECT_EQ(DecideView(kItem, ItemView::Persons, std::nullopt).pair, TogglePair::kA);
   // The same name means another statistic under another parent.
   EXPECT_NE(Decide(kStatistics, kCategoryImage, "Food", "Category's statistics").totals,
             Decide(kStatistics, kCategoryImage, "Food", "Item's statistics").totals);
@@ -195,7 +190,6 @@ TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNo
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "|||all months|4|2");
   state.monthsChart = charts::ChartStyle::kPie;  // a totals style suits no months chart
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "none");
-  EXPECT_EQ(request(Statistic::kCategories), "|||all months|2|2");
 }
 
 }  // namespace
