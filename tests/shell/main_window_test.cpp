@@ -191,38 +191,6 @@ TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
   EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
 }
 
-TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
-  PrepareHousehold();
-  store->Write("Config", "MonthsNum", "0");
-  MainWindow& main = Open();
-  main.monthChooser()->setCurrentIndex(1);
-  main.folderBar()->setSmallIcons(1, true);
-  Run("actionShowAll");
-  Run("actionPie3dChart");
-  ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
-  ASSERT_TRUE(SelectNode("Home"));
-  CloseFrame();
-  EXPECT_EQ(Setting("Config/Chart"), "DPIE");
-  EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
-  EXPECT_EQ(Setting("Config/Show"), "ALL");
-  EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
-  EXPECT_EQ(Setting("Config/MonthsNum"), "1");
-  EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
-  EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
-  // The choices come back checked, and the category, not its item named "NULL".
-  MainWindow& again = Open();
-  EXPECT_TRUE(Action("actionShowAll")->isChecked() && Action("actionPie3dChart")->isChecked());
-  EXPECT_FALSE(again.monthChooser()->isEnabled());
-  EXPECT_EQ(again.monthChooser()->currentText(), "2024 February");
-  EXPECT_EQ(again.captionBar()->text(), "Home");
-  ASSERT_TRUE(SelectNode("NULL"));
-  EXPECT_EQ(again.state().selectedItem, "NULL");
-  again.reselectFolder();  // the refilled tree selects the item again
-  Settle();
-  EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
-  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
-}
-
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");

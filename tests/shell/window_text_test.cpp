@@ -1,6 +1,7 @@
 // What the window makes of the household's own texts and of the screen: names that look like
-// markup or run long, pane widths, and the layout kept from one run to the next.
+// markup or run long, pane widths, and what it keeps from one run to the next.
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QSplitter>
 #include <QTest>
@@ -35,9 +36,18 @@ TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   EXPECT_GE(main.folderBar()->width(), 100);
 }
 
-TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
+// Closing writes the preferences: the choices, the chosen month, the selection and the
+// layout come back on the next run.
+TEST_F(WindowTextTest, ClosingKeepsTheChoicesTheMonthTheSelectionAndTheLayout) {
   PrepareHousehold();
-  Open();
+  store->Write("Config", "MonthsNum", "0");
+  MainWindow& main = Open();
+  main.monthChooser()->setCurrentIndex(1);
+  main.folderBar()->setSmallIcons(1, true);
+  Run("actionShowAll");
+  Run("actionPie3dChart");
+  ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
+  ASSERT_TRUE(SelectNode("Home"));
   auto* splitter = frame->findChild<QSplitter*>("treeSplitter");
   const int before = splitter->sizes().value(0);
   QSplitterHandle* handle = splitter->handle(1);
@@ -50,11 +60,28 @@ TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
   frame->setGeometry(40, 50, 900, 600);
   Settle();
   CloseFrame();
-  EXPECT_EQ(Setting("Config/Show"), "MONTH");  // the other keys as they were
-  Open();
+  EXPECT_EQ(Setting("Config/Chart"), "DPIE");
+  EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
+  EXPECT_EQ(Setting("Config/Show"), "ALL");
+  EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
+  EXPECT_EQ(Setting("Config/MonthsNum"), "1");
+  EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
+  EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
+  // The choices come back checked, and the category, not its item named "NULL".
+  MainWindow& again = Open();
   EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
   EXPECT_FALSE(frame->isMaximized());
   EXPECT_EQ(frame->size(), QSize(900, 600));
+  EXPECT_TRUE(Action("actionShowAll")->isChecked() && Action("actionPie3dChart")->isChecked());
+  EXPECT_FALSE(again.monthChooser()->isEnabled());
+  EXPECT_EQ(again.monthChooser()->currentText(), "2024 February");
+  EXPECT_EQ(again.captionBar()->text(), "Home");
+  ASSERT_TRUE(SelectNode("NULL"));
+  EXPECT_EQ(again.state().selectedItem, "NULL");
+  again.reselectFolder();  // the refilled tree selects the item again
+  Settle();
+  EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
+  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
 }
 
 // A message quoting a name shows the name's characters, never bold text.
