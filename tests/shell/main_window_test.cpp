@@ -64,9 +64,30 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(Setting("Status/SelectedStatisticMenu"), "NULL");
 }
 
-TEST_F(FrameTest, SelectingNodesSetsTheViewStateFoldsTheOtherPersonsAndKeepsAPairsToggle) {
+// The folder bar's entries select and refill, and ask before anything goes; tree nodes set
+// the view state and the shown commands, fold the other persons and keep a pair's toggle.
+TEST_F(FrameTest, SelectingFromTheFolderBarOrTheTreeSetsTheViewStateAndTheCommands) {
   PrepareHousehold();
   MainWindow& main = Open();
+  emit main.folderBar()->entryClicked("Home");
+  Settle();
+  EXPECT_EQ(main.state().selectedCategory, "Home");
+  // Removing a shortcut or a folder asks first.
+  prompts.answers = {false};
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
+  prompts.answers = {false};
+  main.folderBar()->hideFolderIfApproved(1);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
+  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
+  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
+  main.reselectFolder();
+  Settle();
+  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
+
   ASSERT_TRUE(SelectNode("Rent"));
   EXPECT_EQ(main.state().selectedCategory + "/" + main.state().selectedItem, "Home/Rent");
   EXPECT_EQ(VisibleItemButtons(), (Names{"actionViewItemList", "actionViewItemPersons",
@@ -166,29 +187,6 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.clearDatabase();
   expect_shown("Welcome", "Add person", "cleared");
-}
-
-TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
-  PrepareHousehold();
-  MainWindow& main = Open();
-  emit main.folderBar()->entryClicked("Home");
-  Settle();
-  EXPECT_EQ(main.state().selectedCategory, "Home");
-  // Removing a shortcut or a folder asks first.
-  prompts.answers = {false};
-  main.folderBar()->removeEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
-  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
-  main.folderBar()->removeEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
-  prompts.answers = {false};
-  main.folderBar()->hideFolderIfApproved(1);
-  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
-  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
-  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
-  main.reselectFolder();
-  Settle();
-  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
 }
 
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
