@@ -45,26 +45,15 @@ class TreeContentTest : public testing::FormsTest {
   }
 };
 
-TEST_F(TreeContentTest, AnEmptyCatalogueShowsTheStatisticsRootsAndGoneNamesSelectNothing) {
+// Each folder's nodes follow its own selection strings only; an empty catalogue shows the
+// statistics roots alone.
+TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNodeAndGoneNamesSelectNothing) {
   EXPECT_EQ(Tree(Folder::kCategories), "");
   EXPECT_EQ(Tree(Folder::kPersons), "");
   EXPECT_EQ(Tree(Folder::kStatistics),
             "Category's statistics/2+ Item's statistics/2+ Person's statistics/1+ "
             "Statistics by months/3");
   EXPECT_TRUE(FolderEntries(Folder::kPersons, db).empty());
-  // Names that no longer exist select nothing.
-  Fill();
-  state.selectedCategory = state.selectedPerson = "Gone";
-  EXPECT_EQ(Tree(Folder::kCategories).find('*'), std::string::npos);
-  EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
-  // A category really named "NULL" is selected like any other.
-  Check(db.AddCategory("NULL", ""));
-  state.selectedCategory = "NULL";
-  EXPECT_NE(Tree(Folder::kCategories).find("NULL/0*+"), std::string::npos);
-}
-
-// Each folder's nodes follow its own selection strings only.
-TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNode) {
   Fill();
   state.selectedCategory = "Food";
   EXPECT_EQ(Tree(Folder::kCategories), "Food/0*+[Milk/4 Bread/4] Home/0+");
@@ -98,6 +87,15 @@ TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNode) {
   const std::string statistics = Tree(Folder::kStatistics);
   EXPECT_NE(statistics.find("[Anna/1* Bob/1]"), std::string::npos);
   EXPECT_EQ(std::count(statistics.begin(), statistics.end(), '*'), 1);
+  // Names that no longer exist select nothing.
+  state.selectedCategory = state.selectedPerson = "Gone";
+  EXPECT_EQ(Tree(Folder::kCategories).find('*'), std::string::npos);
+  EXPECT_EQ(Tree(Folder::kPersons).find('*'), std::string::npos);
+  // A category really named "NULL" is selected like any other.
+  Check(db.AddCategory("NULL", ""));
+  state.selectedCategory = "NULL";
+  state.selectedItem.clear();
+  EXPECT_NE(Tree(Folder::kCategories).find("NULL/0*+"), std::string::npos);
 }
 
 ViewDecision Decide(NodeKind kind, int image, std::string text, std::string parent = "") {
