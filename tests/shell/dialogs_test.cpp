@@ -105,25 +105,7 @@ TEST_F(DialogsTest, ANewHouseholdIsEnteredThroughTheDialogsAndHelpOpensItsPage) 
   EXPECT_EQ(prompts.opened.size(), 2u);
 }
 
-// That the files stay as they were is the core's purchase test; here the user is told.
-TEST_F(DialogsTest, APurchaseTheDiskRefusesIsReported) {
-  PrepareHousehold();
-  Open();
-  ASSERT_TRUE(SelectNode("Bread"));
-  const std::string bread = work.Read("data/BASE/items/Food Bread.txt");
-  disk.fail_after = disk.changes;
-  Then([](QDialog& d) {
-    Type(d, "sum", "3.50");
-    Press(d);
-  });
-  Run("actionAddPurchase");
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_TRUE(prompts.messages[0].starts_with("Can't write " + base())) << prompts.messages[0];
-  EXPECT_TRUE(prompts.messages[0].ends_with(": No space left on device"));
-  EXPECT_EQ(work.Read("data/BASE/items/Food Bread.txt"), bread);
-}
-
-TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
+TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsTextAndAFailedWriteIsReported) {
   PrepareHousehold();
   Open();
   Then([](QDialog& d) {
@@ -139,6 +121,19 @@ TEST_F(DialogsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
   EXPECT_EQ(prompts.messages, Strings{"Invalid category name"});
   EXPECT_TRUE(frame->db().CategoryExists("Garden"));
   EXPECT_EQ(frame->treePane()->tree()->currentItem()->text(0), "Garden");
+  // That the files stay as they were is the core's purchase test; here the user is told.
+  ASSERT_TRUE(SelectNode("Bread"));
+  const std::string bread = work.Read("data/BASE/items/Food Bread.txt");
+  disk.fail_after = disk.changes;
+  Then([](QDialog& d) {
+    Type(d, "sum", "3.50");
+    Press(d);
+  });
+  Run("actionAddPurchase");
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_TRUE(prompts.messages[1].starts_with("Can't write " + base())) << prompts.messages[1];
+  EXPECT_TRUE(prompts.messages[1].ends_with(": No space left on device"));
+  EXPECT_EQ(work.Read("data/BASE/items/Food Bread.txt"), bread);
 }
 
 TEST_F(DialogsTest, TheItemDialogsFollowTheirChoosers) {
