@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 
 using CatalogueFormsTest = testing::FormsTest;
 
-TEST_F(CatalogueFormsTest, AddsSelectWhatTheyMadeAndARefusalKeepsTheDialogOpen) {
+TEST_F(CatalogueFormsTest, AddsAndEditsSelectWhatTheyMadeAndARefusalKeepsTheDialogOpen) {
   const FormOutcome outcome = SubmitNewCategory(form, "Food", "Every\nday");
   EXPECT_TRUE(outcome.close);
   EXPECT_EQ(outcome.afterwards.rebuild_folders, std::vector<Folder>{Folder::kCategories});
@@ -38,11 +38,10 @@ TEST_F(CatalogueFormsTest, AddsSelectWhatTheyMadeAndARefusalKeepsTheDialogOpen) 
   EXPECT_EQ(prompts.details.back(), "Choose a category first.");
   EXPECT_FALSE(db.ItemExists("", "Milk"));
   EXPECT_TRUE(db.GetPersonNames().empty());
-}
 
-TEST_F(CatalogueFormsTest, EditsSelectTheNewNameAndAnUnchangedItemMovesToTheTop) {
-  AddBread();
+  // Edits select the new name, and an unchanged item still moves to the top of its list.
   Check(db.AddItemToCategory("Food", "Milk", ""));
+  Check(db.AddPerson("Anna", ""));
   const std::string before = Read("categories/Food.txt");
   ASSERT_LT(before.find("Milk|"), before.find("Bread|"));  // the newest item is on top
   EXPECT_TRUE(SubmitItemEdit(form, "Food", "Bread", "Food", "Bread", "").close);
@@ -51,7 +50,7 @@ TEST_F(CatalogueFormsTest, EditsSelectTheNewNameAndAnUnchangedItemMovesToTheTop)
   EXPECT_EQ(state.selectedCategory + "/" + state.selectedItem, "Food/Bread");
 
   EXPECT_FALSE(SubmitPersonEdit(form, "Anna", "for all", "").close);
-  EXPECT_EQ(prompts.messages, Strings{"Invalid person name"});
+  EXPECT_EQ(prompts.messages.back(), "Invalid person name");
   const FormOutcome renamed = SubmitPersonEdit(form, "Anna", "Ann", "Mother");
   EXPECT_TRUE(renamed.close);
   EXPECT_TRUE(renamed.afterwards.refresh_views);
