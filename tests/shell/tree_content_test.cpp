@@ -131,10 +131,8 @@ TEST_F(TreeContentTest, EveryNodeOfTheTreesShowsAPageOrAChartAndNothingElseDoes)
   EXPECT_EQ(Decide(kStatistics, kCategoryImage, "Food", "Elsewhere").kind, Kind::kNothing);
 }
 
-using SelectionKnownTest = testing::FormsTest;
-
-TEST_F(SelectionKnownTest, PagesAndChartsOfUnknownNamesAreNotMade) {
-  AddBread();
+TEST_F(TreeContentTest, PagesAndChartsOfUnknownNamesAreNotMade) {
+  Fill();
   const ViewDecision categoryPage = DecideView(kCategory, ItemView::List, std::nullopt);
   const ViewDecision itemChart = DecideView(kItem, ItemView::Persons, std::nullopt);
   EXPECT_FALSE(SelectionKnown(categoryPage, state, db));  // nothing selected
@@ -161,9 +159,8 @@ std::string Described(const std::optional<charts::StatisticsRequest>& r) {
          (r->months_shown ? std::to_string(*r->months_shown) : "all");
 }
 
-TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNode) {
-  Check(db.AddMonth("2024 March"));
-  Check(db.AddMonth("2024 April"));
+TEST_F(TreeContentTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNode) {
+  Fill();  // the months 2024 May and 2024 March, newest first
   state.selectedCategory = "Food";
   state.selectedItem = "Bread";
   state.selectedPerson = "Anna";
@@ -176,7 +173,7 @@ TEST_F(SelectionKnownTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNo
     return Described(StatisticsRequestFor(statistic, state, db, position));
   };
   EXPECT_EQ(request(Statistic::kItemPersons), "Food|Bread||2024 March|2|all");
-  EXPECT_EQ(request(Statistic::kHouseholdItemPersons, 0), "Home|Lamp||2024 April|2|all");
+  EXPECT_EQ(request(Statistic::kHouseholdItemPersons, 0), "Home|Lamp||2024 May|2|all");
   EXPECT_EQ(request(Statistic::kCategoryItems, 2), "Home|||all months|2|all");
   EXPECT_EQ(request(Statistic::kHouseholdPersonCategories, -1), "||Home|all months|2|all");
   EXPECT_EQ(request(Statistic::kPersonItems), "2024 March||Anna|2024 March|2|all");
