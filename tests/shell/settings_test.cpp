@@ -76,6 +76,7 @@ TEST(SettingsMapping, EmptyOrUnknownValuesGiveTheDefaults) {
     state.nodeKind = NodeKind::Persons;              // not a setting: stays
     LoadSettings(store, state);
     EXPECT_EQ(state.nodeKind, NodeKind::Persons);
+    EXPECT_EQ(state.monthsShown, 1);  // saving would mend a smaller count, so it is read here
     MapSettingsStore read;
     SaveSettings(read, state);
     EXPECT_EQ(read.values, defaults.values);
