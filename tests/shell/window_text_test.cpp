@@ -22,7 +22,6 @@ TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   Prepare([](ExpenseDatabase& db) { EXPECT_TRUE(db.AddCategory(kLongName, "").ok()); });
   MainWindow& main = Open();
   ASSERT_TRUE(SelectNode(kLongName));
-  Settle();
   const QString name = QString::fromStdString(kLongName);
   auto* caption = main.captionBar()->findChild<QLabel*>("captionText");
   EXPECT_EQ(caption->textFormat(), Qt::PlainText);
