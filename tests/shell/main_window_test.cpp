@@ -23,8 +23,22 @@ using testing::FrameTest;
 using Names = std::vector<std::string>;
 
 TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
+  namespace fs = std::filesystem;
   store->Write("Status", "SelectedMonth", "2023 May");
+  // What a killed page write left behind: only its own temporaries go.
+  const std::string data = work.path() + "/data/";
+  work.Write("data/.kestrune-tmp-a1B2c3", "<html>half a page");
+  work.Write("data/.kestrune-tmp-dir/kept", "");
+  work.Write("elsewhere/kept", "x");
+  fs::create_symlink(work.path() + "/elsewhere/kept", data + ".kestrune-tmp-link");
+  work.Write("data/notes.kestrune-tmp-", "mine");
   MainWindow& main = Open();
+  EXPECT_FALSE(work.Exists("data/.kestrune-tmp-a1B2c3"));
+  EXPECT_TRUE(work.Exists("data/.kestrune-tmp-dir/kept"));
+  EXPECT_TRUE(fs::is_symlink(data + ".kestrune-tmp-link"));
+  EXPECT_EQ(work.Read("elsewhere/kept"), "x");
+  EXPECT_EQ(work.Read("data/notes.kestrune-tmp-"), "mine");
+  EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(work.Read("data/BASE/KSDBMonths.txt"), "");
   EXPECT_TRUE(work.Exists("data/2.css"));  // the page assets beside the page file
   EXPECT_TRUE(prompts.asked.empty());
@@ -50,9 +64,30 @@ TEST_F(FrameTest, StartsANewEmptyDatabaseInAFreshWorkingFolder) {
   EXPECT_EQ(Setting("Status/SelectedStatisticMenu"), "NULL");
 }
 
-TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
+// The folder bar's entries select and refill, and ask before anything goes; tree nodes set
+// the view state and the shown commands, fold the other persons and keep a pair's toggle.
+TEST_F(FrameTest, SelectingFromTheFolderBarOrTheTreeSetsTheViewStateAndTheCommands) {
   PrepareHousehold();
   MainWindow& main = Open();
+  emit main.folderBar()->entryClicked("Home");
+  Settle();
+  EXPECT_EQ(main.state().selectedCategory, "Home");
+  // Removing a shortcut or a folder asks first.
+  prompts.answers = {false};
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
+  main.folderBar()->removeEntryIfApproved(0, 0);
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
+  prompts.answers = {false};
+  main.folderBar()->hideFolderIfApproved(1);
+  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
+  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
+  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
+  main.reselectFolder();
+  Settle();
+  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
+
   ASSERT_TRUE(SelectNode("Rent"));
   EXPECT_EQ(main.state().selectedCategory + "/" + main.state().selectedItem, "Home/Rent");
   EXPECT_EQ(VisibleItemButtons(), (Names{"actionViewItemList", "actionViewItemPersons",
@@ -85,6 +120,31 @@ TEST_F(FrameTest, SelectingNodesSetsTheViewStateAndFoldsTheOtherPersons) {
   EXPECT_EQ(main.state().statisticView, StatisticView::Months);
   EXPECT_TRUE(Action("actionViewMonthStatistics")->isChecked());
   EXPECT_FALSE(Action("actionViewCategoryStatistics")->isChecked());
+
+  // A toggle choice belongs to the pair, not to the node.
+  const auto click = [&](const char* text) {
+    for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
+      if (button->text() == text) button->click();
+    }
+    Settle();
+  };
+  ShowFolder(1);
+  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
+  click("Show statistics by months");
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
+  EXPECT_EQ(main.view()->chart()->graph_type(), 20);  // the default stacked bar
+
+  // A statistics command opens the Statistics folder at its root: the household's
+  // categories, pair B too.
+  Run("actionViewCategoryStatistics");
+  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
+  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
+  EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
+  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
+  click("Show statistics");
+  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
+  ExpectPrints();  // the chart, on the printer's page
 }
 
 // After every change and folder switch the caption, the tree's highlight and the view name
@@ -128,79 +188,6 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
 
   main.clearDatabase();
   expect_shown("Welcome", "Add person", "cleared");
-}
-
-TEST_F(FrameTest, FolderBarEntriesSelectRefillAndAskBeforeGoing) {
-  PrepareHousehold();
-  MainWindow& main = Open();
-  emit main.folderBar()->entryClicked("Home");
-  Settle();
-  EXPECT_EQ(main.state().selectedCategory, "Home");
-  // Removing a shortcut or a folder asks first.
-  prompts.answers = {false};
-  main.folderBar()->removeEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
-  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove this folder shortcut?");
-  main.folderBar()->removeEntryIfApproved(0, 0);
-  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Home");
-  prompts.answers = {false};
-  main.folderBar()->hideFolderIfApproved(1);
-  EXPECT_EQ(prompts.asked.back(), "Are you sure you want to remove the specified folder?");
-  EXPECT_FALSE(main.folderBar()->isFolderHidden(1));
-  ASSERT_TRUE(main.db().AddCategory("Garden", "").ok());
-  main.reselectFolder();
-  Settle();
-  EXPECT_EQ(TreeOutline(), "Food\n  Bread\n  Milk\nGarden\nHome *\n  Rent\n");
-}
-
-TEST_F(FrameTest, ClosingWritesThePreferencesWithTheChosenMonth) {
-  PrepareHousehold();
-  store->Write("Config", "MonthsNum", "0");
-  MainWindow& main = Open();
-  main.monthChooser()->setCurrentIndex(1);
-  main.folderBar()->setSmallIcons(1, true);
-  Run("actionShowAll");
-  Run("actionPie3dChart");
-  ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
-  ASSERT_TRUE(SelectNode("Home"));
-  CloseFrame();
-  EXPECT_EQ(Setting("Config/Chart"), "DPIE");
-  EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
-  EXPECT_EQ(Setting("Config/Show"), "ALL");
-  EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
-  EXPECT_EQ(Setting("Config/MonthsNum"), "1");
-  EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
-  EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
-  // The choices come back checked, and the category, not its item named "NULL".
-  MainWindow& again = Open();
-  EXPECT_TRUE(Action("actionShowAll")->isChecked() && Action("actionPie3dChart")->isChecked());
-  EXPECT_FALSE(again.monthChooser()->isEnabled());
-  EXPECT_EQ(again.monthChooser()->currentText(), "2024 February");
-  EXPECT_EQ(again.captionBar()->text(), "Home");
-  ASSERT_TRUE(SelectNode("NULL"));
-  EXPECT_EQ(again.state().selectedItem, "NULL");
-  again.reselectFolder();  // the refilled tree selects the item again
-  Settle();
-  EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
-  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
-}
-
-TEST_F(FrameTest, TemporariesOfAKilledPageWriteAreRemovedAtStart) {
-  namespace fs = std::filesystem;
-  Prepare([](ExpenseDatabase&) {});
-  const std::string data = work.path() + "/data/";
-  work.Write("data/.kestrune-tmp-a1B2c3", "<html>half a page");
-  work.Write("data/.kestrune-tmp-dir/kept", "");
-  work.Write("elsewhere/kept", "x");
-  fs::create_symlink(work.path() + "/elsewhere/kept", data + ".kestrune-tmp-link");
-  work.Write("data/notes.kestrune-tmp-", "mine");
-  Open();
-  EXPECT_FALSE(work.Exists("data/.kestrune-tmp-a1B2c3"));
-  EXPECT_TRUE(work.Exists("data/.kestrune-tmp-dir/kept"));
-  EXPECT_TRUE(fs::is_symlink(data + ".kestrune-tmp-link"));
-  EXPECT_EQ(work.Read("elsewhere/kept"), "x");
-  EXPECT_EQ(work.Read("data/notes.kestrune-tmp-"), "mine");
-  EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
@@ -337,34 +324,6 @@ TEST_F(FrameTest, DeleteAllPurchasesThenClearDataBaseEmptyTheChooserAndEverySele
                           "Status/SelectedStatisticType", "Status/SelectedStatisticMenuChild"}) {
     EXPECT_EQ(Setting(key), "NULL") << key;
   }
-}
-
-TEST_F(FrameTest, AToggleChoiceBelongsToThePairNotToTheNode) {
-  PrepareHousehold();
-  MainWindow& main = Open();
-  const auto click = [&](const char* text) {
-    for (QPushButton* button : main.view()->findChildren<QPushButton*>()) {
-      if (button->text() == text) button->click();
-    }
-    Settle();
-  };
-  ShowFolder(1);
-  ASSERT_TRUE(SelectNode("Category's statistics"));  // Anna's: pair B
-  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
-  click("Show statistics by months");
-  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
-  EXPECT_EQ(main.view()->chart()->graph_type(), 20);  // the default stacked bar
-
-  // A statistics command opens the Statistics folder at its root: the household's
-  // categories, pair B too.
-  Run("actionViewCategoryStatistics");
-  EXPECT_EQ(main.folderBar()->currentFolder(), 2);
-  EXPECT_EQ(main.treePane()->tree()->currentItem()->text(0), "Category's statistics");
-  EXPECT_TRUE(Action("actionViewCategoryStatistics")->isChecked());
-  EXPECT_EQ(main.view()->chart()->title(), "Statictics by months");
-  click("Show statistics");
-  EXPECT_EQ(main.view()->chart()->title(), "Category's statictics");
-  ExpectPrints();  // the chart, on the printer's page
 }
 
 }  // namespace

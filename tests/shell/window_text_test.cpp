@@ -1,10 +1,8 @@
-// What the window makes of the household's own texts and keys: names that look like markup
-// or run long, pane widths, the purchase dialog's fields and the keyboard shortcuts.
+// What the window makes of the household's own texts and of the screen: names that look like
+// markup or run long, pane widths, and what it keeps from one run to the next.
 #include <QApplication>
-#include <QDateEdit>
-#include <QFile>
+#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
@@ -24,7 +22,6 @@ TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   Prepare([](ExpenseDatabase& db) { EXPECT_TRUE(db.AddCategory(kLongName, "").ok()); });
   MainWindow& main = Open();
   ASSERT_TRUE(SelectNode(kLongName));
-  Settle();
   const QString name = QString::fromStdString(kLongName);
   auto* caption = main.captionBar()->findChild<QLabel*>("captionText");
   EXPECT_EQ(caption->textFormat(), Qt::PlainText);
@@ -38,9 +35,18 @@ TEST_F(WindowTextTest, ALongNameLikeMarkupIsShownPlainCutAndWholeInItsTooltip) {
   EXPECT_GE(main.folderBar()->width(), 100);
 }
 
-TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
+// Closing writes the preferences: the choices, the chosen month, the selection and the
+// layout come back on the next run.
+TEST_F(WindowTextTest, ClosingKeepsTheChoicesTheMonthTheSelectionAndTheLayout) {
   PrepareHousehold();
-  Open();
+  store->Write("Config", "MonthsNum", "0");
+  MainWindow& main = Open();
+  main.monthChooser()->setCurrentIndex(1);
+  main.folderBar()->setSmallIcons(1, true);
+  Run("actionShowAll");
+  Run("actionPie3dChart");
+  ASSERT_TRUE(main.db().AddItemToCategory("Home", "NULL", "").ok());  // a name, not "nothing"
+  ASSERT_TRUE(SelectNode("Home"));
   auto* splitter = frame->findChild<QSplitter*>("treeSplitter");
   const int before = splitter->sizes().value(0);
   QSplitterHandle* handle = splitter->handle(1);
@@ -53,56 +59,28 @@ TEST_F(WindowTextTest, TheWindowAndPanesComeBackAsTheUserLeftThem) {
   frame->setGeometry(40, 50, 900, 600);
   Settle();
   CloseFrame();
-  EXPECT_EQ(Setting("Config/Show"), "MONTH");  // the other keys as they were
-  Open();
+  EXPECT_EQ(Setting("Config/Chart"), "DPIE");
+  EXPECT_EQ(Setting("Status/SelectedMonth"), "2024 February");
+  EXPECT_EQ(Setting("Config/Show"), "ALL");
+  EXPECT_EQ(Setting("Config/IsSmallPers"), "true");
+  EXPECT_EQ(Setting("Config/MonthsNum"), "1");
+  EXPECT_EQ(Setting("Status/SelectedCat"), "Home");
+  EXPECT_EQ(Setting("Status/SelectedItem"), "NULL");
+  // The choices come back checked, and the category, not its item named "NULL".
+  MainWindow& again = Open();
   EXPECT_EQ(frame->findChild<QSplitter*>("treeSplitter")->sizes().value(0), after);
   EXPECT_FALSE(frame->isMaximized());
   EXPECT_EQ(frame->size(), QSize(900, 600));
-}
-
-TEST_F(WindowTextTest, ThePurchaseDialogNamesItsItemKeepsTheTypedMonthAndANoteAndHasAKey) {
-  PrepareHousehold();
-  Open();
-  ASSERT_TRUE(SelectNode("Bread"));
-  Then([](QDialog& d) {
-    EXPECT_EQ(d.findChild<QLabel*>("item")->text(), "Bread (Food)");
-    auto* date = d.findChild<QDateEdit*>("date");
-    date->setDate(QDate(2024, 1, 31));
-    date->setCurrentSection(QDateTimeEdit::MonthSection);
-    QTest::keyClicks(date, "11");
-    QTest::keyClick(date, Qt::Key_Tab);
-    EXPECT_EQ(date->date(), QDate(2024, 11, 30));
-    date->setCurrentSection(QDateTimeEdit::MonthSection);
-    QTest::keyClicks(date, "feb");
-    QTest::keyClick(date, Qt::Key_Tab);
-    EXPECT_EQ(date->date(), QDate(2024, 2, 29));
-    auto* note = d.findChild<QLineEdit*>("information");
-    EXPECT_FALSE(note->placeholderText().isEmpty());
-    d.findChild<QLineEdit*>("sum")->setText("2");
-    note->setText("rye\nand wheat");
-    d.show();  // Enter reaches the default button of a dialog on the screen
-    QTest::keyClick(note, Qt::Key_Return);
-  });
-  Action("actionAddPurchase")->trigger();
-  EXPECT_TRUE(prompts.messages.empty());
-  EXPECT_NE(
-      work.Read("data/BASE/items/Food Bread.txt").find("2024|February|29|Anna|rye and wheat|"),
-      std::string::npos);
-  // Common commands have keys, and the help page lists every key.
-  frame->activateWindow();
-  QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(prompts.dialogs, std::vector<std::string>(2, "Add purchase"));
-  QFile help(":/shell/help/index.htm");
-  ASSERT_TRUE(help.open(QIODevice::ReadOnly));
-  const QString page = QString::fromUtf8(help.readAll());
-  int keyed = 0;
-  for (const QAction* action : frame->findChildren<QAction*>()) {
-    if (action->shortcut().isEmpty()) continue;
-    ++keyed;
-    const QString key = action->shortcut().toString();
-    EXPECT_TRUE(page.contains(QString("<kbd>%1</kbd>").arg(key))) << key.toStdString();
-  }
-  EXPECT_GE(keyed, 5);
+  EXPECT_TRUE(Action("actionShowAll")->isChecked() && Action("actionPie3dChart")->isChecked());
+  EXPECT_FALSE(again.monthChooser()->isEnabled());
+  EXPECT_EQ(again.monthChooser()->currentText(), "2024 February");
+  EXPECT_EQ(again.captionBar()->text(), "Home");
+  ASSERT_TRUE(SelectNode("NULL"));
+  EXPECT_EQ(again.state().selectedItem, "NULL");
+  again.reselectFolder();  // the refilled tree selects the item again
+  Settle();
+  EXPECT_NE(TreeOutline().find("  NULL *"), std::string::npos) << TreeOutline();
+  EXPECT_NE(work.Read("data/temp.tmp").find("href=\"Add purchase\""), std::string::npos);
 }
 
 // A message quoting a name shows the name's characters, never bold text.
