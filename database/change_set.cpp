@@ -74,10 +74,10 @@ Status ChangeSet::Kept(const Status& failure) {
 }
 
 Status ChangeSet::Commit() {
-  // Readers wait while the files change; a process that reads under its own change lock
-  // already keeps other commits out.
+  // Readers wait while the files change; a thread that reads under its own change lock
+  // keeps other commits out already.
   ChangeLock committing;
-  if (!ChangeLock::HeldInThisProcess()) {
+  if (!ChangeLock::HeldByThisThread()) {
     if (Status locked = committing.Acquire(folder_, LockKind::kExclusive); !locked.ok()) {
       return locked;
     }

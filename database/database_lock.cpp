@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -103,7 +102,9 @@ bool FlockWithin(int fd, LockKind kind, std::chrono::milliseconds wait) {
   return true;
 }
 
-std::atomic<int> change_locks_held{0};
+// Per thread: another thread of the program (the start's repair beside the window) must wait
+// for a change lock like any other process.
+thread_local int change_locks_held = 0;
 
 }  // namespace
 
@@ -118,7 +119,7 @@ void ChangeLock::Release() {
   --change_locks_held;
 }
 
-bool ChangeLock::HeldInThisProcess() {
+bool ChangeLock::HeldByThisThread() {
   return change_locks_held > 0;
 }
 

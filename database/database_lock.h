@@ -64,9 +64,9 @@ class ChangeLock {
   [[nodiscard]] Status Acquire(const std::string& database_folder, LockKind kind,
                                std::chrono::milliseconds wait = kChangeWait);
   bool held() const { return fd_ >= 0; }
-  // Whether any ChangeLock of this process is held: a reader that writes (a file its query
-  // creates) commits under its own lock rather than wait for itself.
-  static bool HeldInThisProcess();
+  // Whether this thread holds a ChangeLock: a reader that writes (its repair) commits under
+  // its own lock rather than wait for itself. Other threads wait like other processes.
+  static bool HeldByThisThread();
 
  private:
   void Release();

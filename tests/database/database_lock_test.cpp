@@ -5,8 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <optional>
+#include <thread>
 
+#include "database/change_set.h"
+#include "database/database_folder.h"
 #include "tests/support/temp_folder.h"
 
 namespace kestrune::testing {
@@ -52,6 +56,29 @@ TEST(DatabaseLock, AWriterIsRefusedNamingTheHolderUntilItEndsEvenKilled) {
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
   EXPECT_TRUE(mine.Acquire(folder.path()).ok());
+}
+
+// The window's first change may come while the start's repair commits on another thread:
+// it waits for the lock like another process would, rather than commit beside it.
+TEST(ChangeLock, AnotherThreadsCommitWaitsForTheLockThisThreadHolds) {
+  TempFolder folder;
+  PosixFileSystem fs;
+  ASSERT_TRUE(fs.MakeFolders(WorkFolderOf(folder.path())).ok());
+  std::optional<ChangeLock> held(std::in_place);
+  ASSERT_TRUE(held->Acquire(folder.path(), LockKind::kExclusive).ok());
+  std::atomic<bool> committed{false};
+  std::thread other([&] {
+    ChangeSet changes(fs, folder.path());
+    changes.Write(folder.path() + "/a.txt", "a");
+    EXPECT_TRUE(changes.Commit().ok());
+    committed = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(committed);
+  EXPECT_FALSE(fs.Exists(folder.path() + "/a.txt"));
+  held.reset();
+  other.join();
+  EXPECT_TRUE(fs.Exists(folder.path() + "/a.txt"));
 }
 
 }  // namespace
