@@ -14,18 +14,14 @@
 #include "cli/command_output.h"
 #include "cli/command_support.h"
 #include "database/database_folder.h"
-#include "server/household_files.h"
+#include "server/household_access.h"
 #include "server/household_server.h"
-#include "server/passphrase.h"
 
 namespace kestrune::cli {
 namespace {
 
 using server::HouseholdServer;
 using server::Member;
-
-constexpr size_t kShortestPassphrase = 8;
-constexpr size_t kLongestPassphrase = 1024;
 
 struct ServeArgs {
   std::string listen;
@@ -107,32 +103,23 @@ int RunServe(CliRun& run, const ServeArgs& args) {
   return WithDatabase(run.workdir, [&](ExpenseDatabase& db) { return Serve(db, options); });
 }
 
-// The passphrase: the first line of standard input.
-int ReadPassphrase(std::string& passphrase) {
-  std::getline(std::cin, passphrase);
-  if (!passphrase.empty() && passphrase.back() == '\r') passphrase.pop_back();
-  if (passphrase.size() < kShortestPassphrase || passphrase.size() > kLongestPassphrase) {
-    return Refuse("A passphrase needs 8 to 1024 characters, on the first line of standard input.");
-  }
-  return kExitOk;
-}
-
 struct AccessArgs {
   std::string person;
   bool remove = false, owner = false, list = false;
 };
 
-int ChangeAccess(const std::string& folder, const AccessArgs& args, std::vector<Member> members) {
+// The passphrase is the first line of standard input, so it never shows in a process list.
+int ChangeAccess(const std::string& folder, const AccessArgs& args) {
   PosixFileSystem fs;
-  std::erase_if(members, [&](const Member& m) { return m.person == args.person; });
-  if (!args.remove) {
-    std::string passphrase;
-    if (const int refused = ReadPassphrase(passphrase)) return refused;
-    const std::optional<std::string> hash = server::HashPassphrase(passphrase);
-    if (!hash) return Reported(Status::IOError("Can't hash the passphrase"));
-    members.push_back({args.person, args.owner, *hash});
+  if (args.remove) {
+    const Status removed = server::RemovePassphrase(fs, folder, args.person);
+    return removed.IsInvalidArgument() ? Refuse(removed) : Reported(removed);
   }
-  return Reported(server::WriteMembers(fs, folder, members));
+  std::string passphrase;
+  std::getline(std::cin, passphrase);
+  if (!passphrase.empty() && passphrase.back() == '\r') passphrase.pop_back();
+  const Status set = server::SetPassphrase(fs, folder, args.person, passphrase, args.owner);
+  return set.IsInvalidArgument() ? Refuse(set) : Reported(set);
 }
 
 int RunAccess(CliRun& run, const AccessArgs& args) {
@@ -150,16 +137,11 @@ int RunAccess(CliRun& run, const AccessArgs& args) {
     if (const int failed = Reported(server::ReadMembers(fs, folder, members))) return failed;
     return args.list ? kExitOk : RequirePerson(db, args.person);
   });
-  if (status != kExitOk) return status;
-  if (args.list) {
-    std::string out;
-    for (const Member& m : members) out += m.person + (m.owner ? " (owner)" : "") + "\n";
-    return PrintOutput(out);
-  }
-  const bool known = std::any_of(members.begin(), members.end(),
-                                 [&](const Member& m) { return m.person == args.person; });
-  if (args.remove && !known) return Refuse("No passphrase is set for " + args.person);
-  return ChangeAccess(folder, args, std::move(members));
+  if (status != kExitOk || !args.list)
+    return status != kExitOk ? status : ChangeAccess(folder, args);
+  std::string out;
+  for (const Member& m : members) out += m.person + (m.owner ? " (owner)" : "") + "\n";
+  return PrintOutput(out);
 }
 
 }  // namespace

@@ -132,27 +132,8 @@ Status HouseholdServer::Start(const Options& options) {
   std::unique_ptr<QTcpServer> listener;
   if (options.plain_http) {
     listener = std::make_unique<GuardedTcpServer>();
-  } else {
-    Identity identity;
-    const QString folder = options.identity_folder.isEmpty()
-                               ? QString::fromStdString(IdentityFolder())
-                               : options.identity_folder;
-    if (Status made = LoadOrMakeIdentity(folder.toStdString(), identity); !made.ok()) return made;
-    const QSslCertificate certificate(QByteArray::fromStdString(identity.certificate_pem));
-    const QSslKey key(QByteArray::fromStdString(identity.key_pem), QSsl::Ec);
-    if (certificate.isNull() || key.isNull()) {
-      return Status::Corruption("Can't use the server's certificate in " + folder.toStdString(),
-                                "Remove cert.pem and key.pem there to make new ones.");
-    }
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setLocalCertificate(certificate);
-    tls.setPrivateKey(key);
-    tls.setPeerVerifyMode(QSslSocket::VerifyNone);
-    auto ssl = std::make_unique<GuardedSslServer>();
-    ssl->setSslConfiguration(tls);
-    ssl->setHandshakeTimeout(ConnectionLimits::kRequestTime);
-    listener = std::move(ssl);
-    fingerprint_ = FingerprintOf(certificate);
+  } else if (Status made = MakeTlsListener(listener); !made.ok()) {
+    return made;
   }
   if (!listener->listen(options.address, options.port)) {
     return Status::IOError("Can't listen on " + options.address.toString().toStdString() + ":" +
@@ -163,6 +144,30 @@ Status HouseholdServer::Start(const Options& options) {
   site_ = std::move(site);
   front_ = new HttpFront(*site_, this);
   front_->bind(listener.release());
+  return Status::Ok();
+}
+
+Status HouseholdServer::MakeTlsListener(std::unique_ptr<QTcpServer>& listener) {
+  Identity identity;
+  const QString folder = options_.identity_folder.isEmpty()
+                             ? QString::fromStdString(IdentityFolder())
+                             : options_.identity_folder;
+  if (Status made = LoadOrMakeIdentity(folder.toStdString(), identity); !made.ok()) return made;
+  const QSslCertificate certificate(QByteArray::fromStdString(identity.certificate_pem));
+  const QSslKey key(QByteArray::fromStdString(identity.key_pem), QSsl::Ec);
+  if (certificate.isNull() || key.isNull()) {
+    return Status::Corruption("Can't use the server's certificate in " + folder.toStdString(),
+                              "Remove cert.pem and key.pem there to make new ones.");
+  }
+  QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+  tls.setLocalCertificate(certificate);
+  tls.setPrivateKey(key);
+  tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+  auto ssl = std::make_unique<GuardedSslServer>();
+  ssl->setSslConfiguration(tls);
+  ssl->setHandshakeTimeout(ConnectionLimits::kRequestTime);
+  listener = std::move(ssl);
+  fingerprint_ = FingerprintOf(certificate);
   return Status::Ok();
 }
 

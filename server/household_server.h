@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <QTcpServer>
 #include <QUrl>
 #include <memory>
 
@@ -54,6 +55,9 @@ class HouseholdServer final : public QObject {
   void BookChanged();
 
  private:
+  // A TLS listener with the identity of the identity folder (made there when missing).
+  Status MakeTlsListener(std::unique_ptr<QTcpServer>& listener);
+
   ExpenseDatabase& db_;
   FileSystem& fs_;
   std::unique_ptr<HouseholdSite> site_;
