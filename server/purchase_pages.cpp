@@ -149,15 +149,19 @@ std::string HouseholdSite::PurchaseRows(const Visit& visit,
     if (MayChange(visit, p)) {
       const std::vector<std::pair<std::string, std::string>> names = {
           {"category", p.category}, {"item", p.item}, {"line", p.line}};
-      actions = Link("/edit", names, "Edit") + " <form method=\"post\" action=\"/delete\">" +
+      actions = Link("/edit", names, "Edit") + "<br><form method=\"post\" action=\"/delete\">" +
                 TokenField(visit.session->form_token) + HiddenField("category", p.category) +
                 HiddenField("item", p.item) + HiddenField("line", p.line) +
                 "<button type=\"submit\">Delete</button></form>";
     }
-    rows.push_back({IsoDate(p.purchase), p.item + " (" + p.category + ")", p.purchase.person,
-                    Shown(p.purchase.sum), p.purchase.information, actions});
+    // One purchase in three narrow cells, so a row fits a phone's width.
+    std::string about = IsoDate(p.purchase) + " \u00b7 " + p.purchase.person;
+    if (!p.purchase.information.empty()) about += " \u00b7 " + p.purchase.information;
+    rows.push_back(
+        {"<b>" + EscapeHtml(p.item + " (" + p.category + ")") + "</b><br>" + EscapeHtml(about),
+         Shown(p.purchase.sum), actions});
   }
-  return Table({"Date", "Item", "Person", "Sum", "Note", ""}, rows, 1);
+  return Table({"Purchase", "Sum", ""}, rows, 0b101);
 }
 
 WebResponse HouseholdSite::PurchasesPage(Visit& visit) {

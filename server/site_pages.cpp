@@ -9,10 +9,10 @@ namespace {
 constexpr std::string_view kPhoneStyle =
     R"(/* The household pages: one column for a phone, large targets. */
 body { margin: 0 auto; max-width: 640px; padding: 0 8px 24px; }
-header { display: flex; flex-wrap: wrap; align-items: center; gap: 4px 12px;
-  padding: 8px 0; border-bottom: 1px solid #c3cfe3; }
+header { display: flex; flex-wrap: wrap; align-items: center; justify-content: space-between;
+  gap: 4px 12px; padding: 8px 0; border-bottom: 1px solid #c3cfe3; }
 header b { font-size: 17px; }
-nav { display: flex; flex-wrap: wrap; gap: 4px 12px; flex: 1; }
+nav { display: flex; flex-wrap: wrap; gap: 4px 18px; order: 3; width: 100%; }
 nav a { padding: 6px 0; }
 header form { margin: 0; }
 h1 { font-size: 19px; color: #1f3f73; margin: 14px 4px 6px; }
@@ -27,6 +27,8 @@ header button, td button { margin: 0; padding: 5px 10px; background: #ffffff; co
 table { width: 100%; margin: 6px 0 12px; }
 th { text-align: left; border-bottom: 1px solid #c3cfe3; padding: 4px 6px 4px 0; }
 td { border-bottom: 1px solid #eef2f8; padding: 6px 6px 6px 0; vertical-align: top; }
+th + th, td + td { text-align: right; }
+h2 { font-size: 16px; margin: 14px 4px 4px; }
 td form { display: inline; }
 .error { border: 1px solid #c04040; background: #fff0f0; padding: 8px; border-radius: 4px; }
 .note { border: 1px solid #40a040; background: #f0fff0; padding: 8px; border-radius: 4px; }
@@ -114,14 +116,14 @@ std::string Link(std::string_view path,
 }
 
 std::string Table(const std::vector<std::string>& header,
-                  const std::vector<std::vector<std::string>>& rows, size_t raw_columns) {
+                  const std::vector<std::vector<std::string>>& rows, unsigned markup_columns) {
   std::string html = "<table><tr>";
   for (const std::string& cell : header) html += "<th>" + Escaped(cell) + "</th>";
   html += "</tr>\n";
   for (const auto& row : rows) {
     html += "<tr>";
     for (size_t i = 0; i < row.size(); ++i) {
-      const bool raw = i + raw_columns >= row.size();
+      const bool raw = i < 32 && (markup_columns >> i & 1u);
       html += "<td>" + (raw ? row[i] : Escaped(row[i])) + "</td>";
     }
     html += "</tr>\n";

@@ -41,10 +41,10 @@ std::string Link(std::string_view path,
                  const std::vector<std::pair<std::string, std::string>>& fields,
                  std::string_view text);
 
-// A table with a header row and rows of cells, each cell's text escaped unless it is
-// marked as markup made here (`raw_columns` counts from the right).
+// A table with a header row and rows of cells, each cell's text escaped unless its column
+// holds markup made here (bit i of `markup_columns` set for column i).
 std::string Table(const std::vector<std::string>& header,
-                  const std::vector<std::vector<std::string>>& rows, size_t raw_columns = 0);
+                  const std::vector<std::vector<std::string>>& rows, unsigned markup_columns = 0);
 
 // The phone style sheet, served as /phone.css beside the program's own 2.css.
 std::string_view PhoneStyle();
