@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Records per second and the time of one record over loopback, with 1 and 8 clients,
-against kestrune-cli serve --plain-http on a fresh small book in FOLDER (its disk decides
-most of the time: every record is flushed to it).
+against kestrune-cli serve --plain-http on a fresh small book in FOLDER (by default the
+temporary folder; its disk decides most of the time: every record is flushed to it).
 
 Usage: bench/household_server.py CLI [FOLDER] [RECORDS_PER_CLIENT]
 """
 import concurrent.futures
 import os
+import shutil
 import statistics
 import sys
 import tempfile
@@ -35,9 +36,8 @@ def client_run(server, index):
 
 
 def measure(clients):
-    if FOLDER:
-        tempfile.tempdir = FOLDER
-    server = hs.Server(hs.make_book())
+    work = hs.make_book(FOLDER or tempfile.gettempdir())
+    server = hs.Server(work)
     try:
         started = time.perf_counter()
         with concurrent.futures.ThreadPoolExecutor(clients) as pool:
@@ -45,6 +45,7 @@ def measure(clients):
         elapsed = time.perf_counter() - started
     finally:
         server.stop()
+        shutil.rmtree(work)
     times.sort()
     p99 = times[min(len(times) - 1, int(len(times) * 0.99))]
     print(f"| {clients} | {len(times)} | {len(times) / elapsed:.0f} | "
