@@ -112,6 +112,10 @@ WebResponse HouseholdSite::RecordPage(Visit& visit) {
   std::string category = Field(visit.fields, "category");
   const std::vector<std::string> categories = db_.GetCategoryNames();
   if (category.empty() && categories.size() == 1) category = categories.front();
+  if (categories.empty()) {
+    return Framed(visit, "Record a purchase",
+                  NoteBox("The book has no categories yet. Add them in the desktop program."));
+  }
   return Framed(visit, "Record a purchase", RecordForm(visit, category, {}));
 }
 
