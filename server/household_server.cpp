@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QGuiApplication>
+#include <QHostInfo>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
 #include <QNetworkInterface>
@@ -26,7 +27,14 @@ class HttpFront final : public QAbstractHttpServer {
 
  protected:
   bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
-    const WebResponse answer = site_.Handle(Translate(request));
+    WebResponse answer;
+    if (HostAllowed(request.value("Host"))) {
+      answer = site_.Handle(Translate(request));
+    } else {
+      answer.status = 421;
+      answer.content_type = "text/plain; charset=utf-8";
+      answer.body = "Open the server by its address.\n";
+    }
     QHttpServerResponse response(QByteArray::fromStdString(answer.content_type),
                                  QByteArray::fromStdString(answer.body),
                                  static_cast<QHttpServerResponse::StatusCode>(answer.status));
@@ -42,6 +50,24 @@ class HttpFront final : public QAbstractHttpServer {
   }
 
  private:
+  // Whether the Host header names this machine: an address, "localhost" or its own host
+  // name. A page of another site whose name was pointed at this machine (DNS rebinding)
+  // names itself and is refused.
+  static bool HostAllowed(const QByteArray& header) {
+    QString host = QString::fromLatin1(header).trimmed().toLower();
+    if (host.startsWith('[')) {
+      host = host.mid(1, host.indexOf(']') - 1);
+    } else if (host.count(':') == 1) {
+      host = host.left(host.indexOf(':'));
+    }
+    if (host.isEmpty()) return false;
+    if (!QHostAddress(host).isNull()) return true;
+    const QString own = QHostInfo::localHostName().toLower();
+    return host == "localhost" || host == own || host == own + ".local" ||
+           (!QHostInfo::localDomainName().isEmpty() &&
+            host == own + "." + QHostInfo::localDomainName().toLower());
+  }
+
   static std::string MethodName(QHttpServerRequest::Method method) {
     switch (method) {
       case QHttpServerRequest::Method::Get:

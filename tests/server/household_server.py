@@ -218,6 +218,11 @@ def test_hostile_requests(work):
                 except (ConnectionResetError, BrokenPipeError):
                     answer = b""
                 assert not answer.startswith(b"HTTP/1.1 200"), overlong[:30]
+        rebound = Client(server)
+        rebound.conn.putrequest("GET", "/signin", skip_host=True)
+        rebound.conn.putheader("Host", f"evil.example:{server.port}")
+        rebound.conn.endheaders()
+        assert rebound.conn.getresponse().status == 421, "a page of another site was served"
         assert Client(server).request("GET", "/signin")[0].status == 200
     finally:
         server.stop()
