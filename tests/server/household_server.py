@@ -218,6 +218,17 @@ def test_hostile_requests(work):
                 except (ConnectionResetError, BrokenPipeError):
                     answer = b""
                 assert not answer.startswith(b"HTTP/1.1 200"), overlong[:30]
+        anna = Client(server)
+        anna.sign_in("Anna")
+        form = urllib.parse.urlencode({"token": anna.token(), "category": CAT, "item": "Milk",
+                                       "person": "Anna", "date": "2026-03-04", "sum": "1"})
+        with socket.create_connection(("127.0.0.1", server.port), timeout=10) as raw:
+            raw.sendall(f"POST /record HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: {anna.cookie}\r\n"
+                        "Content-Type: application/x-www-form-urlencoded\r\n"
+                        f"Content-Length: {len(form) + 9}\r\n\r\n{form}".encode())
+        assert anna.record("2", "whole")[0].status == 200
+        assert [line.split("|")[4] for line in purchase_lines(work)] == ["whole"], \
+            "a request cut off midway changed the book"
         rebound = Client(server)
         rebound.conn.putrequest("GET", "/signin", skip_host=True)
         rebound.conn.putheader("Host", f"evil.example:{server.port}")
