@@ -82,7 +82,9 @@ WebResponse HouseholdSite::Dispatch(const Route& route, const WebRequest& reques
   Visit visit{request, {}, request.session_id, nullptr, {}};
   visit.session = sessions_.Find(request.session_id, Clock::now());
   if (visit.session && !visit.session->person.empty()) {
-    if (auto member = FindMember(visit.session->person)) visit.member = *member;
+    // A passphrase changed or taken away since sign-in ends the session's rights.
+    auto member = FindMember(visit.session->person);
+    if (member && member->hash == visit.session->credential) visit.member = *member;
   }
   if (route.member_only && visit.member.person.empty()) {
     if (request.method == "GET") return Redirect("/signin");
@@ -145,7 +147,7 @@ std::string HouseholdSite::SignInForm(const std::string& token, const std::strin
 WebResponse HouseholdSite::SignInPage(Visit& visit) {
   WebResponse response;
   if (!visit.session) {
-    visit.session_id = sessions_.Open({}, Clock::now());
+    visit.session_id = sessions_.Open({}, {}, Clock::now());
     visit.session = sessions_.Find(visit.session_id, Clock::now());
     response.headers.emplace_back("Set-Cookie", SessionCookie(visit.session_id));
   }
@@ -171,7 +173,8 @@ WebResponse HouseholdSite::SignIn(Visit& visit) {
       limiter_.Succeeded(address);
       sessions_.Close(visit.session_id);
       WebResponse response = Redirect("/record");
-      response.headers.emplace_back("Set-Cookie", SessionCookie(sessions_.Open(person, now)));
+      const std::string id = sessions_.Open(person, member->hash, now);
+      response.headers.emplace_back("Set-Cookie", SessionCookie(id));
       return response;
     }
     limiter_.Failed(address, now);

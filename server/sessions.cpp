@@ -27,15 +27,12 @@ Session* Sessions::Find(const std::string& id, Clock::time_point now) {
   return &session;
 }
 
-std::string Sessions::Open(const std::string& person, Clock::time_point now) {
+std::string Sessions::Open(const std::string& person, const std::string& credential,
+                           Clock::time_point now) {
   MakeRoom();
   std::string id = RandomToken();
-  sessions_[id] = Session{person, RandomToken(), now};
+  sessions_[id] = Session{person, credential, RandomToken(), now};
   return id;
-}
-
-void Sessions::CloseAllOf(const std::string& person) {
-  std::erase_if(sessions_, [&](const auto& entry) { return entry.second.person == person; });
 }
 
 void Sessions::MakeRoom() {

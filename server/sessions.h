@@ -10,7 +10,8 @@ using Clock = std::chrono::steady_clock;
 
 // One browser's session: before sign-in it only carries the sign-in form's token.
 struct Session {
-  std::string person;  // empty until signed in
+  std::string person;      // empty until signed in
+  std::string credential;  // the passphrase hash the member signed in with
   std::string form_token;
   Clock::time_point last_used;
 };
@@ -21,12 +22,10 @@ class Sessions {
  public:
   // The session of `id` when it exists and has not expired; its use time is renewed.
   Session* Find(const std::string& id, Clock::time_point now);
-  // A new session for `person` (empty: not signed in) with fresh id and form token;
-  // returns its id.
-  std::string Open(const std::string& person, Clock::time_point now);
+  // A new session for `person` (empty: not signed in), signed in with the passphrase whose
+  // hash is `credential`, with fresh id and form token; returns its id.
+  std::string Open(const std::string& person, const std::string& credential, Clock::time_point now);
   void Close(const std::string& id) { sessions_.erase(id); }
-  // Ends every session of `person` (the passphrase was taken away).
-  void CloseAllOf(const std::string& person);
 
  private:
   void MakeRoom();

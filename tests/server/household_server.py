@@ -168,6 +168,8 @@ def test_sign_in_tokens_and_owners(work):
         assert dan.request("POST", "/delete", {"token": dan.token(), **form})[0].status == 200
         assert purchase_lines(work, "<u>Bread<u>") == []
         assert anna.record("0", "none")[0].status == 422
+        cli(work, "access", "Anna", stdin="a new passphrase\n")
+        assert anna.request("GET", "/record")[0].status == 303, "an old passphrase still works"
         for _ in range(5):
             bob.sign_in("Cleo", "wrong")
         assert bob.sign_in("Cleo").status == 401, "sign-in attempts are not limited"
