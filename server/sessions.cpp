@@ -9,7 +9,7 @@ namespace {
 
 constexpr auto kSignedInIdle = std::chrono::hours(12);
 constexpr auto kAnonymousIdle = std::chrono::minutes(30);
-constexpr size_t kMostSessions = 4096;
+constexpr size_t kMostSessions = 1024;  // of each kind
 constexpr size_t kMostAddresses = 4096;
 
 }  // namespace
@@ -29,17 +29,27 @@ Session* Sessions::Find(const std::string& id, Clock::time_point now) {
 
 std::string Sessions::Open(const std::string& person, const std::string& credential,
                            Clock::time_point now) {
-  MakeRoom();
+  MakeRoom(!person.empty());
   std::string id = RandomToken();
   sessions_[id] = Session{person, credential, RandomToken(), now};
   return id;
 }
 
-void Sessions::MakeRoom() {
-  while (sessions_.size() >= kMostSessions) {
-    const auto oldest = std::min_element(
-        sessions_.begin(), sessions_.end(),
-        [](const auto& a, const auto& b) { return a.second.last_used < b.second.last_used; });
+void Sessions::MakeRoom(bool signed_in) {
+  // Each kind makes room among its own, so a flood of sign-in pages never pushes out a
+  // member's session.
+  const auto same_kind = [&](const auto& entry) {
+    return entry.second.person.empty() != signed_in;
+  };
+  while (std::count_if(sessions_.begin(), sessions_.end(), same_kind) >=
+         static_cast<std::ptrdiff_t>(kMostSessions)) {
+    auto oldest = sessions_.end();
+    for (auto it = sessions_.begin(); it != sessions_.end(); ++it) {
+      if (same_kind(*it) &&
+          (oldest == sessions_.end() || it->second.last_used < oldest->second.last_used)) {
+        oldest = it;
+      }
+    }
     sessions_.erase(oldest);
   }
 }

@@ -17,7 +17,8 @@ struct Session {
 };
 
 // The sessions in memory (a restart signs everyone out). Ids and form tokens are random;
-// idle sessions expire; the number kept is bounded, the least recently used going first.
+// idle sessions expire; the number kept of each kind (signed in or not) is bounded, the
+// least recently used of that kind going first.
 class Sessions {
  public:
   // The session of `id` when it exists and has not expired; its use time is renewed.
@@ -28,7 +29,7 @@ class Sessions {
   void Close(const std::string& id) { sessions_.erase(id); }
 
  private:
-  void MakeRoom();
+  void MakeRoom(bool signed_in);
   std::map<std::string, Session> sessions_;
 };
 
