@@ -42,7 +42,10 @@ class HouseholdSite {
   // Reads who recorded which purchase. Fails when the file exists but cannot be read.
   [[nodiscard]] Status Load();
 
-  // Answers one request. A change is made (and written) before the answer is returned.
+  // Answers one request by the fixed route table: "Not found" for any other path, "Method
+  // not allowed" for another method. Member pages need a signed-in session whose passphrase
+  // is still the member's; every form sent needs its session's token. A change is made (and
+  // written) before the answer is returned.
   WebResponse Handle(const WebRequest& request);
 
   // The largest form body accepted.
