@@ -145,10 +145,10 @@ def test_sign_in_tokens_and_owners(work):
         bob.sign_in("Bob")
         assert bob.record("1", "bob's", token=stale)[0].status == 403
         assert purchase_lines(work) == [], "a form without its own token was taken"
-        reply, page = anna.record("2,50", "<i>x</i>|y", person="Anna")
+        reply, page = anna.record("2,50", "<i>x</i>|y%41", person="Anna")
         assert reply.status == 200 and "Saved: Milk (Food|Drinks), 2.50" in page, page
         assert ("i", {}) not in Elements(page).tags
-        line = "2026|March|04|Anna|<i>x</i>/y| 2.50"
+        line = "2026|March|04|Anna|<i>x</i>/y%41| 2.50"
         assert purchase_lines(work) == [line]
         form = {"category": CAT, "item": "Milk", "line": line}
         assert bob.request("POST", "/delete", {"token": bob.token(), **form})[0].status == 403
