@@ -1,6 +1,10 @@
 #include "server/household_files.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "database/change_set.h"
 
@@ -61,9 +65,20 @@ Status ReadLines(FileSystem& fs, const std::string& path, std::vector<std::strin
   return Status::Ok();
 }
 
+// Makes the household folder, readable by its owner alone: it holds the passphrase hashes.
+Status MakeHouseholdFolder(FileSystem& fs, const std::string& folder) {
+  const std::string household = folder + "/" + kHouseholdFolder;
+  if (Status made = fs.MakeFolders(household); !made.ok()) return made;
+  // A folder only `fs` knows (a test's) has nothing on disk to protect.
+  if (::chmod(household.c_str(), 0700) != 0 && errno != ENOENT) {
+    return Status::IOError("Can't make " + household + " private", std::strerror(errno));
+  }
+  return Status::Ok();
+}
+
 Status WriteLines(FileSystem& fs, const std::string& folder, const std::string& path,
                   const std::vector<std::string>& lines) {
-  if (Status made = fs.MakeFolders(folder + "/" + kHouseholdFolder); !made.ok()) return made;
+  if (Status made = MakeHouseholdFolder(fs, folder); !made.ok()) return made;
   std::string content;
   for (const std::string& line : lines) content += line + "\n";
   ChangeSet changes(fs, folder);

@@ -41,7 +41,8 @@ std::string RecordersPath(const std::string& database_folder);
 // their fields are skipped (they name nobody who could sign in).
 [[nodiscard]] Status ReadMembers(FileSystem& fs, const std::string& database_folder,
                                  std::vector<Member>& members);
-// Replaces the member list on disk in one atomic change (the folder made when missing).
+// Replaces the member list on disk in one atomic change (the folder made when missing, and
+// made readable by its owner alone).
 [[nodiscard]] Status WriteMembers(FileSystem& fs, const std::string& database_folder,
                                   const std::vector<Member>& members);
 

@@ -127,6 +127,8 @@ def purchase_lines(work, item="Milk"):
 
 
 def test_sign_in_tokens_and_owners(work):
+    household = os.path.join(work, "data", "BASE", "household")
+    assert os.stat(household).st_mode & 0o077 == 0, "others may read the passphrase hashes"
     cli(work, "record", CAT, "<u>Bread<u>", "2026-03-06", "Anna", "4", "desk")
     server = Server(work)
     try:
