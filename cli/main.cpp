@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   CLI::App app{"kestrune-cli: the household expense book from the command line"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "kestrune-cli " KESTRUNE_VERSION);
   CliRun run;
   app.add_option("--workdir", run.workdir, "working folder that holds data/BASE")
       ->capture_default_str();
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     std::cerr << "usage: " << e.what() << " (see kestrune-cli --help)\n";
