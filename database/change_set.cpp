@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "database/checksum.h"
 #include "database/database_folder.h"
 #include "database/database_lock.h"
 #include "database/journal.h"
 #include "database/recovery.h"
+#include "database/undo_history.h"
 
 namespace kestrune {
 
@@ -84,6 +86,7 @@ Status ChangeSet::Commit() {
   }
   // A journal left by an earlier change that could not be finished comes first.
   Status status = FinishPendingChange(fs_, folder_);
+  if (status.ok() && note_ && !changes_.empty()) status = GatherUndoEntry();
   if (status.ok() && changes_.size() == 1) status = CommitOne(changes_.front());
   if (status.ok() && changes_.size() > 1) {
     std::vector<std::string> temps;
@@ -100,6 +103,23 @@ Status ChangeSet::Commit() {
   }
   if (status.ok()) changes_.clear();
   return status;
+}
+
+Status ChangeSet::GatherUndoEntry() {
+  UndoEntry entry{{note_->time, note_->description, note_->before}, note_->after, {}};
+  for (const Change& change : changes_) {
+    UndoFile file{change.path.substr(folder_.size() + 1), std::nullopt, std::nullopt};
+    if (!IsBookDataPath(file.path)) continue;
+    if (change.content) file.expected = Checksum(*change.content);
+    std::string before;
+    const Status read = fs_.Read(change.path, before);
+    // What is no regular file (a FIFO, a folder) comes back as absent.
+    if (read.IsIOError() || read.IsCorruption()) return read;
+    if (read.ok()) file.contents = std::move(before);
+    entry.files.push_back(std::move(file));
+  }
+  note_.reset();
+  return GatherNewUndoEntry(fs_, folder_, EncodeUndoEntry(entry), *this);
 }
 
 Status ChangeSet::PrepareTemporaries(std::vector<std::string>& temps) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/file_system.h"
+#include "database/undo_entry.h"
 
 namespace kestrune {
 
@@ -30,6 +31,10 @@ class ChangeSet {
   // Gathers a removal; removing an absent file is no error.
   void Remove(const std::string& path);
   bool empty() const { return changes_.empty(); }
+  // Makes Commit record the change in the undo folder (undo_history.h): an entry with the
+  // note and, for every gathered file, its contents before the change (read under the lock)
+  // and the checksum of its new contents, written in the same commit.
+  void Record(UndoNote note) { note_ = std::move(note); }
 
   // Commits all gathered changes or none: every new content is first written to a flushed
   // temporary file, then the journal is put in place (the point from which the change
@@ -51,6 +56,8 @@ class ChangeSet {
   // kept in the journal for the next start.
   static Status MadeNotDurable(const Status& failure);
   static Status Kept(const Status& failure);
+  // Gathers the undo entry of the changes gathered so far.
+  Status GatherUndoEntry();
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);
@@ -60,6 +67,7 @@ class ChangeSet {
   FileSystem& fs_;
   std::string folder_;
   std::vector<Change> changes_;
+  std::optional<UndoNote> note_;
 };
 
 }  // namespace kestrune

@@ -364,7 +364,8 @@ Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
     }
     RepairFile(changes, db.CategoryFilePath(category), kCategoryTotals, want);
   }
-  Status status = changes.Commit();
+  changes.Record(db.Note("Repair totals", {}, {}));
+  Status status = changes.empty() ? Status::Ok() : changes.Commit();
   for (const std::string& month : survey.months) {
     if (status.ok()) status = db.AddMonth(month);
   }

@@ -1,0 +1,155 @@
+// Undo and redo of the book's changes from the entries of its undo folder.
+#include "database/checksum.h"
+#include "database/database_lock.h"
+#include "database/expense_database.h"
+#include "database/recovery.h"
+#include "database/undo_history.h"
+
+namespace kestrune {
+
+namespace {
+
+// Reloading never offers to create a missing index: the files are the undone change's.
+class NoCreatePrompt final : public DatabasePrompt {
+ public:
+  PromptAnswer AskAboutMissingIndex(const std::string&) override { return PromptAnswer::kExit; }
+};
+
+const char* Verb(bool redo) {
+  return redo ? "redo" : "undo";
+}
+
+// Where `file` must stand for its entry to apply: refused, naming it, when it differs.
+Status CheckUnchanged(FileSystem& fs, const std::string& path, const UndoFile& file, bool redo,
+                      std::optional<std::string>& now) {
+  std::string contents;
+  const Status read = fs.Read(path, contents);
+  if (!read.ok() && !read.IsNotFound()) {
+    return read.WithMessage(std::string("Can't ") + Verb(redo) + ": " + read.message());
+  }
+  if (read.ok()) now = std::move(contents);
+  const std::optional<std::uint64_t> sum =
+      now ? std::optional<std::uint64_t>(Checksum(*now)) : std::nullopt;
+  if (sum == file.expected) return Status::Ok();
+  return Status::InvalidArgument(std::string("Can't ") + Verb(redo) + ": " + path +
+                                 " was changed outside Kestrune");
+}
+
+}  // namespace
+
+UndoNote ExpenseDatabase::Note(std::string description, ChangeFocus before,
+                               ChangeFocus after) const {
+  return UndoNote{EntryTime(clock_->Now()), std::move(description), std::move(before),
+                  std::move(after)};
+}
+
+std::optional<HistoryEntry> ExpenseDatabase::NextEntryShown(bool redo) const {
+  const std::optional<EntryName> next = NextEntry(ListUndoEntries(fs_, folder_), redo);
+  if (!next) return std::nullopt;
+  Result<UndoEntry> entry = ReadUndoEntry(fs_, folder_, *next);
+  if (!entry.ok()) return HistoryEntry{"", "Damaged entry " + next->Format(), {}};
+  return entry.value.shown;
+}
+
+std::optional<HistoryEntry> ExpenseDatabase::NextUndo() const {
+  return NextEntryShown(false);
+}
+
+std::optional<HistoryEntry> ExpenseDatabase::NextRedo() const {
+  return NextEntryShown(true);
+}
+
+Result<std::vector<HistoryEntry>> ExpenseDatabase::Entries(bool redo) const {
+  std::vector<EntryName> names = ListUndoEntries(fs_, folder_);
+  // Undo entries newest first; redo entries already in the order they are redone.
+  if (!redo) std::reverse(names.begin(), names.end());
+  std::vector<HistoryEntry> shown;
+  for (const EntryName& name : names) {
+    if (name.redo != redo) continue;
+    Result<UndoEntry> entry = ReadUndoEntry(fs_, folder_, name);
+    if (!entry.ok()) return Failed<std::vector<HistoryEntry>>(entry.status);
+    shown.push_back(std::move(entry.value.shown));
+  }
+  return Result<std::vector<HistoryEntry>>{std::move(shown)};
+}
+
+Result<std::vector<HistoryEntry>> ExpenseDatabase::History() const {
+  return Entries(false);
+}
+
+Result<std::vector<HistoryEntry>> ExpenseDatabase::RedoList() const {
+  return Entries(true);
+}
+
+Result<ChangeFocus> ExpenseDatabase::Undo() {
+  return ApplyEntry(false);
+}
+
+Result<ChangeFocus> ExpenseDatabase::Redo() {
+  return ApplyEntry(true);
+}
+
+Result<ChangeFocus> ExpenseDatabase::ApplyEntry(bool redo) {
+  // The entry is read and the files checked under the lock the commit takes, so nothing
+  // changes between the check and the change.
+  ChangeLock lock;
+  if (!ChangeLock::HeldInThisProcess()) {
+    if (Status locked = lock.Acquire(folder_, LockKind::kExclusive); !locked.ok()) {
+      return Failed<ChangeFocus>(locked);
+    }
+  }
+  if (Status finished = FinishPendingChange(fs_, folder_); !finished.ok()) {
+    return Failed<ChangeFocus>(finished);
+  }
+  Result<ChangeFocus> applied = ApplyLocked(redo);
+  if (!applied.ok()) return applied;
+  if (Status reloaded = Reload(); !reloaded.ok()) return Failed<ChangeFocus>(reloaded);
+  return applied;
+}
+
+Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo) {
+  const std::optional<EntryName> name = NextEntry(ListUndoEntries(fs_, folder_), redo);
+  if (!name)
+    return Failed<ChangeFocus>(Status::NotFound(redo ? "Nothing to redo" : "Nothing to undo"));
+  Result<UndoEntry> entry = ReadUndoEntry(fs_, folder_, *name);
+  if (!entry.ok()) {
+    const std::string prefix = std::string("Can't ") + Verb(redo) + ": ";
+    return Failed<ChangeFocus>(entry.status.WithMessage(prefix + entry.status.message()));
+  }
+  UndoEntry reverse{entry.value.shown, entry.value.shown.focus, {}};
+  reverse.shown.focus = entry.value.reverse_focus;
+  ChangeSet changes(fs_, folder_);
+  for (UndoFile& file : entry.value.files) {
+    const std::string path = folder_ + "/" + file.path;
+    std::optional<std::string> now;
+    if (Status same = CheckUnchanged(fs_, path, file, redo, now); !same.ok()) {
+      return Failed<ChangeFocus>(same);
+    }
+    const std::optional<std::uint64_t> sum =
+        file.contents ? std::optional<std::uint64_t>(Checksum(*file.contents)) : std::nullopt;
+    if (file.contents) {
+      changes.Write(path, std::move(*file.contents));
+    } else {
+      changes.Remove(path);
+    }
+    reverse.files.push_back({file.path, sum, std::move(now)});
+  }
+  const std::string folder = UndoFolderOf(folder_);
+  const std::string encoded = EncodeUndoEntry(reverse);
+  changes.Remove(folder + "/" + name->Format());
+  changes.Write(folder + "/" + EntryName{name->number, encoded.size(), !redo}.Format(), encoded);
+  if (Status committed = changes.Commit(); !committed.ok()) return Failed<ChangeFocus>(committed);
+  return Result<ChangeFocus>{entry.value.shown.focus};
+}
+
+Status ExpenseDatabase::Reload() {
+  NoCreatePrompt prompt;
+  const std::string currency = currency_;
+  const LoadResult loaded = LoadDatabase(folder_, prompt);
+  currency_ = currency;
+  if (loaded == LoadOutcome::kLoaded) return Status::Ok();
+  return Status::IOError("Can't read the book again after the change",
+                         loaded.failures.empty() ? "" : loaded.failures.front());
+}
+
+}  // namespace kestrune

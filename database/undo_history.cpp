@@ -1,0 +1,82 @@
+#include "database/undo_history.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "database/change_set.h"
+#include "database/database_folder.h"
+
+namespace kestrune {
+
+std::string UndoFolderOf(const std::string& database_folder) {
+  return WorkFolderOf(database_folder) + "/undo";
+}
+
+std::vector<EntryName> ListUndoEntries(FileSystem& fs, const std::string& database_folder) {
+  std::vector<EntryName> entries;
+  for (const std::string& file : fs.ListFolder(UndoFolderOf(database_folder))) {
+    if (std::optional<EntryName> name = ParseEntryName(file)) entries.push_back(*name);
+  }
+  std::sort(entries.begin(), entries.end(), [](const EntryName& a, const EntryName& b) {
+    return a.number != b.number ? a.number < b.number : a.redo < b.redo;
+  });
+  return entries;
+}
+
+std::optional<EntryName> NextEntry(const std::vector<EntryName>& entries, bool redo) {
+  std::optional<EntryName> next;
+  for (const EntryName& entry : entries) {
+    if (entry.redo != redo) continue;
+    // Redo entries are the changes undone, the last one undone having the smallest number.
+    if (!next || redo != (entry.number > next->number)) next = entry;
+  }
+  return next;
+}
+
+Status GatherNewUndoEntry(FileSystem& fs, const std::string& database_folder,
+                          const std::string& encoded, ChangeSet& changes) {
+  const std::string folder = UndoFolderOf(database_folder);
+  if (Status made = fs.MakeFolders(folder); !made.ok()) return made;
+  std::vector<EntryName> kept;
+  for (const EntryName& entry : ListUndoEntries(fs, database_folder)) {
+    if (entry.redo) {
+      changes.Remove(folder + "/" + entry.Format());
+    } else {
+      kept.push_back(entry);
+    }
+  }
+  const EntryName added{kept.empty() ? 1 : kept.back().number + 1, encoded.size(), false};
+  std::uint64_t bytes = added.size;
+  for (const EntryName& entry : kept) bytes += entry.size;
+  // Oldest first, while there are too many or too large ones.
+  for (std::size_t i = 0;
+       i < kept.size() && (kept.size() - i + 1 > kMaxUndoEntries || bytes > kMaxUndoBytes); ++i) {
+    changes.Remove(folder + "/" + kept[i].Format());
+    bytes -= kept[i].size;
+  }
+  changes.Write(folder + "/" + added.Format(), encoded);
+  return Status::Ok();
+}
+
+Result<UndoEntry> ReadUndoEntry(FileSystem& fs, const std::string& database_folder,
+                                const EntryName& name) {
+  const std::string path = UndoFolderOf(database_folder) + "/" + name.Format();
+  std::string bytes;
+  if (Status read = fs.Read(path, bytes); !read.ok()) return Failed<UndoEntry>(read);
+  std::optional<UndoEntry> entry = DecodeUndoEntry(bytes);
+  if (!entry) {
+    return Failed<UndoEntry>(Status::Corruption("The undo entry " + path + " is damaged"));
+  }
+  return Result<UndoEntry>{std::move(*entry)};
+}
+
+std::string EntryTime(std::chrono::system_clock::time_point when) {
+  const std::time_t time = std::chrono::system_clock::to_time_t(when);
+  std::tm local{};
+  localtime_r(&time, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+}  // namespace kestrune
