@@ -30,5 +30,6 @@ void AddCheckCommands(CLI::App& app, CliRun& run);
 void AddPageCommands(CLI::App& app, CliRun& run);
 void AddChartCommands(CLI::App& app, CliRun& run);
 void AddGenerateCommands(CLI::App& app, CliRun& run);
+void AddHistoryCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

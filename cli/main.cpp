@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
   AddPageCommands(app, run);
   AddChartCommands(app, run);
   AddGenerateCommands(app, run);
+  AddHistoryCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -10,6 +10,9 @@
 
 namespace kestrune {
 
+// How many backups the program keeps in WORKDIR/data/backups.
+inline constexpr int kBackupsToKeep = 5;
+
 // A backup folder name for the time: "2026-12-06_205959" (local time); names sort by age.
 std::string BackupStamp(std::chrono::system_clock::time_point when);
 

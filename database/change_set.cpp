@@ -86,7 +86,7 @@ Status ChangeSet::Commit() {
   }
   // A journal left by an earlier change that could not be finished comes first.
   Status status = FinishPendingChange(fs_, folder_);
-  if (status.ok() && note_ && !changes_.empty()) status = GatherUndoEntry();
+  if (status.ok() && (note_ || fold_) && !changes_.empty()) status = GatherUndoEntry();
   if (status.ok() && changes_.size() == 1) status = CommitOne(changes_.front());
   if (status.ok() && changes_.size() > 1) {
     std::vector<std::string> temps;
@@ -106,7 +106,19 @@ Status ChangeSet::Commit() {
 }
 
 Status ChangeSet::GatherUndoEntry() {
-  UndoEntry entry{{note_->time, note_->description, note_->before}, note_->after, {}};
+  std::vector<UndoFile> files;
+  if (Status read = UndoFiles(files); !read.ok()) return read;
+  if (fold_) {
+    fold_ = false;
+    return GatherIntoNewestUndoEntry(fs_, folder_, files, *this);
+  }
+  const UndoEntry entry{
+      {note_->time, note_->description, note_->before}, note_->after, std::move(files)};
+  note_.reset();
+  return GatherNewUndoEntry(fs_, folder_, EncodeUndoEntry(entry), *this);
+}
+
+Status ChangeSet::UndoFiles(std::vector<UndoFile>& files) {
   for (const Change& change : changes_) {
     UndoFile file{change.path.substr(folder_.size() + 1), std::nullopt, std::nullopt};
     if (!IsBookDataPath(file.path)) continue;
@@ -116,10 +128,9 @@ Status ChangeSet::GatherUndoEntry() {
     // What is no regular file (a FIFO, a folder) comes back as absent.
     if (read.IsIOError() || read.IsCorruption()) return read;
     if (read.ok()) file.contents = std::move(before);
-    entry.files.push_back(std::move(file));
+    files.push_back(std::move(file));
   }
-  note_.reset();
-  return GatherNewUndoEntry(fs_, folder_, EncodeUndoEntry(entry), *this);
+  return Status::Ok();
 }
 
 Status ChangeSet::PrepareTemporaries(std::vector<std::string>& temps) {

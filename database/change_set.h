@@ -35,6 +35,10 @@ class ChangeSet {
   // note and, for every gathered file, its contents before the change (read under the lock)
   // and the checksum of its new contents, written in the same commit.
   void Record(UndoNote note) { note_ = std::move(note); }
+  // Makes Commit add the change to the newest undo entry instead, so that undoing that entry
+  // takes this change back with it, and keep the next redo entry applicable (for the repair
+  // that follows loading, which the user never asked for; see GatherIntoNewestUndoEntry).
+  void RecordWithNewest() { fold_ = true; }
 
   // Commits all gathered changes or none: every new content is first written to a flushed
   // temporary file, then the journal is put in place (the point from which the change
@@ -58,6 +62,8 @@ class ChangeSet {
   static Status Kept(const Status& failure);
   // Gathers the undo entry of the changes gathered so far.
   Status GatherUndoEntry();
+  // The undo side of every gathered data file: its contents now and its new checksum.
+  Status UndoFiles(std::vector<UndoFile>& files);
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);
@@ -68,6 +74,7 @@ class ChangeSet {
   std::string folder_;
   std::vector<Change> changes_;
   std::optional<UndoNote> note_;
+  bool fold_ = false;
 };
 
 }  // namespace kestrune

@@ -86,7 +86,8 @@ class ExpenseDatabase {
   // the empty totals or person totals section a category or item file lacks. All of it is
   // one change; `report` (optional) names the files written. A file that exists but cannot
   // be read is left as it is (the queries report it). Nothing is written when nothing is
-  // missing.
+  // missing. The repair is no change of its own to undo: it joins the newest undo entry, so
+  // undoing the change that left a file to the repair (adding an item) takes that file too.
   [[nodiscard]] Status RepairBook(RepairReport* report = nullptr);
 
   // --- Lookups (read-only) ---

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 
 #include "database/change_set.h"
 #include "database/database_folder.h"
@@ -56,6 +57,63 @@ Status GatherNewUndoEntry(FileSystem& fs, const std::string& database_folder,
   }
   changes.Write(folder + "/" + added.Format(), encoded);
   return Status::Ok();
+}
+
+namespace {
+
+// Gathers the entry rewritten by `edit` (under a name with its new size); a damaged entry is
+// left as it is, never applied anyway.
+Status Amend(FileSystem& fs, const std::string& database_folder, const EntryName& name,
+             const std::function<void(std::vector<UndoFile>&)>& edit, ChangeSet& changes) {
+  Result<UndoEntry> entry = ReadUndoEntry(fs, database_folder, name);
+  if (!entry.ok()) return entry.status.IsCorruption() ? Status::Ok() : entry.status;
+  edit(entry.value.files);
+  const std::string folder = UndoFolderOf(database_folder);
+  const std::string encoded = EncodeUndoEntry(entry.value);
+  changes.Remove(folder + "/" + name.Format());
+  changes.Write(folder + "/" + EntryName{name.number, encoded.size(), name.redo}.Format(), encoded);
+  return Status::Ok();
+}
+
+UndoFile* Held(std::vector<UndoFile>& files, const std::string& path) {
+  for (UndoFile& file : files) {
+    if (file.path == path) return &file;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Status GatherIntoNewestUndoEntry(FileSystem& fs, const std::string& database_folder,
+                                 const std::vector<UndoFile>& files, ChangeSet& changes) {
+  const std::vector<EntryName> entries = ListUndoEntries(fs, database_folder);
+  const std::optional<EntryName> undo = NextEntry(entries, false);
+  Status status = Status::Ok();
+  if (undo) {
+    status = Amend(
+        fs, database_folder, *undo,
+        [&](std::vector<UndoFile>& held) {
+          for (const UndoFile& file : files) {
+            if (UndoFile* same = Held(held, file.path)) {
+              same->expected = file.expected;
+            } else {
+              held.push_back(file);
+            }
+          }
+        },
+        changes);
+  }
+  // The next redo entry expects the files as they are now, and overwrites them itself.
+  const std::optional<EntryName> redo = NextEntry(entries, true);
+  if (!status.ok() || !redo) return status;
+  return Amend(
+      fs, database_folder, *redo,
+      [&](std::vector<UndoFile>& held) {
+        for (const UndoFile& file : files) {
+          if (UndoFile* same = Held(held, file.path)) same->expected = file.expected;
+        }
+      },
+      changes);
 }
 
 Result<UndoEntry> ReadUndoEntry(FileSystem& fs, const std::string& database_folder,

@@ -37,6 +37,15 @@ std::optional<EntryName> NextEntry(const std::vector<EntryName>& entries, bool r
 [[nodiscard]] Status GatherNewUndoEntry(FileSystem& fs, const std::string& database_folder,
                                         const std::string& encoded, ChangeSet& changes);
 
+// Gathers into `changes` a change of no entry of its own (`files`, as a new entry would hold
+// them): the newest undo entry takes the files in (one it already holds keeps its contents
+// before and takes the new checksum), so undoing it takes this change back too; the next
+// redo entry takes the new checksums of the files it holds, as it overwrites them itself.
+// An entry that is absent or damaged is left alone (a damaged one is never applied).
+[[nodiscard]] Status GatherIntoNewestUndoEntry(FileSystem& fs, const std::string& database_folder,
+                                               const std::vector<UndoFile>& files,
+                                               ChangeSet& changes);
+
 // Reads and decodes one entry; a damaged entry fails with Corruption ("The undo entry PATH
 // is damaged"), a missing or unreadable one with the read's message.
 [[nodiscard]] Result<UndoEntry> ReadUndoEntry(FileSystem& fs, const std::string& database_folder,
