@@ -22,10 +22,10 @@ int Refused(const Status& status) {
 }
 
 int UndoOrRedo(ExpenseDatabase& db, bool redo) {
-  const std::optional<HistoryEntry> next = redo ? db.NextRedo() : db.NextUndo();
-  const Result<ChangeFocus> applied = redo ? db.Redo() : db.Undo();
+  HistoryEntry entry;
+  const Result<ChangeFocus> applied = redo ? db.Redo(&entry) : db.Undo(&entry);
   if (!applied.ok()) return Refused(applied.status);
-  std::cout << (redo ? "Redone: " : "Undone: ") << next->description << "\n";
+  std::cout << (redo ? "Redone: " : "Undone: ") << entry.description << "\n";
   return kExitOk;
 }
 

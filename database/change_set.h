@@ -34,7 +34,8 @@ class ChangeSet {
   // Makes Commit record the change in the undo folder (undo_history.h): an entry with the
   // note and, for every gathered file, its contents before the change (read under the lock)
   // and the checksum of its new contents, written in the same commit.
-  void Record(UndoNote note) { note_ = std::move(note); }
+  // Nothing as the note records nothing.
+  void Record(std::optional<UndoNote> note) { note_ = std::move(note); }
   // Makes Commit add the change to the newest undo entry instead, so that undoing that entry
   // takes this change back with it, and keep the next redo entry applicable (for the repair
   // that follows loading, which the user never asked for; see GatherIntoNewestUndoEntry).

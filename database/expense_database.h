@@ -242,7 +242,11 @@ class ExpenseDatabase {
   std::optional<HistoryEntry> NextRedo() const;
   // The note a change made now records (ChangeSet::Record): the words, the clock's time, and
   // where the view goes after an undo (`before`) and after a redo (`after`).
-  UndoNote Note(std::string description, ChangeFocus before, ChangeFocus after) const;
+  // Nothing when undo entries are off.
+  std::optional<UndoNote> Note(std::string description, ChangeFocus before,
+                               ChangeFocus after) const;
+  // Whether changes leave undo entries: on, except to measure what keeping them costs.
+  void set_keep_undo(bool keep) { keep_undo_ = keep; }
   // The changes that can be undone, newest first; fails naming a damaged entry.
   [[nodiscard]] Result<std::vector<HistoryEntry>> History() const;
   // The changes undone that can be made again, the next Redo first.
@@ -252,11 +256,12 @@ class ExpenseDatabase {
   // with nothing changed when there is nothing to undo (NotFound, "Nothing to undo"), when
   // the entry is damaged, or when a file it would overwrite was changed since other than by
   // the program ("Can't undo: PATH was changed outside Kestrune"). Returns where the view
-  // should go.
-  [[nodiscard]] Result<ChangeFocus> Undo();
+  // should go; `undone` (optional) is set to the entry undone. When an index cannot be read
+  // again afterwards, the failure says that the change is made.
+  [[nodiscard]] Result<ChangeFocus> Undo(HistoryEntry* undone = nullptr);
   // The mirror of Undo: makes the change undone last again ("Nothing to redo", "Can't
   // redo: ...").
-  [[nodiscard]] Result<ChangeFocus> Redo();
+  [[nodiscard]] Result<ChangeFocus> Redo(HistoryEntry* redone = nullptr);
   // Replaces the book's data files (the three indexes and the files of its three folders)
   // with those of the backup BACKUPS/NAME as one change, undoable like any other. The
   // backup is read first, then the current book is backed up (keeping the newest
@@ -317,7 +322,8 @@ class ExpenseDatabase {
   std::vector<std::string> EveryoneNamed() const;
   // Runs `gather` and commits what it gathered; restores the catalogue in memory when
   // either fails.
-  Status ChangeCatalogue(UndoNote note, const std::function<Status(ChangeSet&)>& gather);
+  Status ChangeCatalogue(std::optional<UndoNote> note,
+                         const std::function<Status(ChangeSet&)>& gather);
   // Tables with every known month and "all months", each with every person and "for all".
   ExpenseTables PrefilledTables() const;
   // The amounts of the item file (created with its six empty sections when absent).
@@ -351,8 +357,8 @@ class ExpenseDatabase {
                       SectionMarks totals, const std::string& month_key);
 
   // The next undo (or redo) entry, applied under the change lock.
-  Result<ChangeFocus> ApplyEntry(bool redo);
-  Result<ChangeFocus> ApplyLocked(bool redo);
+  Result<ChangeFocus> ApplyEntry(bool redo, HistoryEntry* applied_entry);
+  Result<ChangeFocus> ApplyLocked(bool redo, HistoryEntry* applied_entry);
   std::optional<HistoryEntry> NextEntryShown(bool redo) const;
   Result<std::vector<HistoryEntry>> Entries(bool redo) const;
   // Reads the catalogue and months again after the files changed beneath them.
@@ -360,6 +366,7 @@ class ExpenseDatabase {
 
   FileSystem& fs_;
   const Clock* clock_;
+  bool keep_undo_ = true;
   std::string currency_;
   std::string folder_;
   std::map<std::string, CategoryRecord> categories_;

@@ -7,7 +7,7 @@
 
 namespace kestrune {
 
-Status ExpenseDatabase::ChangeCatalogue(UndoNote note,
+Status ExpenseDatabase::ChangeCatalogue(std::optional<UndoNote> note,
                                         const std::function<Status(ChangeSet&)>& gather) {
   const auto saved_categories = categories_;
   const auto saved_persons = persons_;

@@ -37,14 +37,17 @@ Status CheckUnchanged(FileSystem& fs, const std::string& path, const UndoFile& f
 
 }  // namespace
 
-UndoNote ExpenseDatabase::Note(std::string description, ChangeFocus before,
-                               ChangeFocus after) const {
+std::optional<UndoNote> ExpenseDatabase::Note(std::string description, ChangeFocus before,
+                                              ChangeFocus after) const {
+  if (!keep_undo_) return std::nullopt;
   return UndoNote{EntryTime(clock_->Now()), std::move(description), std::move(before),
                   std::move(after)};
 }
 
 std::optional<HistoryEntry> ExpenseDatabase::NextEntryShown(bool redo) const {
-  const std::optional<EntryName> next = NextEntry(ListUndoEntries(fs_, folder_), redo);
+  const Result<std::vector<EntryName>> entries = ListUndoEntries(fs_, folder_);
+  if (!entries.ok()) return HistoryEntry{"", entries.status.message(), {}};
+  const std::optional<EntryName> next = NextEntry(entries.value, redo);
   if (!next) return std::nullopt;
   Result<UndoEntry> entry = ReadUndoEntry(fs_, folder_, *next);
   if (!entry.ok()) return HistoryEntry{"", "Damaged entry " + next->Format(), {}};
@@ -60,7 +63,9 @@ std::optional<HistoryEntry> ExpenseDatabase::NextRedo() const {
 }
 
 Result<std::vector<HistoryEntry>> ExpenseDatabase::Entries(bool redo) const {
-  std::vector<EntryName> names = ListUndoEntries(fs_, folder_);
+  Result<std::vector<EntryName>> listed = ListUndoEntries(fs_, folder_);
+  if (!listed.ok()) return Failed<std::vector<HistoryEntry>>(listed.status);
+  std::vector<EntryName>& names = listed.value;
   // Undo entries newest first; redo entries already in the order they are redone.
   if (!redo) std::reverse(names.begin(), names.end());
   std::vector<HistoryEntry> shown;
@@ -81,15 +86,15 @@ Result<std::vector<HistoryEntry>> ExpenseDatabase::RedoList() const {
   return Entries(true);
 }
 
-Result<ChangeFocus> ExpenseDatabase::Undo() {
-  return ApplyEntry(false);
+Result<ChangeFocus> ExpenseDatabase::Undo(HistoryEntry* undone) {
+  return ApplyEntry(false, undone);
 }
 
-Result<ChangeFocus> ExpenseDatabase::Redo() {
-  return ApplyEntry(true);
+Result<ChangeFocus> ExpenseDatabase::Redo(HistoryEntry* redone) {
+  return ApplyEntry(true, redone);
 }
 
-Result<ChangeFocus> ExpenseDatabase::ApplyEntry(bool redo) {
+Result<ChangeFocus> ExpenseDatabase::ApplyEntry(bool redo, HistoryEntry* applied_entry) {
   // The entry is read and the files checked under the lock the commit takes, so nothing
   // changes between the check and the change.
   ChangeLock lock;
@@ -101,14 +106,16 @@ Result<ChangeFocus> ExpenseDatabase::ApplyEntry(bool redo) {
   if (Status finished = FinishPendingChange(fs_, folder_); !finished.ok()) {
     return Failed<ChangeFocus>(finished);
   }
-  Result<ChangeFocus> applied = ApplyLocked(redo);
+  Result<ChangeFocus> applied = ApplyLocked(redo, applied_entry);
   if (!applied.ok()) return applied;
   if (Status reloaded = Reload(); !reloaded.ok()) return Failed<ChangeFocus>(reloaded);
   return applied;
 }
 
-Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo) {
-  const std::optional<EntryName> name = NextEntry(ListUndoEntries(fs_, folder_), redo);
+Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo, HistoryEntry* applied_entry) {
+  const Result<std::vector<EntryName>> entries = ListUndoEntries(fs_, folder_);
+  if (!entries.ok()) return Failed<ChangeFocus>(entries.status);
+  const std::optional<EntryName> name = NextEntry(entries.value, redo);
   if (!name)
     return Failed<ChangeFocus>(Status::NotFound(redo ? "Nothing to redo" : "Nothing to undo"));
   Result<UndoEntry> entry = ReadUndoEntry(fs_, folder_, *name);
@@ -139,6 +146,7 @@ Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo) {
   changes.Remove(folder + "/" + name->Format());
   changes.Write(folder + "/" + EntryName{name->number, encoded.size(), !redo}.Format(), encoded);
   if (Status committed = changes.Commit(); !committed.ok()) return Failed<ChangeFocus>(committed);
+  if (applied_entry != nullptr) *applied_entry = entry.value.shown;
   return Result<ChangeFocus>{entry.value.shown.focus};
 }
 
@@ -148,8 +156,8 @@ Status ExpenseDatabase::Reload() {
   const LoadResult loaded = LoadDatabase(folder_, prompt);
   currency_ = currency;
   if (loaded == LoadOutcome::kLoaded) return Status::Ok();
-  return Status::IOError("Can't read the book again after the change",
-                         loaded.failures.empty() ? "" : loaded.failures.front());
+  return Status::IOError("The change is made, but the book could not be read again: " +
+                         (loaded.failures.empty() ? folder_ : loaded.failures.front()));
 }
 
 }  // namespace kestrune

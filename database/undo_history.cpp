@@ -13,15 +13,18 @@ std::string UndoFolderOf(const std::string& database_folder) {
   return WorkFolderOf(database_folder) + "/undo";
 }
 
-std::vector<EntryName> ListUndoEntries(FileSystem& fs, const std::string& database_folder) {
+Result<std::vector<EntryName>> ListUndoEntries(FileSystem& fs, const std::string& database_folder) {
+  std::vector<std::string> files;
+  const Status read = fs.ReadFolder(UndoFolderOf(database_folder), files);
+  if (!read.ok() && !read.IsNotFound()) return Failed<std::vector<EntryName>>(read);
   std::vector<EntryName> entries;
-  for (const std::string& file : fs.ListFolder(UndoFolderOf(database_folder))) {
+  for (const std::string& file : files) {
     if (std::optional<EntryName> name = ParseEntryName(file)) entries.push_back(*name);
   }
   std::sort(entries.begin(), entries.end(), [](const EntryName& a, const EntryName& b) {
     return a.number != b.number ? a.number < b.number : a.redo < b.redo;
   });
-  return entries;
+  return Result<std::vector<EntryName>>{std::move(entries)};
 }
 
 std::optional<EntryName> NextEntry(const std::vector<EntryName>& entries, bool redo) {
@@ -38,8 +41,10 @@ Status GatherNewUndoEntry(FileSystem& fs, const std::string& database_folder,
                           const std::string& encoded, ChangeSet& changes) {
   const std::string folder = UndoFolderOf(database_folder);
   if (Status made = fs.MakeFolders(folder); !made.ok()) return made;
+  const Result<std::vector<EntryName>> entries = ListUndoEntries(fs, database_folder);
+  if (!entries.ok()) return entries.status;
   std::vector<EntryName> kept;
-  for (const EntryName& entry : ListUndoEntries(fs, database_folder)) {
+  for (const EntryName& entry : entries.value) {
     if (entry.redo) {
       changes.Remove(folder + "/" + entry.Format());
     } else {
@@ -86,7 +91,9 @@ UndoFile* Held(std::vector<UndoFile>& files, const std::string& path) {
 
 Status GatherIntoNewestUndoEntry(FileSystem& fs, const std::string& database_folder,
                                  const std::vector<UndoFile>& files, ChangeSet& changes) {
-  const std::vector<EntryName> entries = ListUndoEntries(fs, database_folder);
+  const Result<std::vector<EntryName>> listed = ListUndoEntries(fs, database_folder);
+  if (!listed.ok()) return listed.status;
+  const std::vector<EntryName>& entries = listed.value;
   const std::optional<EntryName> undo = NextEntry(entries, false);
   Status status = Status::Ok();
   if (undo) {

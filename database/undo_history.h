@@ -25,8 +25,11 @@ std::string UndoFolderOf(const std::string& database_folder);
 inline constexpr std::size_t kMaxUndoEntries = 200;
 inline constexpr std::uint64_t kMaxUndoBytes = 50ull << 20;
 
-// The entry files of the folder, oldest first; names of any other form are passed over.
-std::vector<EntryName> ListUndoEntries(FileSystem& fs, const std::string& database_folder);
+// The entry files of the folder, oldest first; names of any other form are passed over. An
+// absent folder has none; one that cannot be read fails (no entry is numbered or dropped
+// from a list cut short).
+[[nodiscard]] Result<std::vector<EntryName>> ListUndoEntries(FileSystem& fs,
+                                                             const std::string& database_folder);
 
 // The entry to apply next: the newest undo entry, or for a redo the one undone last.
 std::optional<EntryName> NextEntry(const std::vector<EntryName>& entries, bool redo);
