@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "database/checksum.h"
 #include "database/database_folder.h"
 #include "database/database_lock.h"
 #include "database/journal.h"
@@ -106,28 +105,29 @@ Status ChangeSet::Commit() {
 }
 
 Status ChangeSet::GatherUndoEntry() {
-  std::vector<UndoFile> files;
-  if (Status read = UndoFiles(files); !read.ok()) return read;
+  std::vector<ChangedFile> files;
+  if (Status read = ChangedFiles(files); !read.ok()) return read;
   if (fold_) {
     fold_ = false;
     return GatherIntoNewestUndoEntry(fs_, folder_, files, *this);
   }
-  const UndoEntry entry{
-      {note_->time, note_->description, note_->before}, note_->after, std::move(files)};
+  UndoEntry entry{{note_->time, note_->description, note_->before}, note_->after, {}};
+  for (const ChangedFile& file : files) {
+    entry.files.push_back(MakeUndoFile(file.path, file.after, file.before));
+  }
   note_.reset();
   return GatherNewUndoEntry(fs_, folder_, EncodeUndoEntry(entry), *this);
 }
 
-Status ChangeSet::UndoFiles(std::vector<UndoFile>& files) {
+Status ChangeSet::ChangedFiles(std::vector<ChangedFile>& files) {
   for (const Change& change : changes_) {
-    UndoFile file{change.path.substr(folder_.size() + 1), std::nullopt, std::nullopt};
+    ChangedFile file{change.path.substr(folder_.size() + 1), std::nullopt, change.content};
     if (!IsBookDataPath(file.path)) continue;
-    if (change.content) file.expected = Checksum(*change.content);
     std::string before;
     const Status read = fs_.Read(change.path, before);
     // What is no regular file (a FIFO, a folder) comes back as absent.
     if (read.IsIOError() || read.IsCorruption()) return read;
-    if (read.ok()) file.contents = std::move(before);
+    if (read.ok()) file.before = std::move(before);
     files.push_back(std::move(file));
   }
   return Status::Ok();

@@ -63,8 +63,8 @@ class ChangeSet {
   static Status Kept(const Status& failure);
   // Gathers the undo entry of the changes gathered so far.
   Status GatherUndoEntry();
-  // The undo side of every gathered data file: its contents now and its new checksum.
-  Status UndoFiles(std::vector<UndoFile>& files);
+  // Every gathered data file with its contents now (read under the lock) and after.
+  Status ChangedFiles(std::vector<ChangedFile>& files);
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);

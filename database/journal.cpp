@@ -65,16 +65,22 @@ std::optional<JournalEntry> TakeEntry(std::string_view& in) {
 }  // namespace
 
 std::string EncodeJournal(const std::vector<JournalEntry>& entries) {
-  std::string body(kHeader);
+  std::size_t size = kHeader.size() + 40;
   for (const JournalEntry& entry : entries) {
-    if (entry.content) {
-      body += "W " + std::to_string(entry.path.size()) + " " +
-              std::to_string(entry.content->size()) + "\n" + entry.path + *entry.content + "\n";
-    } else {
-      body += "R " + std::to_string(entry.path.size()) + "\n" + entry.path + "\n";
-    }
+    size += entry.path.size() + (entry.content ? entry.content->size() : 0) + 48;
   }
-  return body + std::string(kTrailer) + Hex(Checksum(body)) + "\n";
+  // Appended piece by piece: the contents, the bulk of a journal, are copied once.
+  std::string body(kHeader);
+  body.reserve(size);
+  for (const JournalEntry& entry : entries) {
+    body.append(entry.content ? "W " : "R ").append(std::to_string(entry.path.size()));
+    if (entry.content) body.append(" ").append(std::to_string(entry.content->size()));
+    body.append("\n").append(entry.path);
+    if (entry.content) body.append(*entry.content);
+    body.append("\n");
+  }
+  const std::string sum = Hex(Checksum(body));
+  return body.append(kTrailer).append(sum).append("\n");
 }
 
 std::optional<std::vector<JournalEntry>> DecodeJournal(std::string_view bytes) {

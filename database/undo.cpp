@@ -126,20 +126,23 @@ Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo, HistoryEntry* applie
   UndoEntry reverse{entry.value.shown, entry.value.shown.focus, {}};
   reverse.shown.focus = entry.value.reverse_focus;
   ChangeSet changes(fs_, folder_);
-  for (UndoFile& file : entry.value.files) {
+  for (const UndoFile& file : entry.value.files) {
     const std::string path = folder_ + "/" + file.path;
-    std::optional<std::string> now;
+    std::optional<std::string> now, target;
     if (Status same = CheckUnchanged(fs_, path, file, redo, now); !same.ok()) {
       return Failed<ChangeFocus>(same);
     }
-    const std::optional<std::uint64_t> sum =
-        file.contents ? std::optional<std::uint64_t>(Checksum(*file.contents)) : std::nullopt;
-    if (file.contents) {
-      changes.Write(path, std::move(*file.contents));
+    if (!ApplyUndoFile(file, now, target)) {
+      return Failed<ChangeFocus>(Status::Corruption(std::string("Can't ") + Verb(redo) +
+                                                    ": the undo entry " + name->Format() +
+                                                    " does not fit " + path));
+    }
+    if (target) {
+      changes.Write(path, *target);
     } else {
       changes.Remove(path);
     }
-    reverse.files.push_back({file.path, sum, std::move(now)});
+    reverse.files.push_back(MakeUndoFile(file.path, target, now));
   }
   const std::string folder = UndoFolderOf(folder_);
   const std::string encoded = EncodeUndoEntry(reverse);

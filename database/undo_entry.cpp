@@ -1,5 +1,6 @@
 #include "database/undo_entry.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "database/checksum.h"
@@ -31,12 +32,17 @@ void PutFocus(std::string& out, std::string_view name, const ChangeFocus& focus)
   out.append("\n").append(focus.category).append(focus.item).append(focus.person).append("\n");
 }
 
-// "file PATHSIZE EXPECTED SIZE\nPATHCONTENTS\n"; "-" for an absent file on either side.
+// "file PATHSIZE EXPECTED FRONT BACK SIZE\nPATHCONTENTS\n"; "-" for an absent file on
+// either side.
 void PutFile(std::string& out, const UndoFile& file) {
   out.append("file ").append(std::to_string(file.path.size()));
   out.append(" ").append(file.expected ? Hex16(*file.expected) : "-");
+  out.append(" ").append(std::to_string(file.front));
+  out.append(" ").append(std::to_string(file.back));
   out.append(" ").append(file.contents ? std::to_string(file.contents->size()) : "-");
-  out.append("\n").append(file.path).append(file.contents.value_or("")).append("\n");
+  out.append("\n").append(file.path);
+  if (file.contents) out.append(*file.contents);
+  out.append("\n");
 }
 
 // Reads the entry's fields from the front of the text; every Take fails for good once one
@@ -104,6 +110,8 @@ UndoFile TakeFile(Reader& in) {
   const std::uint64_t path = *in.Number(' ');
   UndoFile file;
   file.expected = in.Number(' ', 16, true);
+  file.front = *in.Number(' ');
+  file.back = *in.Number(' ');
   const std::optional<std::uint64_t> size = in.Number('\n', 10, true);
   file.path = in.Bytes(path);
   if (size) file.contents = in.Bytes(*size);
@@ -124,7 +132,8 @@ std::string EncodeUndoEntry(const UndoEntry& entry) {
   PutFocus(body, "focus", entry.shown.focus);
   PutFocus(body, "reverse", entry.reverse_focus);
   for (const UndoFile& file : entry.files) PutFile(body, file);
-  return body + std::string(kTrailer) + Hex16(Checksum(body)) + "\n";
+  const std::string sum = Hex16(Checksum(body));
+  return body.append(kTrailer).append(sum).append("\n");
 }
 
 std::optional<UndoEntry> DecodeUndoEntry(std::string_view bytes) {
@@ -146,6 +155,35 @@ std::optional<UndoEntry> DecodeUndoEntry(std::string_view bytes) {
   }
   if (!in.ok()) return std::nullopt;
   return entry;
+}
+
+UndoFile MakeUndoFile(std::string path, const std::optional<std::string>& now,
+                      const std::optional<std::string>& target) {
+  UndoFile file{std::move(path), std::nullopt, 0, 0, std::nullopt};
+  if (now) file.expected = Checksum(*now);
+  if (!target) return file;
+  const std::string_view from = now ? std::string_view(*now) : std::string_view();
+  const std::string_view to = *target;
+  const std::size_t shorter = std::min(from.size(), to.size());
+  while (file.front < shorter && from[file.front] == to[file.front]) ++file.front;
+  while (file.back < shorter - file.front &&
+         from[from.size() - 1 - file.back] == to[to.size() - 1 - file.back]) {
+    ++file.back;
+  }
+  file.contents = std::string(to.substr(file.front, to.size() - file.front - file.back));
+  return file;
+}
+
+bool ApplyUndoFile(const UndoFile& file, const std::optional<std::string>& now,
+                   std::optional<std::string>& target) {
+  target.reset();
+  if (!file.contents) return true;
+  const std::string_view from = now ? std::string_view(*now) : std::string_view();
+  if (file.front > from.size() || file.back > from.size() - file.front) return false;
+  std::string made(from.substr(0, file.front));
+  made.append(*file.contents).append(from.substr(from.size() - file.back));
+  target = std::move(made);
+  return true;
 }
 
 bool IsBookDataPath(std::string_view path) {

@@ -34,14 +34,33 @@ struct UndoNote {
 
 // One file of an undo or redo entry: what the file must hold now for the entry to apply
 // (the checksum of its contents, or nothing when it must be absent) and what applying the
-// entry makes of it (the contents, or nothing to remove it).
+// entry makes of it: the first `front` and last `back` bytes it holds now around
+// `contents`, or nothing to remove it. Only the part that differs is kept, as a change
+// touches a few lines of a long file.
 struct UndoFile {
   std::string path;  // relative to the database folder
   std::optional<std::uint64_t> expected;
+  std::size_t front = 0;
+  std::size_t back = 0;
   std::optional<std::string> contents;
 
   bool operator==(const UndoFile&) const = default;
 };
+
+// One file of a change: its contents before and after (nothing: absent).
+struct ChangedFile {
+  std::string path;  // relative to the database folder
+  std::optional<std::string> before;
+  std::optional<std::string> after;
+};
+
+// The file of an entry that turns `now` (nothing: absent) into `target` (nothing: removed).
+UndoFile MakeUndoFile(std::string path, const std::optional<std::string>& now,
+                      const std::optional<std::string>& target);
+// What applying `file` to the contents `now` gives (nothing: the file is removed); false
+// when the bytes it keeps are not there.
+bool ApplyUndoFile(const UndoFile& file, const std::optional<std::string>& now,
+                   std::optional<std::string>& target);
 
 // An entry of the undo folder. An undo entry holds the contents before its change and the
 // checksums after it; undoing turns it into the redo entry with the sides swapped.

@@ -87,37 +87,42 @@ UndoFile* Held(std::vector<UndoFile>& files, const std::string& path) {
   return nullptr;
 }
 
+// Fits the entry's file to the change's new contents: it still makes what it made of the
+// contents before. A file it does not fit (edited by hand since) is left as it is.
+void Refit(UndoFile& held, const ChangedFile& file) {
+  std::optional<std::string> target;
+  if (ApplyUndoFile(held, file.before, target)) held = MakeUndoFile(file.path, file.after, target);
+}
+
 }  // namespace
 
 Status GatherIntoNewestUndoEntry(FileSystem& fs, const std::string& database_folder,
-                                 const std::vector<UndoFile>& files, ChangeSet& changes) {
+                                 const std::vector<ChangedFile>& files, ChangeSet& changes) {
   const Result<std::vector<EntryName>> listed = ListUndoEntries(fs, database_folder);
   if (!listed.ok()) return listed.status;
-  const std::vector<EntryName>& entries = listed.value;
-  const std::optional<EntryName> undo = NextEntry(entries, false);
+  const std::optional<EntryName> undo = NextEntry(listed.value, false);
   Status status = Status::Ok();
   if (undo) {
     status = Amend(
         fs, database_folder, *undo,
         [&](std::vector<UndoFile>& held) {
-          for (const UndoFile& file : files) {
+          for (const ChangedFile& file : files) {
             if (UndoFile* same = Held(held, file.path)) {
-              same->expected = file.expected;
+              Refit(*same, file);
             } else {
-              held.push_back(file);
+              held.push_back(MakeUndoFile(file.path, file.after, file.before));
             }
           }
         },
         changes);
   }
-  // The next redo entry expects the files as they are now, and overwrites them itself.
-  const std::optional<EntryName> redo = NextEntry(entries, true);
+  const std::optional<EntryName> redo = NextEntry(listed.value, true);
   if (!status.ok() || !redo) return status;
   return Amend(
       fs, database_folder, *redo,
       [&](std::vector<UndoFile>& held) {
-        for (const UndoFile& file : files) {
-          if (UndoFile* same = Held(held, file.path)) same->expected = file.expected;
+        for (const ChangedFile& file : files) {
+          if (UndoFile* same = Held(held, file.path)) Refit(*same, file);
         }
       },
       changes);

@@ -40,13 +40,13 @@ std::optional<EntryName> NextEntry(const std::vector<EntryName>& entries, bool r
 [[nodiscard]] Status GatherNewUndoEntry(FileSystem& fs, const std::string& database_folder,
                                         const std::string& encoded, ChangeSet& changes);
 
-// Gathers into `changes` a change of no entry of its own (`files`, as a new entry would hold
-// them): the newest undo entry takes the files in (one it already holds keeps its contents
-// before and takes the new checksum), so undoing it takes this change back too; the next
-// redo entry takes the new checksums of the files it holds, as it overwrites them itself.
+// Gathers into `changes` a change of no entry of its own (`files`): the newest undo entry
+// takes the files in (one it already holds keeps what it makes of the file), so undoing it
+// takes this change back too; the next redo entry is fitted to the files' new contents, as
+// it overwrites them itself.
 // An entry that is absent or damaged is left alone (a damaged one is never applied).
 [[nodiscard]] Status GatherIntoNewestUndoEntry(FileSystem& fs, const std::string& database_folder,
-                                               const std::vector<UndoFile>& files,
+                                               const std::vector<ChangedFile>& files,
                                                ChangeSet& changes);
 
 // Reads and decodes one entry; a damaged entry fails with Corruption ("The undo entry PATH
