@@ -365,7 +365,7 @@ Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
     RepairFile(changes, db.CategoryFilePath(category), kCategoryTotals, want);
   }
   changes.Record(db.Note("Repair totals", {}, {}));
-  Status status = changes.empty() ? Status::Ok() : changes.Commit();
+  Status status = changes.Commit();
   for (const std::string& month : survey.months) {
     if (status.ok()) status = db.AddMonth(month);
   }

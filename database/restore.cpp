@@ -1,4 +1,6 @@
 // Restoring a backup into the book as one undoable change.
+#include <algorithm>
+
 #include "database/backups.h"
 #include "database/expense_database.h"
 
@@ -9,40 +11,41 @@ namespace {
 constexpr const char* kIndexNames[] = {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"};
 constexpr const char* kEntityFolders[] = {"categories", "items", "persons"};
 
-// The regular file `from` as the new contents of `to`; an absent source or one that is no
-// regular file removes it (as a backup never copies such a file).
+// The regular file `from` as the new contents of `to` when they differ; an absent source or
+// one that is no regular file removes `to` (as a backup never copies such a file).
 Status Take(FileSystem& fs, ChangeSet& changes, const std::string& from, const std::string& to) {
   std::string bytes;
   const Status read = fs.Read(from, bytes);
-  std::string now;
-  if (read.ok() && (!fs.Read(to, now).ok() || now != bytes)) {
-    changes.Write(to, std::move(bytes));
-  } else if (read.ok()) {
-    // The same bytes: nothing to write, and a removal gathered before is called off.
-    changes.Write(to, std::move(now));
-  } else if (read.IsNotFound() || read.IsInvalidArgument()) {
-    if (changes.Exists(to)) changes.Remove(to);
-  } else {
-    return read;
+  if (read.IsNotFound() || read.IsInvalidArgument()) {
+    if (fs.Exists(to)) changes.Remove(to);
+    return Status::Ok();
   }
+  if (!read.ok()) return read;
+  std::string now;
+  if (!fs.Read(to, now).ok() || now != bytes) changes.Write(to, std::move(bytes));
   return Status::Ok();
 }
 
-// Gathers the files of one entity folder: the backup's in, the book's others out.
+// Gathers the files of one entity folder: the backup's in, the book's others out. A folder
+// that cannot be read fails: a restore must not keep files it never saw.
 Status TakeFolder(FileSystem& fs, ChangeSet& changes, const std::string& backup,
                   const std::string& book, const std::string& folder) {
-  const std::string source = backup + "/" + folder;
+  const std::string source = backup + "/" + folder, target = book + "/" + folder;
+  std::vector<std::string> taken, kept;
   if (!fs.IsFolder(source)) {
     return Status::InvalidArgument("The backup " + backup + " is damaged: " + source +
                                    " is no folder");
   }
-  for (const std::string& name : fs.ListFolder(book + "/" + folder)) {
-    if (!fs.IsFolder(book + "/" + folder + "/" + name))
-      changes.Remove(book + "/" + folder + "/" + name);
+  if (Status read = fs.ReadFolder(source, taken); !read.ok()) return read;
+  if (Status read = fs.ReadFolder(target, kept); !read.ok()) return read;
+  for (const std::string& name : kept) {
+    const bool in_backup = std::find(taken.begin(), taken.end(), name) != taken.end();
+    if (!in_backup && !fs.IsFolder(target + "/" + name)) changes.Remove(target + "/" + name);
   }
-  for (const std::string& name : fs.ListFolder(source)) {
-    const Status taken = Take(fs, changes, source + "/" + name, book + "/" + folder + "/" + name);
-    if (!taken.ok()) return taken;
+  for (const std::string& name : taken) {
+    if (Status took = Take(fs, changes, source + "/" + name, target + "/" + name); !took.ok()) {
+      return took;
+    }
   }
   return Status::Ok();
 }

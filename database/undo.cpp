@@ -35,6 +35,25 @@ Status CheckUnchanged(FileSystem& fs, const std::string& path, const UndoFile& f
                                  " was changed outside Kestrune");
 }
 
+// Gathers what applying `file` makes of the file at `path`, and the swapped file into
+// `reverse`.
+Status GatherApplied(FileSystem& fs, const std::string& path, const UndoFile& file, bool redo,
+                     ChangeSet& changes, UndoEntry& reverse) {
+  std::optional<std::string> now, target;
+  if (Status same = CheckUnchanged(fs, path, file, redo, now); !same.ok()) return same;
+  if (!ApplyUndoFile(file, now, target)) {
+    return Status::Corruption(std::string("Can't ") + Verb(redo) + ": the undo entry for " + path +
+                              " does not fit it");
+  }
+  if (target) {
+    changes.Write(path, *target);
+  } else {
+    changes.Remove(path);
+  }
+  reverse.files.push_back(MakeUndoFile(file.path, target, now));
+  return Status::Ok();
+}
+
 }  // namespace
 
 std::optional<UndoNote> ExpenseDatabase::Note(std::string description, ChangeFocus before,
@@ -127,22 +146,8 @@ Result<ChangeFocus> ExpenseDatabase::ApplyLocked(bool redo, HistoryEntry* applie
   reverse.shown.focus = entry.value.reverse_focus;
   ChangeSet changes(fs_, folder_);
   for (const UndoFile& file : entry.value.files) {
-    const std::string path = folder_ + "/" + file.path;
-    std::optional<std::string> now, target;
-    if (Status same = CheckUnchanged(fs_, path, file, redo, now); !same.ok()) {
-      return Failed<ChangeFocus>(same);
-    }
-    if (!ApplyUndoFile(file, now, target)) {
-      return Failed<ChangeFocus>(Status::Corruption(std::string("Can't ") + Verb(redo) +
-                                                    ": the undo entry " + name->Format() +
-                                                    " does not fit " + path));
-    }
-    if (target) {
-      changes.Write(path, *target);
-    } else {
-      changes.Remove(path);
-    }
-    reverse.files.push_back(MakeUndoFile(file.path, target, now));
+    Status gathered = GatherApplied(fs_, folder_ + "/" + file.path, file, redo, changes, reverse);
+    if (!gathered.ok()) return Failed<ChangeFocus>(gathered);
   }
   const std::string folder = UndoFolderOf(folder_);
   const std::string encoded = EncodeUndoEntry(reverse);
