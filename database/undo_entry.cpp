@@ -187,13 +187,14 @@ bool ApplyUndoFile(const UndoFile& file, const std::optional<std::string>& now,
 }
 
 bool IsBookDataPath(std::string_view path) {
+  const auto entity_folder = [](std::string_view name) {
+    return name == "categories" || name == "items" || name == "persons";
+  };
   const std::size_t slash = path.find('/');
   if (slash == std::string_view::npos) {
-    return PlainName(path) && !path.starts_with(kWorkFolderName);
+    return PlainName(path) && !path.starts_with(kWorkFolderName) && !entity_folder(path);
   }
-  const std::string_view folder = path.substr(0, slash);
-  return (folder == "categories" || folder == "items" || folder == "persons") &&
-         PlainName(path.substr(slash + 1));
+  return entity_folder(path.substr(0, slash)) && PlainName(path.substr(slash + 1));
 }
 
 std::string EntryName::Format() const {

@@ -9,6 +9,7 @@
 
 #include "database/backups.h"
 #include "database/sections.h"
+#include "database/undo_entry.h"
 #include "tests/support/database_fixture.h"
 
 namespace kestrune::testing {
@@ -156,9 +157,6 @@ TEST_F(UndoTest, AHandEditOrADamagedEntryIsNeverOverwrittenAndNothingChanges) {
   EXPECT_EQ(refused.status.message(),
             "Can't undo: " + base() + "/KSDBCategories.txt was changed outside Kestrune");
   EXPECT_EQ(Book(), edited);
-  const std::string entry =
-      base() + "/.kestrune/undo/" +
-      std::filesystem::directory_iterator(base() + "/.kestrune/undo")->path().filename().string();
   Write("KSDBCategories.txt", "Food\n");
   for (const auto& e : std::filesystem::directory_iterator(base() + "/.kestrune/undo")) {
     std::filesystem::resize_file(e.path(), std::filesystem::file_size(e.path()) - 3);
@@ -168,6 +166,12 @@ TEST_F(UndoTest, AHandEditOrADamagedEntryIsNeverOverwrittenAndNothingChanges) {
   EXPECT_TRUE(damaged.status.message().starts_with("Can't undo: The undo entry "))
       << damaged.status.message();
   EXPECT_FALSE(db.History().ok());
+  // A well-made entry naming a file outside the book is damaged too.
+  UndoEntry outside{{"", "Escape", {}}, {}, {MakeUndoFile("../outside.txt", {}, "x")}};
+  const std::string bytes = EncodeUndoEntry(outside);
+  Write(".kestrune/undo/" + EntryName{99, bytes.size(), false}.Format(), bytes);
+  EXPECT_TRUE(db.Undo().status.IsCorruption());
+  EXPECT_FALSE(std::filesystem::exists(work.path() + "/data/outside.txt"));
   EXPECT_EQ(Read("KSDBCategories.txt"), "Food\n");
 }
 
