@@ -28,6 +28,13 @@ void Record(benchmark::State& state, OpenedSet& set, ExpenseDatabase& db) {
   }
 }
 
+// The same without undo entries: the difference is what keeping them costs.
+void RecordWithoutUndo(benchmark::State& state, OpenedSet& set, ExpenseDatabase& db) {
+  db.set_keep_undo(false);
+  Record(state, set, db);
+  db.set_keep_undo(true);
+}
+
 void Delete(benchmark::State& state, OpenedSet& set, ExpenseDatabase& db) {
   const PurchaseRecord purchase = BenchPurchase(set);
   for (auto _ : state) {
@@ -50,10 +57,14 @@ void RegisterDatabaseBenchmarks(OpenedSet& set, const RunSettings& settings) {
   });
   Register("record", set, settings,
            [](benchmark::State& state, OpenedSet& s) { Record(state, s, s.fast_db()); });
+  Register("record_no_undo", set, settings,
+           [](benchmark::State& state, OpenedSet& s) { RecordWithoutUndo(state, s, s.fast_db()); });
   Register("delete", set, settings,
            [](benchmark::State& state, OpenedSet& s) { Delete(state, s, s.fast_db()); });
   Register("record_fsync", set, settings,
            [](benchmark::State& state, OpenedSet& s) { Record(state, s, s.db()); });
+  Register("record_fsync_no_undo", set, settings,
+           [](benchmark::State& state, OpenedSet& s) { RecordWithoutUndo(state, s, s.db()); });
   Register("delete_fsync", set, settings,
            [](benchmark::State& state, OpenedSet& s) { Delete(state, s, s.db()); });
   Register("check", set, settings, [](benchmark::State& state, OpenedSet& s) {

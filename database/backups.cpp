@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "database/database_folder.h"
+#include "database/sections.h"
+#include "database/text_lines.h"
 
 namespace kestrune {
 namespace {
@@ -62,10 +64,12 @@ std::pair<std::string, int> AgeOf(const std::string& name) {
   return {name.substr(0, dash), number};
 }
 
+// Only folders named as backups are: another folder a user keeps there is never pruned, nor
+// taken for the newest backup.
 std::vector<std::string> BackupsOldestFirst(FileSystem& fs, const std::string& backups) {
   std::vector<std::string> all;
   for (const std::string& name : fs.ListFolder(backups)) {
-    if (fs.IsFolder(backups + "/" + name)) all.push_back(name);
+    if (IsBackupName(name) && fs.IsFolder(backups + "/" + name)) all.push_back(name);
   }
   std::sort(all.begin(), all.end(),
             [](const std::string& a, const std::string& b) { return AgeOf(a) < AgeOf(b); });
@@ -91,7 +95,66 @@ Status KeepNewest(FileSystem& fs, const std::string& backups, int keep) {
   return pruned.ok() ? fs.SyncFolder(backups) : pruned;
 }
 
+// The purchase lines of an item file.
+int64_t CountPurchases(std::string_view content) {
+  int64_t count = 0;
+  bool inside = false;
+  LineReader reader(content);
+  for (std::string_view line; reader.Next(line);) {
+    if (line == kBeginPurchaseList || line == kEndPurchaseList) {
+      inside = line == kBeginPurchaseList;
+    } else if (inside) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+// Those of the backup's item files; what is no regular file is passed over, as in copying.
+Result<int64_t> PurchasesIn(FileSystem& fs, const std::string& backup) {
+  int64_t count = 0;
+  for (const std::string& name : fs.ListFolder(backup + "/items")) {
+    std::string content;
+    const Status read = fs.Read(backup + "/items/" + name, content);
+    if (read.IsInvalidArgument() || read.IsNotFound()) continue;
+    if (!read.ok()) return Failed<int64_t>(read);
+    count += CountPurchases(content);
+  }
+  return Result<int64_t>{count};
+}
+
 }  // namespace
+
+bool IsBackupName(const std::string& name) {
+  const auto digits = [&](std::size_t from, std::size_t count) {
+    return name.size() >= from + count &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),
+                       name.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  constexpr std::size_t kStamp = 17;  // "2026-12-06_205959"
+  if (!digits(0, 4) || !digits(5, 2) || !digits(8, 2) || !digits(11, 6) || name.size() < kStamp ||
+      name[4] != '-' || name[7] != '-' || name[10] != '_') {
+    return false;
+  }
+  if (name.size() == kStamp) return true;
+  return name[kStamp] == '-' && name.size() > kStamp + 1 &&
+         digits(kStamp + 1, name.size() - kStamp - 1);
+}
+
+Result<std::vector<BackupInfo>> ListBackups(FileSystem& fs, const std::string& backups_folder) {
+  std::vector<BackupInfo> backups;
+  std::vector<std::string> names = BackupsOldestFirst(fs, backups_folder);
+  for (auto name = names.rbegin(); name != names.rend(); ++name) {
+    const Result<int64_t> purchases = PurchasesIn(fs, backups_folder + "/" + *name);
+    if (!purchases.ok()) return Failed<std::vector<BackupInfo>>(purchases.status);
+    const std::string& n = *name;
+    backups.push_back(
+        {n, n.substr(0, 10) + " " + n.substr(11, 2) + ":" + n.substr(13, 2) + ":" + n.substr(15, 2),
+         purchases.value});
+  }
+  return Result<std::vector<BackupInfo>>{std::move(backups)};
+}
 
 std::string BackupStamp(std::chrono::system_clock::time_point when) {
   const std::time_t time = std::chrono::system_clock::to_time_t(when);

@@ -8,6 +8,7 @@
 #include "database/database_lock.h"
 #include "database/journal.h"
 #include "database/recovery.h"
+#include "database/undo_history.h"
 
 namespace kestrune {
 
@@ -84,6 +85,7 @@ Status ChangeSet::Commit() {
   }
   // A journal left by an earlier change that could not be finished comes first.
   Status status = FinishPendingChange(fs_, folder_);
+  if (status.ok() && (note_ || fold_) && !changes_.empty()) status = GatherUndoEntry();
   if (status.ok() && changes_.size() == 1) status = CommitOne(changes_.front());
   if (status.ok() && changes_.size() > 1) {
     std::vector<std::string> temps;
@@ -100,6 +102,35 @@ Status ChangeSet::Commit() {
   }
   if (status.ok()) changes_.clear();
   return status;
+}
+
+Status ChangeSet::GatherUndoEntry() {
+  std::vector<ChangedFile> files;
+  if (Status read = ChangedFiles(files); !read.ok()) return read;
+  if (fold_) {
+    fold_ = false;
+    return GatherIntoNewestUndoEntry(fs_, folder_, files, *this);
+  }
+  UndoEntry entry{{note_->time, note_->description, note_->before}, note_->after, {}};
+  for (const ChangedFile& file : files) {
+    entry.files.push_back(MakeUndoFile(file.path, file.after, file.before));
+  }
+  note_.reset();
+  return GatherNewUndoEntry(fs_, folder_, EncodeUndoEntry(entry), *this);
+}
+
+Status ChangeSet::ChangedFiles(std::vector<ChangedFile>& files) {
+  for (const Change& change : changes_) {
+    ChangedFile file{change.path.substr(folder_.size() + 1), std::nullopt, change.content};
+    if (!IsBookDataPath(file.path)) continue;
+    std::string before;
+    const Status read = fs_.Read(change.path, before);
+    // What is no regular file (a FIFO, a folder) comes back as absent.
+    if (read.IsIOError() || read.IsCorruption()) return read;
+    if (read.ok()) file.before = std::move(before);
+    files.push_back(std::move(file));
+  }
+  return Status::Ok();
 }
 
 Status ChangeSet::PrepareTemporaries(std::vector<std::string>& temps) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/file_system.h"
+#include "database/undo_entry.h"
 
 namespace kestrune {
 
@@ -30,6 +31,15 @@ class ChangeSet {
   // Gathers a removal; removing an absent file is no error.
   void Remove(const std::string& path);
   bool empty() const { return changes_.empty(); }
+  // Makes Commit record the change in the undo folder (undo_history.h): an entry with the
+  // note and, for every gathered file, its contents before the change (read under the lock)
+  // and the checksum of its new contents, written in the same commit.
+  // Nothing as the note records nothing.
+  void Record(std::optional<UndoNote> note) { note_ = std::move(note); }
+  // Makes Commit add the change to the newest undo entry instead, so that undoing that entry
+  // takes this change back with it, and keep the next redo entry applicable (for the repair
+  // that follows loading, which the user never asked for; see GatherIntoNewestUndoEntry).
+  void RecordWithNewest() { fold_ = true; }
 
   // Commits all gathered changes or none: every new content is first written to a flushed
   // temporary file, then the journal is put in place (the point from which the change
@@ -51,6 +61,10 @@ class ChangeSet {
   // kept in the journal for the next start.
   static Status MadeNotDurable(const Status& failure);
   static Status Kept(const Status& failure);
+  // Gathers the undo entry of the changes gathered so far.
+  Status GatherUndoEntry();
+  // Every gathered data file with its contents now (read under the lock) and after.
+  Status ChangedFiles(std::vector<ChangedFile>& files);
   Status PrepareTemporaries(std::vector<std::string>& temps);
   Status WriteJournal();
   Status Apply(const std::vector<std::string>& temps);
@@ -60,6 +74,8 @@ class ChangeSet {
   FileSystem& fs_;
   std::string folder_;
   std::vector<Change> changes_;
+  std::optional<UndoNote> note_;
+  bool fold_ = false;
 };
 
 }  // namespace kestrune

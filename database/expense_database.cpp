@@ -4,10 +4,16 @@
 
 namespace kestrune {
 
-ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs) {}
+namespace {
+const SystemClock kSystemClock;
+}  // namespace
+
+ExpenseDatabase::ExpenseDatabase(FileSystem& fs) : fs_(fs), clock_(&kSystemClock) {}
 
 std::unique_ptr<ExpenseDatabase> ExpenseDatabase::Snapshot(FileSystem& fs) const {
   auto copy = std::make_unique<ExpenseDatabase>(fs);
+  copy->clock_ = clock_;
+  copy->keep_undo_ = keep_undo_;
   copy->currency_ = currency_;
   copy->folder_ = folder_;
   copy->categories_ = categories_;

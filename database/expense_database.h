@@ -9,6 +9,7 @@
 
 #include "database/amount_tables.h"
 #include "database/change_set.h"
+#include "database/clock.h"
 #include "database/database_prompt.h"
 #include "database/expense_file.h"
 #include "database/file_system.h"
@@ -16,6 +17,7 @@
 #include "database/result.h"
 #include "database/sections.h"
 #include "database/totals_file.h"
+#include "database/undo_entry.h"
 
 namespace kestrune {
 
@@ -84,7 +86,8 @@ class ExpenseDatabase {
   // the empty totals or person totals section a category or item file lacks. All of it is
   // one change; `report` (optional) names the files written. A file that exists but cannot
   // be read is left as it is (the queries report it). Nothing is written when nothing is
-  // missing.
+  // missing. The repair is no change of its own to undo: it joins the newest undo entry, so
+  // undoing the change that left a file to the repair (adding an item) takes that file too.
   [[nodiscard]] Status RepairBook(RepairReport* report = nullptr);
 
   // --- Lookups (read-only) ---
@@ -116,6 +119,9 @@ class ExpenseDatabase {
   const std::string& currency() const { return currency_; }
   void set_currency(std::string currency) { currency_ = std::move(currency); }
   const std::string& database_folder() const { return folder_; }
+  // The clock that stamps undo entries and backups (the computer's by default); it must
+  // outlive the database.
+  void set_clock(const Clock& clock) { clock_ = &clock; }
 
   // --- Queries: each reads its file afresh and writes nothing. A category or item file
   // that is absent, or lacks the wanted section, reads as empty (0, no persons, no
@@ -226,6 +232,44 @@ class ExpenseDatabase {
   // purchases and the months index stay.
   Status DeletePerson(const std::string& name);
 
+  // --- Undo and redo. Every change above is recorded in the book's undo folder (see
+  // undo_history.h) with a description in the user's words; the entries outlive the
+  // process. ---
+
+  // The change the next Undo would take back (or Redo make again); nothing when there is
+  // none. A damaged entry still shows, described as damaged, so that Undo can report it.
+  std::optional<HistoryEntry> NextUndo() const;
+  std::optional<HistoryEntry> NextRedo() const;
+  // The note a change made now records (ChangeSet::Record): the words, the clock's time, and
+  // where the view goes after an undo (`before`) and after a redo (`after`).
+  // Nothing when undo entries are off.
+  std::optional<UndoNote> Note(std::string description, ChangeFocus before,
+                               ChangeFocus after) const;
+  // Whether changes leave undo entries: on, except to measure what keeping them costs.
+  void set_keep_undo(bool keep) { keep_undo_ = keep; }
+  // The changes that can be undone, newest first; fails naming a damaged entry.
+  [[nodiscard]] Result<std::vector<HistoryEntry>> History() const;
+  // The changes undone that can be made again, the next Redo first.
+  [[nodiscard]] Result<std::vector<HistoryEntry>> RedoList() const;
+  // Writes back the files as they were before the newest change, as one change that also
+  // turns its entry into a redo entry; the catalogue and months in memory follow. Refused
+  // with nothing changed when there is nothing to undo (NotFound, "Nothing to undo"), when
+  // the entry is damaged, or when a file it would overwrite was changed since other than by
+  // the program ("Can't undo: PATH was changed outside Kestrune"). Returns where the view
+  // should go; `undone` (optional) is set to the entry undone. When an index cannot be read
+  // again afterwards, the failure says that the change is made.
+  [[nodiscard]] Result<ChangeFocus> Undo(HistoryEntry* undone = nullptr);
+  // The mirror of Undo: makes the change undone last again ("Nothing to redo", "Can't
+  // redo: ...").
+  [[nodiscard]] Result<ChangeFocus> Redo(HistoryEntry* redone = nullptr);
+  // Replaces the book's data files (the three indexes and the files of its three folders)
+  // with those of the backup BACKUPS/NAME as one change, undoable like any other. The
+  // backup is read first, then the current book is backed up (keeping the newest
+  // `keep_backups`), then the change is made. Refuses a name that is no backup folder's
+  // ("No backup named NAME"), or a backup whose folders are not plain folders.
+  [[nodiscard]] Status RestoreBackup(const std::string& backups_folder, const std::string& name,
+                                     int keep_backups);
+
  private:
   // Each adds the messages of the files it could not read to `failures`; false when
   // loading must end.
@@ -278,7 +322,8 @@ class ExpenseDatabase {
   std::vector<std::string> EveryoneNamed() const;
   // Runs `gather` and commits what it gathered; restores the catalogue in memory when
   // either fails.
-  Status ChangeCatalogue(const std::function<Status(ChangeSet&)>& gather);
+  Status ChangeCatalogue(std::optional<UndoNote> note,
+                         const std::function<Status(ChangeSet&)>& gather);
   // Tables with every known month and "all months", each with every person and "for all".
   ExpenseTables PrefilledTables() const;
   // The amounts of the item file (created with its six empty sections when absent).
@@ -311,7 +356,17 @@ class ExpenseDatabase {
   Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                       SectionMarks totals, const std::string& month_key);
 
+  // The next undo (or redo) entry, applied under the change lock.
+  Result<ChangeFocus> ApplyEntry(bool redo, HistoryEntry* applied_entry);
+  Result<ChangeFocus> ApplyLocked(bool redo, HistoryEntry* applied_entry);
+  std::optional<HistoryEntry> NextEntryShown(bool redo) const;
+  Result<std::vector<HistoryEntry>> Entries(bool redo) const;
+  // Reads the catalogue and months again after the files changed beneath them.
+  Status Reload();
+
   FileSystem& fs_;
+  const Clock* clock_;
+  bool keep_undo_ = true;
   std::string currency_;
   std::string folder_;
   std::map<std::string, CategoryRecord> categories_;

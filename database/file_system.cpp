@@ -114,14 +114,28 @@ bool PosixFileSystem::IsFolder(const std::string& path) {
 
 std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
   std::vector<std::string> names;
+  [[maybe_unused]] const Status read = ReadFolder(path, names);
+  return names;
+}
+
+Status PosixFileSystem::ReadFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
   DIR* folder = ::opendir(path.c_str());
-  if (folder == nullptr) return names;
+  if (folder == nullptr) {
+    const int error = errno;
+    const std::string message = "Can't read folder " + path + ": " + std::strerror(error);
+    return error == ENOENT ? Status::NotFound(message) : Status::IOError(message);
+  }
+  errno = 0;
   while (const dirent* entry = ::readdir(folder)) {
     const std::string name = entry->d_name;
     if (name != "." && name != "..") names.push_back(name);
   }
+  const int error = errno;
   ::closedir(folder);
-  return names;
+  if (error == 0) return Status::Ok();
+  names.clear();
+  return Status::IOError("Can't read folder " + path + ": " + std::strerror(error));
 }
 
 Status PosixFileSystem::MakeFolders(const std::string& path) {

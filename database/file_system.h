@@ -23,6 +23,14 @@ class FileSystem {
   virtual bool IsFolder(const std::string& path) = 0;
   // The names in a folder (not "." or ".."); empty when it cannot be read.
   virtual std::vector<std::string> ListFolder(const std::string& path) = 0;
+  // The same where a folder that cannot be read must not pass for an empty one: fails with
+  // "Can't read folder PATH: REASON", NotFound when it is absent. A disk that cannot tell
+  // gives ListFolder's names.
+  [[nodiscard]] virtual Status ReadFolder(const std::string& path,
+                                          std::vector<std::string>& names) {
+    names = ListFolder(path);
+    return Status::Ok();
+  }
   // Creates the folder and any missing parents.
   [[nodiscard]] virtual Status MakeFolders(const std::string& path) = 0;
 
@@ -66,6 +74,7 @@ class PosixFileSystem : public FileSystem {
   bool Exists(const std::string& path) override;
   bool IsFolder(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
+  Status ReadFolder(const std::string& path, std::vector<std::string>& names) override;
   Status MakeFolders(const std::string& path) override;
   Status WriteTemporary(const std::string& path, const std::string& temp_folder,
                         const std::string& content, std::string& temp_path) override;

@@ -364,6 +364,7 @@ Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
     }
     RepairFile(changes, db.CategoryFilePath(category), kCategoryTotals, want);
   }
+  changes.Record(db.Note("Repair totals", {}, {}));
   Status status = changes.Commit();
   for (const std::string& month : survey.months) {
     if (status.ok()) status = db.AddMonth(month);
@@ -378,9 +379,8 @@ Status RepairTotals(ExpenseDatabase& db, FileSystem& fs) {
 
 Status RepairAfterBackup(ExpenseDatabase& db, FileSystem& fs, const std::string& backups_folder,
                          std::chrono::system_clock::time_point now, std::string& copy) {
-  constexpr int kBackupsKept = 5;
   Status status = BackUpDatabase(fs, db.database_folder(), backups_folder, BackupStamp(now),
-                                 kBackupsKept, &copy);
+                                 kBackupsToKeep, &copy);
   if (status.ok()) status = RepairTotals(db, fs);
   return status;
 }

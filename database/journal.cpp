@@ -1,28 +1,14 @@
 #include "database/journal.h"
 
 #include <charconv>
-#include <cstdint>
+
+#include "database/checksum.h"
 
 namespace kestrune {
 namespace {
 
 constexpr std::string_view kHeader = "kestrune journal 1\n";
 constexpr std::string_view kTrailer = "end ";
-
-std::uint64_t Fnv1a(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
-  }
-  return hash;
-}
-
-std::string Hex(std::uint64_t value) {
-  char buffer[17];
-  const auto result = std::to_chars(buffer, buffer + 16, value, 16);
-  return std::string(buffer, result.ptr);
-}
 
 bool SafeRelativePath(std::string_view path) {
   if (path.empty() || path.front() == '/') return false;
@@ -79,16 +65,22 @@ std::optional<JournalEntry> TakeEntry(std::string_view& in) {
 }  // namespace
 
 std::string EncodeJournal(const std::vector<JournalEntry>& entries) {
-  std::string body(kHeader);
+  std::size_t size = kHeader.size() + 40;
   for (const JournalEntry& entry : entries) {
-    if (entry.content) {
-      body += "W " + std::to_string(entry.path.size()) + " " +
-              std::to_string(entry.content->size()) + "\n" + entry.path + *entry.content + "\n";
-    } else {
-      body += "R " + std::to_string(entry.path.size()) + "\n" + entry.path + "\n";
-    }
+    size += entry.path.size() + (entry.content ? entry.content->size() : 0) + 48;
   }
-  return body + std::string(kTrailer) + Hex(Fnv1a(body)) + "\n";
+  // Appended piece by piece: the contents, the bulk of a journal, are copied once.
+  std::string body(kHeader);
+  body.reserve(size);
+  for (const JournalEntry& entry : entries) {
+    body.append(entry.content ? "W " : "R ").append(std::to_string(entry.path.size()));
+    if (entry.content) body.append(" ").append(std::to_string(entry.content->size()));
+    body.append("\n").append(entry.path);
+    if (entry.content) body.append(*entry.content);
+    body.append("\n");
+  }
+  const std::string sum = Hex(Checksum(body));
+  return body.append(kTrailer).append(sum).append("\n");
 }
 
 std::optional<std::vector<JournalEntry>> DecodeJournal(std::string_view bytes) {
@@ -98,7 +90,7 @@ std::optional<std::vector<JournalEntry>> DecodeJournal(std::string_view bytes) {
   }
   const std::string_view body = bytes.substr(0, trailer);
   const std::string_view sum = bytes.substr(trailer + kTrailer.size());
-  if (Hex(Fnv1a(body)) + "\n" != sum) return std::nullopt;
+  if (Hex(Checksum(body)) + "\n" != sum) return std::nullopt;
   std::string_view in = body.substr(kHeader.size());
   std::vector<JournalEntry> entries;
   while (!in.empty()) {

@@ -164,6 +164,7 @@ Status ExpenseDatabase::RepairBook(RepairReport* report) {
   ChangeSet changes(fs_, folder_);
   std::vector<std::string> paths = GatherRepairs(changes);
   if (paths.empty()) return Status::Ok();
+  if (keep_undo_) changes.RecordWithNewest();
   Status committed = changes.Commit();
   if (committed.ok() && report != nullptr) report->repaired = std::move(paths);
   return committed;

@@ -7,10 +7,12 @@
 
 namespace kestrune {
 
-Status ExpenseDatabase::ChangeCatalogue(const std::function<Status(ChangeSet&)>& gather) {
+Status ExpenseDatabase::ChangeCatalogue(std::optional<UndoNote> note,
+                                        const std::function<Status(ChangeSet&)>& gather) {
   const auto saved_categories = categories_;
   const auto saved_persons = persons_;
   ChangeSet changes(fs_, folder_);
+  changes.Record(std::move(note));
   Status status = gather(changes);
   if (status.ok()) status = changes.Commit();
   if (!status.ok()) {
@@ -52,7 +54,7 @@ void DropBlankNames(Map& map) {
 }
 
 Status ExpenseDatabase::AddCategory(const std::string& name, const std::string& information) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
+  return ChangeCatalogue(Note("Add category " + name, {}, {name, "", ""}), [&](ChangeSet& changes) {
     categories_[name] = CategoryRecord{name, information, {}};
     DropBlankNames(categories_);
     Status listed = AppendToIndexFile(changes, CategoryIndexPath(), name);
@@ -63,7 +65,7 @@ Status ExpenseDatabase::AddCategory(const std::string& name, const std::string& 
 }
 
 Status ExpenseDatabase::AddPerson(const std::string& name, const std::string& information) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
+  return ChangeCatalogue(Note("Add person " + name, {}, {"", "", name}), [&](ChangeSet& changes) {
     persons_[name] = PersonRecord{name, information};
     DropBlankNames(persons_);
     Status listed = AppendToIndexFile(changes, PersonIndexPath(), name);
@@ -91,6 +93,7 @@ Status ExpenseDatabase::GatherAddItem(ChangeSet& changes, const std::string& cat
 Status ExpenseDatabase::AddItemToCategory(const std::string& category, const std::string& item,
                                           const std::string& information) {
   return ChangeCatalogue(
+      Note("Add item " + item + " to " + category, {category, "", ""}, {category, item, ""}),
       [&](ChangeSet& changes) { return GatherAddItem(changes, category, item, information); });
 }
 
@@ -116,31 +119,34 @@ Status ExpenseDatabase::RenameCategoryFiles(ChangeSet& changes, const std::strin
 
 Status ExpenseDatabase::EditCategory(const std::string& old_name, const std::string& new_name,
                                      const std::string& information) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
-    if (new_name == old_name) {
-      categories_[old_name].information = information;
-      return EditExpenseFile(changes, CategoryFilePath(old_name), kCategoryTotals,
-                             [&](ExpenseFile& file) { file.SetHeaderLine(1, information); });
-    }
-    Status renamed = RenameCategoryFiles(changes, old_name, new_name, information);
-    CategoryRecord record = categories_[old_name];
-    categories_.erase(old_name);
-    record.name = new_name;
-    record.information = information;
-    categories_[new_name] = std::move(record);
-    return renamed;
-  });
+  return ChangeCatalogue(
+      Note("Edit category " + old_name, {old_name, "", ""}, {new_name, "", ""}),
+      [&](ChangeSet& changes) {
+        if (new_name == old_name) {
+          categories_[old_name].information = information;
+          return EditExpenseFile(changes, CategoryFilePath(old_name), kCategoryTotals,
+                                 [&](ExpenseFile& file) { file.SetHeaderLine(1, information); });
+        }
+        Status renamed = RenameCategoryFiles(changes, old_name, new_name, information);
+        CategoryRecord record = categories_[old_name];
+        categories_.erase(old_name);
+        record.name = new_name;
+        record.information = information;
+        categories_[new_name] = std::move(record);
+        return renamed;
+      });
 }
 
 Status ExpenseDatabase::DeleteCategory(const std::string& name) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
-    for (const ItemEntry& item : categories_[name].items) {
-      changes.Remove(ItemFilePath(name, item.name));
-    }
-    categories_.erase(name);
-    changes.Remove(CategoryFilePath(name));
-    return RewriteIndex(changes, CategoryIndexPath(), name, "");
-  });
+  return ChangeCatalogue(Note("Delete category " + name, {name, "", ""}, {}),
+                         [&](ChangeSet& changes) {
+                           for (const ItemEntry& item : categories_[name].items) {
+                             changes.Remove(ItemFilePath(name, item.name));
+                           }
+                           categories_.erase(name);
+                           changes.Remove(CategoryFilePath(name));
+                           return RewriteIndex(changes, CategoryIndexPath(), name, "");
+                         });
 }
 
 ExpenseTables ExpenseDatabase::PrefilledTables() const {
@@ -193,87 +199,95 @@ Status ExpenseDatabase::GatherDeleteItem(ChangeSet& changes, const std::string& 
 
 Status ExpenseDatabase::DeleteItem(const std::string& category, const std::string& item) {
   return ChangeCatalogue(
+      Note("Delete item " + item + " of " + category, {category, item, ""}, {category, "", ""}),
       [&](ChangeSet& changes) { return GatherDeleteItem(changes, category, item); });
 }
 
 Status ExpenseDatabase::EditItem(const std::string& old_category, const std::string& old_item,
                                  const std::string& new_category, const std::string& new_item,
                                  const std::string& information) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
-    // An item never read has no file: it moves as the six empty sections.
-    ReadModel old_file = ReadExpenseFile(changes, ItemFilePath(old_category, old_item), kItemTotals,
-                                         NewItemFile(), false);
-    if (!old_file.status.ok()) return old_file.status;
-    Status status = GatherDeleteItem(changes, old_category, old_item);
-    if (status.ok()) status = GatherAddItem(changes, new_category, new_item, information);
-    if (!status.ok()) return status;
-    changes.Write(ItemFilePath(new_category, new_item), old_file.file->Format());
-    ExpenseTables tables = PrefilledTables();
-    old_file.file->ReadTables(tables);
-    return EditExpenseFile(changes, CategoryFilePath(new_category), kCategoryTotals,
-                           [&](ExpenseFile& file) {
-                             file.MakeRoom(tables);
-                             file.ShiftAmounts(tables, 1);
-                           });
-  });
+  return ChangeCatalogue(
+      Note("Edit item " + old_item + " of " + old_category, {old_category, old_item, ""},
+           {new_category, new_item, ""}),
+      [&](ChangeSet& changes) {
+        // An item never read has no file: it moves as the six empty sections.
+        ReadModel old_file = ReadExpenseFile(changes, ItemFilePath(old_category, old_item),
+                                             kItemTotals, NewItemFile(), false);
+        if (!old_file.status.ok()) return old_file.status;
+        Status status = GatherDeleteItem(changes, old_category, old_item);
+        if (status.ok()) status = GatherAddItem(changes, new_category, new_item, information);
+        if (!status.ok()) return status;
+        changes.Write(ItemFilePath(new_category, new_item), old_file.file->Format());
+        ExpenseTables tables = PrefilledTables();
+        old_file.file->ReadTables(tables);
+        return EditExpenseFile(changes, CategoryFilePath(new_category), kCategoryTotals,
+                               [&](ExpenseFile& file) {
+                                 file.MakeRoom(tables);
+                                 file.ShiftAmounts(tables, 1);
+                               });
+      });
 }
 
 Status ExpenseDatabase::EditPerson(const std::string& old_name, const std::string& new_name,
                                    const std::string& information) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
-    auto rename = [&](ExpenseFile& file) { file.RenamePerson(old_name, new_name); };
-    for (const auto& [name, category] : categories_) {
-      Status status = EditExpenseFile(changes, CategoryFilePath(name), kCategoryTotals, rename);
-      for (const ItemEntry& item : category.items) {
-        if (status.ok()) {
-          status = EditExpenseFile(changes, ItemFilePath(name, item.name), kItemTotals, rename);
+  return ChangeCatalogue(
+      Note("Edit person " + old_name, {"", "", old_name}, {"", "", new_name}),
+      [&](ChangeSet& changes) {
+        auto rename = [&](ExpenseFile& file) { file.RenamePerson(old_name, new_name); };
+        for (const auto& [name, category] : categories_) {
+          Status status = EditExpenseFile(changes, CategoryFilePath(name), kCategoryTotals, rename);
+          for (const ItemEntry& item : category.items) {
+            if (status.ok()) {
+              status = EditExpenseFile(changes, ItemFilePath(name, item.name), kItemTotals, rename);
+            }
+          }
+          if (!status.ok()) return status;
         }
-      }
-      if (!status.ok()) return status;
-    }
-    persons_.erase(old_name);
-    persons_[new_name] = PersonRecord{new_name, information};
-    FileLines file = ReadLines(changes, PersonFilePath(old_name));
-    if (!file.status.ok()) return file.status;
-    SetHeaderLine(file.lines, 0, new_name);
-    SetHeaderLine(file.lines, 1, information);
-    if (new_name == old_name) {
-      changes.Write(PersonFilePath(old_name), JoinEndedLines(file.lines));
-      return Status::Ok();
-    }
-    changes.Remove(PersonFilePath(old_name));
-    changes.Write(PersonFilePath(new_name), JoinEndedLines(file.lines));
-    return RewriteIndex(changes, PersonIndexPath(), old_name, new_name);
-  });
+        persons_.erase(old_name);
+        persons_[new_name] = PersonRecord{new_name, information};
+        FileLines file = ReadLines(changes, PersonFilePath(old_name));
+        if (!file.status.ok()) return file.status;
+        SetHeaderLine(file.lines, 0, new_name);
+        SetHeaderLine(file.lines, 1, information);
+        if (new_name == old_name) {
+          changes.Write(PersonFilePath(old_name), JoinEndedLines(file.lines));
+          return Status::Ok();
+        }
+        changes.Remove(PersonFilePath(old_name));
+        changes.Write(PersonFilePath(new_name), JoinEndedLines(file.lines));
+        return RewriteIndex(changes, PersonIndexPath(), old_name, new_name);
+      });
 }
 
 Status ExpenseDatabase::DeletePerson(const std::string& name) {
-  return ChangeCatalogue([&](ChangeSet& changes) {
-    for (const auto& [category_name, category] : categories_) {
-      // Each file loses the amounts read from that same file.
-      auto remove = [&](ExpenseTables& tables) {
-        return [&](ExpenseFile& file) { file.RemovePerson(name, tables); };
-      };
-      ExpenseTables tables;
-      Status status = ReadCategoryPersonTotals(changes, category_name, tables);
-      if (status.ok()) {
-        status = EditExpenseFile(changes, CategoryFilePath(category_name), kCategoryTotals,
-                                 remove(tables));
-      }
-      for (const ItemEntry& item : category.items) {
-        ExpenseTables item_tables;
-        if (status.ok()) status = ReadItemTotals(changes, category_name, item.name, item_tables);
-        if (status.ok()) {
-          status = EditExpenseFile(changes, ItemFilePath(category_name, item.name), kItemTotals,
-                                   remove(item_tables));
+  return ChangeCatalogue(
+      Note("Delete person " + name, {"", "", name}, {}), [&](ChangeSet& changes) {
+        for (const auto& [category_name, category] : categories_) {
+          // Each file loses the amounts read from that same file.
+          auto remove = [&](ExpenseTables& tables) {
+            return [&](ExpenseFile& file) { file.RemovePerson(name, tables); };
+          };
+          ExpenseTables tables;
+          Status status = ReadCategoryPersonTotals(changes, category_name, tables);
+          if (status.ok()) {
+            status = EditExpenseFile(changes, CategoryFilePath(category_name), kCategoryTotals,
+                                     remove(tables));
+          }
+          for (const ItemEntry& item : category.items) {
+            ExpenseTables item_tables;
+            if (status.ok())
+              status = ReadItemTotals(changes, category_name, item.name, item_tables);
+            if (status.ok()) {
+              status = EditExpenseFile(changes, ItemFilePath(category_name, item.name), kItemTotals,
+                                       remove(item_tables));
+            }
+          }
+          if (!status.ok()) return status;
         }
-      }
-      if (!status.ok()) return status;
-    }
-    persons_.erase(name);
-    changes.Remove(PersonFilePath(name));
-    return RewriteIndex(changes, PersonIndexPath(), name, "");
-  });
+        persons_.erase(name);
+        changes.Remove(PersonFilePath(name));
+        return RewriteIndex(changes, PersonIndexPath(), name, "");
+      });
 }
 
 }  // namespace kestrune

@@ -31,6 +31,7 @@ Status ExpenseDatabase::TakeMonthOut(ChangeSet& changes, const std::string& path
 Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
   if (month_key == kAllMonths) return Status::Ok();
   ChangeSet changes(fs_, folder_);
+  changes.Record(Note("Delete month " + month_key, {}, {}));
   for (const auto& [name, category] : categories_) {
     Status taken = TakeMonthOut(changes, CategoryFilePath(name), NewCategoryFile(name, ""),
                                 kCategoryTotals, month_key);
@@ -51,6 +52,7 @@ Status ExpenseDatabase::DeleteMonth(const std::string& month_key) {
 
 Status ExpenseDatabase::DeleteAllPurchases() {
   ChangeSet changes(fs_, folder_);
+  changes.Record(Note("Delete all purchases", {}, {}));
   for (const auto& [name, category] : categories_) {
     for (const ItemEntry& item : category.items) {
       changes.Write(ItemFilePath(name, item.name), NewItemFile());
@@ -67,6 +69,7 @@ Status ExpenseDatabase::DeleteAllPurchases() {
 
 Status ExpenseDatabase::ClearDatabase() {
   ChangeSet changes(fs_, folder_);
+  changes.Record(Note("Clear data base", {}, {}));
   for (const auto& [name, category] : categories_) {
     for (const ItemEntry& item : category.items) changes.Remove(ItemFilePath(name, item.name));
     changes.Remove(CategoryFilePath(name));

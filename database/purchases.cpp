@@ -17,6 +17,13 @@ std::string RecordingCategorySkeleton(const std::string& category) {
                     kEndCategoryTotals, kBeginPersonTotals, kEndPersonTotals});
 }
 
+// "Record purchase Milk 3.50": the sum as the purchase line holds it, without its padding.
+std::string PurchaseWords(const char* verb, const std::string& item, const std::string& sum) {
+  const std::size_t first = sum.find_first_not_of(' ');
+  return std::string(verb) + " purchase " + item + " " +
+         (first == std::string::npos ? "" : sum.substr(first));
+}
+
 }  // namespace
 
 ExpenseDatabase::FileLines ExpenseDatabase::ReadLines(ChangeSet& changes, const std::string& path) {
@@ -129,6 +136,8 @@ Status ExpenseDatabase::RecordPurchase(const std::string& category, const std::s
                                        const PurchaseRecord& purchase, bool* month_added) {
   if (month_added != nullptr) *month_added = false;
   ChangeSet changes(fs_, folder_);
+  const ChangeFocus focus{category, item, ""};
+  changes.Record(Note(PurchaseWords("Record", item, purchase.sum), focus, focus));
   Status staged = StagePurchase(changes, category, item, purchase);
   if (!staged.ok()) return staged;
   return CommitWithMonths(changes, StageMonth(changes, MonthKeyOf(purchase)), month_added);
@@ -139,6 +148,8 @@ Status ExpenseDatabase::ReplacePurchase(const std::string& category, const std::
                                         bool* month_added) {
   if (month_added != nullptr) *month_added = false;
   ChangeSet changes(fs_, folder_);
+  const ChangeFocus focus{category, item, ""};
+  changes.Record(Note(PurchaseWords("Edit", item, purchase.sum), focus, focus));
   Status staged = StagePurchaseRemoval(changes, category, item, old_line);
   if (staged.ok()) staged = StagePurchase(changes, category, item, purchase);
   if (!staged.ok()) return staged;
@@ -148,6 +159,9 @@ Status ExpenseDatabase::ReplacePurchase(const std::string& category, const std::
 Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::string& item,
                                        const std::string& purchase_line) {
   ChangeSet changes(fs_, folder_);
+  const ChangeFocus focus{category, item, ""};
+  changes.Record(
+      Note(PurchaseWords("Delete", item, ParsePurchaseLine(purchase_line).sum), focus, focus));
   Status staged = StagePurchaseRemoval(changes, category, item, purchase_line);
   if (!staged.ok()) return staged;
   return changes.Commit();
@@ -156,6 +170,7 @@ Status ExpenseDatabase::DeletePurchase(const std::string& category, const std::s
 Status ExpenseDatabase::AddMonth(const std::string& month_key, bool* added) {
   if (added != nullptr) *added = false;
   ChangeSet changes(fs_, folder_);
+  changes.Record(Note("Add month " + month_key, {}, {}));
   std::optional<std::vector<std::string>> months = StageMonth(changes, month_key);
   if (!months) return Status::Ok();
   return CommitWithMonths(changes, std::move(months), added);

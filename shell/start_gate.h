@@ -27,6 +27,9 @@ class StartGate final : public FileSystem {
   std::vector<std::string> ListFolder(const std::string& path) override {
     return disk_.ListFolder(path);
   }
+  Status ReadFolder(const std::string& path, std::vector<std::string>& names) override {
+    return disk_.ReadFolder(path, names);
+  }
   Status MakeFolders(const std::string& path) override { return waited().MakeFolders(path); }
   Status WriteTemporary(const std::string& path, const std::string& temp_folder,
                         const std::string& content, std::string& temp_path) override {
