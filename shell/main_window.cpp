@@ -33,6 +33,7 @@ MainWindow::MainWindow(SettingsStore& store, UserPrompts& prompts,
   connect(&document_, &RefreshScheduler::refreshRequested, this, &MainWindow::updateActions);
   showStateInActions();
   updateActions();
+  updateHistoryActions();
 }
 
 void MainWindow::setNodeKind(NodeKind kind) {

@@ -104,6 +104,9 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void deletePerson();
   void showSettings();
   void checkDatabase();
+  void restoreBackup();
+  void undo();
+  void redo();
   void print();
   void printPreview();
   void about();
@@ -136,7 +139,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // The commands, one action each.
   struct Actions {
     QAction *clearDatabase, *deleteAllPurchases, *settings, *checkDatabase, *print, *printDirect,
-        *printPreview, *exit;
+        *printPreview, *restoreBackup, *exit;
+    QAction *undo, *redo;
     QAction *addPerson, *editPerson, *deletePerson, *addCategory, *editCategory, *deleteCategory,
         *addItem, *editItem, *deleteItem, *addPurchase;
     QAction *statusBar, *refresh, *viewCategoryStatistics, *viewItemStatisticsFolder,
@@ -181,6 +185,12 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void showStateInActions();
   // Commands with nothing to act on are disabled, and their item toolbar buttons hidden.
   void updateActions();
+  // Undo and Redo name the change they would take back or make again, or are disabled.
+  // Reads the undo folder: called after changes, not on every refresh.
+  void updateHistoryActions();
+  // After an undo or redo: the refusal told, or the whole window shown anew on what the
+  // change touched (main_window_history.cpp).
+  void followChange(const Result<ChangeFocus>& applied);
 
   // The exit status of a program ended by abandon().
   static constexpr int kAbandonedStatus = 255;

@@ -25,13 +25,15 @@ void MainWindow::createMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->addActions({a.clearDatabase, a.deleteAllPurchases});
   file->addSeparator();
-  file->addActions({a.settings, a.checkDatabase});
+  file->addActions({a.settings, a.checkDatabase, a.restoreBackup});
   file->addSeparator();
   file->addActions({a.print, a.printPreview});
   file->addSeparator();
   file->addAction(a.exit);
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  edit->addActions({a.undo, a.redo});
+  edit->addSeparator();
   edit->addActions({a.addPerson, a.editPerson, a.deletePerson});
   edit->addSeparator();
   edit->addActions({a.addCategory, a.editCategory, a.deleteCategory});
