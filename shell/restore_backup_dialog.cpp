@@ -12,6 +12,7 @@ RestoreBackupDialog::RestoreBackupDialog(FormContext form, BackupRestore& restor
   list_->setObjectName("backups");
   list_->setRootIsDecorated(false);
   list_->setHeaderLabels({tr("Made"), tr("Purchases")});
+  list_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->setMinimumSize(360, 160);
   addWideRow(list_);
