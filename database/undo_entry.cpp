@@ -11,6 +11,12 @@ namespace {
 constexpr std::string_view kHeader = "kestrune undo 1\n";
 constexpr std::string_view kTrailer = "end ";
 
+// Checksums in 16 hexadecimal digits: an entry's size does not depend on them.
+std::string Hex16(std::uint64_t value) {
+  std::string digits = Hex(value);
+  return std::string(16 - digits.size(), '0') + digits;
+}
+
 // "NAME SIZE\nBYTES\n": every text is counted, so names may hold any byte.
 void PutText(std::string& out, std::string_view name, std::string_view text) {
   out.append(name).append(" ").append(std::to_string(text.size())).append("\n");
@@ -28,7 +34,7 @@ void PutFocus(std::string& out, std::string_view name, const ChangeFocus& focus)
 // "file PATHSIZE EXPECTED SIZE\nPATHCONTENTS\n"; "-" for an absent file on either side.
 void PutFile(std::string& out, const UndoFile& file) {
   out.append("file ").append(std::to_string(file.path.size()));
-  out.append(" ").append(file.expected ? Hex(*file.expected) : "-");
+  out.append(" ").append(file.expected ? Hex16(*file.expected) : "-");
   out.append(" ").append(file.contents ? std::to_string(file.contents->size()) : "-");
   out.append("\n").append(file.path).append(file.contents.value_or("")).append("\n");
 }
@@ -118,14 +124,16 @@ std::string EncodeUndoEntry(const UndoEntry& entry) {
   PutFocus(body, "focus", entry.shown.focus);
   PutFocus(body, "reverse", entry.reverse_focus);
   for (const UndoFile& file : entry.files) PutFile(body, file);
-  return body + std::string(kTrailer) + Hex(Checksum(body)) + "\n";
+  return body + std::string(kTrailer) + Hex16(Checksum(body)) + "\n";
 }
 
 std::optional<UndoEntry> DecodeUndoEntry(std::string_view bytes) {
   const std::size_t trailer = bytes.rfind(kTrailer);
   if (!bytes.starts_with(kHeader) || trailer == std::string_view::npos) return std::nullopt;
   const std::string_view body = bytes.substr(0, trailer);
-  if (Hex(Checksum(body)) + "\n" != bytes.substr(trailer + kTrailer.size())) return std::nullopt;
+  if (Hex16(Checksum(body)) + "\n" != bytes.substr(trailer + kTrailer.size())) {
+    return std::nullopt;
+  }
   Reader in(body.substr(kHeader.size()));
   UndoEntry entry;
   entry.shown.time = TakeText(in, "time");
