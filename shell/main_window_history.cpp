@@ -24,11 +24,15 @@ QString MenuPart(const std::string& description) {
 
 }  // namespace
 
+// An undo checks the files before it writes them: the repair the start runs beside the window
+// must be done first, not only before the write as for other changes.
 void MainWindow::undo() {
+  model_.WaitForStart();
   followChange(db().Undo());
 }
 
 void MainWindow::redo() {
+  model_.WaitForStart();
   followChange(db().Redo());
 }
 

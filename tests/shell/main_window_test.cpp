@@ -227,6 +227,24 @@ TEST_F(FrameTest, UndoAndRedoRestoreTheBookAndShowWhatChangedButRefuseAHandEdit)
   EXPECT_TRUE(Action("actionUndo")->isEnabled());
 }
 
+// File > Restore backup: Enter restores the copy chosen in the list, after a confirmation, and
+// the window shows the book it brought back.
+TEST_F(FrameTest, EnterInRestoreBackupBringsBackTheBookTheStartCopied) {
+  MainWindow& main = OpenHousehold();
+  const std::string outline = TreeOutline();
+  Run("actionClearDatabase");
+  Then([](QDialog& d) {
+    d.show();
+    QTest::keyClick(testing::Field<QTreeWidget>(d, "backups"), Qt::Key_Return);
+  });
+  Run("actionRestoreBackup");
+  EXPECT_EQ(prompts.asked, Names{"Are you sure to replace the book with this backup?"});
+  EXPECT_EQ(TreeOutline(), outline);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
+  EXPECT_EQ(main.monthChooser()->count(), 2);
+  EXPECT_TRUE(Action("actionUndo")->text().startsWith("&Undo Restore backup 2024-03-31"));
+}
+
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");
