@@ -64,7 +64,7 @@ void MainWindow::createFileActions() {
       createAction("actionCheckDatabase", tr("Chec&k data base..."),
                    tr("Check every total against the purchases and repair what differs"),
                    &MainWindow::checkDatabase);
-  a.restoreBackup = createAction("actionRestoreBackup", tr("R&estore backup..."),
+  a.restoreBackup = createAction("actionRestoreBackup", tr("&Restore backup..."),
                                  tr("Replace the book with one of its dated backups"),
                                  &MainWindow::restoreBackup);
   a.print = createAction("actionPrint", tr("&Print..."), tr("Print what the view shows"),
