@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   AddChartCommands(app, run);
   AddGenerateCommands(app, run);
   AddHistoryCommands(app, run);
+  AddServeCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -187,4 +187,12 @@ std::string OneLineInformation(std::string information) {
   return line;
 }
 
+std::string PurchaseInformation(std::string information) {
+  std::string line = OneLineInformation(std::move(information));
+  for (char& c : line) {
+    if (c == '|') c = '/';
+  }
+  return line;
+}
+
 }  // namespace kestrune

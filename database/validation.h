@@ -64,4 +64,8 @@ SumEntry CheckTypedSum(std::string_view text, std::string_view group_separator,
 // An information text made fit for its one line: line breaks become blanks.
 std::string OneLineInformation(std::string information);
 
+// A purchase's information made fit for its purchase line: on one line, with "|" (the
+// line's field separator) written as "/". Every way of recording a purchase uses it.
+std::string PurchaseInformation(std::string information);
+
 }  // namespace kestrune

@@ -52,10 +52,7 @@ PurchaseRecord BuildPurchase(const PurchaseInput& input) {
   record.month = std::string(MonthName(input.month));
   record.day = TwoDigits(input.day);
   record.person = input.person;
-  record.information = OneLineInformation(input.information);
-  for (char& c : record.information) {
-    if (c == '|') c = '/';
-  }
+  record.information = PurchaseInformation(input.information);
   record.sum = FormatFileCents(SumOf(input));
   return record;
 }
