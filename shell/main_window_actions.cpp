@@ -67,6 +67,9 @@ void MainWindow::createFileActions() {
   a.restoreBackup = createAction("actionRestoreBackup", tr("&Restore backup..."),
                                  tr("Replace the book with one of its dated backups"),
                                  &MainWindow::restoreBackup);
+  a.shareWithHousehold = createAction("actionShareWithHousehold", tr("Share with &household..."),
+                                      tr("Let the household record purchases from their phones"),
+                                      &MainWindow::shareWithHousehold);
   a.print = createAction("actionPrint", tr("&Print..."), tr("Print what the view shows"),
                          &MainWindow::print);
   a.print->setShortcut(QKeySequence::Print);

@@ -27,6 +27,8 @@ void MainWindow::createMenus() {
   file->addSeparator();
   file->addActions({a.settings, a.checkDatabase, a.restoreBackup});
   file->addSeparator();
+  file->addAction(a.shareWithHousehold);
+  file->addSeparator();
   file->addActions({a.print, a.printPreview});
   file->addSeparator();
   file->addAction(a.exit);
@@ -140,6 +142,11 @@ void MainWindow::createStatusBar() {
   busyBar_->setTextVisible(false);
   busyBar_->hide();
   statusBar()->addPermanentWidget(busyBar_);
+  sharingNote_ = new QLabel(this);
+  sharingNote_->setObjectName("sharingNote");
+  sharingNote_->setTextFormat(Qt::PlainText);
+  sharingNote_->hide();
+  statusBar()->addPermanentWidget(sharingNote_);
   statusBar()->showMessage(tr("Ready"), 2000);
 }
 

@@ -58,7 +58,7 @@ void MainWindow::deletePerson() {
   RunFormOf<DeletePersonDialog>(*this);
 }
 void MainWindow::showSettings() {
-  RunFormOf<SettingsDialog>(*this);
+  RunFormOf<SettingsDialog>(*this, &model_.fs());
 }
 
 void MainWindow::about() {
