@@ -15,8 +15,10 @@ void MainWindow::createHousehold() {
 }
 
 void MainWindow::shareWithHousehold() {
-  ShareDialog dialog(*household_, prompts_, this);
+  ShareDialog dialog(*household_, prompts_, ReadShareChoice(store_), this);
   prompts_.RunDialog(dialog);
+  // The next time, the dialog offers what was last started with.
+  if (household_->IsRunning()) WriteShareChoice(store_, dialog.choice());
   showSharing();
 }
 

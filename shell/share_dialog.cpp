@@ -28,48 +28,72 @@ QLabel* TextLabel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-server::HouseholdServer::Options SharingOptions(bool everywhere, int port, bool https) {
+server::HouseholdServer::Options SharingOptions(const ShareChoice& choice) {
   server::HouseholdServer::Options options;
-  options.address = QHostAddress(everywhere ? QHostAddress::Any : QHostAddress::LocalHost);
-  options.port = static_cast<quint16>(port);
+  options.address = QHostAddress(choice.everywhere ? QHostAddress::Any : QHostAddress::LocalHost);
+  options.port = static_cast<quint16>(choice.port);
   // Over the home network a passphrase and the session must never travel in the clear.
-  options.plain_http = !everywhere && !https;
+  options.plain_http = !choice.everywhere && !choice.https;
   return options;
 }
 
-ShareDialog::ShareDialog(server::HouseholdServer& server, UserPrompts& prompts, QWidget* parent)
+ShareChoice ReadShareChoice(SettingsStore& store) {
+  ShareChoice choice;
+  choice.everywhere = store.Read("Household", "Everywhere").value_or("0") == "1";
+  choice.https = store.Read("Household", "Https").value_or("1") != "0";
+  bool number = false;
+  const int port =
+      QString::fromStdString(store.Read("Household", "Port").value_or("")).toInt(&number);
+  if (number && port >= 0 && port <= 65535) choice.port = port;
+  return choice;
+}
+
+void WriteShareChoice(SettingsStore& store, const ShareChoice& choice) {
+  store.Write("Household", "Everywhere", choice.everywhere ? "1" : "0");
+  store.Write("Household", "Https", choice.https ? "1" : "0");
+  store.Write("Household", "Port", std::to_string(choice.port));
+}
+
+ShareDialog::ShareDialog(server::HouseholdServer& server, UserPrompts& prompts,
+                         const ShareChoice& choice, QWidget* parent)
     : FormDialog(tr("Share with household"), parent), server_(server), prompts_(prompts) {
   addHeading(tr("Let the household record purchases from their phones"));
-  createChoices();
+  createChoices(choice);
   createRunningGroup();
   start_ = addMainButton(tr("Start sharing"), [this] { return start(); });
   showState();
 }
 
-void ShareDialog::createChoices() {
+ShareChoice ShareDialog::choice() const {
+  return {everywhere_->isChecked(), port_->value(), https_->isChecked()};
+}
+
+void ShareDialog::createChoices(const ShareChoice& choice) {
   addGroup(tr("Who can open the book"));
   local_ = new QRadioButton(tr("This computer only (127.0.0.1)"), this);
   local_->setObjectName("thisComputer");
   everywhere_ = new QRadioButton(tr("Phones and computers at home"), this);
   everywhere_->setObjectName("atHome");
-  auto* choice = new QButtonGroup(this);
-  choice->addButton(local_);
-  choice->addButton(everywhere_);
+  auto* places = new QButtonGroup(this);
+  places->addButton(local_);
+  places->addButton(everywhere_);
   port_ = new QSpinBox(this);
   port_->setObjectName("port");
   port_->setRange(0, 65535);
   port_->setSpecialValueText(tr("any free port"));
-  port_->setValue(kHouseholdPort);
+  port_->setValue(choice.port);
   https_ = new QCheckBox(tr("Encrypt the connection (HTTPS)"), this);
   https_->setObjectName("https");
-  https_->setChecked(true);
+  https_->setChecked(choice.https);
   // Only a connection that never leaves this computer may go unencrypted.
-  connect(local_, &QRadioButton::toggled, this, [this](bool local) {
+  const auto followPlace = [this](bool local) {
     https_->setEnabled(local);
     if (!local) https_->setChecked(true);
-  });
-  // The network is opened to the household only when the user chooses it.
-  local_->setChecked(true);
+  };
+  connect(local_, &QRadioButton::toggled, this, followPlace);
+  // The network is opened to the household only when the user has chosen it.
+  (choice.everywhere ? everywhere_ : local_)->setChecked(true);
+  followPlace(!choice.everywhere);
   addRow(QString(), local_);
   addRow(QString(), everywhere_);
   addRow(tr("Port:"), port_);
@@ -104,8 +128,7 @@ void ShareDialog::createRunningGroup() {
 }
 
 FormOutcome ShareDialog::start() {
-  const Status started =
-      server_.Start(SharingOptions(everywhere_->isChecked(), port_->value(), https_->isChecked()));
+  const Status started = server_.Start(SharingOptions(choice()));
   if (!started.ok()) prompts_.ShowRefusal(started);
   showState();
   return StayOpen();

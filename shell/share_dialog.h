@@ -7,6 +7,7 @@
 
 #include "server/household_server.h"
 #include "shell/form_dialog.h"
+#include "shell/settings_store.h"
 #include "shell/user_prompts.h"
 
 namespace kestrune {
@@ -14,9 +15,20 @@ namespace kestrune {
 // The port the share dialog offers first.
 inline constexpr int kHouseholdPort = 8443;
 
-// The server's options for what the share dialog offers: this computer only (127.0.0.1,
-// plain HTTP allowed) or every address of the machine (always HTTPS); port 0 takes a free one.
-server::HouseholdServer::Options SharingOptions(bool everywhere, int port, bool https);
+// What the share dialog offers: this computer only (127.0.0.1) or every address of the
+// machine, the port (0: a free one), and whether to encrypt (always, on every address).
+struct ShareChoice {
+  bool everywhere = false;
+  int port = kHouseholdPort;
+  bool https = true;
+};
+
+// The server's options for a choice: plain HTTP only on 127.0.0.1, when asked for.
+server::HouseholdServer::Options SharingOptions(const ShareChoice& choice);
+// The choice last started with, from the preferences' section "Household"; the defaults
+// for what is absent or damaged.
+ShareChoice ReadShareChoice(SettingsStore& store);
+void WriteShareChoice(SettingsStore& store, const ShareChoice& choice);
 
 // "Share with household": starts and stops the window's household server. While it runs it
 // shows the address to open, its QR code and the certificate's fingerprint; the server keeps
@@ -25,11 +37,15 @@ class ShareDialog final : public FormDialog {
   Q_OBJECT
 
  public:
-  // `server` and `prompts` must outlive the dialog.
-  ShareDialog(server::HouseholdServer& server, UserPrompts& prompts, QWidget* parent);
+  // `server` and `prompts` must outlive the dialog; the fields start as `choice` says.
+  ShareDialog(server::HouseholdServer& server, UserPrompts& prompts, const ShareChoice& choice,
+              QWidget* parent);
+
+  // What the fields say now.
+  ShareChoice choice() const;
 
  private:
-  void createChoices();
+  void createChoices(const ShareChoice& choice);
   void createRunningGroup();
   FormOutcome start();
   void stop();

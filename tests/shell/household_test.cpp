@@ -146,6 +146,15 @@ TEST_F(FrameTest, APurchaseRecordedFromAPhoneShowsInTheWindowAndItsUndo) {
   EXPECT_EQ(Action("actionUndo")->text().toStdString(), "&Undo Record purchase Milk 4.25");
   Run("actionUndo");
   EXPECT_EQ(work.Read("data/temp.tmp").find("from the corner shop"), std::string::npos);
+  // The dialog offers what was started with; Stop sharing closes the door.
+  Then([](QDialog& d) {
+    EXPECT_EQ(Field<QSpinBox>(d, "port")->value(), 0);
+    EXPECT_FALSE(Field<QCheckBox>(d, "https")->isChecked());
+    testing::Press(d, "stop");
+  });
+  Run("actionShareWithHousehold");
+  EXPECT_TRUE(main.findChild<QLabel*>("sharingNote")->isHidden());
+  EXPECT_TRUE(Fetch(phone, address.resolved(QUrl("/record"))).isEmpty());
 }
 
 }  // namespace
