@@ -30,7 +30,9 @@ QLabel* TextLabel(QWidget* parent, const char* name) {
 
 server::HouseholdServer::Options SharingOptions(const ShareChoice& choice) {
   server::HouseholdServer::Options options;
-  options.address = QHostAddress(choice.everywhere ? QHostAddress::Any : QHostAddress::LocalHost);
+  // Every IPv4 address: the address shown to open is the machine's first IPv4 one.
+  options.address =
+      QHostAddress(choice.everywhere ? QHostAddress::AnyIPv4 : QHostAddress::LocalHost);
   options.port = static_cast<quint16>(choice.port);
   // Over the home network a passphrase and the session must never travel in the clear.
   options.plain_http = !choice.everywhere && !choice.https;
