@@ -49,6 +49,10 @@ void FormDialog::addRow(const QString& label, QWidget* field) {
   form_->addRow(label, field);
 }
 
+void FormDialog::addWideRow(QWidget* field) {
+  form_->addRow(field);
+}
+
 QLineEdit* FormDialog::addLineEdit(const QString& label, const char* name) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(name);

@@ -51,6 +51,8 @@ class FormDialog : public QDialog {
   InformationEdit* addInformation(const QString& label, const char* name);
   QComboBox* addCombo(const QString& label, const char* name);
   void addRow(const QString& label, QWidget* field);
+  // A field across the whole width, without a label (a list to choose from).
+  void addWideRow(QWidget* field);
   // The default button; `submit` runs when it is pressed.
   QPushButton* addMainButton(const QString& text, std::function<FormOutcome()> submit);
   // Closes the dialog, accepted or not, when the outcome says so, keeping its afterwards.

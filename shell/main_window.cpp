@@ -27,12 +27,14 @@ MainWindow::MainWindow(SettingsStore& store, UserPrompts& prompts,
   createToolBars();
   createStatusBar();
   createTrayIcon();
+  createHousehold();
   applyMonthFilter(state().monthFilter);
   setNodeKind(state().nodeKind);
   createClientArea();
   connect(&document_, &RefreshScheduler::refreshRequested, this, &MainWindow::updateActions);
   showStateInActions();
   updateActions();
+  updateHistoryActions();
 }
 
 void MainWindow::setNodeKind(NodeKind kind) {
@@ -115,6 +117,7 @@ void MainWindow::firstShown() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (started_ && !abandoned_) saveSettings();
   closing_ = true;
+  if (household_) household_->Stop();
   if (tray_) tray_->hide();
   if (busy_) showBusy(false);
   QMainWindow::closeEvent(event);

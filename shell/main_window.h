@@ -2,15 +2,18 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QSystemTrayIcon>
 #include <QToolBar>
 #include <QToolButton>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "server/household_server.h"
 #include "shell/caption_bar.h"
 #include "shell/folder_bar.h"
 #include "shell/form_outcome.h"
@@ -27,9 +30,10 @@ class FormDialog;
 class MainView;
 
 // The main window. It owns the database and the view state (through its WindowModel), the
-// commands (one QAction each, shared by the menus, the toolbars, the tray icon and the
-// shortcuts), the month chooser, the folder bar, the caption bar, the tree pane and the main
-// view. Preferences are read when it is built and written, with its geometry, when it closes.
+// household server that shares the book while the user lets it, the commands (one QAction each,
+// shared by the menus, the toolbars, the tray icon and the shortcuts), the month chooser, the
+// folder bar, the caption bar, the tree pane and the main view. Preferences are read when it is
+// built and written, with its geometry, when it closes.
 class MainWindow final : public QMainWindow, private TreeHost, private ViewHost {
   Q_OBJECT
 
@@ -104,6 +108,10 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void deletePerson();
   void showSettings();
   void checkDatabase();
+  void restoreBackup();
+  void shareWithHousehold();
+  void undo();
+  void redo();
   void print();
   void printPreview();
   void about();
@@ -136,7 +144,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // The commands, one action each.
   struct Actions {
     QAction *clearDatabase, *deleteAllPurchases, *settings, *checkDatabase, *print, *printDirect,
-        *printPreview, *exit;
+        *printPreview, *restoreBackup, *shareWithHousehold, *exit;
+    QAction *undo, *redo;
     QAction *addPerson, *editPerson, *deletePerson, *addCategory, *editCategory, *deleteCategory,
         *addItem, *editItem, *deleteItem, *addPurchase;
     QAction *statusBar, *refresh, *viewCategoryStatistics, *viewItemStatisticsFolder,
@@ -181,6 +190,19 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void showStateInActions();
   // Commands with nothing to act on are disabled, and their item toolbar buttons hidden.
   void updateActions();
+  // Undo and Redo name the change they would take back or make again, or are disabled.
+  // Reads the undo folder: called after changes, not on every refresh.
+  void updateHistoryActions();
+  // After an undo or redo: the refusal told, or the whole window shown anew on what the
+  // change touched (main_window_history.cpp).
+  void followChange(const Result<ChangeFocus>& applied);
+  // The household server, made stopped, on the window's own book (main_window_household.cpp).
+  void createHousehold();
+  // After a member changed the book over the household server: the month chooser, the tree
+  // when the months changed, the view and Undo/Redo shown anew, the selection kept.
+  void followHouseholdChange();
+  // The status bar's note of the address while the book is shared.
+  void showSharing();
 
   // The exit status of a program ended by abandon().
   static constexpr int kAbandonedStatus = 255;
@@ -189,6 +211,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   UserPrompts& prompts_;
   WindowModel model_;
   RefreshScheduler document_;
+  // Declared after the model: it goes before the book it serves.
+  std::unique_ptr<server::HouseholdServer> household_;
   Actions actions_{};
   QActionGroup* monthFilterGroup_ = nullptr;
   QActionGroup* totalsChartGroup_ = nullptr;
@@ -216,6 +240,7 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   QToolButton* chartButton_ = nullptr;
   QComboBox* monthChooser_ = nullptr;
   QProgressBar* busyBar_ = nullptr;
+  QLabel* sharingNote_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
   QSplitter* mainSplitter_ = nullptr;
   QSplitter* treeSplitter_ = nullptr;

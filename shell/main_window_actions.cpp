@@ -64,6 +64,12 @@ void MainWindow::createFileActions() {
       createAction("actionCheckDatabase", tr("Chec&k data base..."),
                    tr("Check every total against the purchases and repair what differs"),
                    &MainWindow::checkDatabase);
+  a.restoreBackup = createAction("actionRestoreBackup", tr("&Restore backup..."),
+                                 tr("Replace the book with one of its dated backups"),
+                                 &MainWindow::restoreBackup);
+  a.shareWithHousehold = createAction("actionShareWithHousehold", tr("Share with &household..."),
+                                      tr("Let the household record purchases from their phones"),
+                                      &MainWindow::shareWithHousehold);
   a.print = createAction("actionPrint", tr("&Print..."), tr("Print what the view shows"),
                          &MainWindow::print);
   a.print->setShortcut(QKeySequence::Print);
@@ -81,6 +87,11 @@ void MainWindow::createFileActions() {
 
 void MainWindow::createEditActions() {
   Actions& a = actions_;
+  // Their texts name the change; updateHistoryActions() sets them.
+  a.undo = createAction("actionUndo", tr("&Undo"), QString(), &MainWindow::undo);
+  a.undo->setShortcut(QKeySequence::Undo);
+  a.redo = createAction("actionRedo", tr("&Redo"), QString(), &MainWindow::redo);
+  a.redo->setShortcut(QKeySequence(tr("Ctrl+Shift+Z")));
   a.addPerson =
       createAction("actionAddPerson", tr("&Add person"), tr("Add person"), &MainWindow::addPerson);
   SetButtonText(a.addPerson, tr("Add person"));

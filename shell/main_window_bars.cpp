@@ -25,13 +25,17 @@ void MainWindow::createMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->addActions({a.clearDatabase, a.deleteAllPurchases});
   file->addSeparator();
-  file->addActions({a.settings, a.checkDatabase});
+  file->addActions({a.settings, a.checkDatabase, a.restoreBackup});
+  file->addSeparator();
+  file->addAction(a.shareWithHousehold);
   file->addSeparator();
   file->addActions({a.print, a.printPreview});
   file->addSeparator();
   file->addAction(a.exit);
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  edit->addActions({a.undo, a.redo});
+  edit->addSeparator();
   edit->addActions({a.addPerson, a.editPerson, a.deletePerson});
   edit->addSeparator();
   edit->addActions({a.addCategory, a.editCategory, a.deleteCategory});
@@ -138,6 +142,11 @@ void MainWindow::createStatusBar() {
   busyBar_->setTextVisible(false);
   busyBar_->hide();
   statusBar()->addPermanentWidget(busyBar_);
+  sharingNote_ = new QLabel(this);
+  sharingNote_->setObjectName("sharingNote");
+  sharingNote_->setTextFormat(Qt::PlainText);
+  sharingNote_->hide();
+  statusBar()->addPermanentWidget(sharingNote_);
   statusBar()->showMessage(tr("Ready"), 2000);
 }
 

@@ -58,7 +58,7 @@ void MainWindow::deletePerson() {
   RunFormOf<DeletePersonDialog>(*this);
 }
 void MainWindow::showSettings() {
-  RunFormOf<SettingsDialog>(*this);
+  RunFormOf<SettingsDialog>(*this, &model_.fs());
 }
 
 void MainWindow::about() {
@@ -103,6 +103,7 @@ void MainWindow::apply(const Afterwards& afterwards) {
   if (afterwards.refresh_views) document_.RefreshViews();
   if (afterwards.reselect_folder) reselectFolder();
   updateActions();
+  updateHistoryActions();
 }
 
 void MainWindow::clearDatabase() {
@@ -120,12 +121,14 @@ void MainWindow::clearDatabase() {
   folderBar_->setEntries(static_cast<int>(Folder::kPersons), {});
   reselectFolder();
   updateActions();
+  updateHistoryActions();
 }
 
 void MainWindow::deleteAllPurchases() {
   if (!tellFailure(db().DeleteAllPurchases())) return;
   fillMonthChooser("");
   reselectFolder();
+  updateHistoryActions();
 }
 
 bool MainWindow::tellFailure(const Status& status) {

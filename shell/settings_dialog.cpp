@@ -4,19 +4,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "shell/household_access_dialog.h"
 #include "shell/settings_form.h"
 #include "shell/shell_icons.h"
 
 namespace kestrune {
 
-SettingsDialog::SettingsDialog(FormContext& form, QWidget* parent)
-    : FormDialog(tr("Kestrune settings"), parent), form_(form) {
+SettingsDialog::SettingsDialog(FormContext& form, FileSystem* fs, QWidget* parent)
+    : FormDialog(tr("Kestrune settings"), parent), form_(form), fs_(fs) {
   createHeader();
   createMonthsGroup();
   createDeleteGroup();
   addGroup(tr("Currency"));
   currency_ = addLineEdit(tr("Choose your currency:"), "currency");
   SetText(currency_, form_.state.currency);
+  createHouseholdGroup();
   addMainButton(tr("Accept settings"), [this] {
     return AcceptSettings(form_, show_all_->isChecked(), TextOf(months_), TextOf(currency_));
   });
@@ -73,6 +75,18 @@ void SettingsDialog::createDeleteGroup() {
   connect(remove, &QPushButton::clicked, this,
           [this] { finish(DeleteMonthAt(form_, month_->currentIndex()), false); });
   addRow(tr(""), remove);
+}
+
+void SettingsDialog::createHouseholdGroup() {
+  addGroup(tr("Household server"));
+  auto* access = new QPushButton(tr("Household access..."), this);
+  access->setObjectName("householdAccess");
+  access->setAutoDefault(false);
+  connect(access, &QPushButton::clicked, this, [this] {
+    HouseholdAccessDialog dialog(form_, *fs_, this);
+    form_.prompts.RunDialog(dialog);
+  });
+  addRow(tr("Who may sign in:"), access);
 }
 
 }  // namespace kestrune

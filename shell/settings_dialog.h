@@ -2,25 +2,30 @@
 
 #include <QRadioButton>
 
+#include "database/file_system.h"
 #include "shell/form_dialog.h"
 
 namespace kestrune {
 
 // "Kestrune settings": how many months the month charts show, the currency written after
-// amounts, and the deletion of one month. "Accept settings" applies; "Delete this month"
-// and the close box leave the other fields unapplied.
+// amounts, the deletion of one month, and the way to the household access dialog. "Accept
+// settings" applies; "Delete this month", "Household access..." and the close box leave the
+// other fields unapplied.
 class SettingsDialog final : public FormDialog {
   Q_OBJECT
 
  public:
-  SettingsDialog(FormContext& form, QWidget* parent);
+  // `fs` is the disk the book is written through; it must outlive the dialog.
+  SettingsDialog(FormContext& form, FileSystem* fs, QWidget* parent);
 
  private:
   void createHeader();
   void createMonthsGroup();
   void createDeleteGroup();
+  void createHouseholdGroup();
 
   FormContext& form_;
+  FileSystem* fs_;
   QRadioButton* show_all_ = nullptr;
   QRadioButton* show_last_ = nullptr;
   QLineEdit* months_ = nullptr;

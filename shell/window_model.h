@@ -44,6 +44,9 @@ class WindowModel {
   // The backup and repair of Start are running; `startWork` reports when they end.
   bool starting() const { return startWork_.isRunning(); }
   const QFutureWatcher<void>& startWork() const { return startWork_; }
+  // Waits for the backup and repair of Start: what reads the backups folder must not see
+  // a copy half made.
+  void WaitForStart() { startWork_.waitForFinished(); }
 
   // Writes the preferences back.
   void Save(SettingsStore& store) const;

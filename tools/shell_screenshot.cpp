@@ -2,15 +2,18 @@
 //   kestrune-shell-screenshot WORKDIR OUT.png [STEP...]
 // Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
 // tree node bearing TEXT), "command:NAME" (trigger the window's action of that name, such as
-// actionPieChart), "size:WxH" or "wait:MS". A dialog a
-// command opens is pictured beside OUT as OUT-dialog-N.png and closed unchanged; messages
-// go to standard error.
+// actionPieChart), "press:NAME" (click the button of that name in the next dialog before its
+// picture, such as submit), "size:WxH" or "wait:MS". A dialog a command opens is pictured
+// beside OUT as OUT-dialog-N.png and closed unchanged but for the presses; messages go to
+// standard error.
 // The preferences are read from and written to WORKDIR/screenshot-settings.ini.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "shell/confirmation_dialog.h"
 #include "shell/main_window.h"
@@ -42,16 +45,23 @@ class PicturingPrompts final : public kestrune::UserPrompts {
     return QDialog::Rejected;
   }
   void OpenUrl(const QUrl&) override {}
+  // Clicks the button `name` in the next dialog pictured.
+  void PressNext(const QString& name) { presses_.append(name); }
 
  private:
   void Picture(QDialog& dialog) {
     dialog.show();
     QTest::qWait(200);
+    for (const QString& name : std::exchange(presses_, {})) {
+      if (auto* button = dialog.findChild<QAbstractButton*>(name)) button->click();
+      QTest::qWait(300);
+    }
     dialog.grab().save(QString("%1-dialog-%2.png").arg(base_).arg(++count_));
     dialog.hide();
   }
   QString base_;
   int count_ = 0;
+  QStringList presses_;
 };
 
 void Settle(int ms) {
@@ -59,7 +69,7 @@ void Settle(int ms) {
   QCoreApplication::processEvents();
 }
 
-void RunStep(kestrune::MainWindow& frame, const QString& step) {
+void RunStep(kestrune::MainWindow& frame, PicturingPrompts& prompts, const QString& step) {
   const QString kind = step.section(':', 0, 0);
   const QString value = step.section(':', 1);
   if (kind == "folder") frame.folderBar()->selectFolder(value.toInt());
@@ -67,6 +77,7 @@ void RunStep(kestrune::MainWindow& frame, const QString& step) {
   if (kind == "command") {
     if (auto* action = frame.findChild<QAction*>(value)) action->trigger();
   }
+  if (kind == "press") prompts.PressNext(value);
   if (kind == "size") frame.resize(value.section('x', 0, 0).toInt(), value.section('x', 1).toInt());
   Settle(kind == "wait" ? value.toInt() : 300);
 }
@@ -93,7 +104,7 @@ int main(int argc, char** argv) {
   Settle(500);
   frame.showNormal();
   frame.resize(1100, 700);
-  for (int i = 3; i < args.size(); ++i) RunStep(frame, args[i]);
+  for (int i = 3; i < args.size(); ++i) RunStep(frame, prompts, args[i]);
   Settle(500);
   return frame.grab().save(args[2]) ? 0 : 1;
 }

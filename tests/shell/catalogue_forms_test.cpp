@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "database/backups.h"
+#include "shell/book_history.h"
 #include "shell/link_commands.h"
 #include "tests/shell/shell_test_support.h"
 
@@ -109,6 +111,37 @@ TEST_F(CatalogueFormsTest, DeletionsAskFirstSelectWhatIsLeftAndThenTheFormsSaySo
                                        "No person to delete.", "No category to delete."}));
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_TRUE(db.GetCategoryNames().empty());
+}
+
+// Restore backup lists the backups newest first with their purchases; the one chosen and
+// confirmed replaces the book, and the view falls back to what the book now holds.
+TEST_F(CatalogueFormsTest, ARestoredBackupReplacesTheBookAfterAConfirmationNamingIt) {
+  const std::string backups = work.path() + "/data/backups";
+  AddBread();
+  BuyBread("01", "", "2.00");
+  Check(BackUpDatabase(disk, base(), backups, "2024-03-01_100000", 5));
+  BuyBread("02", "", "3.00");
+  Check(BackUpDatabase(disk, base(), backups, "2024-03-02_100000", 5));
+  Check(db.DeleteCategory("Food"));
+  Check(db.AddCategory("Home", ""));
+  state.selectedCategory = "Home";
+  BackupRestore restore(disk, backups);
+  Check(restore.Load());
+  ASSERT_EQ(restore.backups().size(), 2u);
+  EXPECT_EQ(restore.backups()[0].time + ", " + restore.PurchasesText(0) + "; " +
+                restore.backups()[1].time + ", " + restore.PurchasesText(1),
+            "2024-03-02 10:00:00, 2 purchases; 2024-03-01 10:00:00, 1 purchase");
+  prompts.answers = {false};
+  EXPECT_FALSE(restore.Restore(form, 1).close);
+  EXPECT_TRUE(db.CategoryExists("Home"));
+  const FormOutcome restored = restore.Restore(form, 1);
+  EXPECT_TRUE(restored.close && restored.afterwards.reselect_folder);
+  EXPECT_NE(prompts.details.back().find("2024-03-01_100000"), std::string::npos);
+  EXPECT_EQ(Read("KSDBCategories.txt"), "Food");
+  std::vector<PurchaseRecord> purchases;
+  Check(db.ItemPurchases(db.MonthKeyAt(-1), "Food", "Bread", purchases));
+  EXPECT_EQ(purchases.size(), 1u);
+  EXPECT_EQ(state.selectedCategory, "Food");
 }
 
 }  // namespace

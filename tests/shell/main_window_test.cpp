@@ -190,6 +190,61 @@ TEST_F(FrameTest, CaptionTreeAndViewAgreeAfterEveryChange) {
   expect_shown("Welcome", "Add person", "cleared");
 }
 
+// Undo and Redo name the change, put the book and the view back where the change was, and
+// never overwrite a file changed by hand.
+TEST_F(FrameTest, UndoAndRedoRestoreTheBookAndShowWhatChangedButRefuseAHandEdit) {
+  MainWindow& main = OpenHousehold();
+  const std::string page = work.Read("data/temp.tmp");
+  const std::string outline = TreeOutline();
+  Then(testing::NamedAs("Salt & Pepper, Oil, Vinegar and every other Spice"));
+  Run("actionAddCategory");
+  EXPECT_EQ(Action("actionUndo")->text().toStdString(),
+            "&Undo Add category Salt && Pepper, Oil, Vinegar and ev\u2026");
+  Run("actionUndo");
+  Then([](QDialog& d) { testing::Press(d); });
+  Run("actionDeleteCategory");
+  EXPECT_EQ(Action("actionUndo")->text(), "&Undo Delete category Food");
+  ShowFolder(1);
+  Run("actionUndo");
+  EXPECT_EQ(main.folderBar()->currentFolder(), 0);
+  EXPECT_EQ(main.folderBar()->entryText(0, 0), "Food");
+  EXPECT_EQ(TreeOutline(), outline);
+  EXPECT_EQ(main.captionBar()->text(), "Food");
+  EXPECT_EQ(work.Read("data/temp.tmp"), page);  // the same page, the same totals
+  EXPECT_EQ(Action("actionRedo")->text(), "&Redo Delete category Food");
+  Run("actionRedo");
+  EXPECT_EQ(TreeOutline(), "Home *\n  Rent\n");
+  EXPECT_FALSE(Action("actionRedo")->isEnabled());
+  // Changed by hand since: the undo is refused, naming the file, and nothing changes.
+  const std::string index = work.Read("data/BASE/KSDBCategories.txt") + "Garden\n";
+  work.Write("data/BASE/KSDBCategories.txt", index);
+  Run("actionUndo");
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_NE(prompts.messages.back().find("KSDBCategories.txt"), std::string::npos);
+  EXPECT_EQ(work.Read("data/BASE/KSDBCategories.txt"), index);
+  EXPECT_FALSE(work.Exists("data/BASE/categories/Food.txt"));
+  EXPECT_EQ(TreeOutline(), "Home *\n  Rent\n");
+  EXPECT_TRUE(Action("actionUndo")->isEnabled());
+}
+
+// File > Restore backup: Enter restores the copy chosen in the list, after a confirmation, and
+// the window shows the book it brought back.
+TEST_F(FrameTest, EnterInRestoreBackupBringsBackTheBookTheStartCopied) {
+  MainWindow& main = OpenHousehold();
+  const std::string outline = TreeOutline();
+  Run("actionClearDatabase");
+  Then([](QDialog& d) {
+    d.show();
+    QTest::keyClick(testing::Field<QTreeWidget>(d, "backups"), Qt::Key_Return);
+  });
+  Run("actionRestoreBackup");
+  EXPECT_EQ(prompts.asked, Names{"Are you sure to replace the book with this backup?"});
+  EXPECT_EQ(TreeOutline(), outline);
+  EXPECT_EQ(main.folderBar()->entryCount(0), 2);
+  EXPECT_EQ(main.monthChooser()->count(), 2);
+  EXPECT_TRUE(Action("actionUndo")->text().startsWith("&Undo Restore backup 2024-03-31"));
+}
+
 TEST_F(FrameTest, AMissingIndexAsksAndExitEndsWithoutSavingOrCreateStarts) {
   Prepare([](ExpenseDatabase&) {});
   std::filesystem::remove(base() + "/KSDBPersons.txt");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,13 @@ TEST_F(WebViewTest, PagesAndChartsTakeTurnsAndTheItemPagesLinksRunTheirCommands)
   EXPECT_TRUE(WaitForText("All category expenses"));  // the category page again
   EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Are you sure to delete this purchase?",
                                                      "Are you sure to delete this item?"}));
+  // Ctrl+Z with the page in focus takes the deletion back and shows the item again.
+  main.activateWindow();
+  main.view()->browser().setFocus();
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(main.db().ItemExists("Food", "Bread"));
+  EXPECT_TRUE(WaitForText("All item expenses: 0.00"));
 }
 
 // A build asked for while another runs replaces it: the older state never shows.
