@@ -12,11 +12,11 @@
 namespace kestrune {
 namespace {
 
-// The program's own files: the work folder, and the lock, journal and temporary files that
-// earlier versions kept in the database folder itself. Entity files, whatever their names,
-// lie deeper.
-bool IsOwnFile(const std::string& name, bool top) {
-  return top && name.starts_with(kWorkFolderName);
+// At the top only the book's data is copied: not the program's own files (the work folder,
+// and the lock, journal and temporary files earlier versions kept beside the indexes), nor
+// what a household server keeps there. Entity files, whatever their names, lie deeper.
+bool IsCopied(const std::string& name, bool top) {
+  return !top || IsBookDataName(name);
 }
 
 // Only regular files are copied: a FIFO, a device or a link to a folder is passed over, as
@@ -33,7 +33,7 @@ Status CopyFile(FileSystem& fs, const std::string& from, const std::string& to) 
 Status CopyFolder(FileSystem& fs, const std::string& from, const std::string& to, bool top) {
   if (Status made = fs.MakeFolders(to); !made.ok()) return made;
   for (const std::string& name : fs.ListFolder(from)) {
-    if (IsOwnFile(name, top)) continue;
+    if (!IsCopied(name, top)) continue;
     const std::string source = from + "/" + name;
     const std::string target = to + "/" + name;
     const Status copied =

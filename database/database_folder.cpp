@@ -11,16 +11,26 @@ std::string WorkFolderOf(const std::string& database_folder) {
   return database_folder + "/" + kWorkFolderName;
 }
 
+bool IsBookDataName(std::string_view name) {
+  for (const char* index : kIndexFileNames) {
+    if (name == index) return true;
+  }
+  for (const char* folder : kEntityFolderNames) {
+    if (name == folder) return true;
+  }
+  return false;
+}
+
 bool DatabaseFolderExists(FileSystem& fs, const std::string& database_folder) {
   return fs.Exists(database_folder);
 }
 
 Status CreateEmptyDatabase(FileSystem& fs, const std::string& database_folder) {
-  for (const char* sub : {"categories", "items", "persons"}) {
+  for (const char* sub : kEntityFolderNames) {
     Status made = fs.MakeFolders(database_folder + "/" + sub);
     if (!made.ok()) return made;
   }
-  for (const char* index : {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"}) {
+  for (const char* index : kIndexFileNames) {
     const std::string path = database_folder + "/" + index;
     if (fs.Exists(path)) continue;
     // Written beside: a new book holds only its data files until it is first used.

@@ -2,14 +2,13 @@
 #include <algorithm>
 
 #include "database/backups.h"
+#include "database/database_folder.h"
 #include "database/expense_database.h"
 
 namespace kestrune {
 
 namespace {
 
-constexpr const char* kIndexNames[] = {"KSDBCategories.txt", "KSDBPersons.txt", "KSDBMonths.txt"};
-constexpr const char* kEntityFolders[] = {"categories", "items", "persons"};
 
 // The regular file `from` as the new contents of `to` when they differ; an absent source or
 // one that is no regular file removes `to` (as a backup never copies such a file).
@@ -60,11 +59,11 @@ Status ExpenseDatabase::RestoreBackup(const std::string& backups_folder, const s
   }
   // The backup is read before the new one is made: keeping the newest may delete it.
   ChangeSet changes(fs_, folder_);
-  for (const char* index : kIndexNames) {
+  for (const char* index : kIndexFileNames) {
     const Status taken = Take(fs_, changes, backup + "/" + index, folder_ + "/" + index);
     if (!taken.ok()) return taken;
   }
-  for (const char* folder : kEntityFolders) {
+  for (const char* folder : kEntityFolderNames) {
     if (Status taken = TakeFolder(fs_, changes, backup, folder_, folder); !taken.ok()) return taken;
   }
   Status saved =

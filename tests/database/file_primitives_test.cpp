@@ -77,6 +77,7 @@ TEST(Backups, CopyRegularFilesOnlyLeaveNoHalfCopyOnAFullDiskAndKeepTheNewest) {
   work.Write("BASE/items/Food Milk.txt", "milk");
   work.Write("BASE/KSDBMonths.txt", "2004 May\n");
   work.Write("BASE/.kestrune/lock", "");
+  work.Write("BASE/household/access.txt", "Anna|member|$argon2id$...\n");
   ASSERT_EQ(::mkfifo((base + "/pipe.txt").c_str(), 0644), 0);
   // A number too large to be a backup's suffix is just another name.
   work.Write("backups/2026-12-06_120000-99999999999/KSDBMonths.txt", "");
