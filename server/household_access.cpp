@@ -6,9 +6,16 @@
 
 namespace kestrune::server {
 
+size_t PassphraseCharacters(const std::string& passphrase) {
+  return static_cast<size_t>(std::count_if(passphrase.begin(), passphrase.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
 Status SetPassphrase(FileSystem& fs, const std::string& database_folder, const std::string& person,
                      const std::string& passphrase, bool owner) {
-  if (passphrase.size() < kShortestPassphrase || passphrase.size() > kLongestPassphrase) {
+  if (PassphraseCharacters(passphrase) < kShortestPassphrase ||
+      passphrase.size() > kLongestPassphrase) {
     return Status::Error("A passphrase needs 8 to 1024 characters.");
   }
   std::vector<Member> members;

@@ -17,9 +17,13 @@ namespace kestrune::server {
 inline constexpr size_t kShortestPassphrase = 8;
 inline constexpr size_t kLongestPassphrase = 1024;
 
+// The passphrase's length in characters (UTF-8 sequences), which the shortest rule counts:
+// "éééé" is 4 characters, not 8.
+size_t PassphraseCharacters(const std::string& passphrase);
+
 // Sets (or replaces) the person's passphrase and whether they are the book's owner, who may
-// change every purchase. Refused, with nothing written, for a passphrase shorter than
-// kShortestPassphrase or longer than kLongestPassphrase bytes.
+// change every purchase. Refused, with nothing written, for a passphrase of fewer than
+// kShortestPassphrase characters or more than kLongestPassphrase bytes.
 [[nodiscard]] Status SetPassphrase(FileSystem& fs, const std::string& database_folder,
                                    const std::string& person, const std::string& passphrase,
                                    bool owner);

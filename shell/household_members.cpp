@@ -12,13 +12,6 @@ std::string Tr(const char* text) {
   return QCoreApplication::translate("HouseholdMembers", text).toStdString();
 }
 
-// Characters, not bytes: "ééééé" is five characters to the person typing it.
-size_t CharacterCount(const std::string& text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 }  // namespace
 
 Status HouseholdMembers::Load() {
@@ -41,7 +34,7 @@ Status HouseholdMembers::Set(const std::string& person, const std::string& passp
   if (std::find(persons.begin(), persons.end(), person) == persons.end()) {
     return Status::Error(Tr("Choose a person of the book first."));
   }
-  if (CharacterCount(passphrase) < server::kShortestPassphrase) {
+  if (server::PassphraseCharacters(passphrase) < server::kShortestPassphrase) {
     return Status::Error(Tr("A passphrase needs at least 8 characters."));
   }
   if (passphrase != repeated) {

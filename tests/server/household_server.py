@@ -171,6 +171,9 @@ def test_sign_in_tokens_and_owners(work):
         assert purchase_lines(work, "<u>Bread<u>") == []
         assert anna.record("0", "none")[0].status == 422
         cli(work, "access", "Anna", stdin="a new passphrase\n")
+        short = subprocess.run([CLI, "--workdir", work, "access", "Bob"], input="éééé\n",
+                               capture_output=True, text=True, timeout=30)
+        assert short.returncode == 1, "four characters of two bytes made a passphrase"
         assert anna.request("GET", "/record")[0].status == 303, "an old passphrase still works"
         for _ in range(5):
             bob.sign_in("Cleo", "wrong")
