@@ -31,5 +31,6 @@ void AddPageCommands(CLI::App& app, CliRun& run);
 void AddChartCommands(CLI::App& app, CliRun& run);
 void AddGenerateCommands(CLI::App& app, CliRun& run);
 void AddServeCommands(CLI::App& app, CliRun& run);
+void AddExchangeCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   AddChartCommands(app, run);
   AddGenerateCommands(app, run);
   AddServeCommands(app, run);
+  AddExchangeCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -21,8 +21,8 @@ class CsvParser {
   Result<std::vector<CsvRow>> Run() {
     for (pos_ = 0; pos_ < text_.size(); ++pos_) Step(text_[pos_]);
     if (quoted_) {
-      return Failed<std::vector<CsvRow>>(Status::Error(
-          "Line " + std::to_string(quote_line_) + ": a quoted field is never closed"));
+      return Failed<std::vector<CsvRow>>(Status::Error("Line " + std::to_string(quote_line_) +
+                                                       ": a quoted field is never closed"));
     }
     if (!row_.fields.empty() || !field_.empty() || field_started_) EndRecord();
     return Result<std::vector<CsvRow>>{std::move(rows_)};
@@ -108,9 +108,9 @@ Result<std::vector<CsvRow>> ReadCsv(std::string_view text, char separator) {
 }
 
 std::string CsvField(std::string_view field, char separator) {
-  const bool plain = field.find_first_of(std::string{'"', '\r', '\n', separator}) ==
-                         std::string_view::npos &&
-                     (field.empty() || (field.front() != ' ' && field.back() != ' '));
+  const bool plain =
+      field.find_first_of(std::string{'"', '\r', '\n', separator}) == std::string_view::npos &&
+      (field.empty() || (field.front() != ' ' && field.back() != ' '));
   if (plain) return std::string(field);
   std::string quoted = "\"";
   for (char c : field) {

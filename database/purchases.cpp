@@ -55,16 +55,28 @@ ExpenseDatabase::ReadModel ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
 
 Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& category,
                                       const std::string& item, const PurchaseRecord& purchase) {
-  const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseCents(purchase.sum),
-                            purchase.sum};
+  return StagePurchases(changes, category, item, {&purchase});
+}
+
+Status ExpenseDatabase::StagePurchases(ChangeSet& changes, const std::string& category,
+                                       const std::string& item,
+                                       const std::vector<const PurchaseRecord*>& purchases) {
+  std::vector<TotalsChange> totals;
+  totals.reserve(purchases.size());
+  for (const PurchaseRecord* purchase : purchases) {
+    totals.push_back(TotalsChange{MonthKeyOf(*purchase), purchase->person,
+                                  ParseCents(purchase->sum), purchase->sum});
+  }
   const std::string item_path = ItemFilePath(category, item);
   ReadModel item_file = ReadExpenseFile(changes, item_path, kItemTotals, NewItemFile(), true);
   if (!item_file.status.ok()) return item_file.status;
   for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
     item_file.file->EnsureSection(section);
   }
-  item_file.file->ChangeTotals(change);
-  item_file.file->InsertPurchase(purchase);
+  for (std::size_t i = 0; i < purchases.size(); ++i) {
+    item_file.file->ChangeTotals(totals[i]);
+    item_file.file->InsertPurchase(*purchases[i]);
+  }
   changes.Write(item_path, item_file.file->Format());
 
   const std::string category_path = CategoryFilePath(category);
@@ -73,7 +85,7 @@ Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& cat
   if (!category_file.status.ok()) return category_file.status;
   category_file.file->EnsureSection(kCategoryTotals);
   category_file.file->EnsureSection(kPersonTotals);
-  category_file.file->ChangeTotals(change);
+  for (const TotalsChange& change : totals) category_file.file->ChangeTotals(change);
   changes.Write(category_path, category_file.file->Format());
   return Status::Ok();
 }
