@@ -88,12 +88,17 @@ std::string JournalAccountName(const std::string& name) {
   return part.empty() ? "_" : part;
 }
 
-std::string JournalText(const std::string& text) {
+std::string JournalNote(const std::string& text) {
   std::string out = SingleBlanks(text);
   for (char& c : out) {
     if (c == '[') c = '(';
     if (c == ']') c = ')';
   }
+  return out;
+}
+
+std::string JournalPayee(const std::string& text) {
+  std::string out = JournalNote(text);
   if (!out.empty() && (out[0] == '*' || out[0] == '!' || out[0] == '(')) out[0] = '_';
   return out;
 }
@@ -102,8 +107,8 @@ std::string PurchasesJournal(const std::vector<BookPurchase>& purchases) {
   std::string out;
   for (const BookPurchase& row : purchases) {
     const PurchaseRecord& p = row.purchase;
-    out += IsoDate(p) + " " + JournalText(p.person) + "\n";
-    const std::string note = JournalText(p.information);
+    out += IsoDate(p) + " " + JournalPayee(p.person) + "\n";
+    const std::string note = JournalNote(p.information);
     if (!note.empty()) out += "    ; " + note + "\n";
     out += "    Expenses:" + JournalAccountName(row.category) + ":" + JournalAccountName(row.item) +
            "    " + SumText(p) + "\n";

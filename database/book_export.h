@@ -27,7 +27,7 @@ std::string PurchasesCsv(const std::vector<BookPurchase>& purchases);
 // The purchases as a plain-text accounting journal: one transaction per purchase dated
 // YYYY-MM-DD with the person as payee and the information as a note, its sum posted to
 // "Expenses:CATEGORY:ITEM" and balanced against "Assets:Cash". Names are made fit for the
-// journal's grammar by JournalAccountName and JournalText.
+// journal's grammar by JournalAccountName, JournalPayee and JournalNote.
 std::string PurchasesJournal(const std::vector<BookPurchase>& purchases);
 
 // One part of an account name: ":" (the account separator) becomes "_", tabs and runs of
@@ -35,8 +35,11 @@ std::string PurchasesJournal(const std::vector<BookPurchase>& purchases);
 // part becomes "_".
 std::string JournalAccountName(const std::string& name);
 
-// A payee or note: tabs and runs of blanks become one blank (two end a payee), "[" and "]"
-// (a dated note) become "(" and ")", a leading "*", "!" or "(" (a state or code) becomes "_".
-std::string JournalText(const std::string& text);
+// A note: tabs and runs of blanks become one blank, "[" and "]" (a dated note) become "("
+// and ")".
+std::string JournalNote(const std::string& text);
+// A payee: as a note (two blanks would end it), and a leading "*", "!" or "(" (a state or a
+// code) becomes "_".
+std::string JournalPayee(const std::string& text);
 
 }  // namespace kestrune
