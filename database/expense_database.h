@@ -318,9 +318,12 @@ class ExpenseDatabase {
   // The file changes of recording or removing one purchase, gathered into `changes`.
   Status StagePurchase(ChangeSet& changes, const std::string& category, const std::string& item,
                        const PurchaseRecord& purchase);
-  // The file changes of recording the item's purchases one after the other.
-  Status StagePurchases(ChangeSet& changes, const std::string& category, const std::string& item,
-                        const std::vector<const PurchaseRecord*>& purchases);
+  // An item and purchases to record in it, in recording order.
+  using PurchasesOfItem = std::pair<std::string, std::vector<const PurchaseRecord*>>;
+  // The file changes of recording the purchases of the category's items one after the other,
+  // item by item: each file is read, changed and formatted once.
+  Status StagePurchases(ChangeSet& changes, const std::string& category,
+                        const std::vector<PurchasesOfItem>& items);
   // The catalogue entries of a batch, gathered into `changes` and entered into memory.
   Status StageNewNames(ChangeSet& changes, const PurchaseBatch& batch);
   Status StagePurchaseRemoval(ChangeSet& changes, const std::string& category,

@@ -31,10 +31,10 @@ Status ExpenseDatabase::StageNewNames(ChangeSet& changes, const PurchaseBatch& b
 
 Status ExpenseDatabase::RecordPurchases(const PurchaseBatch& batch, const BatchProgress& progress) {
   // Each item's purchases in batch order, so the item file lists them as single recordings would.
-  std::map<std::pair<std::string, std::string>, std::vector<const PurchaseRecord*>> by_item;
+  std::map<std::string, std::map<std::string, std::vector<const PurchaseRecord*>>> by_category;
   std::vector<std::string> months = months_;
   for (const BookPurchase& row : batch.purchases) {
-    by_item[{row.category, row.item}].push_back(&row.purchase);
+    by_category[row.category][row.item].push_back(&row.purchase);
     const std::string key = MonthKeyOf(row.purchase);
     if (std::find(months.begin(), months.end(), key) == months.end()) months.push_back(key);
   }
@@ -43,9 +43,9 @@ Status ExpenseDatabase::RecordPurchases(const PurchaseBatch& batch, const BatchP
   Status status = ChangeCatalogue([&](ChangeSet& changes) {
     Status staged = StageNewNames(changes, batch);
     std::size_t done = 0;
-    for (auto it = by_item.begin(); staged.ok() && it != by_item.end(); ++it) {
-      staged = StagePurchases(changes, it->first.first, it->first.second, it->second);
-      done += it->second.size();
+    for (auto it = by_category.begin(); staged.ok() && it != by_category.end(); ++it) {
+      staged = StagePurchases(changes, it->first, {it->second.begin(), it->second.end()});
+      for (const auto& [item, purchases] : it->second) done += purchases.size();
       if (progress) progress(done, batch.purchases.size());
     }
     if (staged.ok() && months_added) changes.Write(MonthsIndexPath(), JoinEndedLines(months));
