@@ -122,7 +122,7 @@ int RunImport(CliRun& run, ImportArgs& args) {
   std::string text;
   PosixFileSystem disk;
   if (const Status read = disk.Read(args.file, text); !read.ok()) return Refuse(read);
-  return WithDatabase(run.workdir, args.dry_run ? Access::kRead : Access::kChange,
+  return WithDatabase(run.workdir, args.dry_run ? Access::kReadAsIs : Access::kChange,
                       [&](ExpenseDatabase& db) { return Import(db, args, text); });
 }
 
