@@ -76,6 +76,7 @@ int Run(Options& options) {
   for (const DataSet& set : sets) {
     opened.push_back(std::make_unique<OpenedSet>(set, options.data));
     RegisterDatabaseBenchmarks(*opened.back(), options.settings);
+    RegisterImportBenchmark(*opened.back(), options.settings);
     RegisterPageBenchmarks(*opened.back(), options.settings);
     RegisterChartBenchmarks(*opened.back(), options.settings);
   }

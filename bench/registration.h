@@ -23,6 +23,9 @@ void Register(const std::string& row, OpenedSet& set, const RunSettings& setting
 // Start-up load, recording and deleting a purchase on the largest item (with and without
 // flushes), and the integrity check.
 void RegisterDatabaseBenchmarks(OpenedSet& set, const RunSettings& settings);
+// Importing a CSV file of 100,000 new purchases into the large household, the plan and the
+// one change together, with and without flushes.
+void RegisterImportBenchmark(OpenedSet& set, const RunSettings& settings);
 // The five page writers.
 void RegisterPageBenchmarks(OpenedSet& set, const RunSettings& settings);
 // The statistics builders, and drawing each of the eight chart types to an 800x600 image.

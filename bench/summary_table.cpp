@@ -50,6 +50,8 @@ std::vector<Row> TableRows() {
       {"record_fsync", "record a purchase, fsync", std::nullopt},
       {"record_fsync_no_undo", "record, fsync, no undo entry", std::nullopt},
       {"delete_fsync", "delete a purchase, fsync", std::nullopt},
+      {"import", "import 100,000 purchases, no fsync", 5000.0},
+      {"import_fsync", "import 100,000 purchases, fsync", 5000.0},
       {"page_item", "page: largest item", kPageTarget},
       {"page_item_fsync", "page: largest item, fsync", std::nullopt},
       {"page_category", "page: its category", kPageTarget},

@@ -32,5 +32,6 @@ void AddChartCommands(CLI::App& app, CliRun& run);
 void AddGenerateCommands(CLI::App& app, CliRun& run);
 void AddServeCommands(CLI::App& app, CliRun& run);
 void AddHistoryCommands(CLI::App& app, CliRun& run);
+void AddExchangeCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

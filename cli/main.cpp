@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   AddGenerateCommands(app, run);
   AddServeCommands(app, run);
   AddHistoryCommands(app, run);
+  AddExchangeCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

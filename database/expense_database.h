@@ -34,6 +34,21 @@ struct [[nodiscard]] LoadResult {
   bool operator==(LoadOutcome other) const { return outcome == other; }
 };
 
+// Many purchases recorded as one change, with the catalogue entries they need: the names are
+// assumed checked (validation.h) and not yet in use.
+struct PurchaseBatch {
+  std::vector<std::string> new_categories;
+  std::vector<std::pair<std::string, std::string>> new_items;  // category (may be new), item
+  std::vector<std::string> new_persons;
+  std::vector<BookPurchase> purchases;
+  // The change in the user's words, as its undo entry names it ("Import 120 purchases from
+  // bank.csv"); "Import N purchases" when empty.
+  std::string description;
+};
+
+// Told how many of `total` purchases have been gathered so far.
+using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
+
 // What RepairBook wrote: each file created or given its missing sections, by path.
 struct RepairReport {
   std::vector<std::string> repaired;
@@ -174,6 +189,13 @@ class ExpenseDatabase {
   // `month_added` (optional) tells whether the month was new.
   Status RecordPurchase(const std::string& category, const std::string& item,
                         const PurchaseRecord& purchase, bool* month_added = nullptr);
+  // Records every purchase of the batch as RecordPurchase would, one after the other, after
+  // adding its new categories (empty information, at the end of the index), items (at the top
+  // of their category's item list) and persons, all in one change: all of it is written or
+  // none. Each item and category file is read and written once, so a large batch takes about
+  // the time of rewriting the files it touches. `progress` (optional) is told as purchases
+  // are gathered; the commit follows the last report.
+  Status RecordPurchases(const PurchaseBatch& batch, const BatchProgress& progress = {});
   // Removes one purchase line equal to `purchase_line` from the item file and subtracts its
   // sum from the same totals (entries that reach 0 stay). Refused, with nothing changed, when
   // the item file holds no such purchase.
@@ -344,6 +366,14 @@ class ExpenseDatabase {
   // The file changes of recording or removing one purchase, gathered into `changes`.
   Status StagePurchase(ChangeSet& changes, const std::string& category, const std::string& item,
                        const PurchaseRecord& purchase);
+  // An item and purchases to record in it, in recording order.
+  using PurchasesOfItem = std::pair<std::string, std::vector<const PurchaseRecord*>>;
+  // The file changes of recording the purchases of the category's items one after the other,
+  // item by item: each file is read, changed and formatted once.
+  Status StagePurchases(ChangeSet& changes, const std::string& category,
+                        const std::vector<PurchasesOfItem>& items);
+  // The catalogue entries of a batch, gathered into `changes` and entered into memory.
+  Status StageNewNames(ChangeSet& changes, const PurchaseBatch& batch);
   Status StagePurchaseRemoval(ChangeSet& changes, const std::string& category,
                               const std::string& item, const std::string& purchase_line);
   // Gathers the months index with `month_key` entered; nothing when the month is known.

@@ -1,5 +1,6 @@
 // Recording and deleting purchases, and the months index they feed.
 #include <algorithm>
+#include <map>
 
 #include "database/amounts.h"
 #include "database/catalogue_files.h"
@@ -22,6 +23,29 @@ std::string PurchaseWords(const char* verb, const std::string& item, const std::
   const std::size_t first = sum.find_first_not_of(' ');
   return std::string(verb) + " purchase " + item + " " +
          (first == std::string::npos ? "" : sum.substr(first));
+}
+
+// The totals changes of recording the purchases one by one, one per month and person in the
+// order they first come: each entry ends with the same sum, and a file is not rewritten in
+// memory once per purchase. An entry created by several purchases gets their sum's text.
+std::vector<TotalsChange> MergedTotals(const std::vector<const PurchaseRecord*>& purchases) {
+  std::vector<TotalsChange> merged;
+  std::vector<int> counts;
+  std::map<std::pair<std::string, std::string>, std::size_t> index;
+  for (const PurchaseRecord* purchase : purchases) {
+    const auto [at, added] =
+        index.try_emplace({MonthKeyOf(*purchase), purchase->person}, merged.size());
+    if (added) {
+      merged.push_back(TotalsChange{at->first.first, purchase->person, 0, purchase->sum});
+      counts.push_back(0);
+    }
+    merged[at->second].delta += ParseCents(purchase->sum);
+    ++counts[at->second];
+  }
+  for (std::size_t i = 0; i < merged.size(); ++i) {
+    if (counts[i] > 1) merged[i].create_with = FormatFileCents(merged[i].delta);
+  }
+  return merged;
 }
 
 }  // namespace
@@ -62,17 +86,26 @@ ExpenseDatabase::ReadModel ExpenseDatabase::ReadExpenseFile(ChangeSet& changes,
 
 Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& category,
                                       const std::string& item, const PurchaseRecord& purchase) {
-  const TotalsChange change{MonthKeyOf(purchase), purchase.person, ParseCents(purchase.sum),
-                            purchase.sum};
-  const std::string item_path = ItemFilePath(category, item);
-  ReadModel item_file = ReadExpenseFile(changes, item_path, kItemTotals, NewItemFile(), true);
-  if (!item_file.status.ok()) return item_file.status;
-  for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
-    item_file.file->EnsureSection(section);
+  return StagePurchases(changes, category, {{item, {&purchase}}});
+}
+
+Status ExpenseDatabase::StagePurchases(ChangeSet& changes, const std::string& category,
+                                       const std::vector<PurchasesOfItem>& items) {
+  std::vector<const PurchaseRecord*> all;
+  for (const auto& [item, purchases] : items) {
+    const std::string item_path = ItemFilePath(category, item);
+    ReadModel item_file = ReadExpenseFile(changes, item_path, kItemTotals, NewItemFile(), true);
+    if (!item_file.status.ok()) return item_file.status;
+    for (SectionMarks section : {kItemTotals, kPersonTotals, kPurchaseList}) {
+      item_file.file->EnsureSection(section);
+    }
+    for (const TotalsChange& change : MergedTotals(purchases)) {
+      item_file.file->ChangeTotals(change);
+    }
+    for (const PurchaseRecord* purchase : purchases) item_file.file->InsertPurchase(*purchase);
+    changes.Write(item_path, item_file.file->Format());
+    all.insert(all.end(), purchases.begin(), purchases.end());
   }
-  item_file.file->ChangeTotals(change);
-  item_file.file->InsertPurchase(purchase);
-  changes.Write(item_path, item_file.file->Format());
 
   const std::string category_path = CategoryFilePath(category);
   ReadModel category_file = ReadExpenseFile(changes, category_path, kCategoryTotals,
@@ -80,7 +113,7 @@ Status ExpenseDatabase::StagePurchase(ChangeSet& changes, const std::string& cat
   if (!category_file.status.ok()) return category_file.status;
   category_file.file->EnsureSection(kCategoryTotals);
   category_file.file->EnsureSection(kPersonTotals);
-  category_file.file->ChangeTotals(change);
+  for (const TotalsChange& change : MergedTotals(all)) category_file.file->ChangeTotals(change);
   changes.Write(category_path, category_file.file->Format());
   return Status::Ok();
 }

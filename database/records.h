@@ -39,6 +39,14 @@ struct PurchaseRecord {
   bool operator==(const PurchaseRecord&) const = default;
 };
 
+// A purchase together with the category and item it belongs to: one row of an export or an
+// import.
+struct BookPurchase {
+  std::string category;
+  std::string item;
+  PurchaseRecord purchase;
+};
+
 // Person name -> amount. Callers put in the persons they want, each with 0; a query fills them.
 using PersonTotals = std::map<std::string, Cents>;
 

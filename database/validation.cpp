@@ -133,6 +133,14 @@ Status CheckNewItem(const ExpenseDatabase& db, const std::string& category,
   return Verdict(kInvalidItemName, ItemFault(db, category, name, "", ""));
 }
 
+Status CheckItemOfNewCategory(const ExpenseDatabase& db, const std::string& category,
+                              const std::string& name) {
+  const std::string stem = ItemStem(category, name);
+  std::string fault = ItemOrPersonFault(name);
+  if (fault.empty() && !FitsFileName(stem)) fault = kTooLong;
+  return Verdict(kInvalidItemName, fault.empty() ? ItemFileTaken(db, stem, "", "") : fault);
+}
+
 Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
                      const std::string& old_name, const std::string& new_category,
                      const std::string& new_name) {

@@ -36,6 +36,9 @@ Status CheckNewItem(const ExpenseDatabase& db, const std::string& category,
 Status CheckItemEdit(const ExpenseDatabase& db, const std::string& old_category,
                      const std::string& old_name, const std::string& new_category,
                      const std::string& new_name);
+// The checks of CheckNewItem for an item whose category is added in the same change.
+Status CheckItemOfNewCategory(const ExpenseDatabase& db, const std::string& category,
+                              const std::string& name);
 // "for all" is reserved for purchases made for the whole household.
 Status CheckNewPerson(const ExpenseDatabase& db, const std::string& name);
 Status CheckPersonEdit(const ExpenseDatabase& db, const std::string& old_name,
