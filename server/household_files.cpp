@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "database/change_set.h"
+#include "server/percent_encoding.h"
 
 namespace kestrune::server {
 namespace {
@@ -14,23 +14,8 @@ namespace {
 constexpr const char* kEncoded = "%|\t\r\n";
 
 std::string Encode(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    if (std::string_view(kEncoded).find(c) == std::string_view::npos) {
-      out += c;
-      continue;
-    }
-    char hex[4];
-    std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-    out += hex;
-  }
-  return out;
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+  return PercentEncode(
+      text, [](char c) { return std::string_view(kEncoded).find(c) == std::string_view::npos; });
 }
 
 std::optional<std::string> Decode(std::string_view text) {
@@ -41,7 +26,7 @@ std::optional<std::string> Decode(std::string_view text) {
       continue;
     }
     if (i + 2 >= text.size()) return std::nullopt;
-    const int high = HexValue(text[i + 1]), low = HexValue(text[i + 2]);
+    const int high = HexDigitValue(text[i + 1]), low = HexDigitValue(text[i + 2]);
     if (high < 0 || low < 0) return std::nullopt;
     out += static_cast<char>(high * 16 + low);
     i += 2;

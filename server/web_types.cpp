@@ -1,16 +1,9 @@
 #include "server/web_types.h"
 
-#include <cstdio>
+#include "server/percent_encoding.h"
 
 namespace kestrune::server {
 namespace {
-
-int Hex(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::string Decoded(std::string_view text) {
   std::string out;
@@ -18,8 +11,9 @@ std::string Decoded(std::string_view text) {
     const char c = text[i];
     if (c == '+') {
       out += ' ';
-    } else if (c == '%' && i + 2 < text.size() && Hex(text[i + 1]) >= 0 && Hex(text[i + 2]) >= 0) {
-      out += static_cast<char>(Hex(text[i + 1]) * 16 + Hex(text[i + 2]));
+    } else if (c == '%' && i + 2 < text.size() && HexDigitValue(text[i + 1]) >= 0 &&
+               HexDigitValue(text[i + 2]) >= 0) {
+      out += static_cast<char>(HexDigitValue(text[i + 1]) * 16 + HexDigitValue(text[i + 2]));
       i += 2;
     } else {
       out += c;
@@ -53,19 +47,10 @@ std::map<std::string, std::string> DecodeForm(std::string_view text) {
 }
 
 std::string EncodeQueryValue(std::string_view value) {
-  std::string out;
-  for (const char c : value) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '-' || c == '.' || c == '_' || c == '~';
-    if (plain) {
-      out += c;
-      continue;
-    }
-    char hex[4];
-    std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-    out += hex;
-  }
-  return out;
+  return PercentEncode(value, [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+  });
 }
 
 std::string CookieValue(std::string_view header, std::string_view name) {
