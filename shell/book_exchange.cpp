@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "database/book_export.h"
 
@@ -22,6 +23,15 @@ Status WriteWhole(const QString& path, const std::string& text) {
     return Status::IOError("Cannot write " + path.toStdString(), file.errorString().toStdString());
   }
   return Status::Ok();
+}
+
+// The planner's reasons point to the command line's options; the dialog has a field instead.
+std::string InDialogTerms(std::string reason) {
+  constexpr std::string_view kOption = " (see --item)";
+  if (const std::size_t at = reason.find(kOption); at != std::string::npos) {
+    reason.replace(at, kOption.size(), " (choose where such rows go)");
+  }
+  return reason;
 }
 
 }  // namespace
@@ -69,6 +79,16 @@ Result<std::string> ReadImportFile(const QString& path) {
   return {file.read(kLargestImport + 1).toStdString()};
 }
 
+QString MissingColumn(const ImportChoices& choices) {
+  const auto lacks = [&](ImportField field) {
+    return std::find(choices.columns.begin(), choices.columns.end(), field) ==
+           choices.columns.end();
+  };
+  if (lacks(ImportField::kDate)) return QObject::tr("Choose the column that holds the date.");
+  if (lacks(ImportField::kSum)) return QObject::tr("Choose the column that holds the sum.");
+  return {};
+}
+
 ImportOptions OptionsOf(const ImportChoices& choices) {
   ImportOptions options;
   for (std::size_t column = 0; column < choices.columns.size(); ++column) {
@@ -95,7 +115,8 @@ std::string ImportReport(const ImportPlan& plan, const ImportOptions& options, b
   // A file of the wrong kind refuses every row: the first ones say enough.
   constexpr std::size_t kShown = 50;
   for (std::size_t i = 0; i < plan.refused.size() && i < kShown; ++i) {
-    out += "Line " + std::to_string(plan.refused[i].line) + ": " + plan.refused[i].reason + "\n";
+    out += "Line " + std::to_string(plan.refused[i].line) + ": " +
+           InDialogTerms(plan.refused[i].reason) + "\n";
   }
   if (plan.refused.size() > kShown) {
     out += "... and " + std::to_string(plan.refused.size() - kShown) + " more\n";

@@ -66,6 +66,10 @@ struct ImportChoices {
   std::string category, item;  // where rows without category and item go
 };
 
+// What the choices lack before an import can be planned ("Choose the column that holds the
+// date."), or empty.
+QString MissingColumn(const ImportChoices& choices);
+
 // The choices as import options: every column mapped by its number, so that the dialog's
 // combo boxes win over the header names.
 ImportOptions OptionsOf(const ImportChoices& choices);

@@ -186,10 +186,18 @@ ImportChoices ImportDialog::choices() const {
 }
 
 void ImportDialog::check() {
+  if (const QString missing = MissingColumn(choices()); !missing.isEmpty()) {
+    report_->setPlainText(missing);
+    return;
+  }
   showOutcome(PlanImport(db_, text_, OptionsOf(choices())), false);
 }
 
 void ImportDialog::runImport() {
+  if (const QString missing = MissingColumn(choices()); !missing.isEmpty()) {
+    report_->setPlainText(missing);
+    return;
+  }
   checkButton_->setEnabled(false);
   importButton_->setEnabled(false);
   shownPercent_ = -1;
@@ -199,7 +207,7 @@ void ImportDialog::runImport() {
   checkButton_->setEnabled(true);
   importButton_->setEnabled(true);
   const bool recorded = plan.ok() && plan.value.refused.empty();
-  showOutcome(plan, recorded);
+  showOutcome(plan, true);
   if (!recorded || plan.value.batch.purchases.empty()) return;
   imported_ = plan.value.batch.purchases.size();
   accept();
@@ -213,15 +221,17 @@ void ImportDialog::showProgress(std::size_t done, std::size_t total) {
   progress_->repaint();
 }
 
-void ImportDialog::showOutcome(const Result<ImportPlan>& plan, bool recorded) {
+void ImportDialog::showOutcome(const Result<ImportPlan>& plan, bool importing) {
   if (!plan.ok()) {
     const std::string detail = plan.status.detail();
     report_->setPlainText(
         QString::fromStdString(plan.status.message() + (detail.empty() ? "" : "\n" + detail)));
     return;
   }
-  QString text = QString::fromStdString(ImportReport(plan.value, OptionsOf(choices()), recorded));
-  if (!plan.value.refused.empty()) text.prepend(tr("Nothing imported: rows were refused.\n"));
+  const bool refused = !plan.value.refused.empty();
+  QString text =
+      QString::fromStdString(ImportReport(plan.value, OptionsOf(choices()), importing && !refused));
+  if (importing && refused) text.prepend(tr("Nothing imported: rows were refused.\n"));
   report_->setPlainText(text);
 }
 

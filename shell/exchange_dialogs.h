@@ -55,7 +55,8 @@ class ImportDialog final : public QDialog {
   // the event loop, which would let the household server or a refresh reach the book while
   // it is being written.
   void showProgress(std::size_t done, std::size_t total);
-  void showOutcome(const Result<ImportPlan>& plan, bool recorded);
+  // The plan's report; `importing`: after Import rather than Check.
+  void showOutcome(const Result<ImportPlan>& plan, bool importing);
 
   ExpenseDatabase& db_;
   std::string text_;
