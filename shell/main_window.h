@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "server/household_server.h"
+#include "shell/book_exchange.h"
 #include "shell/caption_bar.h"
 #include "shell/folder_bar.h"
 #include "shell/form_outcome.h"
@@ -78,6 +79,9 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void runForm(FormDialog& dialog) override;
   // Shows anew what a dialog or a page link changed.
   void apply(const Afterwards& afterwards) override;
+  // File > Export and File > Import ask for files through `chooser` (the desktop's file
+  // dialogs until then); it must outlive the window.
+  void setFileChooser(FileChooser& chooser) { fileChooser_ = &chooser; }
 
  public slots:
   // The month filter: all months, or the month of the month chooser.
@@ -109,6 +113,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void showSettings();
   void checkDatabase();
   void restoreBackup();
+  void exportBook();
+  void importCsv();
   void shareWithHousehold();
   void undo();
   void redo();
@@ -144,7 +150,7 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // The commands, one action each.
   struct Actions {
     QAction *clearDatabase, *deleteAllPurchases, *settings, *checkDatabase, *print, *printDirect,
-        *printPreview, *restoreBackup, *shareWithHousehold, *exit;
+        *printPreview, *restoreBackup, *exportBook, *importCsv, *shareWithHousehold, *exit;
     QAction *undo, *redo;
     QAction *addPerson, *editPerson, *deletePerson, *addCategory, *editCategory, *deleteCategory,
         *addItem, *editItem, *deleteItem, *addPurchase;
@@ -214,6 +220,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // Declared after the model: it goes before the book it serves.
   std::unique_ptr<server::HouseholdServer> household_;
   Actions actions_{};
+  QtFileChooser desktopChooser_;
+  FileChooser* fileChooser_ = &desktopChooser_;
   QActionGroup* monthFilterGroup_ = nullptr;
   QActionGroup* totalsChartGroup_ = nullptr;
   QActionGroup* monthsChartGroup_ = nullptr;

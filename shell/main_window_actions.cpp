@@ -67,6 +67,11 @@ void MainWindow::createFileActions() {
   a.restoreBackup = createAction("actionRestoreBackup", tr("&Restore backup..."),
                                  tr("Replace the book with one of its dated backups"),
                                  &MainWindow::restoreBackup);
+  a.exportBook = createAction("actionExport", tr("&Export..."),
+                              tr("Write the purchases to a CSV file or an accounting journal"),
+                              &MainWindow::exportBook);
+  a.importCsv = createAction("actionImport", tr("&Import..."),
+                             tr("Record the purchases of a CSV file"), &MainWindow::importCsv);
   a.shareWithHousehold = createAction("actionShareWithHousehold", tr("Share with &household..."),
                                       tr("Let the household record purchases from their phones"),
                                       &MainWindow::shareWithHousehold);

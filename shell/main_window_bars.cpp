@@ -27,6 +27,8 @@ void MainWindow::createMenus() {
   file->addSeparator();
   file->addActions({a.settings, a.checkDatabase, a.restoreBackup});
   file->addSeparator();
+  file->addActions({a.exportBook, a.importCsv});
+  file->addSeparator();
   file->addAction(a.shareWithHousehold);
   file->addSeparator();
   file->addActions({a.print, a.printPreview});

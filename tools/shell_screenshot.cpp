@@ -3,7 +3,8 @@
 // Each STEP is "folder:N" (select folder N of the folder bar), "node:TEXT" (select the first
 // tree node bearing TEXT), "command:NAME" (trigger the window's action of that name, such as
 // actionPieChart), "press:NAME" (click the button of that name in the next dialog before its
-// picture, such as submit), "size:WxH" or "wait:MS". A dialog a command opens is pictured
+// picture, such as submit), "choose-file:PATH" (the file dialogs of the commands after it
+// answer PATH), "size:WxH" or "wait:MS". A dialog a command opens is pictured
 // beside OUT as OUT-dialog-N.png and closed unchanged but for the presses; messages go to
 // standard error.
 // The preferences are read from and written to WORKDIR/screenshot-settings.ini.
@@ -64,12 +65,23 @@ class PicturingPrompts final : public kestrune::UserPrompts {
   QStringList presses_;
 };
 
+// Answers File > Export's and File > Import's file dialogs with one path.
+class FixedChooser final : public kestrune::FileChooser {
+ public:
+  QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+    return path;
+  }
+  QString ChooseOpenFile(QWidget*, const QString&, const QString&) override { return path; }
+  QString path;
+};
+
 void Settle(int ms) {
   QTest::qWait(ms);
   QCoreApplication::processEvents();
 }
 
-void RunStep(kestrune::MainWindow& frame, PicturingPrompts& prompts, const QString& step) {
+void RunStep(kestrune::MainWindow& frame, PicturingPrompts& prompts, FixedChooser& chooser,
+             const QString& step) {
   const QString kind = step.section(':', 0, 0);
   const QString value = step.section(':', 1);
   if (kind == "folder") frame.folderBar()->selectFolder(value.toInt());
@@ -78,6 +90,7 @@ void RunStep(kestrune::MainWindow& frame, PicturingPrompts& prompts, const QStri
     if (auto* action = frame.findChild<QAction*>(value)) action->trigger();
   }
   if (kind == "press") prompts.PressNext(value);
+  if (kind == "choose-file") chooser.path = value;
   if (kind == "size") frame.resize(value.section('x', 0, 0).toInt(), value.section('x', 1).toInt());
   Settle(kind == "wait" ? value.toInt() : 300);
 }
@@ -104,7 +117,9 @@ int main(int argc, char** argv) {
   Settle(500);
   frame.showNormal();
   frame.resize(1100, 700);
-  for (int i = 3; i < args.size(); ++i) RunStep(frame, prompts, args[i]);
+  FixedChooser chooser;
+  frame.setFileChooser(chooser);
+  for (int i = 3; i < args.size(); ++i) RunStep(frame, prompts, chooser, args[i]);
   Settle(500);
   return frame.grab().save(args[2]) ? 0 : 1;
 }
