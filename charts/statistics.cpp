@@ -156,6 +156,7 @@ Source SourceOf(ExpenseDatabase& db, FirstFailure& reads, const StatisticsReques
     case Statistic::kCategoryItemsByMonths:
       return ItemsOfCategory(db, reads, r.category);
     case Statistic::kMonths:
+    case Statistic::kBudgetByMonths:
       break;
   }
   return {};
