@@ -163,7 +163,7 @@ namespace {
 Status KnownNames(const ExpenseDatabase& db, const std::string& category, const std::string& item) {
   if (!db.CategoryExists(category)) return Status::NotFound("Unknown category: " + category);
   if (!item.empty() && !db.ItemExists(category, item)) {
-    return Status::NotFound("Unknown item: " + item);
+    return Status::NotFound("Unknown item: " + item + " in " + category);
   }
   return Status::Ok();
 }
