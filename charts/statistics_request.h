@@ -48,6 +48,13 @@ enum class Statistic {
   // All expenses by months: one series without a name, one bar or slice per month shown,
   // drawn in a totals style. Reads nothing.
   kMonths,
+  // A category's spending in each month shown, one bar a month (newest first, as kMonths),
+  // with its monthly budget as a line across at the same height for every month ("Budget
+  // and spending by months"); no line when it has no budget. Reads category and, when not
+  // empty, item: then that item's spending and budget. Drawn in kBar only. The shell asks
+  // for it with statistic = kBudgetByMonths, category (and item), style = kBar and
+  // months_shown as for kMonths.
+  kBudgetByMonths,
 };
 
 // The styles a chart is drawn in: the first four are the totals styles (kMonths takes them
@@ -64,7 +71,8 @@ struct StatisticsRequest {
   // of kPersonCategoriesInMonth.
   std::string month_key = std::string(kAllMonths);
   ChartStyle style = ChartStyle::kBar;
-  // Statistics by months and kMonths: only the newest months, none below 1; every month
+  // Statistics by months, kMonths and kBudgetByMonths: only the newest months, none below 1;
+  // every month
   // when empty.
   std::optional<int> months_shown;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/amount_tables.h"
+#include "database/budget_file.h"
 #include "database/change_set.h"
 #include "database/clock.h"
 #include "database/database_prompt.h"
@@ -163,6 +164,46 @@ class ExpenseDatabase {
   // 1 for "January" ... 12 for "December"; 0 otherwise.
   static int MonthNumber(const std::string& month_name);
 
+  // --- Budgets: a monthly amount per category or item, kept in the budget file
+  // (budget_file.h). The file is read afresh by each call. An absent file holds no budgets;
+  // one that cannot be read, is no regular file (a link, a FIFO, a folder) or is damaged
+  // fails the call with its path and, for damage, the line ("Damaged budget file PATH: line
+  // 3: ..."). ---
+
+  std::string BudgetFilePath() const;
+  // Every budget, in the order the book lists its entries: categories by name, each
+  // category's own budget before its items' in the item list's order. Budgets of names no
+  // longer in the catalogue come last, in file order (BudgetsOfUnknownNames tells them).
+  Result<std::vector<Budget>> Budgets() const;
+  // The budget of the category (`item` empty) or of its item; nothing when it has none.
+  Result<std::optional<Cents>> BudgetOf(const std::string& category,
+                                        const std::string& item = {}) const;
+  // The budgets naming a category or item the catalogue does not hold (for the check).
+  Result<std::vector<Budget>> BudgetsOfUnknownNames() const;
+  // The budget of the category (or item) against its spending in the month key; nothing
+  // when it has no budget or `month_key` is "all months".
+  Result<std::optional<BudgetUse>> BudgetUseInMonth(const std::string& month_key,
+                                                    const std::string& category,
+                                                    const std::string& item = {}) const;
+  // Sets (or replaces) the monthly budget of the category, or of its item when `item` is not
+  // empty, as one undoable change ("Set the budget of Food to 400.00"). Refused with nothing
+  // written for a name the catalogue does not hold ("Unknown category: NAME", "Unknown item:
+  // NAME in CATEGORY"), an amount outside 0.01 .. 1,000,000,000.00, or a budget file that cannot be
+  // read or is damaged (never written over: the message says why).
+  Status SetBudget(const std::string& category, const std::string& item, Cents amount);
+  // Takes the budget away as one undoable change ("Clear the budget of Food"), also one
+  // naming a category or item no longer in the catalogue. Refused (NotFound, "Food has no
+  // budget") when there is no such budget, and for a budget file SetBudget refuses.
+  Status ClearBudget(const std::string& category, const std::string& item);
+  // For the purchase just recorded in the category's item: the notices of the budgets it
+  // took over their month's amount, the item's first, then the category's (OverBudgetText).
+  // Only the purchase that crosses the line gets a notice: none when the month was over
+  // before it, or is not over now. Reads the totals files and the budget file; writes
+  // nothing. Call it after RecordPurchase succeeded; it never stands in its way.
+  Result<std::vector<std::string>> OverBudgetNotices(const std::string& category,
+                                                     const std::string& item,
+                                                     const PurchaseRecord& purchase) const;
+
   // While a ReadSession is open, the totals queries read each category or item file once and
   // answer later queries on it from memory. Open one around one page or one chart build,
   // while no file changes beneath it. Sessions nest; memory is freed when the outermost one
@@ -218,8 +259,8 @@ class ExpenseDatabase {
   // Empties every expense section of every category and item file and the months index;
   // the catalogue stays.
   Status DeleteAllPurchases();
-  // Deletes every category and item file and empties the three index files. Person files
-  // stay on disk but are no longer listed.
+  // Deletes every category and item file and the budgets, and empties the three index files. Person
+  // files stay on disk but are no longer listed.
   Status ClearDatabase();
 
   // --- Catalogue maintenance. Names are assumed checked (validation.h): new names are not
@@ -284,8 +325,8 @@ class ExpenseDatabase {
   // The mirror of Undo: makes the change undone last again ("Nothing to redo", "Can't
   // redo: ...").
   [[nodiscard]] Result<ChangeFocus> Redo(HistoryEntry* redone = nullptr);
-  // Replaces the book's data files (the three indexes and the files of its three folders)
-  // with those of the backup BACKUPS/NAME as one change, undoable like any other. The
+  // Replaces the book's data files (the three indexes, the budget file and the files of its three
+  // folders) with those of the backup BACKUPS/NAME as one change, undoable like any other. The
   // backup is read first, then the current book is backed up (keeping the newest
   // `keep_backups`), then the change is made. Refuses a name that is no backup folder's
   // ("No backup named NAME"), or a backup whose folders are not plain folders.
@@ -385,6 +426,18 @@ class ExpenseDatabase {
   // Takes the month out of one category or item file (`skeleton` when the file is absent).
   Status TakeMonthOut(ChangeSet& changes, const std::string& path, const std::string& skeleton,
                       SectionMarks totals, const std::string& month_key);
+
+  // The budgets as `changes` would leave them; fails for a file that cannot be read or is
+  // damaged, so that no change writes over it.
+  Result<std::vector<Budget>> ReadBudgets(ChangeSet& changes) const;
+  // Gathers the budget file rewritten with the budgets of `category` (all of them when `item`
+  // is empty, else the item's) renamed to `new_category` / `new_item`, or dropped when
+  // `drop`. Nothing is gathered when no budget is touched; an absent file stays absent.
+  Status GatherBudgetRename(ChangeSet& changes, const std::string& category,
+                            const std::string& item, const std::string& new_category,
+                            const std::string& new_item, bool drop);
+  // Gathers `budgets` as the budget file's new contents (its removal when there are none).
+  void GatherBudgets(ChangeSet& changes, const std::vector<Budget>& budgets) const;
 
   // The next undo (or redo) entry, applied under the change lock.
   Result<ChangeFocus> ApplyEntry(bool redo, HistoryEntry* applied_entry);
