@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,25 @@
 #include "database/status.h"
 
 namespace kestrune {
+
+// What tells, without reading a file, that it may have changed: two stamps of one path differ
+// when the file was replaced, resized or written in between, unless the first was taken
+// within the clock's coarse steps of the file's last change (then it is not `settled`).
+struct FileStamp {
+  bool exists = false;
+  bool settled = false;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modified_ns = 0;
+  std::int64_t changed_ns = 0;
+
+  // The same file, unchanged (when this stamp is settled).
+  bool SameAs(const FileStamp& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode &&
+           size == other.size && modified_ns == other.modified_ns && changed_ns == other.changed_ns;
+  }
+};
 
 // Everything the database does to the disk goes through this interface, so tests can put a
 // fake in its place and make any step fail.
@@ -30,6 +50,13 @@ class FileSystem {
                                           std::vector<std::string>& names) {
     names = ListFolder(path);
     return Status::Ok();
+  }
+  // The stamp of a regular file, or of its absence; nothing when the disk cannot tell (a
+  // link, a FIFO or a folder, a file that cannot be looked at, or a disk without stamps): the
+  // caller must then read the file.
+  virtual std::optional<FileStamp> Stamp(const std::string& path) {
+    (void)path;
+    return std::nullopt;
   }
   // Creates the folder and any missing parents.
   [[nodiscard]] virtual Status MakeFolders(const std::string& path) = 0;
@@ -75,6 +102,7 @@ class PosixFileSystem : public FileSystem {
   bool IsFolder(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
   Status ReadFolder(const std::string& path, std::vector<std::string>& names) override;
+  std::optional<FileStamp> Stamp(const std::string& path) override;
   Status MakeFolders(const std::string& path) override;
   Status WriteTemporary(const std::string& path, const std::string& temp_folder,
                         const std::string& content, std::string& temp_path) override;
