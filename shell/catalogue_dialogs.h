@@ -8,7 +8,7 @@ namespace kestrune {
 // page link work on the selection; those opened from the Edit menu let the user choose.
 // Each calls one form of catalogue_forms.h from its main button.
 
-// "Add expense category".
+// "Add expense category", with its monthly budget (none when left empty).
 class AddCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
@@ -30,7 +30,8 @@ class AddPersonDialog final : public FormDialog {
   AddPersonDialog(FormContext& form, QWidget* parent);
 };
 
-// "Edit category information": of a chosen category, or of the selected one.
+// "Edit category information": of a chosen category, or of the selected one, with its
+// monthly budget.
 class EditCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
@@ -42,6 +43,7 @@ class EditCategoryDialog final : public FormDialog {
   FormContext& form_;
   QLineEdit* name_;
   InformationEdit* information_;
+  QLineEdit* budget_;
   std::string loaded_name_;  // the category as chosen, before the user's edits
 };
 

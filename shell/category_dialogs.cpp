@@ -1,8 +1,27 @@
 // The dialogs of categories and persons: add, edit, delete.
+#include "shell/budget_forms.h"
 #include "shell/catalogue_dialogs.h"
 #include "shell/catalogue_forms.h"
 
 namespace kestrune {
+namespace {
+
+// The monthly budget field under the category's information: empty for no budget.
+QLineEdit* AddBudgetField(QLineEdit* field) {
+  field->setPlaceholderText(QObject::tr("none"));
+  field->setToolTip(
+      QObject::tr("The most the household means to spend in the category each "
+                  "month; leave it empty for no budget"));
+  return field;
+}
+
+// The field's text, or nothing when it could not be filled: the budget is then left as it is.
+std::optional<std::string> BudgetOf(const QLineEdit* field) {
+  if (!field->isEnabled()) return std::nullopt;
+  return TextOf(field);
+}
+
+}  // namespace
 
 void SelectName(QComboBox* chooser, const std::string& name) {
   const int position = chooser->findText(QString::fromStdString(name), Qt::MatchExactly);
@@ -14,8 +33,9 @@ AddCategoryDialog::AddCategoryDialog(FormContext& form, QWidget* parent)
   addHeading(tr("Type category information"));
   QLineEdit* name = addLineEdit(tr("Category name:"), "name");
   InformationEdit* information = addInformation(tr("Category information:"), "information");
-  addMainButton(tr("Add"), [&form, name, information] {
-    return SubmitNewCategory(form, TextOf(name), TextOf(information));
+  QLineEdit* budget = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
+  addMainButton(tr("Add"), [&form, name, information, budget] {
+    return SubmitNewCategory(form, TextOf(name), TextOf(information), BudgetOf(budget));
   });
 }
 
@@ -35,8 +55,10 @@ EditCategoryDialog::EditCategoryDialog(FormContext& form, bool choose, QWidget* 
   addGroup(tr("New category information"));
   name_ = addLineEdit(tr("Category name:"), "name");
   information_ = addInformation(tr("Category information:"), "information");
+  budget_ = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
   addMainButton(tr("Update information"), [this] {
-    return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
+    return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_),
+                              BudgetOf(budget_));
   });
   if (!chooser) {
     load(form_.state.selectedCategory);
@@ -52,6 +74,12 @@ void EditCategoryDialog::load(const std::string& category) {
   loaded_name_ = form_.db.CategoryExists(category) ? category : std::string();
   SetText(name_, loaded_name_);
   SetText(information_, form_.db.GetCategoryInfo(loaded_name_));
+  // A budget file that cannot be read leaves the field off, saying why; the rest still edits.
+  const Result<std::string> budget =
+      loaded_name_.empty() ? Result<std::string>{} : BudgetFieldText(form_.db, loaded_name_);
+  budget_->setEnabled(budget.ok());
+  SetText(budget_, budget.value);
+  if (!budget.ok()) budget_->setPlaceholderText(QString::fromStdString(budget.status.message()));
 }
 
 EditPersonDialog::EditPersonDialog(FormContext& form, bool choose, QWidget* parent)
