@@ -33,5 +33,6 @@ void AddGenerateCommands(CLI::App& app, CliRun& run);
 void AddServeCommands(CLI::App& app, CliRun& run);
 void AddHistoryCommands(CLI::App& app, CliRun& run);
 void AddExchangeCommands(CLI::App& app, CliRun& run);
+void AddFindCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

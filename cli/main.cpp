@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   AddServeCommands(app, run);
   AddHistoryCommands(app, run);
   AddExchangeCommands(app, run);
+  AddFindCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -3,8 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -55,6 +57,13 @@ int MakeTemporary(const std::string& folder, std::string& temp) {
   temp = folder + "/" + kTemporaryPrefix + "XXXXXX";
   return ::mkostemp(temp.data(), O_CLOEXEC);
 }
+
+std::int64_t Nanoseconds(const struct timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+// How long after its last change a file's times surely tell the next change.
+constexpr std::int64_t kSettledNs = 2000000000;
 
 }  // namespace
 
@@ -116,6 +125,28 @@ std::vector<std::string> PosixFileSystem::ListFolder(const std::string& path) {
   std::vector<std::string> names;
   [[maybe_unused]] const Status read = ReadFolder(path, names);
   return names;
+}
+
+std::optional<FileStamp> PosixFileSystem::Stamp(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return FileStamp{};
+    return std::nullopt;
+  }
+  if (!S_ISREG(info.st_mode)) return std::nullopt;
+  FileStamp stamp{true,
+                  false,
+                  static_cast<std::uint64_t>(info.st_dev),
+                  static_cast<std::uint64_t>(info.st_ino),
+                  static_cast<std::int64_t>(info.st_size),
+                  Nanoseconds(info.st_mtim),
+                  Nanoseconds(info.st_ctim)};
+  // File times come from a clock that advances in coarse steps: a file changed within the
+  // same step keeps its times, so only a file left alone for a while is known by them.
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  stamp.settled = Nanoseconds(now) - std::max(stamp.modified_ns, stamp.changed_ns) > kSettledNs;
+  return stamp;
 }
 
 Status PosixFileSystem::ReadFolder(const std::string& path, std::vector<std::string>& names) {
