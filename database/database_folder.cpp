@@ -1,5 +1,7 @@
 #include "database/database_folder.h"
 
+#include "database/budget_file.h"
+
 namespace kestrune {
 
 std::string DatabaseFolderOf(const std::string& workdir) {
@@ -12,6 +14,7 @@ std::string WorkFolderOf(const std::string& database_folder) {
 }
 
 bool IsBookDataName(std::string_view name) {
+  if (name == kBudgetFileName) return true;
   for (const char* index : kIndexFileNames) {
     if (name == index) return true;
   }

@@ -16,7 +16,8 @@ std::string DatabaseFolderOf(const std::string& workdir);
 std::string WorkFolderOf(const std::string& database_folder);
 inline constexpr const char* kWorkFolderName = ".kestrune";
 
-// The book's data: its three index files and its folders of category, item and person files.
+// The book's data: its three index files, its budget file (budget_file.h) and its folders of
+// category, item and person files.
 // Anything else in the database folder (the work folder, the members a household server
 // keeps beside the book with their passphrase hashes) is no part of it: backups copy only
 // the data and a restore replaces only the data.

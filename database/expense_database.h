@@ -191,8 +191,9 @@ class ExpenseDatabase {
   // NAME"), an amount outside 0.01 .. 1,000,000,000.00, or a budget file that cannot be
   // read or is damaged (never written over: the message says why).
   Status SetBudget(const std::string& category, const std::string& item, Cents amount);
-  // Takes the budget away as one undoable change ("Clear the budget of Food"). Refused as
-  // SetBudget is, and (NotFound, "Food has no budget") when there is no such budget.
+  // Takes the budget away as one undoable change ("Clear the budget of Food"), also one
+  // naming a category or item no longer in the catalogue. Refused (NotFound, "Food has no
+  // budget") when there is no such budget, and for a budget file SetBudget refuses.
   Status ClearBudget(const std::string& category, const std::string& item);
   // For the purchase just recorded in the category's item: the notices of the budgets it
   // took over their month's amount, the item's first, then the category's (OverBudgetText).
@@ -258,8 +259,8 @@ class ExpenseDatabase {
   // Empties every expense section of every category and item file and the months index;
   // the catalogue stays.
   Status DeleteAllPurchases();
-  // Deletes every category and item file and empties the three index files. Person files
-  // stay on disk but are no longer listed.
+  // Deletes every category and item file and the budgets, and empties the three index files. Person
+  // files stay on disk but are no longer listed.
   Status ClearDatabase();
 
   // --- Catalogue maintenance. Names are assumed checked (validation.h): new names are not
@@ -324,8 +325,8 @@ class ExpenseDatabase {
   // The mirror of Undo: makes the change undone last again ("Nothing to redo", "Can't
   // redo: ...").
   [[nodiscard]] Result<ChangeFocus> Redo(HistoryEntry* redone = nullptr);
-  // Replaces the book's data files (the three indexes and the files of its three folders)
-  // with those of the backup BACKUPS/NAME as one change, undoable like any other. The
+  // Replaces the book's data files (the three indexes, the budget file and the files of its three
+  // folders) with those of the backup BACKUPS/NAME as one change, undoable like any other. The
   // backup is read first, then the current book is backed up (keeping the newest
   // `keep_backups`), then the change is made. Refuses a name that is no backup folder's
   // ("No backup named NAME"), or a backup whose folders are not plain folders.

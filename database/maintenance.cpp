@@ -128,6 +128,7 @@ Status ExpenseDatabase::EditCategory(const std::string& old_name, const std::str
                                  [&](ExpenseFile& file) { file.SetHeaderLine(1, information); });
         }
         Status renamed = RenameCategoryFiles(changes, old_name, new_name, information);
+        if (renamed.ok()) renamed = GatherBudgetRename(changes, old_name, "", new_name, "", false);
         CategoryRecord record = categories_[old_name];
         categories_.erase(old_name);
         record.name = new_name;
@@ -145,6 +146,8 @@ Status ExpenseDatabase::DeleteCategory(const std::string& name) {
                            }
                            categories_.erase(name);
                            changes.Remove(CategoryFilePath(name));
+                           Status dropped = GatherBudgetRename(changes, name, "", "", "", true);
+                           if (!dropped.ok()) return dropped;
                            return RewriteIndex(changes, CategoryIndexPath(), name, "");
                          });
 }
@@ -200,7 +203,10 @@ Status ExpenseDatabase::GatherDeleteItem(ChangeSet& changes, const std::string& 
 Status ExpenseDatabase::DeleteItem(const std::string& category, const std::string& item) {
   return ChangeCatalogue(
       Note("Delete item " + item + " of " + category, {category, item, ""}, {category, "", ""}),
-      [&](ChangeSet& changes) { return GatherDeleteItem(changes, category, item); });
+      [&](ChangeSet& changes) {
+        Status dropped = GatherBudgetRename(changes, category, item, "", "", true);
+        return dropped.ok() ? GatherDeleteItem(changes, category, item) : dropped;
+      });
 }
 
 Status ExpenseDatabase::EditItem(const std::string& old_category, const std::string& old_item,
@@ -214,7 +220,12 @@ Status ExpenseDatabase::EditItem(const std::string& old_category, const std::str
         ReadModel old_file = ReadExpenseFile(changes, ItemFilePath(old_category, old_item),
                                              kItemTotals, NewItemFile(), false);
         if (!old_file.status.ok()) return old_file.status;
-        Status status = GatherDeleteItem(changes, old_category, old_item);
+        Status status = Status::Ok();
+        if (old_category != new_category || old_item != new_item) {
+          status =
+              GatherBudgetRename(changes, old_category, old_item, new_category, new_item, false);
+        }
+        if (status.ok()) status = GatherDeleteItem(changes, old_category, old_item);
         if (status.ok()) status = GatherAddItem(changes, new_category, new_item, information);
         if (!status.ok()) return status;
         changes.Write(ItemFilePath(new_category, new_item), old_file.file->Format());

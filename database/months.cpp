@@ -74,6 +74,8 @@ Status ExpenseDatabase::ClearDatabase() {
     for (const ItemEntry& item : category.items) changes.Remove(ItemFilePath(name, item.name));
     changes.Remove(CategoryFilePath(name));
   }
+  // The budgets name categories no longer there; a folder in the file's place is left.
+  if (!fs_.IsFolder(BudgetFilePath())) changes.Remove(BudgetFilePath());
   changes.Write(CategoryIndexPath(), "");
   changes.Write(PersonIndexPath(), "");
   changes.Write(MonthsIndexPath(), "");

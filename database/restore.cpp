@@ -2,13 +2,13 @@
 #include <algorithm>
 
 #include "database/backups.h"
+#include "database/budget_file.h"
 #include "database/database_folder.h"
 #include "database/expense_database.h"
 
 namespace kestrune {
 
 namespace {
-
 
 // The regular file `from` as the new contents of `to` when they differ; an absent source or
 // one that is no regular file removes `to` (as a backup never copies such a file).
@@ -62,6 +62,11 @@ Status ExpenseDatabase::RestoreBackup(const std::string& backups_folder, const s
   for (const char* index : kIndexFileNames) {
     const Status taken = Take(fs_, changes, backup + "/" + index, folder_ + "/" + index);
     if (!taken.ok()) return taken;
+  }
+  // A backup without budgets takes the book's away.
+  const std::string budgets = std::string("/") + kBudgetFileName;
+  if (Status taken = Take(fs_, changes, backup + budgets, folder_ + budgets); !taken.ok()) {
+    return taken;
   }
   for (const char* folder : kEntityFolderNames) {
     if (Status taken = TakeFolder(fs_, changes, backup, folder_, folder); !taken.ok()) return taken;
