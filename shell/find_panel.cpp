@@ -89,6 +89,7 @@ void FindPanel::createFields() {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   table_->horizontalHeader()->setSectionResizeMode(FindResultsModel::kInformation,
                                                    QHeaderView::Stretch);
 
@@ -198,6 +199,7 @@ void FindPanel::searchFinished() {
   }
   const QString summary = ResultsSummary(found.value.count(), found.value.sum);
   results_->setResults(std::move(found.value));
+  table_->resizeColumnsToContents();
   summary_->setText(summary);
   exportButton_->setEnabled(results_->rowCount() > 0);
 }

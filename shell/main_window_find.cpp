@@ -32,6 +32,8 @@ void MainWindow::createFindPanel() {
   findDock_->setObjectName("findDock");
   findDock_->setWidget(findPanel_);
   addDockWidget(Qt::BottomDockWidgetArea, findDock_);
+  // The view keeps most of the height.
+  resizeDocks({findDock_}, {height() / 3}, Qt::Vertical);
   connect(findPanel_, &FindPanel::purchaseChosen, this, &MainWindow::showFoundPurchase);
   connect(findPanel_, &FindPanel::noted, this,
           [this](const QString& note) { statusBar()->showMessage(note, kNoteShown); });
