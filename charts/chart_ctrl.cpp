@@ -90,6 +90,7 @@ void ChartCtrl::Draw(Canvas& canvas) {
   ApplyQuadrant();
   if (!IsPieType(graph_type_)) DrawFrame(canvas);
   DrawGraph(canvas);
+  if (graph_type_ == kBarChart && level_line_) DrawLevelLine(*this, canvas);
 }
 
 bool ChartCtrl::HasValues() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,13 @@
 #include "charts/chart_series.h"
 
 namespace kestrune::charts {
+
+// A level drawn as a line across the plot (a monthly budget), with its caption above the
+// line's left end.
+struct LevelLine {
+  int value = 0;
+  std::string caption;
+};
 
 // The statistics chart: a title, axis titles, category labels and colours, series of
 // points and a value scale, drawn on request into a canvas. The chart keeps no drawing
@@ -43,6 +51,10 @@ class ChartCtrl {
   // Appends the standard palette's colours for categories 0 .. count-1 (see palette.h,
   // including slot 22's two entries).
   void AddStandardColours(int category_count);
+
+  // A level line drawn over the bars of a flat bar chart; the other types draw none.
+  void SetLevelLine(LevelLine line) { level_line_ = std::move(line); }
+  const std::optional<LevelLine>& level_line() const { return level_line_; }
 
   // Takes the series; the category count grows to its point count.
   void AddSeries(ChartSeries series);
@@ -127,6 +139,7 @@ class ChartCtrl {
   double depth_ratio_ = 0.05;
   int depth_ = 0;
   ChartLayout layout_;
+  std::optional<LevelLine> level_line_;
 };
 
 }  // namespace kestrune::charts

@@ -27,6 +27,9 @@ std::string DescribeChart(const ChartCtrl& chart) {
     for (const ChartPoint& point : series.points()) out << " " << point.key << ":" << point.value;
     out << "\n";
   }
+  if (const std::optional<LevelLine>& level = chart.level_line()) {
+    out << "level " << level->value << " " << QuotedText(level->caption) << "\n";
+  }
   return out.str();
 }
 

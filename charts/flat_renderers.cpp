@@ -82,6 +82,22 @@ void DrawBarChart(const ChartCtrl& chart, Canvas& canvas) {
   }
 }
 
+void DrawLevelLine(const ChartCtrl& chart, Canvas& canvas) {
+  constexpr Colour kLevelColour = Rgb(208, 0, 0);
+  const ChartLayout& l = chart.layout();
+  const LevelLine& level = *chart.level_line();
+  const int height = ValueHeight(level.value, chart.scale_minimum(), FlatPixelsPerUnit(chart));
+  const int y = l.plot_bottom - std::min(height, l.plot_height);
+  {
+    ScopedPen pen(canvas, kLevelColour, 2);
+    canvas.Line(Point{l.plot_left, y}, Point{l.plot_left + l.plot_width, y});
+  }
+  ScopedFont font(canvas, ArialBold(chart.value_font_size()));
+  canvas.SetTextColour(kLevelColour);
+  canvas.TextOut(Point{l.plot_left + 5, y - chart.value_font_size() - 4}, level.caption);
+  canvas.SetTextColour(kBlack);
+}
+
 void DrawLineGraph(const ChartCtrl& chart, Canvas& canvas) {
   const int series = chart.series_count();
   if (series == 0) return;

@@ -14,6 +14,10 @@ namespace kestrune::charts {
 // One cluster of bars per series, 60% of the group wide, a bar per category.
 void DrawBarChart(const ChartCtrl& chart, Canvas& canvas);
 
+// The chart's level line across the whole plot, in red, at its value's height (at most the
+// plot's top), its caption in bold above the line's left end.
+void DrawLevelLine(const ChartCtrl& chart, Canvas& canvas);
+
 // One line per category across the groups, with a round marker at each group.
 void DrawLineGraph(const ChartCtrl& chart, Canvas& canvas);
 

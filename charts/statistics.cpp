@@ -1,5 +1,8 @@
 #include "charts/statistics.h"
 
+#include <algorithm>
+
+#include "charts/chart_arithmetic.h"
 #include "charts/colour.h"
 #include "charts/graph_type.h"
 #include "charts/person_shares.h"
@@ -15,6 +18,7 @@ constexpr const char* kPersonsTitle = "Persons statictics";
 constexpr const char* kCategoryTitle = "Category's statictics";
 constexpr const char* kItemTitle = "Item's statictics";
 constexpr const char* kItemsTitle = "Items statictics";
+constexpr const char* kBudgetTitle = "Budget and spending by months";
 
 // The item alone by months has one colour of its own, under the spare label's key.
 constexpr int kItemAloneSpareKey = 1;
@@ -236,6 +240,29 @@ ChartCtrl MonthsChart(int type, ExpenseDatabase& db, FirstFailure& reads,
   return chart;
 }
 
+// A category's (or item's) spending of each month shown, with its budget as a level line.
+// Every month is labelled, as in MonthsChart; the scale holds the line too.
+ChartCtrl BudgetChart(int type, ExpenseDatabase& db, FirstFailure& reads,
+                      const StatisticsRequest& r) {
+  const std::vector<std::string> months = db.GetMonths();
+  std::vector<double> spent;
+  double largest = 0.0;
+  for (const std::string& month : LimitedMonths(db, r)) {
+    spent.push_back(Units(reads, r.item.empty() ? db.CategoryMonthTotal(month, r.category)
+                                                : db.ItemMonthTotal(month, r.category, r.item)));
+    largest = std::max(largest, spent.back());
+  }
+  ChartCtrl chart = StartChart(type, kBudgetTitle, kMonthsAxisTitle, months);
+  AddTotalsSeries(chart, r.item.empty() ? r.category : r.item, spent);
+  chart.AddStandardColours(static_cast<int>(months.size()));
+  const std::optional<Cents> budget = reads.Take(db.BudgetOf(r.category, r.item));
+  if (!budget) return chart;
+  const double units = ChartValue(CentsToUnits(*budget));
+  ScaleRaiser().Offer(chart, ChartValue(std::max(largest, units)));
+  chart.SetLevelLine({Truncate(units), "Budget " + FormatShownCents(*budget)});
+  return chart;
+}
+
 }  // namespace
 
 bool IsByMonths(Statistic statistic) {
@@ -260,6 +287,8 @@ bool StyleSuits(ChartStyle style, Statistic statistic) {
   // A value cast from outside the eight styles suits nothing: it has no graph type.
   const int index = static_cast<int>(style);
   if (index < 0 || index > static_cast<int>(ChartStyle::kStackedBar3d)) return false;
+  // Only the flat bar chart draws the budget's line.
+  if (statistic == Statistic::kBudgetByMonths) return style == ChartStyle::kBar;
   return IsByMonthsStyle(style) == IsByMonths(statistic);
 }
 
@@ -278,6 +307,9 @@ bool NamesKnown(const ExpenseDatabase& db, const StatisticsRequest& request) {
     case Statistic::kCategoryPersons:
     case Statistic::kCategoryPersonsByMonths:
       return db.CategoryExists(request.category);
+    case Statistic::kBudgetByMonths:
+      return request.item.empty() ? db.CategoryExists(request.category)
+                                  : db.ItemExists(request.category, request.item);
     default:
       return true;
   }
@@ -295,6 +327,8 @@ std::optional<ChartCtrl> BuildStatistic(ExpenseDatabase& db, const StatisticsReq
   std::optional<ChartCtrl> chart;
   if (request.statistic == Statistic::kMonths) {
     chart = MonthsChart(type, db, reads, request);
+  } else if (request.statistic == Statistic::kBudgetByMonths) {
+    chart = BudgetChart(type, db, reads, request);
   } else if (const Source source = SourceOf(db, reads, request); IsByMonths(request.statistic)) {
     chart = ByMonthsChart(type, request.statistic, source, LimitedMonths(db, request));
   } else {

@@ -71,7 +71,8 @@ struct StatisticsRequest {
   // of kPersonCategoriesInMonth.
   std::string month_key = std::string(kAllMonths);
   ChartStyle style = ChartStyle::kBar;
-  // Statistics by months and kMonths: only the newest months, none below 1; every month
+  // Statistics by months, kMonths and kBudgetByMonths: only the newest months, none below 1;
+  // every month
   // when empty.
   std::optional<int> months_shown;
 };

@@ -85,6 +85,10 @@ std::vector<StatisticPair> StatisticPairs() {
       {"items-of-category", category, "the total of each item of a category", S::kCategoryItems,
        S::kCategoryItemsByMonths},
       {"months", {}, "all expenses of each month", S::kMonths, none},
+      {"budget", category, "a category's spending of each month, its monthly budget a line",
+       S::kBudgetByMonths, none},
+      {"item-budget", item, "an item's spending of each month, its monthly budget a line",
+       S::kBudgetByMonths, none},
   };
 }
 
@@ -127,13 +131,18 @@ struct ChartArgs {
   bool trace = false;
 };
 
+// Whether the statistic is drawn with the months as its entities.
+bool IsOverMonths(Statistic statistic) {
+  return statistic == Statistic::kMonths || statistic == Statistic::kBudgetByMonths;
+}
+
 bool HasMonthFilter(Statistic statistic) {
-  return !charts::IsByMonths(statistic) && statistic != Statistic::kMonths &&
+  return !charts::IsByMonths(statistic) && !IsOverMonths(statistic) &&
          statistic != Statistic::kPersonCategoriesInMonth;
 }
 
 bool HasMonthLimit(Statistic statistic) {
-  return charts::IsByMonths(statistic) || statistic == Statistic::kMonths;
+  return charts::IsByMonths(statistic) || IsOverMonths(statistic);
 }
 
 // Sets the request's style from --style (the program's defaults, bar and stacked, without
@@ -146,6 +155,10 @@ int ApplyStyle(const StatisticCommand& command, const std::string& style,
       std::find_if(kStyles.begin(), kStyles.end(), [&](const Style& s) { return style == s.name; });
   if (found == kStyles.end()) return Refuse("Unknown style: " + style);
   const bool by_months = charts::IsByMonths(command.statistic);
+  if (command.statistic == Statistic::kBudgetByMonths &&
+      !charts::StyleSuits(found->style, command.statistic)) {
+    return Refuse("The style " + style + " does not suit " + command.name + ": use bar");
+  }
   if (!charts::StyleSuits(found->style, command.statistic)) {
     return Refuse("The style " + style + " does not suit " + command.name +
                   (by_months ? ", a statistic by months: use line, stacked, 3dline or 3dstacked"

@@ -34,5 +34,6 @@ void AddServeCommands(CLI::App& app, CliRun& run);
 void AddHistoryCommands(CLI::App& app, CliRun& run);
 void AddExchangeCommands(CLI::App& app, CliRun& run);
 void AddFindCommands(CLI::App& app, CliRun& run);
+void AddBudgetCommands(CLI::App& app, CliRun& run);
 
 }  // namespace kestrune::cli

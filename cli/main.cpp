@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   AddHistoryCommands(app, run);
   AddExchangeCommands(app, run);
   AddFindCommands(app, run);
+  AddBudgetCommands(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

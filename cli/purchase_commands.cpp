@@ -61,7 +61,15 @@ int Record(ExpenseDatabase& db, const RecordArgs& args) {
   record->person = args.person;
   record->information = args.information;
   record->sum = FormatFileCents(sum.sum);
-  return Reported(db.RecordPurchase(args.category, args.item, *record));
+  if (const int failed = Reported(db.RecordPurchase(args.category, args.item, *record))) {
+    return failed;
+  }
+  // Told on standard error only: the purchase is recorded and the status stays 0.
+  Result<std::vector<std::string>> notices =
+      db.OverBudgetNotices(args.category, args.item, *record);
+  if (!notices.ok()) std::cerr << notices.status.message() << "\n";
+  for (const std::string& notice : notices.value) std::cerr << notice << "\n";
+  return kExitOk;
 }
 
 int DeletePurchase(ExpenseDatabase& db, const std::string& category, const std::string& item,

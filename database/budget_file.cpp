@@ -68,12 +68,14 @@ std::string BudgetName(const Budget& budget) {
   return budget.item.empty() ? budget.category : budget.item + " of " + budget.category;
 }
 
+std::string MonthInWords(const std::string& month_key) {
+  if (!IsMonthKey(month_key)) return month_key;
+  return month_key.substr(5) + " " + month_key.substr(0, 4);
+}
+
 std::string OverBudgetText(const Budget& budget, const std::string& month_key, Cents spent) {
-  // "2026 December" is shown as people say it: "December 2026".
-  const std::string month =
-      IsMonthKey(month_key) ? month_key.substr(5) + " " + month_key.substr(0, 4) : month_key;
-  return BudgetName(budget) + " is over its budget for " + month + ": " + FormatShownCents(spent) +
-         " of " + FormatShownCents(budget.amount);
+  return BudgetName(budget) + " is over its budget for " + MonthInWords(month_key) + ": " +
+         FormatShownCents(spent) + " of " + FormatShownCents(budget.amount);
 }
 
 }  // namespace kestrune

@@ -54,6 +54,9 @@ std::string FormatBudgetFile(const std::vector<Budget>& budgets);
 // The name of a budget in the user's words: "Food", or "Bread of Food" for an item's.
 std::string BudgetName(const Budget& budget);
 
+// A month key as people say it: "December 2026" for "2026 December"; other text as it is.
+std::string MonthInWords(const std::string& month_key);
+
 // The notice of a budget gone over: "Food is over its budget for December 2026: 412.30 of
 // 400.00". `month_key` is a key of the months index ("2026 December").
 std::string OverBudgetText(const Budget& budget, const std::string& month_key, Cents spent);

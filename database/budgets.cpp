@@ -1,6 +1,7 @@
 // The book's monthly budgets: reading them, changing them as undoable changes, and what a
 // month's spending makes of them.
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 #include "database/budget_file.h"
@@ -38,6 +39,14 @@ bool Crossed(Cents budget, Cents spent_now, Cents sum) {
   return spent_now > budget && spent_now - sum <= budget;
 }
 
+// A link in the budget file's place is refused like a FIFO or a folder: budgets are never
+// read from outside the book.
+Status RefuseLink(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return Status::Ok();
+  return Status::InvalidArgument("Can't read " + path + ": not a regular file (a link)");
+}
+
 }  // namespace
 
 std::string ExpenseDatabase::BudgetFilePath() const {
@@ -45,6 +54,9 @@ std::string ExpenseDatabase::BudgetFilePath() const {
 }
 
 Result<std::vector<Budget>> ExpenseDatabase::Budgets() const {
+  if (Status link = RefuseLink(BudgetFilePath()); !link.ok()) {
+    return Failed<std::vector<Budget>>(std::move(link));
+  }
   Result<std::optional<std::string>> text = ReadIfPresent(BudgetFilePath());
   if (!text.ok()) return Failed<std::vector<Budget>>(std::move(text.status));
   if (!text.value) return {};
@@ -112,6 +124,9 @@ Result<std::vector<std::string>> ExpenseDatabase::OverBudgetNotices(
 }
 
 Result<std::vector<Budget>> ExpenseDatabase::ReadBudgets(ChangeSet& changes) const {
+  if (Status link = RefuseLink(BudgetFilePath()); !link.ok()) {
+    return Failed<std::vector<Budget>>(std::move(link));
+  }
   std::string text;
   const Status read = changes.Read(BudgetFilePath(), text);
   if (read.IsNotFound()) return {};
@@ -163,7 +178,7 @@ namespace {
 Status KnownNames(const ExpenseDatabase& db, const std::string& category, const std::string& item) {
   if (!db.CategoryExists(category)) return Status::NotFound("Unknown category: " + category);
   if (!item.empty() && !db.ItemExists(category, item)) {
-    return Status::NotFound("Unknown item: " + item);
+    return Status::NotFound("Unknown item: " + item + " in " + category);
   }
   return Status::Ok();
 }

@@ -188,7 +188,7 @@ class ExpenseDatabase {
   // Sets (or replaces) the monthly budget of the category, or of its item when `item` is not
   // empty, as one undoable change ("Set the budget of Food to 400.00"). Refused with nothing
   // written for a name the catalogue does not hold ("Unknown category: NAME", "Unknown item:
-  // NAME"), an amount outside 0.01 .. 1,000,000,000.00, or a budget file that cannot be
+  // NAME in CATEGORY"), an amount outside 0.01 .. 1,000,000,000.00, or a budget file that cannot be
   // read or is damaged (never written over: the message says why).
   Status SetBudget(const std::string& category, const std::string& item, Cents amount);
   // Takes the budget away as one undoable change ("Clear the budget of Food"), also one

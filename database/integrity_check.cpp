@@ -9,6 +9,7 @@
 #include "database/amount_tables.h"
 #include "database/amounts.h"
 #include "database/backups.h"
+#include "database/budget_file.h"
 #include "database/change_set.h"
 #include "database/expense_file.h"
 #include "database/month_keys.h"
@@ -303,6 +304,21 @@ std::vector<std::string> IntegrityReport::Lines() const {
   return lines;
 }
 
+namespace {
+
+// A damaged budget file, and budgets naming what the catalogue no longer holds.
+void CheckBudgets(const ExpenseDatabase& db, IntegrityReport& report) {
+  Result<std::vector<Budget>> unknown = db.BudgetsOfUnknownNames();
+  if (!unknown.ok()) report.damaged.push_back(unknown.status.message());
+  for (const Budget& budget : unknown.value) {
+    report.problems.push_back(
+        std::string(kBudgetFileName) + ": the budget of " + BudgetName(budget) + " names " +
+        (budget.item.empty() ? "a category" : "an item") + " no longer in the book");
+  }
+}
+
+}  // namespace
+
 IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs) {
   IntegrityReport report;
   const Survey survey = Surveyor(db, fs).Run();
@@ -333,6 +349,7 @@ IntegrityReport CheckIntegrity(const ExpenseDatabase& db, FileSystem& fs) {
   for (const std::string& line : kept) report.notes.push_back(line + " (kept, not used)");
   CheckItemFiles(db, fs, report.problems);
   CheckMonths(db, fs, survey, report);
+  CheckBudgets(db, report);
   return report;
 }
 

@@ -23,11 +23,13 @@ struct IntegrityReport {
   std::vector<TotalsDifference> differences;
   // Category and item files that cannot be read or whose sections are damaged (see
   // FindSectionFault), each with the reason and, for damage, its line. Repair leaves them and
-  // the rest of their category as they are, and their totals are not compared.
+  // the rest of their category as they are, and their totals are not compared. A budget file
+  // that cannot be read or is damaged is told here too.
   std::vector<std::string> damaged;
   // Index lines that are blank, doubled, not a usable name or without their file; data files
   // no index names; months the index lists twice, that are no month key or that no file
-  // holds; months with purchases the index lacks; byte-order marks at the start of a file.
+  // holds; months with purchases the index lacks; byte-order marks at the start of a file;
+  // budgets naming a category or item the catalogue does not hold.
   std::vector<std::string> problems;
   // The months with purchases (in sound categories) that the months index lacks.
   std::vector<std::string> unlisted_months;

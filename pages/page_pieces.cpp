@@ -93,14 +93,21 @@ void AddSecondStyleBlock(PageText& page) {
 }
 
 void AddInformationBox(PageText& page, const InformationBox& box, std::string_view information,
-                       Cents total) {
+                       Cents total, std::string_view under_total) {
   page.Piece("<table width=99% align=center><tr><td><fieldset>");
   page.Piece(box.legend);
   page.Piece("<table align=center width=99%><tr><td>");
   page.Text(information);
   page.Piece(box.total_opener);
   page.Amount(total);
-  page.Piece(box.list_opener);
+  if (under_total.empty()) {
+    page.Piece(box.list_opener);
+    return;
+  }
+  constexpr std::string_view kCloseBold = "</b>";
+  page.Piece(kCloseBold);
+  page.Piece(under_total);
+  page.Piece(box.list_opener.substr(kCloseBold.size()));
 }
 
 void AddTableStart(PageText& page) {

@@ -38,12 +38,14 @@ void AddSecondStyleBlock(PageText& page);
 struct InformationBox {
   std::string_view legend;
   std::string_view total_opener;  // closes the box and opens the bold total
-  std::string_view list_opener;   // closes the total and opens the list frame
+  std::string_view list_opener;   // closes the total ("</b>" first) and opens the list frame
 };
 
-// The entity's information text (escaped) and its total, then the list frame's opener.
+// The entity's information text (escaped) and its total, then the list frame's opener. Markup
+// in `under_total` (a budget line) stands between the closed total and the list frame; when
+// it is empty the pieces are the same as they always were.
 void AddInformationBox(PageText& page, const InformationBox& box, std::string_view information,
-                       Cents total);
+                       Cents total, std::string_view under_total = {});
 
 // A spacer and the opener of the list table.
 void AddTableStart(PageText& page);

@@ -8,6 +8,7 @@
 #include "database/exchange_sort.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
+#include "pages/budget_line.h"
 #include "pages/page_links.h"
 #include "pages/page_pieces.h"
 
@@ -155,11 +156,12 @@ void AddPurchaseRow(PageText& page, const PurchaseRecord& purchase) {
 
 // The page head, the action bar, the second style block and the information box.
 void AddEntityFrame(PageText& page, const ActionBar& bar, const std::string& name,
-                    const InformationBox& box, const std::string& information, Cents total) {
+                    const InformationBox& box, const std::string& information, Cents total,
+                    std::string_view under_total = {}) {
   AddPageHead(page);
   AddActionBar(page, bar, name);
   AddSecondStyleBlock(page);
-  AddInformationBox(page, box, information, total);
+  AddInformationBox(page, box, information, total, under_total);
 }
 
 void AddTextOrEmptyCell(PageText& page, const std::string& text) {
@@ -198,8 +200,12 @@ Result<std::string> CategoryPageText(const ExpenseDatabase& db, const std::strin
   const std::string key = db.MonthKeyAt(month_position);
   FirstFailure reads;
   PageText page(db.currency());
+  // Budgets are monthly: the line shows only when one month is chosen.
+  const std::string budget =
+      IsMonthKey(key) ? BudgetLine(db.currency(), category, key, db.BudgetUseInMonth(key, category))
+                      : std::string();
   AddEntityFrame(page, kCategoryBar, category, kCategoryBox, db.GetCategoryInfo(category),
-                 reads.Take(db.CategoryMonthTotal(key, category)));
+                 reads.Take(db.CategoryMonthTotal(key, category)), budget);
   page.Piece(kBarSpacer);
   page.Piece(kAddItemBar);
   AddTableStart(page);

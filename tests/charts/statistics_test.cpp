@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 
 #include "charts/chart_arithmetic.h"
 #include "charts/chart_description.h"
@@ -201,6 +202,47 @@ TEST_F(StatisticsTest, AnUnsuitedStyleOrUnknownNameBuildsNothing) {
   EXPECT_FALSE(std::filesystem::exists(db.ItemFilePath("Home", "Rug")));
   EXPECT_FALSE(std::filesystem::exists(db.ItemFilePath("Home", "Sofa")));
   EXPECT_FALSE(std::filesystem::exists(db.CategoryFilePath("Garden")));
+}
+
+TEST_F(StatisticsTest, BudgetChartDrawsEachMonthsSpendingWithTheBudgetAsALineAcross) {
+  ASSERT_TRUE(db.SetBudget("Food", "", 4000).ok());
+  StatisticsRequest request = Request(S::kBudgetByMonths, "Food");
+  ChartCtrl chart = Build(request);
+  EXPECT_EQ(chart.title(), "Budget and spending by months");
+  // June, May and April 2004: 9.99, 42.50 and 5.00, whole units drawn.
+  EXPECT_EQ(Values(chart.series().at(0)), (std::vector<int>{9, 42, 5}));
+  RecordingCanvas canvas(Size{640, 480}, TextMetrics{16, 7, 14});
+  chart.Draw(canvas);
+  std::vector<int> bar_tops;
+  int line_y = -1;
+  for (const std::string& call : canvas.calls()) {
+    std::istringstream in(call);
+    std::string verb;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    in >> verb >> x1 >> y1 >> x2 >> y2;
+    if (verb == "rect" && y2 == chart.layout().plot_bottom) bar_tops.push_back(y1);
+    if (verb == "line" && y1 == y2 && x1 == chart.layout().plot_left &&
+        x2 == x1 + chart.layout().plot_width) {
+      line_y = y1;
+    }
+  }
+  // The budget line lies under May's bar, over June's and April's (y grows downwards).
+  ASSERT_EQ(bar_tops.size(), 3u);
+  EXPECT_TRUE(bar_tops[1] < line_y && line_y < bar_tops[0] && line_y < bar_tops[2]) << line_y;
+  EXPECT_NE(canvas.Text().find("\"Budget 40.00\""), std::string::npos);
+
+  // An item's budget above every bar raises the scale to hold it; without one, no line.
+  ASSERT_TRUE(db.SetBudget("Food", "Milk", 10000).ok());
+  request.item = "Milk";
+  request.months_shown = 2;
+  chart = Build(request);
+  EXPECT_EQ(Values(chart.series().at(0)), (std::vector<int>{0, 42}));
+  EXPECT_GE(chart.scale_maximum(), 100);
+  EXPECT_EQ(chart.level_line()->caption, "Budget 100.00");
+  ASSERT_TRUE(db.ClearBudget("Food", "Milk").ok());
+  EXPECT_FALSE(Build(request).level_line());
+  request.style = ChartStyle::kPie;
+  EXPECT_FALSE(BuildStatistic(db, request));
 }
 
 TEST(ChartScale, HugeAndNonFiniteAmountsKeepTheScaleAndItsLabelsSane) {

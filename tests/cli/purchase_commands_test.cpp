@@ -93,5 +93,25 @@ TEST_F(PurchaseCommands, CheckListsDifferencesAndRepairAfterABackup) {
   EXPECT_EQ(Ok({"check"}), "Everything adds up.\n");
 }
 
+TEST_F(PurchaseCommands, BudgetsAreSetListedAndRecordSaysOnceWhenOneIsGoneOver) {
+  Ok({"budget", "Food", "10,005"});
+  Ok({"budget", "Food", "Milk", "4"});
+  EXPECT_EQ(Ok({"budget", "--list"}), "Food|10.01\nFood|Milk|4.00\n");
+  EXPECT_EQ(Read("KSDBBudgets.txt"), "Food||10.01\nFood|Milk| 4.00\n");
+  ExpectRefused({"budget", "Food", "Tea", "4"}, "Unknown item: Tea in Food");
+  ExpectRefused({"budget", "Home", "--clear"}, "Home has no budget");
+  EXPECT_EQ(Cli({"budget", "Food"}).status, 2);
+
+  ProcessResult crossed = Cli({"record", "Food", "Milk", "2026-12-01", "Anna", "11"});
+  EXPECT_EQ(crossed.status, 0);
+  EXPECT_EQ(crossed.out, "");
+  EXPECT_EQ(crossed.err,
+            "Milk of Food is over its budget for December 2026: 11.00 of 4.00\n"
+            "Food is over its budget for December 2026: 11.00 of 10.01\n");
+  EXPECT_EQ(Cli({"record", "Food", "Milk", "2026-12-02", "Anna", "1"}).err, "");
+  Ok({"budget", "Food", "Milk", "--clear"});
+  EXPECT_EQ(Ok({"budget", "--list"}), "Food|10.01\n");
+}
+
 }  // namespace
 }  // namespace kestrune::testing

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "tests/support/database_fixture.h"
 #include "tests/support/failing_file_system.h"
@@ -76,6 +77,20 @@ long Cents(const std::string& shown) {
   if (ShownTotal(page) != total || (!total.empty() && Cents(total) != sum))
     return ::testing::AssertionFailure() << "total \"" << ShownTotal(page) << "\", rows " << sum;
   return ::testing::AssertionSuccess();
+}
+
+// The budget line of a page as a reader sees it, then its bar's fill: kind and width.
+std::string BudgetShown(const std::string& page) {
+  std::string text = HtmlText(page);
+  std::erase(text, '\n');
+  const size_t start = text.find("Budget of");
+  if (start == std::string::npos) return "";
+  const size_t last = std::min(text.find("left:", start), text.find("over:", start));
+  const size_t end = text.find("EUR", last) + 3;
+  std::smatch bar;
+  std::regex_search(page, bar,
+                    std::regex("class=\"budget-(\\w+)\" style=\"height:10px;width:([0-9.]+%)"));
+  return text.substr(start, end - start) + " | " + bar[1].str() + " " + bar[2].str();
 }
 
 // The item page of all months is the contract with the readers of existing books: its
@@ -184,6 +199,29 @@ TEST_F(PageWritersTest, AWriterReplacesThePageFileOrSaysWhyAndLeavesTheOldOne) {
   EXPECT_EQ(WriteCategoryPage(db, page_disk, page_file, "Home", -1).message(),
             "Ups! Cant open data file");
   EXPECT_EQ(work.Read("data/temp.tmp"), written);
+}
+
+TEST_F(PageWritersTest, TheCategoryPageOfAMonthShowsItsBudgetSpentAndLeftOrOver) {
+  // Food spent 19.50 in January 2004 (position 0); an "all months" page shows no budget.
+  const std::vector<std::pair<kestrune::Cents, std::string>> cases = {
+      {1960, "19.60 EUR / spent: 19.50 EUR / left: 0.10 EUR | under 99.48%"},
+      {1950, "19.50 EUR / spent: 19.50 EUR / left: 0.00 EUR | under 100.00%"},
+      {1000, "10.00 EUR / spent: 19.50 EUR / over: 9.50 EUR | over 100.00%"}};
+  for (const auto& [budget, shown] : cases) {
+    ASSERT_TRUE(db.SetBudget("Food", "", budget).ok());
+    const std::string page = CategoryPageText(db, "Food", 0).value;
+    EXPECT_EQ(BudgetShown(page), "Budget of Food for January 2004: " + shown);
+    EXPECT_TRUE(PageShows(page, "19.50 EUR",
+                          {{"Milk", "1 l, organic", "15.50 EUR"}, {"Bread", "", "4.00 EUR"}}));
+    EXPECT_EQ(BudgetShown(CategoryPageText(db, "Food", -1).value), "");
+  }
+  ASSERT_TRUE(db.AddCategory("<i>Tea&", "").ok());
+  ASSERT_TRUE(db.SetBudget("<i>Tea&", "", 100).ok());
+  const std::string page = CategoryPageText(db, "<i>Tea&", 1).value;
+  EXPECT_EQ(BudgetShown(page),
+            "Budget of <i>Tea& for December 2003: 1.00 EUR / spent: 0.00 EUR / left: 1.00 EUR | "
+            "under 0.00%");
+  EXPECT_EQ(page.find("<i>"), std::string::npos);
 }
 
 }  // namespace
