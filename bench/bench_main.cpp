@@ -79,6 +79,7 @@ int Run(Options& options) {
     RegisterImportBenchmark(*opened.back(), options.settings);
     RegisterPageBenchmarks(*opened.back(), options.settings);
     RegisterChartBenchmarks(*opened.back(), options.settings);
+    RegisterFindBenchmarks(*opened.back(), options.settings);
   }
   int count = static_cast<int>(options.passed_on.size());
   benchmark::Initialize(&count, options.passed_on.data());

@@ -30,5 +30,8 @@ void RegisterImportBenchmark(OpenedSet& set, const RunSettings& settings);
 void RegisterPageBenchmarks(OpenedSet& set, const RunSettings& settings);
 // The statistics builders, and drawing each of the eight chart types to an 800x600 image.
 void RegisterChartBenchmarks(OpenedSet& set, const RunSettings& settings);
+// Finding purchases: the first search (every item file read) and searches after it for a
+// word, for every purchase, and for a word after a purchase was recorded on the largest item.
+void RegisterFindBenchmarks(OpenedSet& set, const RunSettings& settings);
 
 }  // namespace kestrune::bench

@@ -75,6 +75,10 @@ std::vector<Row> TableRows() {
     for (char& c : label) c = c == '_' ? ' ' : c;
     rows.push_back({std::string("draw_") + type, label, kChartTarget});
   }
+  rows.push_back({"find_first", "find: first search, every file read", std::nullopt});
+  rows.push_back({"find_word", "find: a word, again", 100.0});
+  rows.push_back({"find_all", "find: every purchase, again", 100.0});
+  rows.push_back({"find_after_record", "find: a word after a purchase", 100.0});
   rows.push_back({"check", "check", std::nullopt});
   return rows;
 }

@@ -21,8 +21,9 @@ struct Row {
   std::int64_t day = 0;  // YYYYMMDD
   Cents cents = 0;
   std::int32_t person = 0;
-  std::uint32_t line_at = 0;
+  std::uint32_t line_at = 0;  // the line, then its ISO date
   std::uint32_t line_size = 0;
+  std::uint32_t date_size = 0;
   std::uint32_t info_at = 0;
   std::uint32_t info_size = 0;
 };
@@ -30,13 +31,16 @@ struct Row {
 // The purchases of one item file, newest first, as last read.
 struct ItemFile {
   std::optional<FileStamp> stamp;  // taken before the file was read
-  std::string lines;               // the purchase lines, one after the other
+  std::string lines;               // each purchase line followed by its ISO date
   std::string folded;              // the folded information texts, one after the other
   std::vector<Row> rows;
   std::uint64_t seen = 0;  // the last search that wanted the file
 
   std::string_view Line(const Row& row) const {
     return {lines.data() + row.line_at, row.line_size};
+  }
+  std::string_view Date(const Row& row) const {
+    return {lines.data() + row.line_at + row.line_size, row.date_size};
   }
   std::string_view Info(const Row& row) const {
     return {folded.data() + row.info_at, row.info_size};
@@ -106,6 +110,10 @@ std::vector<PurchaseRecord> NewestFirst(std::string content) {
   return purchases;
 }
 
+std::uint32_t Size(std::string_view text) {
+  return static_cast<std::uint32_t>(text.size());
+}
+
 std::uint32_t Append(std::string& to, std::string_view text) {
   const auto at = static_cast<std::uint32_t>(to.size());
   to += text;
@@ -126,14 +134,20 @@ bool HasAll(std::string_view text, const std::vector<std::string_view>& words) {
 
 FoundPurchase Found(const Searched& searched, const Row& row) {
   const std::string_view line = searched.file->Line(row);
-  FoundPurchase found{
-      searched.category, searched.item, ParsePurchaseLine(line), std::string(line), {}, row.cents};
-  found.date = IsoDate(found.purchase);
+  FoundPurchase found{searched.category,
+                      searched.item,
+                      ParsePurchaseLine(line),
+                      std::string(line),
+                      std::string(searched.file->Date(row)),
+                      row.cents};
   return found;
 }
 
-// Adds the item file's purchases that pass the filters to `result`.
-void Collect(const Searched& searched, const Filters& filters, FindResult& result) {
+// A purchase that passed the filters, and the file it is in.
+using Match = std::pair<const Searched*, const Row*>;
+
+// Adds the item file's purchases that pass the filters to `matches`.
+void Collect(const Searched& searched, const Filters& filters, std::vector<Match>& matches) {
   const std::string category = FoldCase(searched.category);
   const std::string item = FoldCase(searched.item);
   std::vector<std::string_view> left;  // the words neither name holds
@@ -143,11 +157,21 @@ void Collect(const Searched& searched, const Filters& filters, FindResult& resul
     }
   }
   for (const Row& row : searched.file->rows) {
-    if (!filters.Admits(row) || !HasAll(searched.file->Info(row), left)) continue;
-    result.purchases.push_back(Found(searched, row));
-    // Damaged sums read as huge ones; the total stays a number rather than overflow.
-    result.sum = std::clamp(result.sum + row.cents, -kHugeCents * 4, kHugeCents * 4);
+    if (filters.Admits(row) && HasAll(searched.file->Info(row), left)) {
+      matches.emplace_back(&searched, &row);
+    }
   }
+}
+
+FindResult Listed(const std::vector<Match>& matches) {
+  FindResult result;
+  result.purchases.reserve(matches.size());
+  for (const auto& [searched, row] : matches) {
+    result.purchases.push_back(Found(*searched, *row));
+    // Damaged sums read as huge ones; the total stays a number rather than overflow.
+    result.sum = std::clamp(result.sum + row->cents, -kHugeCents * 4, kHugeCents * 4);
+  }
+  return result;
 }
 
 }  // namespace
@@ -190,14 +214,22 @@ struct PurchaseFinder::Kept {
     const Status read = fs.Read(path, content);
     if (read.IsNotFound()) return Status::Ok();
     if (!read.ok()) return read;
-    for (const PurchaseRecord& purchase : NewestFirst(std::move(content))) {
-      const std::string line = FormatPurchaseLine(purchase);
-      const std::string info = FoldCase(purchase.information);
-      file.rows.push_back(Row{DayOf(purchase), ParseCents(purchase.sum), PersonId(purchase.person),
-                              Append(file.lines, line), static_cast<std::uint32_t>(line.size()),
-                              Append(file.folded, info), static_cast<std::uint32_t>(info.size())});
-    }
+    for (const PurchaseRecord& purchase : NewestFirst(std::move(content))) Keep(purchase, file);
     return Status::Ok();
+  }
+
+  void Keep(const PurchaseRecord& purchase, ItemFile& file) {
+    const std::string line = FormatPurchaseLine(purchase);
+    const std::string date = IsoDate(purchase);
+    const std::string info = FoldCase(purchase.information);
+    Row row{DayOf(purchase), ParseCents(purchase.sum), PersonId(purchase.person)};
+    row.line_at = Append(file.lines, line);
+    Append(file.lines, date);
+    row.line_size = Size(line);
+    row.date_size = Size(date);
+    row.info_at = Append(file.folded, info);
+    row.info_size = Size(info);
+    file.rows.push_back(row);
   }
 
   // The item files of the catalogue, each current; the kept files of no item are dropped.
@@ -251,9 +283,9 @@ Result<FindResult> PurchaseFinder::Find(const ExpenseDatabase& db, const FindReq
     const auto id = kept_->person_ids.find(*request.person);
     filters.person = id == kept_->person_ids.end() ? -1 : id->second;
   }
-  FindResult result;
-  for (const Searched& one : searched) Collect(one, filters, result);
-  return Result<FindResult>{std::move(result)};
+  std::vector<Match> matches;
+  for (const Searched& one : searched) Collect(one, filters, matches);
+  return Result<FindResult>{Listed(matches)};
 }
 
 }  // namespace kestrune

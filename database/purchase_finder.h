@@ -23,15 +23,15 @@ struct FindRequest {
   // information (a word may be in one and the next word in another). Letters are compared
   // without case (FoldCase in text_fold.h): "é" finds "É" but not "e". Empty words match
   // everything.
-  std::vector<std::string> words;
+  std::vector<std::string> words = {};
   // The purchase's person exactly as written, or "for all"; nothing for every person.
-  std::optional<std::string> person;
+  std::optional<std::string> person = {};
   // The first and the last day, both included, as "YYYY-MM-DD" (see ParseIsoDay).
-  std::optional<std::string> from;
-  std::optional<std::string> to;
+  std::optional<std::string> from = {};
+  std::optional<std::string> to = {};
   // The smallest and the largest sum, both included, in exact cents.
-  std::optional<Cents> min_sum;
-  std::optional<Cents> max_sum;
+  std::optional<Cents> min_sum = {};
+  std::optional<Cents> max_sum = {};
 };
 
 // One purchase found.
