@@ -52,7 +52,7 @@ FindPanel::FindPanel(const ExpenseDatabase& book, FileSystem& fs, UserPrompts& p
       to_(DayField("toDay", this)),
       minSum_(SumField("minSum", this)),
       maxSum_(SumField("maxSum", this)),
-      findButton_(new QPushButton(tr("&Find"), this)),
+      findButton_(new QPushButton(tr("F&ind"), this)),
       results_(new FindResultsModel(this)),
       sorted_(new QSortFilterProxyModel(this)),
       table_(new QTableView(this)),

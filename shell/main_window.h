@@ -46,6 +46,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // that succeeded, builds the window; see started(). `fs` and `clock` must outlive it.
   MainWindow(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
              FileSystem& fs, const Clock& clock);
+  // A search of the Find panel still running reads through the book's disk: it ends first.
+  ~MainWindow() override;
 
   bool started() const { return started_; }
   // The status to end the program with when it did not start.

@@ -12,6 +12,11 @@ constexpr int kNoteShown = 10000;  // milliseconds
 
 }  // namespace
 
+// The panel waits for its search as it goes, while the disk the search reads is still there.
+MainWindow::~MainWindow() {
+  delete findDock_;
+}
+
 void MainWindow::setFileChooser(FileChooser& chooser) {
   fileChooser_ = &chooser;
   if (findPanel_) findPanel_->setFileChooser(chooser);
