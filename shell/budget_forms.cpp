@@ -14,24 +14,26 @@ BudgetEntry ReadBudgetField(std::string_view text) {
   return {entry.sum, Status::Ok()};
 }
 
-Result<std::string> BudgetFieldText(const ExpenseDatabase& db, const std::string& category) {
-  const Result<std::optional<Cents>> budget = db.BudgetOf(category);
+Result<std::string> BudgetFieldText(const ExpenseDatabase& db, const std::string& category,
+                                    const std::string& item) {
+  const Result<std::optional<Cents>> budget = db.BudgetOf(category, item);
   if (!budget.ok()) return Failed<std::string>(budget.status);
   return {budget.value ? FormatShownCents(*budget.value) : std::string()};
 }
 
-bool BudgetDiffers(const ExpenseDatabase& db, const std::string& category,
+bool BudgetDiffers(const ExpenseDatabase& db, const std::string& category, const std::string& item,
                    const BudgetEntry& entry) {
-  const Result<std::optional<Cents>> now = db.BudgetOf(category);
+  const Result<std::optional<Cents>> now = db.BudgetOf(category, item);
   return now.ok() && now.value != entry.amount;
 }
 
-bool ApplyBudget(FormContext& form, const std::string& category, const BudgetEntry& entry) {
-  const Result<std::optional<Cents>> now = form.db.BudgetOf(category);
+bool ApplyBudget(FormContext& form, const std::string& category, const std::string& item,
+                 const BudgetEntry& entry) {
+  const Result<std::optional<Cents>> now = form.db.BudgetOf(category, item);
   Status changed = now.status;
   if (now.ok() && now.value != entry.amount) {
-    changed = entry.amount ? form.db.SetBudget(category, "", *entry.amount)
-                           : form.db.ClearBudget(category, "");
+    changed = entry.amount ? form.db.SetBudget(category, item, *entry.amount)
+                           : form.db.ClearBudget(category, item);
   }
   if (!changed.ok()) form.prompts.ShowRefusal(changed);
   return changed.ok();

@@ -21,19 +21,23 @@ struct BudgetEntry {
 };
 BudgetEntry ReadBudgetField(std::string_view text);
 
-// The field's text for the category's budget ("400.00"; empty for none). Fails as
-// ExpenseDatabase::BudgetOf does, for a budget file that cannot be read or is damaged.
-Result<std::string> BudgetFieldText(const ExpenseDatabase& db, const std::string& category);
+// The calls below work on the budget of the category, or of its item when `item` is not empty.
 
-// Whether the category's budget, as the book holds it, differs from what `entry` holds;
-// false when the budget file cannot be read.
-bool BudgetDiffers(const ExpenseDatabase& db, const std::string& category,
+// The field's text for the budget ("400.00"; empty for none). Fails as
+// ExpenseDatabase::BudgetOf does, for a budget file that cannot be read or is damaged.
+Result<std::string> BudgetFieldText(const ExpenseDatabase& db, const std::string& category,
+                                    const std::string& item = {});
+
+// Whether the budget, as the book holds it, differs from what `entry` holds; false when the
+// budget file cannot be read.
+bool BudgetDiffers(const ExpenseDatabase& db, const std::string& category, const std::string& item,
                    const BudgetEntry& entry);
 
-// Gives the category the budget `entry` holds when it differs from the one it has: one
-// undoable change (set or clear); nothing when they agree. A failed change is shown to the
-// user; false then.
-bool ApplyBudget(FormContext& form, const std::string& category, const BudgetEntry& entry);
+// Gives the category or item the budget `entry` holds when it differs from the one it has:
+// one undoable change (set or clear); nothing when they agree. A failed change is shown to
+// the user; false then.
+bool ApplyBudget(FormContext& form, const std::string& category, const std::string& item,
+                 const BudgetEntry& entry);
 
 // The status bar's note after a purchase was recorded in the item: the notices of the
 // budgets it took over (joined by "  "), or why the budgets could not be checked; empty when

@@ -49,7 +49,7 @@ FormOutcome SubmitNewCategory(FormContext& form, const std::string& name,
   form.state.selectedCategory = name;
   form.state.selectedItem.clear();
   // The category stays though its budget could not be set: the dialog closes on it.
-  if (budget) ApplyBudget(form, name, entry);
+  if (budget) ApplyBudget(form, name, "", entry);
   return Done({Folder::kCategories});
 }
 
@@ -85,28 +85,36 @@ FormOutcome SubmitCategoryEdit(FormContext& form, const std::string& old_name,
   }
   const std::string line = OneLineInformation(information);
   const bool same = new_name == old_name && line == form.db.GetCategoryInfo(old_name);
-  const bool budget_only = same && budget && BudgetDiffers(form.db, old_name, entry);
+  const bool budget_only = same && budget && BudgetDiffers(form.db, old_name, "", entry);
   if (!budget_only && !Written(form, form.db.EditCategory(old_name, new_name, line))) {
     return StayOpen();
   }
   form.state.selectedCategory = new_name;
-  if (budget) ApplyBudget(form, new_name, entry);
+  if (budget) ApplyBudget(form, new_name, "", entry);
   return Done({Folder::kCategories}, true);
 }
 
 FormOutcome SubmitItemEdit(FormContext& form, const std::string& old_category,
                            const std::string& old_item, const std::string& new_category,
-                           const std::string& new_name, const std::string& information) {
+                           const std::string& new_name, const std::string& information,
+                           const std::optional<std::string>& budget) {
   if (!form.db.ItemExists(old_category, old_item)) return NothingChosen(form);
-  if (!Passed(form, CheckItemEdit(form.db, old_category, old_item, new_category, new_name))) {
+  const BudgetEntry entry = budget ? ReadBudgetField(*budget) : BudgetEntry{};
+  if (!Passed(form, CheckItemEdit(form.db, old_category, old_item, new_category, new_name)) ||
+      !Passed(form, entry.status)) {
     return StayOpen();
   }
-  if (!Written(form, form.db.EditItem(old_category, old_item, new_category, new_name,
-                                      OneLineInformation(information)))) {
+  const std::string line = OneLineInformation(information);
+  const bool same = new_category == old_category && new_name == old_item &&
+                    line == form.db.GetItemInfo(old_category, old_item);
+  const bool budget_only = same && budget && BudgetDiffers(form.db, old_category, old_item, entry);
+  if (!budget_only &&
+      !Written(form, form.db.EditItem(old_category, old_item, new_category, new_name, line))) {
     return StayOpen();
   }
   form.state.selectedCategory = new_category;
   form.state.selectedItem = new_name;
+  if (budget) ApplyBudget(form, new_category, new_name, entry);
   return Done({});
 }
 

@@ -33,10 +33,12 @@ FormOutcome SubmitNewPerson(FormContext& form, const std::string& name,
 FormOutcome SubmitCategoryEdit(FormContext& form, const std::string& old_name,
                                const std::string& new_name, const std::string& information,
                                const std::optional<std::string>& budget = std::nullopt);
-// Unchanged names are valid and move the item to the top of its category's list.
+// Unchanged names are valid and move the item to the top of its category's list, unless only
+// the item's `budget` differs (as for a category): then that is the one change.
 FormOutcome SubmitItemEdit(FormContext& form, const std::string& old_category,
                            const std::string& old_item, const std::string& new_category,
-                           const std::string& new_name, const std::string& information);
+                           const std::string& new_name, const std::string& information,
+                           const std::optional<std::string>& budget = std::nullopt);
 // Renaming a person to "for all" is refused, as adding one is.
 FormOutcome SubmitPersonEdit(FormContext& form, const std::string& old_name,
                              const std::string& new_name, const std::string& information);

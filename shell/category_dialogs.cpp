@@ -6,22 +6,35 @@
 namespace kestrune {
 namespace {
 
-// The monthly budget field under the category's information: empty for no budget.
-QLineEdit* AddBudgetField(QLineEdit* field) {
-  field->setPlaceholderText(QObject::tr("none"));
-  field->setToolTip(
-      QObject::tr("The most the household means to spend in the category each "
-                  "month; leave it empty for no budget"));
-  return field;
-}
-
-// The field's text, or nothing when it could not be filled: the budget is then left as it is.
-std::optional<std::string> BudgetOf(const QLineEdit* field) {
-  if (!field->isEnabled()) return std::nullopt;
-  return TextOf(field);
+// The field's tip says what a budget is, or why the field is off.
+QString BudgetTip(const Status& read) {
+  if (!read.ok()) return QString::fromStdString(read.message());
+  return QObject::tr("The most the household means to spend on it each month; leave it empty "
+                     "for no budget");
 }
 
 }  // namespace
+
+QLineEdit* AddBudgetField(QLineEdit* field) {
+  field->setPlaceholderText(QObject::tr("none"));
+  field->setToolTip(BudgetTip(Status::Ok()));
+  return field;
+}
+
+void LoadBudgetField(QLineEdit* field, const ExpenseDatabase& db, const std::string& category,
+                     const std::string& item) {
+  const Result<std::string> budget =
+      category.empty() ? Result<std::string>{} : BudgetFieldText(db, category, item);
+  field->setEnabled(budget.ok());
+  SetText(field, budget.value);
+  field->setPlaceholderText(budget.ok() ? QObject::tr("none") : QObject::tr("cannot be read"));
+  field->setToolTip(BudgetTip(budget.status));
+}
+
+std::optional<std::string> BudgetFieldOf(const QLineEdit* field) {
+  if (!field->isEnabled()) return std::nullopt;
+  return TextOf(field);
+}
 
 void SelectName(QComboBox* chooser, const std::string& name) {
   const int position = chooser->findText(QString::fromStdString(name), Qt::MatchExactly);
@@ -35,7 +48,7 @@ AddCategoryDialog::AddCategoryDialog(FormContext& form, QWidget* parent)
   InformationEdit* information = addInformation(tr("Category information:"), "information");
   QLineEdit* budget = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
   addMainButton(tr("Add"), [&form, name, information, budget] {
-    return SubmitNewCategory(form, TextOf(name), TextOf(information), BudgetOf(budget));
+    return SubmitNewCategory(form, TextOf(name), TextOf(information), BudgetFieldOf(budget));
   });
 }
 
@@ -58,7 +71,7 @@ EditCategoryDialog::EditCategoryDialog(FormContext& form, bool choose, QWidget* 
   budget_ = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
   addMainButton(tr("Update information"), [this] {
     return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_),
-                              BudgetOf(budget_));
+                              BudgetFieldOf(budget_));
   });
   if (!chooser) {
     load(form_.state.selectedCategory);
@@ -74,12 +87,7 @@ void EditCategoryDialog::load(const std::string& category) {
   loaded_name_ = form_.db.CategoryExists(category) ? category : std::string();
   SetText(name_, loaded_name_);
   SetText(information_, form_.db.GetCategoryInfo(loaded_name_));
-  // A budget file that cannot be read leaves the field off, saying why; the rest still edits.
-  const Result<std::string> budget =
-      loaded_name_.empty() ? Result<std::string>{} : BudgetFieldText(form_.db, loaded_name_);
-  budget_->setEnabled(budget.ok());
-  SetText(budget_, budget.value);
-  if (!budget.ok()) budget_->setPlaceholderText(QString::fromStdString(budget.status.message()));
+  LoadBudgetField(budget_, form_.db, loaded_name_, "");
 }
 
 EditPersonDialog::EditPersonDialog(FormContext& form, bool choose, QWidget* parent)

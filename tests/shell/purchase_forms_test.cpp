@@ -139,9 +139,11 @@ TEST_F(PurchaseFormsTest, ABudgetIsTypedLikeASumIsOneChangeAndThePurchaseCrossin
   EXPECT_EQ(SubmitNewPurchase(form, Input("6")).afterwards.note,
             "Food is over its budget for March 2024: 21.00 of 20.00");
   EXPECT_EQ(SubmitNewPurchase(form, Input("1")).afterwards.note, "");
-  // Clearing the field clears the budget.
+  // Clearing the field clears the budget; an item's budget is set alike.
   EXPECT_TRUE(SubmitCategoryEdit(form, "Food", "Food", "", std::string()).close);
   EXPECT_FALSE(db.BudgetOf("Food").value);
+  EXPECT_TRUE(SubmitItemEdit(form, "Food", "Bread", "Food", "Bread", "", std::string("5")).close);
+  EXPECT_EQ(db.BudgetOf("Food", "Bread").value, 500);
 }
 
 }  // namespace
