@@ -188,6 +188,8 @@ void FindPanel::startSearch() {
 }
 
 void FindPanel::searchFinished() {
+  // The report of a search replaced before its end was told: the newer one reports itself.
+  if (watcher_.isRunning()) return;
   if (running_ != requested_) {
     startSearch();
     return;
