@@ -9,8 +9,9 @@ namespace {
 // The field's tip says what a budget is, or why the field is off.
 QString BudgetTip(const Status& read) {
   if (!read.ok()) return QString::fromStdString(read.message());
-  return QObject::tr("The most the household means to spend on it each month; leave it empty "
-                     "for no budget");
+  return QObject::tr(
+      "The most the household means to spend on it each month; leave it empty "
+      "for no budget");
 }
 
 }  // namespace
