@@ -13,18 +13,6 @@ namespace {
 // Far beyond any household's statement; keeps a mistaken choice (a disk image) out of memory.
 constexpr qint64 kLargestImport = 256 * 1024 * 1024;
 
-Status WriteWhole(const QString& path, const std::string& text) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return Status::IOError("Cannot write " + path.toStdString(), file.errorString().toStdString());
-  }
-  const qint64 size = static_cast<qint64>(text.size());
-  if (file.write(text.data(), size) != size || !file.commit()) {
-    return Status::IOError("Cannot write " + path.toStdString(), file.errorString().toStdString());
-  }
-  return Status::Ok();
-}
-
 // The planner's reasons point to the command line's options; the dialog has a field instead.
 std::string InDialogTerms(std::string reason) {
   constexpr std::string_view kOption = " (see --item)";
@@ -46,13 +34,25 @@ QString QtFileChooser::ChooseOpenFile(QWidget* parent, const QString& title,
   return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
+Status WriteExportFile(const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return Status::IOError("Cannot write " + path.toStdString(), file.errorString().toStdString());
+  }
+  const qint64 size = static_cast<qint64>(text.size());
+  if (file.write(text.data(), size) != size || !file.commit()) {
+    return Status::IOError("Cannot write " + path.toStdString(), file.errorString().toStdString());
+  }
+  return Status::Ok();
+}
+
 Result<std::size_t> ExportBook(const ExpenseDatabase& db, const ExportChoice& choice,
                                const QString& path) {
   Result<std::vector<BookPurchase>> rows = PurchasesToExport(db, choice.month);
   if (!rows.ok()) return Failed<std::size_t>(rows.status);
   const std::string text = choice.format == ExportFormat::kJournal ? PurchasesJournal(rows.value)
                                                                    : PurchasesCsv(rows.value);
-  if (Status written = WriteWhole(path, text); !written.ok()) {
+  if (Status written = WriteExportFile(path, text); !written.ok()) {
     return Failed<std::size_t>(written);
   }
   return {rows.value.size()};

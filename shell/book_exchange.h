@@ -49,6 +49,9 @@ struct ExportChoice {
 Result<std::size_t> ExportBook(const ExpenseDatabase& db, const ExportChoice& choice,
                                const QString& path);
 
+// Writes `text` to `path`, replaced whole or left as it was.
+Status WriteExportFile(const QString& path, const std::string& text);
+
 // The status bar's note after an export: "Exported 301 purchases to FILE".
 QString ExportedNote(std::size_t count, const QString& path);
 

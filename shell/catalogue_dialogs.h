@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "shell/form_dialog.h"
 
 namespace kestrune {
@@ -8,7 +11,7 @@ namespace kestrune {
 // page link work on the selection; those opened from the Edit menu let the user choose.
 // Each calls one form of catalogue_forms.h from its main button.
 
-// "Add expense category".
+// "Add expense category", with its monthly budget (none when left empty).
 class AddCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
@@ -30,7 +33,8 @@ class AddPersonDialog final : public FormDialog {
   AddPersonDialog(FormContext& form, QWidget* parent);
 };
 
-// "Edit category information": of a chosen category, or of the selected one.
+// "Edit category information": of a chosen category, or of the selected one, with its
+// monthly budget.
 class EditCategoryDialog final : public FormDialog {
   Q_OBJECT
  public:
@@ -42,11 +46,12 @@ class EditCategoryDialog final : public FormDialog {
   FormContext& form_;
   QLineEdit* name_;
   InformationEdit* information_;
+  QLineEdit* budget_;
   std::string loaded_name_;  // the category as chosen, before the user's edits
 };
 
-// "Edit item information": of a chosen item, or of the selected one. The item may move to
-// another category.
+// "Edit item information": of a chosen item, or of the selected one, with its monthly budget.
+// The item may move to another category.
 class EditItemDialog final : public FormDialog {
   Q_OBJECT
  public:
@@ -65,6 +70,7 @@ class EditItemDialog final : public FormDialog {
   QLineEdit* name_ = nullptr;
   QComboBox* category_ = nullptr;
   InformationEdit* information_ = nullptr;
+  QLineEdit* budget_ = nullptr;
 };
 
 // "Edit person information" (with a chooser) or "Edit person" (the selected person).
@@ -84,6 +90,15 @@ class EditPersonDialog final : public FormDialog {
 
 // Selects the chooser's entry that reads exactly `name`; leaves the choice when none does.
 void SelectName(QComboBox* chooser, const std::string& name);
+
+// The monthly budget field of the category and item dialogs: empty for no budget.
+QLineEdit* AddBudgetField(QLineEdit* field);
+// Fills the field with the budget of the category (or its item); a budget file that cannot be
+// read turns the field off, saying why, and the rest of the dialog still edits.
+void LoadBudgetField(QLineEdit* field, const ExpenseDatabase& db, const std::string& category,
+                     const std::string& item);
+// The field's text, or nothing when it is off: the budget is then left as it is.
+std::optional<std::string> BudgetFieldOf(const QLineEdit* field);
 
 // "Delete expense category", "Delete expense item" and "Delete person" of the Edit menu. Each
 // opens on the selected category, item or person.

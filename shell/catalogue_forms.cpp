@@ -1,6 +1,7 @@
 #include "shell/catalogue_forms.h"
 
 #include "database/validation.h"
+#include "shell/budget_forms.h"
 #include "shell/confirmations.h"
 #include "shell/translation.h"
 
@@ -36,13 +37,19 @@ FormOutcome NothingChosen(FormContext& form) {
 }  // namespace
 
 FormOutcome SubmitNewCategory(FormContext& form, const std::string& name,
-                              const std::string& information) {
-  if (!Passed(form, CheckNewCategory(form.db, name))) return StayOpen();
+                              const std::string& information,
+                              const std::optional<std::string>& budget) {
+  const BudgetEntry entry = budget ? ReadBudgetField(*budget) : BudgetEntry{};
+  if (!Passed(form, CheckNewCategory(form.db, name)) || !Passed(form, entry.status)) {
+    return StayOpen();
+  }
   if (!Written(form, form.db.AddCategory(name, OneLineInformation(information)))) {
     return StayOpen();
   }
   form.state.selectedCategory = name;
   form.state.selectedItem.clear();
+  // The category stays though its budget could not be set: the dialog closes on it.
+  if (budget) ApplyBudget(form, name, "", entry);
   return Done({Folder::kCategories});
 }
 
@@ -68,29 +75,46 @@ FormOutcome SubmitNewPerson(FormContext& form, const std::string& name,
 }
 
 FormOutcome SubmitCategoryEdit(FormContext& form, const std::string& old_name,
-                               const std::string& new_name, const std::string& information) {
+                               const std::string& new_name, const std::string& information,
+                               const std::optional<std::string>& budget) {
   if (old_name.empty() || !form.db.CategoryExists(old_name)) return NothingChosen(form);
-  if (!Passed(form, CheckCategoryEdit(form.db, old_name, new_name))) return StayOpen();
-  if (!Written(form, form.db.EditCategory(old_name, new_name, OneLineInformation(information)))) {
+  const BudgetEntry entry = budget ? ReadBudgetField(*budget) : BudgetEntry{};
+  if (!Passed(form, CheckCategoryEdit(form.db, old_name, new_name)) ||
+      !Passed(form, entry.status)) {
+    return StayOpen();
+  }
+  const std::string line = OneLineInformation(information);
+  const bool same = new_name == old_name && line == form.db.GetCategoryInfo(old_name);
+  const bool budget_only = same && budget && BudgetDiffers(form.db, old_name, "", entry);
+  if (!budget_only && !Written(form, form.db.EditCategory(old_name, new_name, line))) {
     return StayOpen();
   }
   form.state.selectedCategory = new_name;
+  if (budget) ApplyBudget(form, new_name, "", entry);
   return Done({Folder::kCategories}, true);
 }
 
 FormOutcome SubmitItemEdit(FormContext& form, const std::string& old_category,
                            const std::string& old_item, const std::string& new_category,
-                           const std::string& new_name, const std::string& information) {
+                           const std::string& new_name, const std::string& information,
+                           const std::optional<std::string>& budget) {
   if (!form.db.ItemExists(old_category, old_item)) return NothingChosen(form);
-  if (!Passed(form, CheckItemEdit(form.db, old_category, old_item, new_category, new_name))) {
+  const BudgetEntry entry = budget ? ReadBudgetField(*budget) : BudgetEntry{};
+  if (!Passed(form, CheckItemEdit(form.db, old_category, old_item, new_category, new_name)) ||
+      !Passed(form, entry.status)) {
     return StayOpen();
   }
-  if (!Written(form, form.db.EditItem(old_category, old_item, new_category, new_name,
-                                      OneLineInformation(information)))) {
+  const std::string line = OneLineInformation(information);
+  const bool same = new_category == old_category && new_name == old_item &&
+                    line == form.db.GetItemInfo(old_category, old_item);
+  const bool budget_only = same && budget && BudgetDiffers(form.db, old_category, old_item, entry);
+  if (!budget_only &&
+      !Written(form, form.db.EditItem(old_category, old_item, new_category, new_name, line))) {
     return StayOpen();
   }
   form.state.selectedCategory = new_category;
   form.state.selectedItem = new_name;
+  if (budget) ApplyBudget(form, new_category, new_name, entry);
   return Done({});
 }
 

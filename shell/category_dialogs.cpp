@@ -1,8 +1,41 @@
 // The dialogs of categories and persons: add, edit, delete.
+#include "shell/budget_forms.h"
 #include "shell/catalogue_dialogs.h"
 #include "shell/catalogue_forms.h"
 
 namespace kestrune {
+namespace {
+
+// The field's tip says what a budget is, or why the field is off.
+QString BudgetTip(const Status& read) {
+  if (!read.ok()) return QString::fromStdString(read.message());
+  return QObject::tr(
+      "The most the household means to spend on it each month; leave it empty "
+      "for no budget");
+}
+
+}  // namespace
+
+QLineEdit* AddBudgetField(QLineEdit* field) {
+  field->setPlaceholderText(QObject::tr("none"));
+  field->setToolTip(BudgetTip(Status::Ok()));
+  return field;
+}
+
+void LoadBudgetField(QLineEdit* field, const ExpenseDatabase& db, const std::string& category,
+                     const std::string& item) {
+  const Result<std::string> budget =
+      category.empty() ? Result<std::string>{} : BudgetFieldText(db, category, item);
+  field->setEnabled(budget.ok());
+  SetText(field, budget.value);
+  field->setPlaceholderText(budget.ok() ? QObject::tr("none") : QObject::tr("cannot be read"));
+  field->setToolTip(BudgetTip(budget.status));
+}
+
+std::optional<std::string> BudgetFieldOf(const QLineEdit* field) {
+  if (!field->isEnabled()) return std::nullopt;
+  return TextOf(field);
+}
 
 void SelectName(QComboBox* chooser, const std::string& name) {
   const int position = chooser->findText(QString::fromStdString(name), Qt::MatchExactly);
@@ -14,8 +47,9 @@ AddCategoryDialog::AddCategoryDialog(FormContext& form, QWidget* parent)
   addHeading(tr("Type category information"));
   QLineEdit* name = addLineEdit(tr("Category name:"), "name");
   InformationEdit* information = addInformation(tr("Category information:"), "information");
-  addMainButton(tr("Add"), [&form, name, information] {
-    return SubmitNewCategory(form, TextOf(name), TextOf(information));
+  QLineEdit* budget = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
+  addMainButton(tr("Add"), [&form, name, information, budget] {
+    return SubmitNewCategory(form, TextOf(name), TextOf(information), BudgetFieldOf(budget));
   });
 }
 
@@ -35,8 +69,10 @@ EditCategoryDialog::EditCategoryDialog(FormContext& form, bool choose, QWidget* 
   addGroup(tr("New category information"));
   name_ = addLineEdit(tr("Category name:"), "name");
   information_ = addInformation(tr("Category information:"), "information");
+  budget_ = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
   addMainButton(tr("Update information"), [this] {
-    return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_));
+    return SubmitCategoryEdit(form_, loaded_name_, TextOf(name_), TextOf(information_),
+                              BudgetFieldOf(budget_));
   });
   if (!chooser) {
     load(form_.state.selectedCategory);
@@ -52,6 +88,7 @@ void EditCategoryDialog::load(const std::string& category) {
   loaded_name_ = form_.db.CategoryExists(category) ? category : std::string();
   SetText(name_, loaded_name_);
   SetText(information_, form_.db.GetCategoryInfo(loaded_name_));
+  LoadBudgetField(budget_, form_.db, loaded_name_, "");
 }
 
 EditPersonDialog::EditPersonDialog(FormContext& form, bool choose, QWidget* parent)

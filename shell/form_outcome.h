@@ -30,6 +30,8 @@ struct Afterwards {
   std::optional<std::string> select_month;
   // The folder bar's current folder is selected again, which refills the tree.
   bool reselect_folder = false;
+  // A note for the status bar, shown once (a budget the change took over); none when empty.
+  std::string note;
 };
 
 // The result of a dialog's main button.

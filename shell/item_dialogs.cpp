@@ -37,6 +37,7 @@ EditItemDialog::EditItemDialog(FormContext& form, bool choose, QWidget* parent)
   name_ = addLineEdit(tr("Item name:"), "name");
   category_ = addCombo(tr("Item category:"), "category");
   information_ = addInformation(tr("Item information:"), "information");
+  budget_ = AddBudgetField(addLineEdit(tr("Monthly budget:"), "budget"));
   addMainButton(tr("Update information"), [this] { return submit(); });
   FillChooser(category_, form_.db.GetCategoryNames());
   if (choose_) {
@@ -70,6 +71,7 @@ void EditItemDialog::chooseCategory(int position) {
 void EditItemDialog::load(const std::string& category, const std::string& item) {
   SetText(name_, item);
   SetText(information_, form_.db.GetItemInfo(category, item));
+  LoadBudgetField(budget_, form_.db, form_.db.ItemExists(category, item) ? category : "", item);
 }
 
 FormOutcome EditItemDialog::submit() {
@@ -82,7 +84,7 @@ FormOutcome EditItemDialog::submit() {
   }
   const std::string new_category = form_.db.GetCategoryNameAt(category_->currentIndex());
   return SubmitItemEdit(form_, old_category, old_item, new_category, TextOf(name_),
-                        TextOf(information_));
+                        TextOf(information_), BudgetFieldOf(budget_));
 }
 
 DeleteItemDialog::DeleteItemDialog(FormContext& form, QWidget* parent)

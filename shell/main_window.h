@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "database/purchase_finder.h"
 #include "server/household_server.h"
 #include "shell/book_exchange.h"
 #include "shell/caption_bar.h"
@@ -27,6 +29,7 @@
 
 namespace kestrune {
 
+class FindPanel;
 class FormDialog;
 class MainView;
 
@@ -43,6 +46,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   // that succeeded, builds the window; see started(). `fs` and `clock` must outlive it.
   MainWindow(SettingsStore& store, UserPrompts& prompts, const std::string& working_folder,
              FileSystem& fs, const Clock& clock);
+  // A search of the Find panel still running reads through the book's disk: it ends first.
+  ~MainWindow() override;
 
   bool started() const { return started_; }
   // The status to end the program with when it did not start.
@@ -81,7 +86,13 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void apply(const Afterwards& afterwards) override;
   // File > Export and File > Import ask for files through `chooser` (the desktop's file
   // dialogs until then); it must outlive the window.
-  void setFileChooser(FileChooser& chooser) { fileChooser_ = &chooser; }
+  void setFileChooser(FileChooser& chooser);
+  // The panel of Edit > Find; null until it was first opened.
+  FindPanel* findPanel() const { return findPanel_; }
+  // Shows the page of the purchase's item, with the purchase's month in the month chooser,
+  // and the Categories folder with the item chosen; a purchase whose item is gone is told in
+  // the status bar (main_window_find.cpp).
+  void showFoundPurchase(const FoundPurchase& found);
 
  public slots:
   // The month filter: all months, or the month of the month chooser.
@@ -115,6 +126,7 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void restoreBackup();
   void exportBook();
   void importCsv();
+  void find();
   void shareWithHousehold();
   void undo();
   void redo();
@@ -151,7 +163,7 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   struct Actions {
     QAction *clearDatabase, *deleteAllPurchases, *settings, *checkDatabase, *print, *printDirect,
         *printPreview, *restoreBackup, *exportBook, *importCsv, *shareWithHousehold, *exit;
-    QAction *undo, *redo;
+    QAction *undo, *redo, *find;
     QAction *addPerson, *editPerson, *deletePerson, *addCategory, *editCategory, *deleteCategory,
         *addItem, *editItem, *deleteItem, *addPurchase;
     QAction *statusBar, *refresh, *viewCategoryStatistics, *viewItemStatisticsFolder,
@@ -209,6 +221,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   void followHouseholdChange();
   // The status bar's note of the address while the book is shared.
   void showSharing();
+  // The Find panel in a dock under the view, made when first asked for.
+  void createFindPanel();
 
   // The exit status of a program ended by abandon().
   static constexpr int kAbandonedStatus = 255;
@@ -256,6 +270,8 @@ class MainWindow final : public QMainWindow, private TreeHost, private ViewHost 
   CaptionBar* captionBar_ = nullptr;
   ItemTreeView* treePane_ = nullptr;
   MainView* view_ = nullptr;
+  QDockWidget* findDock_ = nullptr;
+  FindPanel* findPanel_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -127,6 +127,10 @@ void MainWindow::createEditActions() {
   a.addPurchase = createAction("actionAddPurchase", tr("Add purchase"), tr("Add purchase"),
                                &MainWindow::addPurchase);
   a.addPurchase->setShortcut(QKeySequence::New);
+  a.find = createAction("actionFind", tr("&Find..."),
+                        tr("Find purchases by words, person, days and sums"), &MainWindow::find);
+  a.find->setShortcut(QKeySequence::Find);
+  a.find->setIcon(CommandIcon("find"));
   for (auto [action, artwork, badge] : {std::tuple{a.addPerson, "person", Badge::kAdd},
                                         {a.editPerson, "person", Badge::kEdit},
                                         {a.deletePerson, "person", Badge::kDelete},

@@ -45,6 +45,8 @@ void MainWindow::createMenus() {
   edit->addActions({a.addItem, a.editItem, a.deleteItem});
   edit->addSeparator();
   edit->addAction(a.addPurchase);
+  edit->addSeparator();
+  edit->addAction(a.find);
 
   showMenu_ = new QMenu(tr("&Show"), this);
   showMenu_->addActions(monthFilterGroup_->actions());

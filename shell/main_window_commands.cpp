@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "shell/about_dialogs.h"
 #include "shell/catalogue_dialogs.h"
@@ -16,6 +17,9 @@
 
 namespace kestrune {
 namespace {
+
+// How long a note stays in the status bar, in milliseconds.
+constexpr int kNoteShown = 15000;
 
 // Runs the entry dialog made with `arguments` (after the form, before the parent).
 template <class Dialog, class... Arguments>
@@ -104,6 +108,9 @@ void MainWindow::apply(const Afterwards& afterwards) {
   if (afterwards.reselect_folder) reselectFolder();
   updateActions();
   updateHistoryActions();
+  if (!afterwards.note.empty()) {
+    statusBar()->showMessage(QString::fromStdString(afterwards.note), kNoteShown);
+  }
 }
 
 void MainWindow::clearDatabase() {

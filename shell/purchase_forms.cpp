@@ -7,15 +7,11 @@
 #include "database/month_keys.h"
 #include "database/sections.h"
 #include "database/validation.h"
+#include "shell/budget_forms.h"
 #include "shell/translation.h"
 
 namespace kestrune {
 namespace {
-
-// The group separator of the user's locale, as typed sums may hold it ("1.234,50").
-std::string GroupSeparator() {
-  return QLocale().groupSeparator().toStdString();
-}
 
 std::string TwoDigits(int value) {
   char text[16];
@@ -39,12 +35,16 @@ void ShowMonth(FormContext& form, const std::string& month_key, bool added,
 // Shows the refusal of a sum the shared rule refuses; `not_positive` is the dialog's own text.
 bool SumAccepted(FormContext& form, const PurchaseInput& input, const char* not_positive) {
   const std::string message = Translated(not_positive);
-  const SumEntry entry = CheckTypedSum(input.sum_text, GroupSeparator(), message.c_str());
+  const SumEntry entry = CheckTypedSum(input.sum_text, TypedGroupSeparator(), message.c_str());
   if (!entry.status.ok()) form.prompts.ShowRefusal(entry.status);
   return entry.status.ok();
 }
 
 }  // namespace
+
+std::string TypedGroupSeparator() {
+  return QLocale().groupSeparator().toStdString();
+}
 
 PurchaseRecord BuildPurchase(const PurchaseInput& input) {
   PurchaseRecord record;
@@ -58,7 +58,7 @@ PurchaseRecord BuildPurchase(const PurchaseInput& input) {
 }
 
 Cents SumOf(const PurchaseInput& input) {
-  return ReadTypedSum(input.sum_text, GroupSeparator()).cents.value_or(0);
+  return ReadTypedSum(input.sum_text, TypedGroupSeparator()).cents.value_or(0);
 }
 
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
@@ -82,6 +82,8 @@ FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input) {
   FormOutcome outcome{true, {}};
   ShowMonth(form, MonthKeyOf(record), month_added, outcome.afterwards);
   outcome.afterwards.refresh_views = true;
+  outcome.afterwards.note =
+      OverBudgetNote(form.db, state.selectedCategory, state.selectedItem, record);
   return outcome;
 }
 

@@ -23,6 +23,9 @@ struct PurchaseInput {
 // sum in "%5.2f".
 PurchaseRecord BuildPurchase(const PurchaseInput& input);
 
+// The group separator of the user's locale, as typed sums may hold it ("1.234,50").
+std::string TypedGroupSeparator();
+
 // The sum typed in cents, read by ReadTypedSum with the user's locale's group separator (text
 // that is no sum is 0).
 Cents SumOf(const PurchaseInput& input);
@@ -31,7 +34,8 @@ Cents SumOf(const PurchaseInput& input);
 // purchase summ." (with what was not understood below it), one out of range kSumOutOfRange, a
 // catalogue without persons (or no item selected) "Impossible to add purchase." with "Add a
 // person first." (or "Choose an item first.") below it; the dialog stays open. Otherwise the month
-// is entered, the purchase recorded, and the month chooser shows its month.
+// is entered, the purchase recorded, and the month chooser shows its month; a budget the
+// purchase took over its month's amount is told in the afterwards' note (OverBudgetNote).
 FormOutcome SubmitNewPurchase(FormContext& form, const PurchaseInput& input);
 
 // "Update information" of the purchase `old_line` of the selected item: a sum CheckTypedSum

@@ -30,6 +30,7 @@ class StartGate final : public FileSystem {
   Status ReadFolder(const std::string& path, std::vector<std::string>& names) override {
     return disk_.ReadFolder(path, names);
   }
+  std::optional<FileStamp> Stamp(const std::string& path) override { return disk_.Stamp(path); }
   Status MakeFolders(const std::string& path) override { return waited().MakeFolders(path); }
   Status WriteTemporary(const std::string& path, const std::string& temp_folder,
                         const std::string& content, std::string& temp_path) override {

@@ -84,6 +84,18 @@ TreeNode ItemStatisticsRoot(const ExpenseDatabase& db, const ViewState& state) {
   return root;
 }
 
+// A category of "Category's statistics", with its budget chart under it. Every category has
+// one, budget or not: the tree need not read the budget file at each fill, nor change its
+// shape when a budget is set or cleared; without a budget the chart shows the spending alone.
+TreeNode CategoryStatisticsNode(const ViewState& state, const std::string& category) {
+  const bool chosen = state.selectedStatisticType == kCategoryStatisticsNode &&
+                      state.selectedStatisticMenu == category;
+  const bool budget = chosen && state.selectedStatisticMenuChild == kBudgetChartNode;
+  TreeNode node = Node(category, kCategoryImage, chosen && !budget, chosen);
+  node.children.push_back(Node(kBudgetChartNode, kMonthsImage, budget));
+  return node;
+}
+
 std::vector<TreeNode> StatisticsTree(const ExpenseDatabase& db, const ViewState& state) {
   const std::string& type = state.selectedStatisticType;
   const std::string& menu = state.selectedStatisticMenu;
@@ -93,8 +105,7 @@ std::vector<TreeNode> StatisticsTree(const ExpenseDatabase& db, const ViewState&
       Node(kCategoryStatisticsNode, kStatisticsImage, by_category && menu.empty(), true);
   if (db.HasCategories()) {
     for (const std::string& category : db.GetCategoryNames()) {
-      categories.children.push_back(
-          Node(category, kCategoryImage, by_category && menu == category));
+      categories.children.push_back(CategoryStatisticsNode(state, category));
     }
   }
   roots.push_back(std::move(categories));

@@ -46,8 +46,12 @@ void StoreStatisticsSelection(ViewState& state, const NodeInfo& node) {
   const bool root_node = node.image == kStatisticsImage ||
                          (node.image == kPersonImage && node.text == kPersonStatisticsNode) ||
                          (node.image == kMonthsImage && node.text == kMonthStatisticsNode);
+  const bool budget_node = node.image == kMonthsImage && node.text == kBudgetChartNode &&
+                           node.parent_image == kCategoryImage;
   if (root_node) {
     Select(type, node.text, menu, {}, child, {});
+  } else if (budget_node) {
+    Select(type, node.grandparent_text, menu, node.parent_text, child, node.text);
   } else if (node.image == kCategoryImage || node.image == kPersonImage ||
              node.image == kMonthsImage) {
     Select(type, node.parent_text, menu, node.text, child, {});
@@ -83,8 +87,10 @@ void SetStatisticView(ViewState& state, StatisticView view) {
 
 SelectionEffects ApplyTreeSelection(ViewState& state, const NodeInfo& node,
                                     const ExpenseDatabase& db) {
-  if (NodeOrParentIs(node, kCategoryStatisticsNode))
+  if (NodeOrParentIs(node, kCategoryStatisticsNode) ||
+      node.grandparent_text == kCategoryStatisticsNode) {
     SetStatisticView(state, StatisticView::Categories);
+  }
   if (NodeOrParentIs(node, kItemStatisticsNode) || node.grandparent_text == kItemStatisticsNode) {
     SetStatisticView(state, StatisticView::Items);
   }

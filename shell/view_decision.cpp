@@ -82,6 +82,10 @@ ViewDecision DecideStatistics(const SelectedNode& node) {
     return root;
   }
   switch (node.image) {
+    case kMonthsImage:
+      // The one months node below a root: a category's budget chart.
+      if (node.text == kBudgetChartNode) return Single(Statistic::kBudgetByMonths);
+      return {};
     case kCategoryImage:
       if (node.parent_text == kCategoryStatisticsNode) {
         return Chart(TogglePair::kC, Statistic::kCategoryItems, Statistic::kCategoryItemsByMonths);
@@ -121,6 +125,7 @@ charts::StatisticsRequest NamesOf(Statistic statistic, const ViewState& state) {
     case Statistic::kCategoryPersonsByMonths:
     case Statistic::kCategoryItems:
     case Statistic::kCategoryItemsByMonths:
+    case Statistic::kBudgetByMonths:
       request.category = state.selectedStatisticMenu;
       break;
     case Statistic::kHouseholdPersonCategories:
@@ -178,8 +183,11 @@ std::optional<charts::StatisticsRequest> StatisticsRequestFor(Statistic statisti
                                                               const ViewState& state,
                                                               const ExpenseDatabase& db,
                                                               int month_chooser_position) {
-  const charts::ChartStyle style =
-      charts::IsByMonths(statistic) ? state.monthsChart : state.totalsChart;
+  // The budget chart has one style of its own: bars with the budget as a line across.
+  const charts::ChartStyle style = statistic == Statistic::kBudgetByMonths
+                                       ? charts::ChartStyle::kBar
+                                   : charts::IsByMonths(statistic) ? state.monthsChart
+                                                                   : state.totalsChart;
   if (!charts::StyleSuits(style, statistic)) return std::nullopt;
   charts::StatisticsRequest request = NamesOf(statistic, state);
   request.style = style;

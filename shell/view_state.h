@@ -11,6 +11,8 @@ inline constexpr const char* kCategoryStatisticsNode = "Category's statistics";
 inline constexpr const char* kItemStatisticsNode = "Item's statistics";
 inline constexpr const char* kPersonStatisticsNode = "Person's statistics";
 inline constexpr const char* kMonthStatisticsNode = "Statistics by months";
+// Under each category of "Category's statistics": its spending by months against its budget.
+inline constexpr const char* kBudgetChartNode = "Budget and spending by months";
 
 // Whether pages and charts cover every month or only the month of the month chooser.
 enum class MonthFilter { AllMonths, OneMonth };

@@ -4,12 +4,15 @@
 // tree node bearing TEXT), "command:NAME" (trigger the window's action of that name, such as
 // actionPieChart), "press:NAME" (click the button of that name in the next dialog before its
 // picture, such as submit), "choose-file:PATH" (the file dialogs of the commands after it
-// answer PATH), "size:WxH" or "wait:MS". A dialog a command opens is pictured
+// answer PATH), "type:NAME=TEXT" (put TEXT in the window's text field of that name, such as
+// findWords), "click:NAME" (click the window's button of that name, such as findButton),
+// "size:WxH" or "wait:MS". A dialog a command opens is pictured
 // beside OUT as OUT-dialog-N.png and closed unchanged but for the presses; messages go to
 // standard error.
 // The preferences are read from and written to WORKDIR/screenshot-settings.ini.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -91,6 +94,14 @@ void RunStep(kestrune::MainWindow& frame, PicturingPrompts& prompts, FixedChoose
   }
   if (kind == "press") prompts.PressNext(value);
   if (kind == "choose-file") chooser.path = value;
+  if (kind == "type") {
+    if (auto* field = frame.findChild<QLineEdit*>(value.section('=', 0, 0))) {
+      field->setText(value.section('=', 1));
+    }
+  }
+  if (kind == "click") {
+    if (auto* button = frame.findChild<QAbstractButton*>(value)) button->click();
+  }
   if (kind == "size") frame.resize(value.section('x', 0, 0).toInt(), value.section('x', 1).toInt());
   Settle(kind == "wait" ? value.toInt() : 300);
 }

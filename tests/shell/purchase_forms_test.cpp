@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include "shell/budget_forms.h"
+#include "shell/catalogue_forms.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace kestrune {
@@ -112,6 +114,36 @@ TEST_F(PurchaseFormsTest, AnEditRewritesTheLineMayMoveItToAnotherMonthOrRefusesA
             (Strings{"Invalid purchase summ.", "Invalid purchase summ.", kSumOutOfRange}));
   EXPECT_EQ(prompts.details, Strings{"\"x\" is not part of a sum."});
   EXPECT_EQ(db.ItemMonthTotal("all months", "Food", "Bread").value, 2700);
+}
+
+// The budget field reads a sum as the purchase dialog does; a budget-only edit is one change;
+// the purchase that crosses the budget, and only that one, gets a note.
+TEST_F(PurchaseFormsTest, ABudgetIsTypedLikeASumIsOneChangeAndThePurchaseCrossingItIsNoted) {
+  EXPECT_TRUE(ReadBudgetField("  ").status.ok());
+  EXPECT_FALSE(ReadBudgetField("  ").amount);
+  EXPECT_EQ(ReadBudgetField(" 20,5 ").amount, 2050);
+  EXPECT_EQ(ReadBudgetField("0").status.message(), kBudgetNotPositive);
+  EXPECT_EQ(ReadBudgetField("12abc").status.detail(), "\"abc\" is not part of a sum.");
+  EXPECT_EQ(ReadBudgetField("2000000000").status.message(), kSumOutOfRange);
+  // A refused budget keeps the dialog open and the category as it was.
+  EXPECT_FALSE(SubmitCategoryEdit(form, "Food", "Meals", "", std::string("x")).close);
+  EXPECT_TRUE(db.CategoryExists("Food"));
+  EXPECT_TRUE(SubmitCategoryEdit(form, "Food", "Food", "", std::string("20")).close);
+  EXPECT_EQ(db.NextUndo()->description, "Set the budget of Food to 20.00");
+  ASSERT_TRUE(db.Undo().ok());
+  EXPECT_FALSE(db.BudgetOf("Food").value);
+  EXPECT_NE(db.NextUndo()->description, "Edit category Food");
+  ASSERT_TRUE(SubmitCategoryEdit(form, "Food", "Food", "", std::string("20")).close);
+
+  EXPECT_EQ(SubmitNewPurchase(form, Input("15")).afterwards.note, "");
+  EXPECT_EQ(SubmitNewPurchase(form, Input("6")).afterwards.note,
+            "Food is over its budget for March 2024: 21.00 of 20.00");
+  EXPECT_EQ(SubmitNewPurchase(form, Input("1")).afterwards.note, "");
+  // Clearing the field clears the budget; an item's budget is set alike.
+  EXPECT_TRUE(SubmitCategoryEdit(form, "Food", "Food", "", std::string()).close);
+  EXPECT_FALSE(db.BudgetOf("Food").value);
+  EXPECT_TRUE(SubmitItemEdit(form, "Food", "Bread", "Food", "Bread", "", std::string("5")).close);
+  EXPECT_EQ(db.BudgetOf("Food", "Bread").value, 500);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "shell/tree_rules.h"
 #include "shell/view_decision.h"
 #include "tests/shell/shell_test_support.h"
 
@@ -77,9 +78,19 @@ TEST_F(TreeContentTest, EachFolderListsItsNodesWithItsSelectedNodeAndGoneNamesSe
   state.selectedStatisticMenu = "Food";
   state.selectedStatisticMenuChild = "Bread";
   EXPECT_EQ(Tree(Folder::kStatistics),
-            "Category's statistics/2+[Food/0 Home/0] "
+            "Category's statistics/2+[Food/0[Budget and spending by months/3] "
+            "Home/0[Budget and spending by months/3]] "
             "Item's statistics/2+[Food/0[Milk/4 Bread/4*] Home/0] "
             "Person's statistics/1+[Anna/1 Bob/1] Statistics by months/3");
+  // A click on a category's budget chart selects it, and the tree opens the category on it.
+  state.nodeKind = kStatistics;
+  ApplyTreeSelection(state,
+                     {"Budget and spending by months", kMonthsImage, "Home", kCategoryImage,
+                      "Category's statistics"},
+                     db);
+  EXPECT_NE(Tree(Folder::kStatistics).find("Home/0+[Budget and spending by months/3*]"),
+            std::string::npos);
+  EXPECT_EQ(state.statisticView, StatisticView::Categories);
   state.selectedStatisticType = "Person's statistics";
   state.selectedStatisticMenu = "Anna";
   state.selectedStatisticMenuChild.clear();
@@ -184,6 +195,8 @@ TEST_F(TreeContentTest, AStatisticsRequestReadsTheSelectionAndSettingsOfItsNode)
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "|||all months|4|2");
   state.monthsChart = charts::ChartStyle::kPie;  // a totals style suits no months chart
   EXPECT_EQ(request(Statistic::kCategoriesByMonths), "none");
+  // The budget chart is drawn in bars whatever style the other charts take.
+  EXPECT_EQ(request(Statistic::kBudgetByMonths), "Home|||all months|0|2");
 }
 
 }  // namespace
