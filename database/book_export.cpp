@@ -11,17 +11,6 @@
 namespace kestrune {
 namespace {
 
-// Newest first; purchases of one day stay in the order the item page's exchanges leave them.
-void SortNewestFirst(std::vector<PurchaseRecord>& purchases) {
-  std::vector<std::pair<Cents, Cents>> keys;
-  keys.reserve(purchases.size());
-  for (const PurchaseRecord& purchase : purchases) {
-    keys.emplace_back(ParseCents(purchase.year) * 100 + MonthNumber(purchase.month),
-                      ParseCents(purchase.day));
-  }
-  ExchangeSort(purchases, keys);
-}
-
 std::string TwoDigits(Cents value) {
   std::string text = std::to_string(value);
   return text.size() < 2 ? "0" + text : text;
@@ -47,6 +36,16 @@ std::string SumText(const PurchaseRecord& purchase) {
 }
 
 }  // namespace
+
+void SortNewestFirst(std::vector<PurchaseRecord>& purchases) {
+  std::vector<std::pair<Cents, Cents>> keys;
+  keys.reserve(purchases.size());
+  for (const PurchaseRecord& purchase : purchases) {
+    keys.emplace_back(ParseCents(purchase.year) * 100 + MonthNumber(purchase.month),
+                      ParseCents(purchase.day));
+  }
+  ExchangeSort(purchases, keys);
+}
 
 Result<std::vector<BookPurchase>> PurchasesToExport(const ExpenseDatabase& db,
                                                     const std::string& month_key) {

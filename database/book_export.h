@@ -16,6 +16,10 @@ namespace kestrune {
 Result<std::vector<BookPurchase>> PurchasesToExport(const ExpenseDatabase& db,
                                                     const std::string& month_key);
 
+// Sorts an item's purchases newest first, as the export lists them; purchases of one day end
+// in the order the item page's exchanges leave them.
+void SortNewestFirst(std::vector<PurchaseRecord>& purchases);
+
 // "YYYY-MM-DD" of the purchase's year, month name and day.
 std::string IsoDate(const PurchaseRecord& purchase);
 

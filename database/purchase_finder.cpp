@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "database/book_export.h"
-#include "database/exchange_sort.h"
 #include "database/expense_file.h"
 #include "database/month_keys.h"
 #include "database/sections.h"
@@ -100,13 +99,7 @@ Status ReadDay(const std::optional<std::string>& text, std::optional<std::int64_
 std::vector<PurchaseRecord> NewestFirst(std::string content) {
   std::vector<PurchaseRecord> purchases =
       ExpenseFile(std::move(content), kItemTotals).Purchases(kAllMonths);
-  std::vector<std::pair<Cents, Cents>> keys;
-  keys.reserve(purchases.size());
-  for (const PurchaseRecord& purchase : purchases) {
-    keys.emplace_back(ParseCents(purchase.year) * 100 + MonthNumber(purchase.month),
-                      ParseCents(purchase.day));
-  }
-  ExchangeSort(purchases, keys);
+  SortNewestFirst(purchases);
   return purchases;
 }
 
