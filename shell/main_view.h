@@ -33,6 +33,10 @@ class MainView final : public QWidget {
   MainView(ViewHost& host, QWidget* parent);
   ~MainView() override;
 
+  // Waits for a page or chart build still running: it reads the book's disk, which the window
+  // destroys before its child widgets.
+  void waitForBuild() { watcher_.waitForFinished(); }
+
   WebBrowser& browser() { return *browser_; }
   // Prints the chart or the page the current state shows, once any build or page load still
   // running has ended (the window stays responsive meanwhile); false when nothing could be

@@ -3,6 +3,7 @@
 
 #include "database/sections.h"
 #include "shell/find_panel.h"
+#include "shell/main_view.h"
 #include "shell/main_window.h"
 
 namespace kestrune {
@@ -12,9 +13,11 @@ constexpr int kNoteShown = 10000;  // milliseconds
 
 }  // namespace
 
-// The panel waits for its search as it goes, while the disk the search reads is still there.
+// The window's members, the book's disk among them, go before its child widgets: the find
+// panel (which waits for its search as it goes) and a running page build end first.
 MainWindow::~MainWindow() {
   delete findDock_;
+  if (view_) view_->waitForBuild();
 }
 
 void MainWindow::setFileChooser(FileChooser& chooser) {
