@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <ctime>
 #include <vector>
 
+#include "database/clock.h"
 #include "database/database_folder.h"
 #include "database/sections.h"
 #include "database/text_lines.h"
@@ -157,12 +157,7 @@ Result<std::vector<BackupInfo>> ListBackups(FileSystem& fs, const std::string& b
 }
 
 std::string BackupStamp(std::chrono::system_clock::time_point when) {
-  const std::time_t time = std::chrono::system_clock::to_time_t(when);
-  std::tm local{};
-  localtime_r(&time, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d_%H%M%S", &local);
-  return text;
+  return LocalTimeText(when, "%Y-%m-%d_%H%M%S");
 }
 
 Status BackUpDatabase(FileSystem& fs, const std::string& database_folder,

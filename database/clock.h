@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 
 namespace kestrune {
 
@@ -27,5 +28,8 @@ class FixedClock final : public Clock {
  private:
   TimePoint now_;
 };
+
+// `when` in the computer's time zone, written by strftime's `format` (at most 31 bytes).
+std::string LocalTimeText(Clock::TimePoint when, const char* format);
 
 }  // namespace kestrune

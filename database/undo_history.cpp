@@ -1,10 +1,10 @@
 #include "database/undo_history.h"
 
 #include <algorithm>
-#include <ctime>
 #include <functional>
 
 #include "database/change_set.h"
+#include "database/clock.h"
 #include "database/database_folder.h"
 
 namespace kestrune {
@@ -141,12 +141,7 @@ Result<UndoEntry> ReadUndoEntry(FileSystem& fs, const std::string& database_fold
 }
 
 std::string EntryTime(std::chrono::system_clock::time_point when) {
-  const std::time_t time = std::chrono::system_clock::to_time_t(when);
-  std::tm local{};
-  localtime_r(&time, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
+  return LocalTimeText(when, "%Y-%m-%d %H:%M:%S");
 }
 
 }  // namespace kestrune
